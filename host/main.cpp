@@ -1,0 +1,2 @@
+// Placeholder: the qbhost program is being built.
+int main() { return 2; }

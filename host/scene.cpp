@@ -1,0 +1,2 @@
+// Placeholder until the scene model is written.
+#include "host/scene.h"

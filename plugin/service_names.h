@@ -1,0 +1,112 @@
+// The host service names the module looks up.  Shared with the stand-in host,
+// which answers every name on these lists (the ones the module never uses
+// with a placeholder) and null for names it does not know.
+#pragma once
+
+#include <array>
+#include <string_view>
+
+namespace qb {
+
+// Looked up once per module lifetime by the first library layer; only the
+// last five are ever used.
+inline constexpr std::array<std::string_view, 56> kServiceTableNames = {
+    "Animation Envelopes 2",
+    "Channel Info 2",
+    "Color Picker",
+    "ContextMenuServices",
+    "Directory Info",
+    "File Request",
+    "File Request 2",
+    "File I/O 3",
+    "Global Memory",
+    "Image Utility 5",
+    "LW Image List 8",
+    "Info Messages 3",
+    "Instance Update",
+    "LW Backdrop Info 7",
+    "LW Bone Info 6",
+    "LW Camera Info 10",
+    "LW Camera Evaluation Funcs 2",
+    "LW Compositing Info 4",
+    "LW Fog Info",
+    "LW Light Info 6",
+    "LW Light Evaluation Funcs 2",
+    "LW Mesh Edit Funcs",
+    "LW MTSE Funcs 2",
+    "LW Particle Services 2",
+    "LW Primitive Evaluation Funcs 2",
+    "LW Render Info 5",
+    "LW Scene Info 11",
+    "LW Time Info",
+    "LW Viewport Info 8",
+    "LW Volumetric Functions 2",
+    "LWXPanel 2",
+    "LWShelfFuncs",
+    "LSUniversalRequester",
+    "LW Communication Ring",
+    "LW Surface Editor Funcs 2",
+    "Surface Functions 5",
+    "Texture Functions 6",
+    "Texture Editor 2",
+    "Gradient Editor",
+    "NodeFuncs 2",
+    "NodeInputFuncs 5",
+    "NodeOutputFuncs 4",
+    "NodeDrawFuncs",
+    "NodeUtilityFuncs",
+    "RasterServices 2",
+    "Scene Objects 8",
+    "VParmFuncs 4",
+    "LW Envelope Functions",
+    "LW Dynamic Monitor 2",
+    "LW Message Funcs",
+    "LW Preview Funcs",
+    "LW Command Interface",
+    "LW Interface Info 7",
+    "LW Item Info 8",
+    "LW Object Info 12",
+    "LWPanelServices 2",
+};
+
+// Fetched at every activation by the second library layer, in this order;
+// the fetch stops at the first null answer.  "Instance Update" is listed
+// twice on purpose: the list is the one the tools were written against.
+inline constexpr std::array<std::string_view, 34> kLwtool2ServiceNames = {
+    "LW Bone Info 6",
+    "LW Fog Info",
+    "LW Camera Info 10",
+    "LW Interface Info 7",
+    "LW Item Info 8",
+    "LW Object Info 12",
+    "LW Scene Info 11",
+    "LW Time Info",
+    "LW Command Interface",
+    "Animation Envelopes 2",
+    "Channel Info 2",
+    "Color Picker",
+    "ContextMenuServices",
+    "Directory Info",
+    "File Request",
+    "File Request 2",
+    "Image Utility 5",
+    "LW Image List 8",
+    "Info Messages 3",
+    "Instance Update",
+    "Locale Info",
+    "LWPanelServices 2",
+    "RasterServices 2",
+    "Scene Objects 8",
+    "LWShelfFuncs",
+    "Surface Functions 5",
+    "LWXPanel 2",
+    "LSUniversalRequester",
+    "LW Communication Ring",
+    "NodeInputFuncs 5",
+    "NodeOutputFuncs 4",
+    "NodeFuncs 2",
+    "Instance Update",
+    "LW Light Info 6",
+};
+
+}  // namespace qb

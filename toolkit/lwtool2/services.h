@@ -1,0 +1,32 @@
+// Second library layer (lwtool2): the service set, fetched and verified at
+// every activation of a server that uses it.
+#pragma once
+
+#include "plugin/host_api.h"
+#include "plugin/service_names.h"
+
+namespace lwtool2 {
+
+// The host's global-lookup function as the library keeps it.
+extern GlobalFunc *g_global;
+
+struct ServiceSet {
+  void *lookups[qb::kLwtool2ServiceNames.size()] = {};
+  LWCommandInterface *command = nullptr;
+  LWInterfaceInfo *interface_info = nullptr;  // replaced by refresh_interface_info
+  LWItemInfo *item_info = nullptr;
+  LWObjectInfo *object_info = nullptr;
+  LWPanelFuncs *panel = nullptr;
+  unsigned long locale = 0;
+};
+
+ServiceSet &services();
+
+// Looks up kLwtool2ServiceNames in order and stops at the first null answer
+// (the services after it keep the values of the previous fetch).  Stores
+// g_global into the panel record's globalFun.  True when every one was found.
+bool fetch_services(GlobalFunc *global);
+
+void reset_services();  // for unit tests
+
+}  // namespace lwtool2

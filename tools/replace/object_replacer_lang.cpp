@@ -1,0 +1,6 @@
+// Placeholder until the tool is built: the frame's common steps run, then 0.
+#include "plugin/tools.h"
+
+namespace qb {
+void select_object_replacer_language(GlobalFunc *) {}
+}  // namespace qb
