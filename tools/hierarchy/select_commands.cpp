@@ -1,7 +1,36 @@
-// Placeholder until the tool is built: the frame's common steps run, then 0.
+// "QB:SelectItem" and "QB:SelectBranch": selection by wildcard words given on
+// the command line, without a panel.
 #include "plugin/tools.h"
+#include "toolkit/command.h"
+#include "toolkit/item_tools_text.h"
+#include "toolkit/items.h"
+#include "tools/hierarchy/select_branches.h"
 
 namespace qb {
-void run_select_branch(const Words &) {}
-void run_select_item(const Words &) {}
+namespace {
+
+ItemList items_named_by(const Words &words) {
+  return words.empty() ? ItemList{} : items_matching_wildcards(words);
+}
+
+}  // namespace
+
+void run_select_item(const Words &words) {
+  const ItemList targets = items_named_by(words);
+  if (targets.empty()) {
+    status_text(kNoItemsFound);
+    return;
+  }
+  select_same_type(targets);
+}
+
+void run_select_branch(const Words &words) {
+  const ItemList roots = words.empty() ? selected_items() : items_matching_wildcards(words);
+  if (roots.empty()) {
+    status_text(kNoItemsFound);
+    return;
+  }
+  select_branches(roots);
+}
+
 }  // namespace qb
