@@ -1,0 +1,42 @@
+// Texts of the object replacer ("QB:ObjectReplacer"): panel labels, result
+// marks and the choice lists of its popup, choice and result list.
+#pragma once
+
+#include "plugin/host_api.h"
+#include "toolkit/panel.h"
+
+namespace qb {
+
+inline constexpr int kObjectReplacerLabelCount = 8;
+inline constexpr int kObjectReplacerMarkCount = 2;
+
+// Label indices.
+inline constexpr int kLabelBorder = 1;
+inline constexpr int kLabelRun = 2;
+inline constexpr int kLabelScope = 3;
+inline constexpr int kLabelMode = 4;
+inline constexpr int kLabelFile = 5;
+inline constexpr int kLabelDirectory = 6;
+
+// Mark indices.
+inline constexpr int kMarkSuccess = 0;
+inline constexpr int kMarkFailure = 1;
+
+// Positions in the choice lists.
+inline constexpr int kChoiceScopes = 0;
+inline constexpr int kChoiceModes = 1;
+inline constexpr int kChoiceColumnTitles = 2;
+
+// Current-language tables, set by select_object_replacer_language (English
+// until the first activation).
+extern const char *const *g_object_replacer_labels;
+extern const char *const *g_object_replacer_marks;
+ChoiceLists &object_replacer_choices();
+
+// The tables themselves (Shift-JIS in the Japanese ones).
+extern const char *const kObjectReplacerLabelsJa[kObjectReplacerLabelCount];
+extern const char *const kObjectReplacerLabelsEn[kObjectReplacerLabelCount];
+extern const char *const kObjectReplacerMarksJa[kObjectReplacerMarkCount];
+extern const char *const kObjectReplacerMarksEn[kObjectReplacerMarkCount];
+
+}  // namespace qb

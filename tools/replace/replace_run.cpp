@@ -1,0 +1,121 @@
+// The layer replacement run.
+#include "tools/replace/replace_run.h"
+
+#include "toolkit/files.h"
+#include "toolkit/items.h"
+#include "toolkit/lwtool2/eval.h"
+#include "toolkit/lwtool2/items.h"
+#include "toolkit/lwtool2/services.h"
+
+namespace qb {
+namespace {
+
+constexpr const char *kProgressText = "ReplaceObjectLayer...";
+constexpr const char *kDoneText = "ReplaceObjectLayer...Done";
+
+std::string host_item_name(LWItemID item) {
+  const LWItemInfo *info = lwtool2::services().item_info;
+  const char *name = info ? info->name(item) : nullptr;
+  return name ? name : "";
+}
+
+unsigned int host_layer_number(LWItemID item) {
+  const LWObjectInfo *info = lwtool2::services().object_info;
+  return info ? info->layerNum(item) : 0;
+}
+
+lwtool2::ItemList scope_list(int scope) {
+  switch (scope) {
+    case kScopeSelection: return lwtool2::selection_list(0);
+    case kScopeSelectionWithChildren: return lwtool2::selection_list(1);
+    case kScopeAllMeshes: return lwtool2::mesh_objects();
+    default: return {};
+  }
+}
+
+std::vector<std::string> candidate_paths(int mode, const std::string &file_path,
+                                         const std::string &directory_path) {
+  if (mode == kModeFile) return {file_path};
+  if (mode == kModeDirectory) return list_files(directory_path);
+  return {};
+}
+
+// The command is composed without a fixed-size buffer: a path may be as long
+// as the directory field allows plus an entry name, and cutting it would
+// replace the item with the wrong file (or none).
+void send_replace(const ReplaceRow &row) {
+  lwtool2::evalf("SelectItem 0x%x", item_id_bits(row.item));
+  lwtool2::refresh_interface_info();
+  lwtool2::eval("ReplaceObjectLayer " + std::to_string(row.layer + 1) + " " + row.path);
+}
+
+ReplaceRows replace_items(const lwtool2::ItemList &items, const std::vector<LwoFile> &files) {
+  ReplaceRows rows;
+  const std::size_t n = items.size();
+  for (std::size_t i = 0; i < n; ++i) {
+    const LWItemID item = items[i];
+    if (lwtool2::classify_item(item) == kMeshObject) {
+      ReplaceRow &row = rows.emplace_back();
+      row.item = item;
+      if (match_item(row, files)) {
+        send_replace(row);
+        row.result = true;
+      }
+    }
+    lwtool2::status_progress(progress_fraction(i, n), "%s", kProgressText);
+  }
+  lwtool2::status_progress(1.0f, "%s", kDoneText);
+  return rows;
+}
+
+}  // namespace
+
+void replace_layers(int scope, int mode, const std::string &file_path, const std::string &directory_path) {
+  const lwtool2::ItemList saved = lwtool2::selection_list(0);
+  const lwtool2::ItemList items = scope_list(scope);
+  const std::vector<LwoFile> files = gather_object_files(mode, file_path, directory_path);
+  if (!files.empty()) {
+    ReplaceRows rows = replace_items(items, files);
+    show_results(rows);
+  }
+  lwtool2::select_list(saved);
+}
+
+std::vector<LwoFile> gather_object_files(int mode, const std::string &file_path,
+                                         const std::string &directory_path) {
+  std::vector<LwoFile> files;
+  for (const std::string &path : candidate_paths(mode, file_path, directory_path)) {
+    LwoFile file;
+    if (read_lwo_file(path, file) && !file.layers.empty()) files.push_back(std::move(file));
+  }
+  return files;
+}
+
+std::string item_layer_key(LWItemID item) {
+  const std::string name = host_item_name(item);
+  std::string key = layer_name_of(name);
+  if (!key.empty()) return key;
+  const unsigned int number = host_layer_number(item);
+  if (number != 0) return "Layer" + std::to_string(number);
+  return name;
+}
+
+bool match_item(ReplaceRow &row, const std::vector<LwoFile> &files) {
+  const std::string key = item_layer_key(row.item);
+  if (key.empty()) return false;
+  for (const LwoFile &file : files) {
+    if (const LwoLayer *layer = find_layer(file, key)) {
+      row.layer = layer->number;
+      row.path = file.path;
+      return true;
+    }
+  }
+  return false;
+}
+
+float progress_fraction(std::size_t i, std::size_t n) {
+  if (n <= 1) return 1.0f;
+  return static_cast<float>(i) / static_cast<float>(n - 1);
+}
+
+}  // namespace qb

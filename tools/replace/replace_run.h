@@ -1,0 +1,53 @@
+// The layer replacement run behind the object replacer's Run button: pairs
+// the object items in scope with layers of the same name in object files on
+// disk, has the host replace them, and lists the outcome.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "plugin/host_api.h"
+#include "tools/replace/lwo_reader.h"
+
+namespace qb {
+
+// Scope and mode values as the panel's popup and choice give them.
+inline constexpr int kScopeSelection = 0;
+inline constexpr int kScopeSelectionWithChildren = 1;
+inline constexpr int kScopeAllMeshes = 2;
+inline constexpr int kModeFile = 0;
+inline constexpr int kModeDirectory = 1;
+
+struct ReplaceRow {
+  LWItemID item = nullptr;
+  int layer = -1;     // the file's own layer number (from 0); -1 while none is found
+  std::string path;   // the object file the layer came from; empty while none is found
+  bool result = false;  // both commands were sent for this item
+};
+
+using ReplaceRows = std::vector<ReplaceRow>;
+
+void replace_layers(int scope, int mode, const std::string &file_path, const std::string &directory_path);
+
+// The readable object files with at least one layer, in the order offered.
+std::vector<LwoFile> gather_object_files(int mode, const std::string &file_path,
+                                         const std::string &directory_path);
+
+// The layer name an item is looked up under: the layer part of its name,
+// else "Layer%d" from the host's layer number, else the whole name.
+std::string item_layer_key(LWItemID item);
+
+// The first file, in list order, with a layer named after the row's item wins.
+bool match_item(ReplaceRow &row, const std::vector<LwoFile> &files);
+
+// i / (n - 1); a lone item counts as finished.
+float progress_fraction(std::size_t i, std::size_t n);
+
+// The modal result panel; returns once the user has closed it.
+void show_results(ReplaceRows &rows);
+
+// Text of one cell of the result list (row -1: the heading); null for none.
+const char *result_cell_text(const ReplaceRows *rows, int row, int column);
+int result_column_width(int column);
+
+}  // namespace qb
