@@ -1,6 +1,33 @@
-// Placeholder until the tool is built: the frame's common steps run, then 0.
+// "QB:ItemVisible": the activation after the frame's common steps.  The
+// panel is built at the first activation and kept; later activations bring
+// it to the front and open it again with the choices it had.
+#include "plugin/host_api.h"
 #include "plugin/tools.h"
+#include "toolkit/lwtool2/services.h"
+#include "toolkit/panel.h"
+#include "tools/visibility/item_visible.h"
 
 namespace qb {
-int run_item_visible() { return 0; }
+
+std::optional<ItemVisibleState> &item_visible_slot() {
+  static std::optional<ItemVisibleState> slot;
+  return slot;
+}
+
+int run_item_visible() {
+  std::optional<ItemVisibleState> &slot = item_visible_slot();
+  if (!slot) slot.emplace();
+  ItemVisibleState &state = *slot;
+  LWPanelFuncs *funcs = lwtool2::services().panel;
+  if (funcs == nullptr) return AFUNC_BADGLOBAL;
+  if (state.panel != nullptr) {
+    bring_to_front(funcs, state.panel);
+  } else {
+    build_item_visible_panel(state);
+  }
+  if (state.panel == nullptr) return AFUNC_BADGLOBAL;
+  for (int row = 0; row < kTypeRowCount; ++row) type_toggle(state, row);
+  return funcs->open(state.panel, PANF_NOBUTT) != 0 ? AFUNC_OK : AFUNC_BADGLOBAL;
+}
+
 }  // namespace qb

@@ -1,6 +1,69 @@
-// Placeholder until the tool is built: the frame's common steps run, then 0.
+// Texts of the item visibility panel in both languages.  Written in UTF-8;
+// the build hands them to the host as Shift-JIS.
 #include "plugin/tools.h"
+#include "tools/visibility/item_visible_text.h"
 
 namespace qb {
-void select_item_visible_language(GlobalFunc *) {}
+
+const char *const kItemVisibleLabelsJa[kItemVisibleLabelCount] = {
+    "対象", "種類", "Visible", "Active",
+    "メッシュ", "", "", "表示", "非表示",
+    "Null", "", "", "表示", "非表示",
+    "ボーン", "", "", "表示", "非表示",
+    "カメラ", "", "", "表示", "非表示",
+    "ライト", "", "", "表示", "非表示",
+    "すべて表示", "すべて非表示", "", "閉じる", "実行",
+};
+
+const char *const kItemVisibleLabelsEn[kItemVisibleLabelCount] = {
+    "Target", "Type", "Visible", "Active",
+    "Mesh", "", "", "Show", "Hide",
+    "Null", "", "", "Show", "Hide",
+    "Bone", "", "", "Show", "Hide",
+    "Camera", "", "", "Show", "Hide",
+    "Light", "", "", "Show", "Hide",
+    "Show All", "Hide All", "", "Close", "Run",
+};
+
+const char *kScopeChoicesJa[kScopeChoiceCount + 1] = {
+    "選択アイテム", "選択アイテム以外", "選択アイテムと子孫", "選択アイテムと子孫以外", "全部のアイテム", nullptr,
+};
+const char *kScopeChoicesEn[kScopeChoiceCount + 1] = {
+    "Selection Item", "Selection not other", "Selection Item + Children", "Selection + Children not other",
+    "All Items", nullptr,
+};
+
+const char *kDisplayChoicesJa[kDisplayChoiceCount + 1] = {
+    "そのまま", "◇Hidden", "□Bouding box", "□Vertices", "□Wireframe", "□Front Face Wireframe",
+    "■Shaded Solid", "■Textured Solid", "■Textrured w/Wireframe", nullptr,
+};
+const char *kDisplayChoicesEn[kDisplayChoiceCount + 1] = {
+    "As is", "Hidden", "Bouding box", "Vertices", "Wireframe", "Front Face Wireframe",
+    "Shaded Solid", "Textured Solid", "Textrured w/Wireframe", nullptr,
+};
+
+const char *kVisibilityChoicesJa[kVisibilityChoiceCount + 1] = {"そのまま", "○Hidden", "●Visible", nullptr};
+const char *kVisibilityChoicesEn[kVisibilityChoiceCount + 1] = {"As is", "Hidden", "Visible", nullptr};
+
+const char *kActiveChoicesJa[kActiveChoiceCount + 1] = {"そのまま", "○Off", "●On", nullptr};
+const char *kActiveChoicesEn[kActiveChoiceCount + 1] = {"As is", "Off", "On", nullptr};
+
+const char *const *g_item_visible_labels = kItemVisibleLabelsEn;
+
+ChoiceLists &item_visible_choices() {
+  static ChoiceLists lists;
+  return lists;
+}
+
+void select_item_visible_language(GlobalFunc *global) {
+  ChoiceLists &lists = item_visible_choices();
+  lists.clear();
+  const bool japanese = locale_is_japanese(lookup_locale(global));
+  g_item_visible_labels = japanese ? kItemVisibleLabelsJa : kItemVisibleLabelsEn;
+  lists.add(japanese ? kScopeChoicesJa : kScopeChoicesEn, kScopeChoiceCount);
+  lists.add(japanese ? kDisplayChoicesJa : kDisplayChoicesEn, kDisplayChoiceCount);
+  lists.add(japanese ? kVisibilityChoicesJa : kVisibilityChoicesEn, kVisibilityChoiceCount);
+  lists.add(japanese ? kActiveChoicesJa : kActiveChoicesEn, kActiveChoiceCount);
+}
+
 }  // namespace qb
