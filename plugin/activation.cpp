@@ -1,0 +1,97 @@
+// The activation protocol every server shares: interface version, host
+// version, host services, language, argument words, then the tool.  Nothing
+// thrown by a tool may reach the host, so the whole protocol runs guarded.
+#include "plugin/frame.h"
+#include "plugin/tools.h"
+#include "toolkit/guard.h"
+#include "toolkit/item_tools_text.h"
+#include "toolkit/lwtool2/services.h"
+#include "toolkit/services.h"
+
+namespace qb {
+namespace {
+
+enum class ServiceLayer { First, Second };
+
+struct ServerSteps {
+  ServiceLayer services;
+  void (*select_language)(GlobalFunc *global);  // null: the server has no texts
+  bool reads_arguments;                         // the commands without a panel
+};
+
+const char *argument_text(void *local) {
+  auto *generic = static_cast<LWLayoutGeneric *>(local);
+  if (generic == nullptr || generic->commandArguments == nullptr) return nullptr;
+  return generic->commandArguments(generic->data);
+}
+
+template <class Tool>
+int activate(int version, GlobalFunc *global, void *local, const ServerSteps &steps, Tool &&tool) {
+  int result = AFUNC_BADGLOBAL;
+  bool finished = guarded([&] {
+    if (version != LWLAYOUTGENERIC_VERSION || !host_is_supported(global)) {
+      result = AFUNC_BADVERSION;
+      return;
+    }
+    if (steps.services == ServiceLayer::First) {
+      load_service_table(global);
+    } else if (!lwtool2::fetch_services(global)) {
+      result = AFUNC_BADGLOBAL;
+      return;
+    }
+    if (steps.select_language != nullptr) steps.select_language(global);
+    Words words;
+    if (steps.reads_arguments) words = split_arguments(argument_text(local));
+    result = tool(words);
+  });
+  return finished ? result : AFUNC_BADGLOBAL;
+}
+
+constexpr ServerSteps kItemToolsSteps{ServiceLayer::First, select_item_tools_language, false};
+constexpr ServerSteps kSelectCommandSteps{ServiceLayer::First, select_item_tools_language, true};
+constexpr ServerSteps kToggleVisibleSteps{ServiceLayer::First, nullptr, true};
+constexpr ServerSteps kItemVisibleSteps{ServiceLayer::Second, select_item_visible_language, false};
+constexpr ServerSteps kObjectReplacerSteps{ServiceLayer::Second, select_object_replacer_language, false};
+constexpr ServerSteps kNameReplaceSteps{ServiceLayer::Second, select_name_replace_language, false};
+
+}  // namespace
+
+int activate_item_tools(int version, GlobalFunc *global, void *local, void *) {
+  return activate(version, global, local, kItemToolsSteps, [](const Words &) { return run_item_tools(); });
+}
+
+int activate_select_branch(int version, GlobalFunc *global, void *local, void *) {
+  return activate(version, global, local, kSelectCommandSteps, [](const Words &words) {
+    run_select_branch(words);
+    return AFUNC_OK;
+  });
+}
+
+int activate_select_item(int version, GlobalFunc *global, void *local, void *) {
+  return activate(version, global, local, kSelectCommandSteps, [](const Words &words) {
+    run_select_item(words);
+    return AFUNC_OK;
+  });
+}
+
+int activate_item_visible(int version, GlobalFunc *global, void *local, void *) {
+  return activate(version, global, local, kItemVisibleSteps, [](const Words &) { return run_item_visible(); });
+}
+
+int activate_object_replacer(int version, GlobalFunc *global, void *local, void *) {
+  return activate(version, global, local, kObjectReplacerSteps,
+                  [](const Words &) { return run_object_replacer(); });
+}
+
+int activate_name_replace(int version, GlobalFunc *global, void *local, void *) {
+  return activate(version, global, local, kNameReplaceSteps, [](const Words &) { return run_name_replace(); });
+}
+
+int activate_toggle_visible(int version, GlobalFunc *global, void *local, void *) {
+  return activate(version, global, local, kToggleVisibleSteps, [](const Words &words) {
+    run_toggle_visible(words);
+    return AFUNC_OK;
+  });
+}
+
+}  // namespace qb

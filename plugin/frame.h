@@ -1,0 +1,40 @@
+// The plug-in frame: the module descriptor, the host version test and the
+// activation functions of the seven servers.
+#pragma once
+
+#include <cstdint>
+
+#include "plugin/host_api.h"
+
+extern "C" {
+extern ModuleDescriptor _mod_descrip;
+}
+
+namespace qb {
+
+inline constexpr int kServerCount = 7;
+inline constexpr unsigned kSupportedMajorVersion = 15;
+
+// "Product Info" as the host encodes it.
+struct ProductVersion {
+  unsigned product = 0;  // bits 0-3
+  unsigned build = 0;    // bits 4-15
+  unsigned minor = 0;    // bits 16-19
+  unsigned major = 0;    // bits 20-23
+};
+
+ProductVersion decode_product_version(uint32_t value);
+
+// Asks "Product Info" (transient) and answers whether the major version is 15.
+bool host_is_supported(GlobalFunc *global);
+
+// One activation function per row of the server table, in row order.
+int activate_item_tools(int version, GlobalFunc *global, void *local, void *server_data);
+int activate_select_branch(int version, GlobalFunc *global, void *local, void *server_data);
+int activate_select_item(int version, GlobalFunc *global, void *local, void *server_data);
+int activate_item_visible(int version, GlobalFunc *global, void *local, void *server_data);
+int activate_object_replacer(int version, GlobalFunc *global, void *local, void *server_data);
+int activate_name_replace(int version, GlobalFunc *global, void *local, void *server_data);
+int activate_toggle_visible(int version, GlobalFunc *global, void *local, void *server_data);
+
+}  // namespace qb

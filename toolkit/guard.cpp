@@ -1,0 +1,50 @@
+// Exceptions stop at the module boundary; the user learns of them through the
+// status line, the only place the module shows messages.
+#include "toolkit/guard.h"
+
+#include <string>
+
+#include "toolkit/exceptions.h"
+#include "toolkit/lwtool2/services.h"
+#include "toolkit/services.h"
+
+namespace qb {
+namespace {
+
+LWCommandFunc *available_command_function() {
+  if (LWCommandInterface *command = lwtool2::services().command; command != nullptr && command->evaluate)
+    return command->evaluate;
+  if (LWCommandInterface *command = service_table().command; command != nullptr && command->evaluate)
+    return command->evaluate;
+  return nullptr;
+}
+
+// What went wrong, in words; false when the exception has shown itself.
+bool describe(std::exception_ptr error, std::string &what) {
+  try {
+    std::rethrow_exception(error);
+  } catch (const lw::ex::CBaseEx &) {
+    return false;
+  } catch (const std::exception &e) {
+    what = e.what();
+  } catch (...) {
+    what = "unknown exception";
+  }
+  return true;
+}
+
+}  // namespace
+
+void report_exception(std::exception_ptr error) noexcept {
+  if (!error) return;
+  try {
+    std::string what;
+    if (!describe(error, what)) return;
+    if (LWCommandFunc *evaluate = available_command_function())
+      evaluate(("StatusMsg *** ERROR: " + what + " ***").c_str());
+  } catch (...) {
+    // Reporting must not fail in turn; the activation still ends with 2.
+  }
+}
+
+}  // namespace qb

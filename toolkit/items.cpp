@@ -1,0 +1,183 @@
+// First layer: scene items and selection through ServiceTable; changes go out
+// through run_command and are never checked.
+#include "toolkit/items.h"
+
+#include <unordered_set>
+
+#include "toolkit/command.h"
+#include "toolkit/format.h"
+#include "toolkit/pattern.h"
+#include "toolkit/regex.h"
+#include "toolkit/services.h"
+
+namespace qb {
+namespace {
+
+LWItemInfo *item_info() { return service_table().item_info; }
+
+// The interface info is a snapshot: after a selection change it must be
+// looked up again.
+void refresh_interface_info() {
+  ServiceTable &table = service_table();
+  if (table.global == nullptr) return;
+  table.interface_info = static_cast<LWInterfaceInfo *>(table.global(LWINTERFACEINFO_GLOBAL, GFUSE_TRANSIENT));
+}
+
+void append_children(LWItemInfo *info, LWItemID parent, ItemList &list) {
+  for (LWItemID child = info->firstChild(parent); child != nullptr; child = info->nextChild(parent, child))
+    list.push_back(child);
+}
+
+}  // namespace
+
+std::string item_name(LWItemID item) {
+  LWItemInfo *info = item_info();
+  if (info == nullptr || item == nullptr) return std::string();
+  const char *name = info->name(item);
+  return name == nullptr ? std::string() : std::string(name);
+}
+
+ItemList selected_items() {
+  refresh_interface_info();
+  ItemList items;
+  LWInterfaceInfo *info = service_table().interface_info;
+  if (info == nullptr || info->selItems == nullptr) return items;
+  for (const LWItemID *item = info->selItems; *item != nullptr; ++item) items.push_back(*item);
+  return items;
+}
+
+void select_item(LWItemID item) {
+  if (item == nullptr) return;
+  run_command(format_text("SelectItem 0x%x", item_id_bits(item)));
+  refresh_interface_info();
+}
+
+void select_same_type(const ItemList &items) {
+  LWItemInfo *info = item_info();
+  if (info == nullptr) return;
+  ItemList taken;
+  std::unordered_set<LWItemID> seen;
+  LWItemType reference = 0;
+  for (auto it = items.rbegin(); it != items.rend(); ++it) {
+    LWItemID item = *it;
+    if (item == nullptr || seen.count(item) != 0) continue;
+    LWItemType type = info->type(item);
+    if (taken.empty()) reference = type;
+    else if (type != reference) continue;
+    seen.insert(item);
+    taken.push_back(item);
+  }
+  if (taken.empty()) return;
+  run_command(format_text("SelectItem 0x%x", item_id_bits(taken.front())));
+  for (std::size_t i = 1; i < taken.size(); ++i)
+    run_command(format_text("AddToSelection 0x%x", item_id_bits(taken[i])));
+  refresh_interface_info();
+}
+
+ItemList branch_of(LWItemID root) {
+  ItemList branch;
+  LWItemInfo *info = item_info();
+  if (info == nullptr || root == nullptr) return branch;
+  append_children(info, root, branch);
+  // The list is its own queue: breadth first without recursion.
+  for (std::size_t i = 0; i < branch.size(); ++i) append_children(info, branch[i], branch);
+  return branch;
+}
+
+ItemList scene_items() {
+  ItemList items;
+  LWItemInfo *info = item_info();
+  if (info == nullptr) return items;
+  for (LWItemID object = info->first(LWI_OBJECT, nullptr); object != nullptr; object = info->next(object)) {
+    items.push_back(object);
+    for (LWItemID bone = info->first(LWI_BONE, object); bone != nullptr; bone = info->next(bone))
+      items.push_back(bone);
+  }
+  for (LWItemType type : {LWI_LIGHT, LWI_CAMERA})
+    for (LWItemID item = info->first(type, nullptr); item != nullptr; item = info->next(item)) items.push_back(item);
+  return items;
+}
+
+LWItemID find_item(const std::string &name) {
+  const std::string wanted = lower_case(name);
+  for (LWItemID item : scene_items())
+    if (lower_case(item_name(item)) == wanted) return item;
+  return nullptr;
+}
+
+ItemList items_matching(const std::regex &re) {
+  ItemList matches;
+  for (LWItemID item : scene_items())
+    if (regex_full_match(item_name(item), re)) matches.push_back(item);
+  return matches;
+}
+
+ItemList items_matching_wildcard(const std::string &pattern) { return items_matching(wildcard_to_regex(pattern)); }
+
+ItemList items_matching_wildcards(const std::vector<std::string> &patterns) {
+  std::vector<std::regex> compiled;
+  compiled.reserve(patterns.size());
+  for (const std::string &pattern : patterns) compiled.push_back(wildcard_to_regex(pattern));
+  ItemList matches;
+  std::unordered_set<LWItemID> taken;
+  for (LWItemID item : scene_items()) {
+    if (taken.count(item) != 0) continue;
+    const std::string name = item_name(item);
+    for (const std::regex &re : compiled) {
+      if (regex_full_match(name, re)) {
+        taken.insert(item);
+        matches.push_back(item);
+        break;
+      }
+    }
+  }
+  return matches;
+}
+
+ItemKind item_kind(LWItemID item) {
+  LWItemInfo *info = item_info();
+  if (info == nullptr || item == nullptr) return kOtherItem;
+  switch (info->type(item)) {
+    case LWI_OBJECT:
+      return object_file_name(item).empty() ? kNullObject : kMeshObject;
+    case LWI_BONE:
+      return kBoneItem;
+    case LWI_LIGHT:
+      return kLightItem;
+    case LWI_CAMERA:
+      return kCameraItem;
+    default:
+      return kOtherItem;
+  }
+}
+
+std::string object_file_name(LWItemID object) {
+  static const std::regex lwo = compile_regex(R"(.*\.lwo)", true);
+  LWObjectInfo *info = service_table().object_info;
+  if (info == nullptr || object == nullptr) return std::string();
+  const char *file = info->filename(object);
+  if (file == nullptr || *file == '\0') return std::string();
+  std::string name(file);
+  return regex_full_match(name, lwo) ? name : std::string();
+}
+
+void set_item_visibility(LWItemID item, bool visible) {
+  if (item == nullptr) return;
+  // Without a record the state is unknown; the command sets it absolutely,
+  // so sending it is safe.
+  LWInterfaceInfo *info = service_table().interface_info;
+  if (info != nullptr && info->itemVis != nullptr && (info->itemVis(item) != 0) == visible) return;
+  select_item(item);
+  run_command(format_text("ItemVisibility %d", visible ? 1 : 0));
+}
+
+void set_item_active(LWItemID item, bool active) {
+  LWItemInfo *info = item_info();
+  // "ItemActive" toggles, so it is sent only when the state is known.
+  if (info == nullptr || item == nullptr) return;
+  if (((info->flags(item) & LWITEMF_ACTIVE) != 0) == active) return;
+  select_item(item);
+  run_command("ItemActive");
+}
+
+}  // namespace qb

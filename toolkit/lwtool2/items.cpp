@@ -1,0 +1,182 @@
+// Second layer: item lists and selection through the lwtool2 service set;
+// changes go out through evalf, which reports refused commands.
+#include "toolkit/lwtool2/items.h"
+
+#include <string>
+#include <utility>
+
+#include "toolkit/exceptions.h"
+#include "toolkit/lwtool2/eval.h"
+#include "toolkit/lwtool2/services.h"
+#include "toolkit/regex.h"
+
+namespace lwtool2 {
+namespace {
+
+LWItemInfo *item_info() { return services().item_info; }
+
+// Walks the descendants of `root` depth first, pre-order, with an explicit
+// stack so that hierarchies of any depth fit.  visit(child) answers whether
+// to go below that child.
+template <class Visit>
+void walk_descendants(LWItemInfo *info, LWItemID root, Visit &&visit) {
+  if (info == nullptr || root == nullptr) return;
+  // Each entry: a parent and the child visited last (null: none yet).
+  std::vector<std::pair<LWItemID, LWItemID>> stack;
+  stack.emplace_back(root, nullptr);
+  while (!stack.empty()) {
+    auto &[parent, previous] = stack.back();
+    LWItemID child = previous == nullptr ? info->firstChild(parent) : info->nextChild(parent, previous);
+    if (child == nullptr) {
+      stack.pop_back();
+      continue;
+    }
+    previous = child;
+    if (visit(child)) stack.emplace_back(child, nullptr);
+  }
+}
+
+void append_scene_walk(ItemList &list, bool unique) {
+  LWItemInfo *info = item_info();
+  if (info == nullptr) return;
+  auto add = [&](LWItemID item) {
+    if (unique) list.append_unique(item);
+    else list.append(item);
+  };
+  for (LWItemID object = info->first(LWI_OBJECT, nullptr); object != nullptr; object = info->next(object)) {
+    add(object);
+    for (LWItemID bone = info->first(LWI_BONE, object); bone != nullptr; bone = info->next(bone)) add(bone);
+  }
+  for (LWItemType type : {LWI_LIGHT, LWI_CAMERA, LWI_BONE})
+    for (LWItemID item = info->first(type, nullptr); item != nullptr; item = info->next(item)) add(item);
+}
+
+template <class Each>
+void for_each_selected(Each &&each) {
+  LWInterfaceInfo *info = services().interface_info;
+  if (info == nullptr || info->selItems == nullptr) return;
+  for (const LWItemID *item = info->selItems; *item != nullptr; ++item) each(*item);
+}
+
+}  // namespace
+
+void ItemList::append(LWItemID item) {
+  items_.push_back(item);
+  members_.insert(item);
+}
+
+bool ItemList::append_unique(LWItemID item) {
+  if (!members_.insert(item).second) return false;
+  items_.push_back(item);
+  return true;
+}
+
+void refresh_interface_info() {
+  void *info = g_global == nullptr ? nullptr : g_global(LWINTERFACEINFO_GLOBAL, GFUSE_TRANSIENT);
+  if (info == nullptr) {
+    const std::string message = "g_global( LWINTERFACEINFO_GLOBAL, GFUSE_TRANSIENT )";
+    status_error(message);
+    throw lw::ex::CBaseEx(0, message);
+  }
+  services().interface_info = static_cast<LWInterfaceInfo *>(info);
+}
+
+ItemList child_list(LWItemID item, int flag) {
+  ItemList list;
+  // Below a child only when it is new to the list: a tree never repeats an
+  // item, and a host that did would otherwise be walked without end.
+  walk_descendants(item_info(), item, [&](LWItemID child) { return list.append_unique(child) && flag == 1; });
+  return list;
+}
+
+ItemList selection_list(int flag) {
+  refresh_interface_info();
+  ItemList list;
+  for_each_selected([&](LWItemID item) {
+    // An item already listed came with its whole subtree: walking it again
+    // would add nothing and cost quadratic time on deep selected chains.
+    if (!list.append_unique(item) || flag != 1) return;
+    for (LWItemID child : child_list(item, 1)) list.append_unique(child);
+  });
+  return list;
+}
+
+void append_selection(ItemList &list) {
+  refresh_interface_info();
+  for_each_selected([&](LWItemID item) { list.append_unique(item); });
+}
+
+void append_selection_with_descendants(ItemList &list) {
+  refresh_interface_info();
+  // Items whose subtree this call has already added; the list itself may hold
+  // items from before whose descendants are not in it.
+  std::unordered_set<LWItemID> covered;
+  for_each_selected([&](LWItemID item) {
+    list.append_unique(item);
+    if (!covered.insert(item).second) return;
+    ItemList descendants;
+    append_descendants(descendants, item);
+    for (LWItemID child : descendants) {
+      list.append_unique(child);
+      covered.insert(child);
+    }
+  });
+}
+
+void append_descendants(ItemList &list, LWItemID item) {
+  // Children already in the list are still walked below; `visited` only
+  // guards against a host whose hierarchy loops.
+  std::unordered_set<LWItemID> visited;
+  walk_descendants(item_info(), item, [&](LWItemID child) {
+    list.append_unique(child);
+    return visited.insert(child).second;
+  });
+}
+
+void select_list(const ItemList &list) {
+  const std::size_t n = list.size();
+  for (std::size_t i = 0; i < n; ++i)
+    evalf("%s 0x%x", i == 0 ? "SelectItem" : "AddToSelection", qb::item_id_bits(list[n - 1 - i]));
+  refresh_interface_info();
+}
+
+ItemList scene_item_list() {
+  ItemList list;
+  append_scene_walk(list, false);
+  return list;
+}
+
+void append_scene_items(ItemList &list) { append_scene_walk(list, true); }
+
+ItemList mesh_objects() {
+  ItemList list;
+  LWItemInfo *info = item_info();
+  if (info == nullptr) return list;
+  for (LWItemID object = info->first(LWI_OBJECT, nullptr); object != nullptr; object = info->next(object))
+    if (classify_item(object) == qb::kMeshObject) list.append(object);
+  return list;
+}
+
+qb::ItemKind classify_item(LWItemID item) {
+  static const std::regex lwo = qb::compile_regex(R"(^.*\.lwo$)");
+  LWItemInfo *info = item_info();
+  if (info == nullptr || item == nullptr) return qb::kOtherItem;
+  switch (info->type(item)) {
+    case LWI_OBJECT: {
+      LWObjectInfo *objects = services().object_info;
+      const char *file = objects == nullptr ? nullptr : objects->filename(item);
+      return qb::regex_full_match(file == nullptr ? std::string() : std::string(file), lwo) ? qb::kMeshObject
+                                                                                           : qb::kNullObject;
+    }
+    case LWI_BONE:
+      return qb::kBoneItem;
+    case LWI_LIGHT:
+      return qb::kLightItem;
+    case LWI_CAMERA:
+      return qb::kCameraItem;
+    default:
+      return qb::kOtherItem;
+  }
+}
+
+}  // namespace lwtool2

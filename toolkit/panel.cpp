@@ -1,0 +1,168 @@
+// Panel toolkit: titles, descriptors and the host's attribute calls.
+#include "toolkit/panel.h"
+
+#include <cstdint>
+
+#include "toolkit/format.h"
+
+namespace qb {
+namespace {
+
+constexpr int kTextBufferSize = 512;  // at most 511 bytes of text from a field
+
+// The first layer reads every field through this one buffer.
+char g_control_text[kTextBufferSize];
+
+const char *g_no_texts[] = {nullptr};
+
+LWValue pointer_value(void *pointer) {
+  LWValue value{};
+  value.type = LWT_NULL;
+  value.ptr = pointer;
+  return value;
+}
+
+std::string read_text_into(LWControl *control, char *buffer, int size) {
+  buffer[0] = '\0';
+  if (control == nullptr || control->get == nullptr) return std::string();
+  LWValue value{};
+  value.type = LWT_STRING;
+  value.buf = buffer;
+  value.bufLen = size;
+  control->get(control, CTL_VALUE, &value);
+  buffer[size - 1] = '\0';  // whatever the control wrote, the text ends in the buffer
+  return std::string(buffer);
+}
+
+}  // namespace
+
+std::string panel_title(const char *server_name) {
+  return format_text("%s(%d.%02d)%s", server_name == nullptr ? "" : server_name, kVersionMajor, kVersionMinor,
+                     " ");
+}
+
+LWPanControlDesc string_desc(int width) {
+  LWPanControlDesc desc{};
+  desc.type = LWT_STRING;
+  desc.width = width;
+  return desc;
+}
+
+LWPanControlDesc choice_desc(const char **items, int width_or_layout) {
+  LWPanControlDesc desc{};
+  desc.type = LWT_CHOICE;
+  desc.items = items;
+  // Pop-ups read it as their width, choice controls as their layout.
+  desc.width = width_or_layout;
+  desc.vertical = width_or_layout;
+  return desc;
+}
+
+LWPanControlDesc area_desc(int width, int height) {
+  LWPanControlDesc desc{};
+  desc.type = LWT_AREA;
+  desc.width = width;
+  desc.height = height;
+  return desc;
+}
+
+LWPanControlDesc text_desc() { return choice_desc(g_no_texts, 0); }
+
+LWPanControlDesc multilist_desc(int width, int visible_rows, LWMListCountFunc *count, LWMListNameFunc *name,
+                                LWMListColWidthFunc *col_width) {
+  LWPanControlDesc desc{};
+  desc.type = LWT_MLIST;
+  desc.width = width;
+  desc.visItems = visible_rows;
+  desc.countFn = count;
+  desc.nameFn = name;
+  desc.colWidth = col_width;
+  return desc;
+}
+
+void set_int(LWControl *control, int tag, int value) {
+  if (control == nullptr || control->set == nullptr) return;
+  LWValue v{};
+  v.type = LWT_INTEGER;
+  v.intv = value;
+  control->set(control, tag, &v);
+}
+
+int get_int(LWControl *control, int tag) {
+  if (control == nullptr || control->get == nullptr) return 0;
+  LWValue v{};
+  v.type = LWT_INTEGER;
+  control->get(control, tag, &v);
+  return v.intv;
+}
+
+void set_text(LWControl *control, const std::string &text) {
+  if (control == nullptr || control->set == nullptr) return;
+  LWValue v{};
+  v.type = LWT_STRING;
+  v.buf = const_cast<char *>(text.c_str());  // read only by the host
+  v.bufLen = static_cast<int>(text.size()) + 1;
+  control->set(control, CTL_VALUE, &v);
+}
+
+void set_user_data(LWControl *control, void *data) {
+  if (control == nullptr || control->set == nullptr) return;
+  LWValue v = pointer_value(data);
+  control->set(control, CTL_USERDATA, &v);
+}
+
+void set_event(LWControl *control, LWCtlEventFunc *event) {
+  if (control == nullptr || control->set == nullptr) return;
+  LWValue v = pointer_value(reinterpret_cast<void *>(event));
+  control->set(control, CTL_USEREVENT, &v);
+}
+
+void draw(LWControl *control, int mode) {
+  if (control != nullptr && control->draw != nullptr) control->draw(control, mode);
+}
+
+void set_panel_int(LWPanelFuncs *funcs, LWPanelID panel, int tag, int value) {
+  if (funcs == nullptr || panel == nullptr) return;
+  funcs->set(panel, tag, &value);
+}
+
+void set_panel_ptr(LWPanelFuncs *funcs, LWPanelID panel, int tag, void *value) {
+  if (funcs == nullptr || panel == nullptr) return;
+  funcs->set(panel, tag, value);
+}
+
+void set_panel_open_hook(LWPanelFuncs *funcs, LWPanelID panel, LWPanHookFunc *hook) {
+  set_panel_ptr(funcs, panel, PAN_USEROPEN, reinterpret_cast<void *>(hook));
+}
+
+void set_panel_close_hook(LWPanelFuncs *funcs, LWPanelID panel, LWPanHookFunc *hook) {
+  set_panel_ptr(funcs, panel, PAN_USERCLOSE, reinterpret_cast<void *>(hook));
+}
+
+void set_panel_draw_hook(LWPanelFuncs *funcs, LWPanelID panel, LWPanDrawFunc *hook) {
+  set_panel_ptr(funcs, panel, PAN_USERDRAW, reinterpret_cast<void *>(hook));
+}
+
+void bring_to_front(LWPanelFuncs *funcs, LWPanelID panel) { set_panel_ptr(funcs, panel, PAN_TO_FRONT, nullptr); }
+
+std::string read_control_text(LWControl *control) {
+  return read_text_into(control, g_control_text, kTextBufferSize);
+}
+
+bool locale_is_japanese(unsigned long locale) { return (locale & 0xFFFFu) == LANGID_JAPANESE; }
+
+unsigned long lookup_locale(GlobalFunc *global) {
+  if (global == nullptr) return 0;
+  return static_cast<unsigned long>(reinterpret_cast<std::uintptr_t>(global(LWLOCALEINFO_GLOBAL, GFUSE_TRANSIENT)));
+}
+
+}  // namespace qb
+
+namespace lwtool2 {
+
+std::string read_control_text(LWControl *control) {
+  char buffer[qb::kTextBufferSize];
+  return qb::read_text_into(control, buffer, qb::kTextBufferSize);
+}
+
+}  // namespace lwtool2

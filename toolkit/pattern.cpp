@@ -1,0 +1,38 @@
+// Wildcard name patterns turned into case-blind regular expressions.
+#include "toolkit/pattern.h"
+
+#include "toolkit/regex.h"
+
+namespace qb {
+namespace {
+
+// Only these are taken literally; { } - , : = ! and blanks keep their
+// regular-expression meaning, so a{2} still matches aa.
+const std::regex &special_characters() {
+  static const std::regex re = compile_regex(R"(([\^\.\$\|\(\)\[\]\*\+\?\/\\]))");
+  return re;
+}
+
+const std::regex &escaped_star() {
+  static const std::regex re = compile_regex(R"(\\\*)");
+  return re;
+}
+
+const std::regex &escaped_question_mark() {
+  static const std::regex re = compile_regex(R"(\\\?)");
+  return re;
+}
+
+}  // namespace
+
+std::string wildcard_to_regex_text(const std::string &pattern) {
+  std::string text = regex_replace_all(pattern, special_characters(), R"(\$&)");
+  text = regex_replace_all(text, escaped_star(), ".*");
+  return regex_replace_all(text, escaped_question_mark(), ".");
+}
+
+std::regex wildcard_to_regex(const std::string &pattern) {
+  return compile_regex(wildcard_to_regex_text(pattern), true);
+}
+
+}  // namespace qb
