@@ -1,0 +1,24 @@
+// Language choice for "QB:NameReplace", made again at every activation so
+// that the panel, rebuilt each time, follows the host's current locale.
+#include "plugin/tools.h"
+#include "tools/rename/name_replace_text.h"
+
+namespace qb {
+
+const char *const *g_name_replace_text = kNameReplaceTextEn;
+
+ChoiceLists &name_replace_choices() {
+  static ChoiceLists lists;
+  return lists;
+}
+
+void select_name_replace_language(GlobalFunc *global) {
+  ChoiceLists &choices = name_replace_choices();
+  choices.clear();
+  const bool japanese = locale_is_japanese(lookup_locale(global));
+  g_name_replace_text = japanese ? kNameReplaceTextJa : kNameReplaceTextEn;
+  choices.add(japanese ? kNameReplaceTargetJa : kNameReplaceTargetEn, kTargetItemCount);
+  choices.add(japanese ? kNameReplaceModeJa : kNameReplaceModeEn, kModeItemCount);
+}
+
+}  // namespace qb

@@ -1,0 +1,146 @@
+// The rename run.  It talks to the host's command function itself: a refused
+// "SelectItem" means the item must not be renamed (the host would rename
+// whatever is selected instead), and is passed over without a message.
+#include "tools/rename/rename_engine.h"
+
+#include <cstdarg>
+#include <cstdio>
+#include <optional>
+#include <regex>
+
+#include "toolkit/format.h"
+#include "toolkit/items.h"
+#include "toolkit/lwtool2/eval.h"
+#include "toolkit/lwtool2/items.h"
+#include "toolkit/lwtool2/services.h"
+#include "tools/rename/new_name.h"
+
+namespace qb {
+namespace {
+
+// Commands pass through a buffer of this size, as the host's command line does.
+constexpr std::size_t kCommandBufferSize = 512;
+
+struct CommandText {
+  char text[kCommandBufferSize] = {};
+  bool fits = false;
+};
+
+CommandText compose(const char *format, ...) __attribute__((format(printf, 1, 2)));
+
+CommandText compose(const char *format, ...) {
+  CommandText command;
+  va_list args;
+  va_start(args, format);
+  const int written = std::vsnprintf(command.text, sizeof command.text, format, args);
+  va_end(args);
+  command.fits = written >= 0 && static_cast<std::size_t>(written) < sizeof command.text;
+  return command;
+}
+
+// The host's result: non-zero when the command was carried out.
+int send(const CommandText &command) {
+  LWCommandInterface *commands = lwtool2::services().command;
+  if (!command.fits || commands == nullptr || commands->evaluate == nullptr) return 0;
+  return commands->evaluate(command.text);
+}
+
+// An object loaded from a .lwo file.  Only these are meshes; every other
+// object is a null and may be renamed.
+bool is_mesh_object(LWItemID item) {
+  const char *file = lwtool2::services().object_info->filename(item);
+  return TextBuffer(file).is_lwo_path();
+}
+
+bool type_is_wanted(const RenameSettings &settings, LWItemID item) {
+  switch (lwtool2::services().item_info->type(item)) {
+    case LWI_OBJECT:
+      return !is_mesh_object(item) && settings.include_null != 0;
+    case LWI_LIGHT:
+      return settings.include_light != 0;
+    case LWI_CAMERA:
+      return settings.include_camera != 0;
+    case LWI_BONE:
+      return settings.include_bone != 0;
+    default:
+      return true;
+  }
+}
+
+lwtool2::ItemList target_list(int32_t scope) {
+  lwtool2::ItemList targets;
+  if (scope == kScopeSelection) lwtool2::append_selection(targets);
+  if (scope == kScopeSelectionWithChildren) lwtool2::append_selection_with_descendants(targets);
+  if (scope == kScopeAllItems) lwtool2::append_scene_items(targets);
+  return targets;
+}
+
+// Empty when the item keeps its name.
+std::string new_name_of(const RenameSettings &settings, const std::string &w, const std::regex *pattern) {
+  try {
+    std::string v = compute_new_name(settings, w, pattern);
+    return v == w ? std::string() : v;
+  } catch (const std::regex_error &) {
+    // The matcher gave up on this name (too complex); the others may still go.
+    return std::string();
+  }
+}
+
+void rename_target(const RenameSettings &settings, LWItemID item, const std::regex *pattern) {
+  if (!type_is_wanted(settings, item)) return;
+  const std::string w = working_name(host_item_name(item));
+  if (w.empty()) return;
+  const std::string v = new_name_of(settings, w, pattern);
+  if (v.empty()) return;
+  // A name too long for the command line is left alone rather than cut.
+  const CommandText rename = compose("Rename %s", v.c_str());
+  if (!rename.fits) return;
+  if (send(compose("SelectItem 0x%x", item_id_bits(item))) == 0) return;
+  send(rename);
+}
+
+void report_progress(std::size_t i, std::size_t n) {
+  const float fraction = n == 1 ? 1.0f : static_cast<float>(i) / static_cast<float>(n - 1);
+  send(compose("StatusMsg {%.2f}%s: Renaming...", static_cast<double>(fraction), kNameReplaceServer));
+}
+
+// The regular-expression mode's pattern, compiled once for the whole run.
+// False (after telling the user) when it does not compile.
+bool prepare_pattern(const RenameSettings &settings, std::optional<std::regex> &pattern) {
+  if (settings.mode != kModeRegex) return true;
+  try {
+    pattern = compile_rename_pattern(settings.pattern_text);
+    return true;
+  } catch (const std::regex_error &) {
+    lwtool2::status_error(
+        format_message("%s: Invalid regular expression: %s", kNameReplaceServer, settings.pattern_text.c_str()));
+    return false;
+  }
+}
+
+}  // namespace
+
+std::string host_item_name(LWItemID item) {
+  const char *name = lwtool2::services().item_info->name(item);
+  return name == nullptr ? std::string() : std::string(name);
+}
+
+void rename_items(const RenameSettings &settings) {
+  lwtool2::ItemList saved;
+  lwtool2::append_selection(saved);
+
+  std::optional<std::regex> pattern;
+  if (prepare_pattern(settings, pattern)) {
+    const lwtool2::ItemList targets = target_list(settings.scope);
+    const std::size_t n = targets.size();
+    for (std::size_t i = 0; i < n; ++i) {
+      rename_target(settings, targets[i], pattern ? &*pattern : nullptr);
+      report_progress(i, n);
+    }
+    send(compose("StatusMsg %s: Done(%d).", kNameReplaceServer, static_cast<int>(n)));
+  }
+
+  lwtool2::select_list(saved);
+}
+
+}  // namespace qb
