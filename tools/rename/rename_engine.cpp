@@ -8,6 +8,7 @@
 #include <optional>
 #include <regex>
 
+#include "toolkit/files.h"
 #include "toolkit/format.h"
 #include "toolkit/items.h"
 #include "toolkit/lwtool2/eval.h"
@@ -45,17 +46,12 @@ int send(const CommandText &command) {
   return commands->evaluate(command.text);
 }
 
-// An object loaded from a .lwo file.  Only these are meshes; every other
-// object is a null and may be renamed.
-bool is_mesh_object(LWItemID item) {
-  const char *file = lwtool2::services().object_info->filename(item);
-  return TextBuffer(file).is_lwo_path();
-}
-
 bool type_is_wanted(const RenameSettings &settings, LWItemID item) {
   switch (lwtool2::services().item_info->type(item)) {
     case LWI_OBJECT:
-      return !is_mesh_object(item) && settings.include_null != 0;
+      // Only objects loaded from a .lwo file are meshes, and meshes keep
+      // their names; every other object is a null.
+      return object_lacks_file_path(item) == 1 && settings.include_null != 0;
     case LWI_LIGHT:
       return settings.include_light != 0;
     case LWI_CAMERA:
