@@ -1,0 +1,70 @@
+// Wildcard conversion and whole-name matching on arbitrary patterns and names.
+// Input: the pattern, a NUL byte, the name (without a NUL the input is both).
+// A pattern that does not compile may raise std::regex_error and nothing
+// else.  For patterns without braces (the only characters besides * and ?
+// that keep a meaning) the match must equal a plain wildcard match that
+// ignores ASCII case; like the regular expression's ".", the wildcards do not
+// take line breaks.
+#include <cstdint>
+#include <regex>
+#include <string>
+#include <vector>
+
+#include "fuzz/fuzz_check.h"
+#include "toolkit/pattern.h"
+#include "toolkit/regex.h"
+
+namespace {
+
+using qb_fuzz::check;
+
+char fold(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+bool wildcard_takes(char c) { return c != '\n' && c != '\r'; }
+
+// matched[j]: the pattern so far matches the first j characters of the name.
+bool plain_wildcard_match(const std::string &pattern, const std::string &name) {
+  std::vector<char> matched(name.size() + 1, 0), next(name.size() + 1);
+  matched[0] = 1;
+  for (char p : pattern) {
+    std::fill(next.begin(), next.end(), 0);
+    for (std::size_t j = 0; j <= name.size(); ++j) {
+      if (p == '*') {
+        next[j] = matched[j] || (j > 0 && next[j - 1] && wildcard_takes(name[j - 1]));
+      } else if (j > 0 && matched[j - 1]) {
+        const char c = name[j - 1];
+        next[j] = p == '?' ? wildcard_takes(c) : fold(p) == fold(c);
+      }
+    }
+    matched.swap(next);
+  }
+  return matched[name.size()];
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, std::size_t size) {
+  const std::string input(reinterpret_cast<const char *>(data), size);
+  const std::size_t nul = input.find('\0');
+  const std::string pattern = input.substr(0, nul);
+  const std::string name = nul == std::string::npos ? input : input.substr(nul + 1);
+
+  const std::string text = qb::wildcard_to_regex_text(pattern);
+  check(text.size() >= pattern.size(), "conversion lost characters");
+  std::regex re;
+  try {
+    re = qb::wildcard_to_regex(pattern);
+  } catch (const std::regex_error &) {
+    check(pattern.find_first_of("{}") != std::string::npos, "a pattern without braces did not compile");
+    return 0;
+  }
+  bool matched = false;
+  try {
+    matched = qb::regex_full_match(name, re);
+  } catch (const std::regex_error &) {
+    return 0;
+  }
+  if (pattern.find_first_of("{}") == std::string::npos && pattern.size() * name.size() <= 200000)
+    check(matched == plain_wildcard_match(pattern, name), "match differs from the plain wildcard match");
+  return 0;
+}
