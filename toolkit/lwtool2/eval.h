@@ -10,10 +10,13 @@ namespace lwtool2 {
 // shows "eval( \"CMD\" ) !(0)" as an error and the caller goes on.
 bool eval(const std::string &command);
 
-// format_message, then eval; always answers true.
+// Formats, then eval; always answers true.  A command longer than 511 bytes
+// is not sent (a cut command would act on the wrong text): it is reported as
+// refused, like a command the host refuses.
 bool evalf(const char *format, ...) __attribute__((format(printf, 1, 2)));
 
-// "StatusMsg {%.2f}%s" with the fraction and the formatted message.
+// "StatusMsg {%.2f}%s" with the fraction and the formatted message, cut to
+// 511 bytes when longer.
 void status_progress(float fraction, const char *format, ...) __attribute__((format(printf, 2, 3)));
 
 // "StatusMsg *** ERROR: " + text + " ***", straight to the command function.

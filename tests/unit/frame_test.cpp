@@ -1,0 +1,203 @@
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "fake_host.h"
+#include "plugin/frame.h"
+#include "plugin/service_names.h"
+#include "toolkit/item_tools_text.h"
+#include "toolkit/panel.h"
+
+namespace {
+
+using Names = std::vector<std::string>;
+
+TEST(ModuleDescriptor, HeaderValues) {
+  EXPECT_EQ(_mod_descrip.sysSync, 0x04121994u);
+  EXPECT_EQ(_mod_descrip.sysVersion, 3u);
+  EXPECT_EQ(_mod_descrip.sysMachine, 0x300u);
+  ASSERT_NE(_mod_descrip.startup, nullptr);
+  ASSERT_NE(_mod_descrip.shutdown, nullptr);
+  void *handle = _mod_descrip.startup();
+  EXPECT_EQ(reinterpret_cast<std::uintptr_t>(handle), 4u);
+  _mod_descrip.shutdown(handle);
+}
+
+TEST(ModuleDescriptor, SevenLayoutGenericServersThenANullRow) {
+  const Names expected = {"QB:ItemTools",   "QB:SelectBranch",   "QB:SelectItem",   "QB:ItemVisible",
+                          "QB:ObjectReplacer", "QB:NameReplace", "QB:ToggleVisible"};
+  const ServerRecord *rows = _mod_descrip.serverDefs;
+  ASSERT_NE(rows, nullptr);
+  for (std::size_t i = 0; i < expected.size(); ++i) {
+    ASSERT_NE(rows[i].className, nullptr) << i;
+    EXPECT_STREQ(rows[i].className, "LayoutGeneric");
+    ASSERT_NE(rows[i].name, nullptr) << i;
+    EXPECT_EQ(rows[i].name, expected[i]);
+    EXPECT_NE(rows[i].activate, nullptr);
+    EXPECT_EQ(rows[i].tagInfo, nullptr);
+  }
+  const ServerRecord &end = rows[expected.size()];
+  EXPECT_EQ(end.className, nullptr);
+  EXPECT_EQ(end.name, nullptr);
+  EXPECT_EQ(end.activate, nullptr);
+  EXPECT_EQ(end.tagInfo, nullptr);
+}
+
+TEST(ProductVersion, FieldsDecodeFromTheirBits) {
+  qb::ProductVersion v = qb::decode_product_version(0x00F3ABC5u);
+  EXPECT_EQ(v.product, 0x5u);
+  EXPECT_EQ(v.build, 0xABCu);
+  EXPECT_EQ(v.minor, 0x3u);
+  EXPECT_EQ(v.major, 0xFu);
+  EXPECT_EQ(qb::decode_product_version(0xFF000000u).major, 0u);  // bits above 23 are not the major version
+}
+
+TEST(ProductVersion, OnlyMajorFifteenIsSupported) {
+  fake::FakeHost host;
+  host.product = (15u << 20) | (6u << 16) | (3000u << 4) | 1u;
+  EXPECT_TRUE(qb::host_is_supported(host.global()));
+  host.product = 14u << 20;
+  EXPECT_FALSE(qb::host_is_supported(host.global()));
+  host.product = 16u << 20;
+  EXPECT_FALSE(qb::host_is_supported(host.global()));
+  EXPECT_FALSE(qb::host_is_supported(nullptr));
+  EXPECT_EQ(host.lookups, (Names{"Product Info", "Product Info", "Product Info"}));
+}
+
+const ServerRecord &server(const char *name) {
+  for (const ServerRecord *row = _mod_descrip.serverDefs; row->name != nullptr; ++row)
+    if (std::string(row->name) == name) return *row;
+  throw std::runtime_error(name);
+}
+
+int activate(const char *name, int version, fake::FakeHost &host, const char *arguments = nullptr) {
+  LWLayoutGeneric generic{const_cast<char *>(arguments),
+                          [](void *data) -> const char * { return static_cast<const char *>(data); }};
+  return server(name).activate(version, host.global(), &generic, nullptr);
+}
+
+TEST(Activation, WrongInterfaceVersionLooksNothingUp) {
+  for (const ServerRecord *row = _mod_descrip.serverDefs; row->name != nullptr; ++row) {
+    fake::FakeHost host;
+    EXPECT_EQ(activate(row->name, 5, host), 1) << row->name;
+    EXPECT_EQ(activate(row->name, 7, host), 1) << row->name;
+    EXPECT_TRUE(host.lookups.empty()) << row->name;
+    EXPECT_TRUE(host.commands.empty()) << row->name;
+  }
+}
+
+TEST(Activation, UnsupportedHostStopsAfterProductInfo) {
+  for (unsigned major : {14u, 16u}) {
+    fake::FakeHost host;
+    host.product = major << 20;
+    EXPECT_EQ(activate("QB:ItemVisible", 6, host), 1);
+    EXPECT_EQ(activate("QB:SelectItem", 6, host, "x"), 1);
+    EXPECT_EQ(host.lookups, (Names{"Product Info", "Product Info"}));
+  }
+}
+
+TEST(Activation, MissingSecondLayerServiceGivesTwoAndStopsTheFetch) {
+  fake::FakeHost host;
+  host.missing = {"LW Time Info"};
+  EXPECT_EQ(activate("QB:NameReplace", 6, host), 2);
+  Names expected = {"Product Info"};
+  for (const auto &name : qb::kLwtool2ServiceNames) {
+    expected.emplace_back(name);
+    if (name == "LW Time Info") break;
+  }
+  EXPECT_EQ(host.lookups, expected);
+  EXPECT_TRUE(host.commands.empty());
+}
+
+TEST(Activation, ZeroLocaleCountsAsAMissingService) {
+  fake::FakeHost host;
+  host.locale = 0;
+  EXPECT_EQ(activate("QB:ObjectReplacer", 6, host), 2);
+  EXPECT_EQ(host.lookups.back(), "Locale Info");
+}
+
+TEST(Activation, ServiceTableIsFilledOnceThenOnlyVersionAndLocaleAreAsked) {
+  fake::FakeHost host;
+  // Nothing in the scene: the command finds no item and says so.
+  EXPECT_EQ(activate("QB:SelectItem", 6, host, "Nothing*"), 0);
+  Names first = {"Product Info"};
+  for (const auto &name : qb::kServiceTableNames) first.emplace_back(name);
+  first.emplace_back("Locale Info");
+  ASSERT_GE(host.lookups.size(), first.size());
+  EXPECT_EQ(Names(host.lookups.begin(), host.lookups.begin() + first.size()), first);
+
+  host.lookups.clear();
+  EXPECT_EQ(activate("QB:SelectItem", 6, host, "Nothing*"), 0);
+  ASSERT_GE(host.lookups.size(), 2u);
+  EXPECT_EQ(Names(host.lookups.begin(), host.lookups.begin() + 2), (Names{"Product Info", "Locale Info"}));
+}
+
+TEST(Activation, ToggleVisibleNeverAsksForTheLocale) {
+  fake::FakeHost host;
+  EXPECT_EQ(activate("QB:ToggleVisible", 6, host), 0);
+  for (const std::string &name : host.lookups) EXPECT_NE(name, "Locale Info");
+}
+
+TEST(Activation, ServiceTableKeepsTheFirstGlobalFunction) {
+  fake::FakeHost host;
+  qb::load_service_table(host.global());
+  qb::ServiceTable &table = qb::service_table();
+  EXPECT_TRUE(table.initialised);
+  EXPECT_EQ(table.global, host.global());
+  EXPECT_NE(table.command, nullptr);
+  EXPECT_NE(table.item_info, nullptr);
+  EXPECT_NE(table.object_info, nullptr);
+  EXPECT_NE(table.interface_info, nullptr);
+  EXPECT_EQ(table.panel, &host.panel);
+  const std::size_t lookups = host.lookups.size();
+  EXPECT_EQ(lookups, qb::kServiceTableNames.size());
+  qb::load_service_table(host.global());
+  EXPECT_EQ(host.lookups.size(), lookups);
+}
+
+TEST(Activation, SecondLayerFetchStoresTheGlobalInThePanelRecord) {
+  fake::FakeHost host;
+  EXPECT_TRUE(lwtool2::fetch_services(host.global()));
+  EXPECT_EQ(lwtool2::g_global, host.global());
+  EXPECT_EQ(host.panel.globalFun, host.global());
+  EXPECT_EQ(lwtool2::services().locale, 1033u);
+  EXPECT_EQ(host.lookups.size(), qb::kLwtool2ServiceNames.size());
+}
+
+TEST(Language, LowSixteenBitsDecide) {
+  EXPECT_TRUE(qb::locale_is_japanese(1041));
+  EXPECT_TRUE(qb::locale_is_japanese(1041 + 0x10000));
+  EXPECT_FALSE(qb::locale_is_japanese(1033));
+  EXPECT_FALSE(qb::locale_is_japanese(0));
+  EXPECT_FALSE(qb::locale_is_japanese(1041 << 16));
+}
+
+TEST(Language, ItemToolsTablesFollowTheLocaleAtEverySelection) {
+  fake::FakeHost host;
+  host.locale = 1041 + 0x10000;
+  qb::select_item_tools_language(host.global());
+  EXPECT_EQ(qb::g_item_tools_text, qb::kItemToolsTextJa);
+  EXPECT_EQ(qb::g_item_tools_messages, qb::kItemToolsMessagesJa);
+  host.locale = 1033;
+  qb::select_item_tools_language(host.global());
+  EXPECT_EQ(qb::g_item_tools_text, qb::kItemToolsTextEn);
+  EXPECT_EQ(qb::g_item_tools_messages, qb::kItemToolsMessagesEn);
+  host.locale = 0;
+  qb::select_item_tools_language(host.global());
+  EXPECT_EQ(qb::g_item_tools_text, qb::kItemToolsTextEn);
+  EXPECT_EQ(host.lookups, (Names{"Locale Info", "Locale Info", "Locale Info"}));
+}
+
+TEST(Language, SelectCommandsChooseJapaneseForLocale1041) {
+  fake::FakeHost host;
+  host.locale = 1041;
+  EXPECT_EQ(activate("QB:SelectBranch", 6, host), 0);
+  EXPECT_EQ(qb::g_item_tools_messages, qb::kItemToolsMessagesJa);
+  host.locale = 1033;
+  EXPECT_EQ(activate("QB:SelectItem", 6, host, "x"), 0);
+  EXPECT_EQ(qb::g_item_tools_messages, qb::kItemToolsMessagesEn);
+}
+
+}  // namespace

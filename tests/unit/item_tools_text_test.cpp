@@ -1,0 +1,66 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "toolkit/item_tools_text.h"
+#include "toolkit/panel.h"
+
+namespace {
+
+std::string bytes(std::initializer_list<unsigned char> list) { return std::string(list.begin(), list.end()); }
+
+TEST(ItemToolsText, JapaneseTextsAreShiftJis) {
+  EXPECT_EQ(std::string(qb::kItemToolsTextJa[5]), bytes({0x8E, 0xC0, 0x8D, 0x73}));  // 実行
+  EXPECT_EQ(std::string(qb::kItemToolsTextJa[19]), bytes({0x95, 0xC2, 0x82, 0xB6, 0x82, 0xE9}));  // 閉じる
+  // 親アイテム
+  EXPECT_EQ(std::string(qb::kItemToolsTextJa[2]), bytes({0x90, 0x65, 0x83, 0x41, 0x83, 0x43, 0x83, 0x65, 0x83, 0x80}));
+  // 親アイテムが見つかりません！ ends in the full-width exclamation mark.
+  std::string parent_missing = qb::kItemToolsMessagesJa[qb::kMsgParentNotFound];
+  EXPECT_EQ(parent_missing.substr(0, 2), bytes({0x90, 0x65}));
+  EXPECT_EQ(parent_missing.substr(parent_missing.size() - 2), bytes({0x81, 0x49}));
+  // (ワイルドカードが使えます) keeps its ASCII parentheses.
+  std::string wildcard = qb::kItemToolsTextJa[13];
+  EXPECT_EQ(wildcard.front(), '(');
+  EXPECT_EQ(wildcard.back(), ')');
+  EXPECT_EQ(wildcard.substr(1, 2), bytes({0x83, 0x8F}));  // ワ
+}
+
+TEST(ItemToolsText, EnglishTexts) {
+  EXPECT_STREQ(qb::kItemToolsTextEn[1], "Set selected items to child of input item");
+  EXPECT_STREQ(qb::kItemToolsTextEn[4], "Parent in place");
+  EXPECT_STREQ(qb::kItemToolsTextEn[13], "(Wildcard can use)");
+  EXPECT_STREQ(qb::kItemToolsTextEn[16], "Select selected item and their children");
+  EXPECT_STREQ(qb::kItemToolsTextEn[19], "Close");
+  EXPECT_STREQ(qb::kItemToolsMessagesEn[qb::kMsgParentNotFound], "Parent item not found!");
+  EXPECT_STREQ(qb::kItemToolsMessagesEn[qb::kMsgParentInSelection], "Include the parent item in selection!");
+}
+
+TEST(ItemToolsText, SharedPositionsAreEqualInBothLanguages) {
+  for (int i : {0, 6, 9, 15, 18, 20}) {
+    EXPECT_STREQ(qb::kItemToolsTextJa[i], "") << i;
+    EXPECT_STREQ(qb::kItemToolsTextEn[i], "") << i;
+  }
+  for (int i : {5, 8, 14, 17}) {
+    EXPECT_STREQ(qb::kItemToolsTextEn[i], "Run") << i;
+    EXPECT_STREQ(qb::kItemToolsTextJa[i], qb::kItemToolsTextJa[5]) << i;
+  }
+  for (int i : {3, 12}) {
+    EXPECT_EQ(std::string(qb::kItemToolsTextJa[i]), "\x03(i:MIMG_LEFTARROW)") << i;
+    EXPECT_EQ(std::string(qb::kItemToolsTextEn[i]), "\x03(i:MIMG_LEFTARROW)") << i;
+  }
+  for (int i : {0, 3}) {
+    EXPECT_STREQ(qb::kItemToolsMessagesJa[i], "Error");
+    EXPECT_STREQ(qb::kItemToolsMessagesEn[i], "Error");
+  }
+  for (int i : {2, 5}) {
+    EXPECT_STREQ(qb::kItemToolsMessagesJa[i], "");
+    EXPECT_STREQ(qb::kItemToolsMessagesEn[i], "");
+  }
+}
+
+TEST(PanelTitle, ServerNameVersionAndABlank) {
+  EXPECT_EQ(qb::panel_title("QB:NameReplace"), "QB:NameReplace(1.00) ");
+  EXPECT_EQ(qb::panel_title("QB:ItemTools"), "QB:ItemTools(1.00) ");
+}
+
+}  // namespace

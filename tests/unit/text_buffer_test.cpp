@@ -1,0 +1,155 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "toolkit/text_buffer.h"
+
+namespace {
+
+using qb::PathStyle;
+using qb::TextBuffer;
+
+TEST(TextBuffer, FreshBufferReadsEmpty) {
+  TextBuffer b;
+  EXPECT_EQ(b.bytes, nullptr);
+  EXPECT_EQ(b.length, 0);
+  EXPECT_EQ(b.capacity, 0u);
+  EXPECT_STREQ(b.c_str(), "");
+  EXPECT_EQ(b.str(), "");
+}
+
+TEST(TextBuffer, AssignCopiesAndKeepsTheArrayForEmptyTexts) {
+  TextBuffer b("Hello");
+  EXPECT_EQ(b.length, 5);
+  EXPECT_GE(b.capacity, 6u);
+  EXPECT_EQ(b.str(), "Hello");
+  char *array = b.bytes;
+  b.assign("");
+  EXPECT_EQ(b.bytes, array);
+  EXPECT_EQ(b.length, 0);
+  EXPECT_STREQ(b.c_str(), "");
+  b.assign(static_cast<const char *>(nullptr));
+  EXPECT_EQ(b.bytes, array);
+  b.assign("Hi");  // fits: no new array
+  EXPECT_EQ(b.bytes, array);
+  EXPECT_EQ(b.str(), "Hi");
+  b.assign("A longer text than before");
+  EXPECT_EQ(b.str(), "A longer text than before");
+  EXPECT_EQ(b.length, 25);
+}
+
+TEST(TextBuffer, AssignFromItsOwnBytes) {
+  TextBuffer b("abcdef");
+  b.assign(b.bytes);
+  EXPECT_EQ(b.str(), "abcdef");
+  b.assign(b.bytes + 2);  // an overlapping tail
+  EXPECT_EQ(b.str(), "cdef");
+  EXPECT_EQ(b.length, 4);
+}
+
+TEST(TextBuffer, ReserveGrowsOnlyWhenNeeded) {
+  TextBuffer b;
+  b.reserve(10);
+  EXPECT_EQ(b.capacity, 11u);
+  EXPECT_EQ(b.length, 10);
+  EXPECT_EQ(b.bytes[10], '\0');
+  char *array = b.bytes;
+  b.reserve(10);
+  EXPECT_EQ(b.bytes, array);
+  b.reserve(4);
+  EXPECT_EQ(b.bytes, array);
+  EXPECT_EQ(b.capacity, 11u);
+}
+
+TEST(TextBuffer, ClearFreesEverything) {
+  TextBuffer b("text");
+  b.clear();
+  EXPECT_EQ(b.bytes, nullptr);
+  EXPECT_EQ(b.length, 0);
+  EXPECT_EQ(b.capacity, 0u);
+}
+
+TEST(TextBuffer, JoinConcatenates) {
+  TextBuffer b;
+  b.join("Left", "Arm");
+  EXPECT_EQ(b.str(), "LeftArm");
+  EXPECT_EQ(b.length, 7);
+  EXPECT_EQ(b.capacity, 8u);
+  b.join("", "x");
+  EXPECT_EQ(b.str(), "x");
+  b.join("", "");
+  EXPECT_EQ(b.bytes, nullptr);
+  EXPECT_EQ(b.length, 0);
+}
+
+TEST(TextBuffer, JoinWithItsOwnText) {
+  TextBuffer b("ab");
+  b.join(b.view(), b.view());
+  EXPECT_EQ(b.str(), "abab");
+  b.join("pre-", b.view());
+  EXPECT_EQ(b.str(), "pre-abab");
+}
+
+TEST(TextBuffer, Substring) {
+  TextBuffer hello("Hello");
+  EXPECT_EQ(hello.substring(1, 3).str(), "el");
+  EXPECT_EQ(hello.substring(0, 5).str(), "Hello");
+  EXPECT_EQ(hello.substring(2, 2).str(), "");
+  EXPECT_EQ(hello.substring(5, 5).str(), "");
+  EXPECT_EQ(hello.substring(3, 2).str(), "");
+  EXPECT_EQ(hello.substring(1, 6).str(), "");
+  EXPECT_EQ(hello.substring(-1, 2).str(), "");
+  EXPECT_EQ(TextBuffer().substring(0, 0).str(), "");
+}
+
+TEST(TextBuffer, ReplaceFirst) {
+  TextBuffer arm("LeftArm");
+  EXPECT_EQ(arm.replace_first("Left", "Right").str(), "RightArm");
+  EXPECT_EQ(arm.replace_first("Leg", "Right").str(), "LeftArm");
+  EXPECT_EQ(arm.replace_first("Arm", "").str(), "Left");
+  EXPECT_EQ(TextBuffer("Arm").replace_first("", "Pre").str(), "PreArm");
+  EXPECT_EQ(TextBuffer("aXaX").replace_first("X", "Y").str(), "aYaX");
+  EXPECT_EQ(TextBuffer("").replace_first("", "Pre").str(), "");
+  EXPECT_EQ(TextBuffer().replace_first("", "Pre").str(), "");
+  EXPECT_EQ(TextBuffer("ab").replace_first("abc", "x").str(), "ab");
+  EXPECT_EQ(arm.str(), "LeftArm");  // the source is untouched
+}
+
+TEST(TextBuffer, CopiesAreDeepAndMovesTransfer) {
+  TextBuffer a("one");
+  TextBuffer b(a);
+  EXPECT_NE(a.bytes, b.bytes);
+  b.assign("two");
+  EXPECT_EQ(a.str(), "one");
+  a = b;
+  EXPECT_EQ(a.str(), "two");
+  EXPECT_NE(a.bytes, b.bytes);
+  a = TextBuffer();
+  EXPECT_EQ(a.bytes, nullptr);
+  TextBuffer c(std::move(b));
+  EXPECT_EQ(c.str(), "two");
+  EXPECT_EQ(b.bytes, nullptr);
+  a = std::move(c);
+  EXPECT_EQ(a.str(), "two");
+}
+
+TEST(TextBuffer, IsLwoPathBackslashStyle) {
+  EXPECT_TRUE(TextBuffer("C:\\Objects\\box.lwo").is_lwo_path(PathStyle::Windows));
+  EXPECT_FALSE(TextBuffer("C:/Objects/box.lwo").is_lwo_path(PathStyle::Windows));
+  EXPECT_FALSE(TextBuffer("C:\\Objects\\box.LWO").is_lwo_path(PathStyle::Windows));
+  EXPECT_FALSE(TextBuffer("box.lwo").is_lwo_path(PathStyle::Windows));
+  EXPECT_FALSE(TextBuffer("C:\\Objects\\.lwo").is_lwo_path(PathStyle::Windows));
+  EXPECT_FALSE(TextBuffer("C:\\Objects\\box.lwo2").is_lwo_path(PathStyle::Windows));
+  EXPECT_FALSE(TextBuffer().is_lwo_path(PathStyle::Windows));
+}
+
+TEST(TextBuffer, IsLwoPathPosixStyleAcceptsBothSeparators) {
+  EXPECT_TRUE(TextBuffer("/home/me/Objects/box.lwo").is_lwo_path(PathStyle::Posix));
+  EXPECT_TRUE(TextBuffer("C:\\Objects\\box.lwo").is_lwo_path(PathStyle::Posix));
+  EXPECT_FALSE(TextBuffer("/home/me/Objects/box.LWO").is_lwo_path(PathStyle::Posix));
+  EXPECT_FALSE(TextBuffer("box.lwo").is_lwo_path(PathStyle::Posix));
+  EXPECT_FALSE(TextBuffer("Objects/").is_lwo_path(PathStyle::Posix));
+  EXPECT_FALSE(TextBuffer("").is_lwo_path(PathStyle::Posix));
+}
+
+}  // namespace
