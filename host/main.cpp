@@ -1,2 +1,104 @@
-// Placeholder: the qbhost program is being built.
-int main() { return 2; }
+// qbhost: runs a script against the module, standing in for Layout.
+#include <unistd.h>
+
+#include <cstring>
+#include <fstream>
+#include <iostream>
+#include <iterator>
+#include <sstream>
+#include <string>
+
+#include "host/host.h"
+
+namespace {
+
+const char kUsage[] =
+    "usage: qbhost [--plugin PATH] SCRIPT\n"
+    "       qbhost [--plugin PATH] -          (the script from standard input)\n"
+    "\n"
+    "Loads the module (default: QB_Layout_Kit_A.p beside qbhost), checks its\n"
+    "descriptor, calls its start-up and runs the script: a scene is built,\n"
+    "tools are activated, panels are used, and everything the module does is\n"
+    "printed (commands, results, panel calls). See host/README.md.\n"
+    "\n"
+    "Exit status: 0 the script ran to its end; 1 a script error (FILE:LINE:\n"
+    "message on standard error); 2 bad usage, or the module cannot be loaded\n"
+    "or its descriptor is not valid.\n"
+    "\n"
+    "Example:\n"
+    "  # select.qbs\n"
+    "  mesh Cube\n"
+    "  null Pivot parent=Cube\n"
+    "  light \"Key Light\"\n"
+    "  activate QB:SelectItem Cube* \"Key Light\"\n"
+    "  print selection\n"
+    "\n"
+    "  $ qbhost select.qbs\n"
+    "  cmd ok SelectItem 0x10000000\n"
+    "  result 0\n"
+    "  selection 0x10000000\n";
+
+std::string beside_executable(const char *file) {
+  char path[4096];
+  const ssize_t length = readlink("/proc/self/exe", path, sizeof path - 1);
+  if (length <= 0) return file;
+  std::string self(path, static_cast<std::size_t>(length));
+  const std::size_t slash = self.rfind('/');
+  return self.substr(0, slash + 1) + file;
+}
+
+int usage_error(const std::string &message) {
+  std::cerr << "qbhost: " << message << "\n" << kUsage;
+  return 2;
+}
+
+}  // namespace
+
+int main(int argc, char **argv) {
+  std::string plugin;
+  std::string script_path;
+  for (int i = 1; i < argc; ++i) {
+    const std::string arg = argv[i];
+    if (arg == "--help" || arg == "-h") {
+      std::cout << kUsage;
+      return 0;
+    }
+    if (arg == "--plugin") {
+      if (++i >= argc) return usage_error("--plugin needs a PATH");
+      plugin = argv[i];
+    } else if (arg.rfind("--plugin=", 0) == 0) {
+      plugin = arg.substr(9);
+    } else if (!script_path.empty()) {
+      return usage_error("one script only");
+    } else if (arg.size() > 1 && arg[0] == '-') {
+      return usage_error("unknown option " + arg);
+    } else {
+      script_path = arg;
+    }
+  }
+  if (script_path.empty()) return usage_error("no script given");
+
+  std::string text;
+  if (script_path == "-") {
+    text.assign(std::istreambuf_iterator<char>(std::cin), std::istreambuf_iterator<char>());
+  } else {
+    std::ifstream in(script_path, std::ios::binary);
+    if (!in) return usage_error("cannot read the script " + script_path);
+    text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  }
+  if (plugin.empty()) plugin = beside_executable("QB_Layout_Kit_A.p");
+
+  qbhost::Host host;
+  host.set_trace(&std::cout);
+  std::string error;
+  if (!host.load_module(plugin, error)) {
+    std::cerr << "qbhost: " << error << "\n";
+    return 2;
+  }
+  const qbhost::RunStatus status = host.run_script(text, script_path == "-" ? "<stdin>" : script_path, error);
+  std::cout.flush();
+  if (status != qbhost::RunStatus::Ok) std::cerr << (status == qbhost::RunStatus::ModuleError ? "qbhost: " : "") << error << "\n";
+  host.unload_module();
+  std::cout.flush();
+  return static_cast<int>(status);
+}

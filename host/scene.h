@@ -1,9 +1,12 @@
 // The stand-in host's scene model.  Items are numbered as the real host's
-// scene files do, by kind and creation order; every look-up by identifier is
-// hashed so that scenes of a million items stay fast.
+// scene files do, by kind and creation order.  Look-ups by identifier are
+// direct (objects, lights, cameras) or hashed (bones), child lists know each
+// child's position, and names are indexed, so that scenes of a million items
+// stay fast: no operation walks more than the items it touches.
 #pragma once
 
 #include <cstdint>
+#include <set>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -21,16 +24,21 @@ inline constexpr ItemId kLightBase = 0x20000000u;
 inline constexpr ItemId kCameraBase = 0x30000000u;
 inline constexpr ItemId kBoneBase = 0x40000000u;
 
+// Bone j of an object: kBoneBase + (j << 16) + object index; j stays below
+// this so that the identifier fits in 32 bits.
+inline constexpr uint32_t kMaxBonesPerObject = 0xC000u;
+
 // Object display codes: 0 hidden, 1 bounding box, 2 vertices, 3 wireframe,
 // 4 front-face wireframe, 5 shaded solid, 6 textured solid, 7 textured
 // wireframe.  Bones, lights and cameras: 1 visible, 0 hidden.
 inline constexpr int kDefaultObjectDisplay = 6;
+inline constexpr int kMaxObjectDisplay = 7;
 
 struct Item {
   ItemId id = 0;
   ItemType type = ItemType::Object;
-  std::string name;               // may be empty
-  ItemId parent = 0;              // 0: none
+  std::string name;               // may be empty; change it through Scene::rename
+  ItemId parent = 0;              // 0: none; change it through Scene::set_parent
   std::vector<ItemId> children;   // every kind, bones included, in order of parenting
   bool active = true;             // item flags bit 0
   int display = kDefaultObjectDisplay;  // objects 0-7, others 0/1
@@ -40,6 +48,12 @@ struct Item {
   std::vector<ItemId> bones;      // this object's bones in creation order
   // Bones:
   ItemId object = 0;              // the object the bone belongs to
+  // Bookkeeping kept by Scene:
+  uint32_t kind_index = 0;        // creation index among its kind (bones: within the object)
+  uint32_t child_pos = 0;         // position in the parent's child list
+
+  bool is_object() const { return type == ItemType::Object; }
+  bool is_mesh() const { return type == ItemType::Object && !file.empty(); }
 };
 
 struct ItemOptions {
@@ -53,59 +67,98 @@ struct ItemOptions {
 class Scene {
  public:
   // Creation.  A parent that does not exist is ignored (no parent).  A bone
-  // belongs to `object`; its parent defaults to that object.
+  // belongs to `object`; its parent defaults to that object.  add_bone gives
+  // 0 when `object` is not an object, when the object has the most bones an
+  // identifier can number, or when the identifier is already taken (bone
+  // identifiers of objects past the 65536th overlap those of earlier ones).
   ItemId add_mesh(const std::string &name, const std::string &file, const ItemOptions &opt = {});
   ItemId add_null(const std::string &name, const ItemOptions &opt = {});
   ItemId add_bone(ItemId object, const std::string &name, const ItemOptions &opt = {});
   ItemId add_light(const std::string &name, const ItemOptions &opt = {});
   ItemId add_camera(const std::string &name, const ItemOptions &opt = {});
+  // Empties the scene and the selection; the general flags stay.
   void clear();
+  // Room for this many more items (an optional hint before bulk creation).
+  void reserve(std::size_t items);
 
+  // Read access.  `item` never changes anything; the writable `find` is for
+  // callers that edit fields directly (a name changed that way is picked up
+  // by the next find_by_name, which then re-indexes every name once).
+  const Item *item(ItemId id) const;
   Item *find(ItemId id);
-  const Item *find(ItemId id) const;
+  const Item *find(ItemId id) const { return item(id); }
+  bool contains(ItemId id) const { return item(id) != nullptr; }
+
   // First item with exactly that name in scene order (objects each followed by
   // their bones, then lights, then cameras); 0 when none.
   ItemId find_by_name(std::string_view name) const;
+  void rename(ItemId id, const std::string &name);
 
   // Moves `child` to the end of `parent`'s child list (0: no parent).  False
-  // when either does not exist or the move would make a cycle.
+  // when either does not exist or the move would make a cycle.  An item that
+  // already has that parent keeps its place.
   bool set_parent(ItemId child, ItemId parent);
+  // The same for many items at once, in list order, in time linear in the
+  // items moved and the child lists they leave.  False, and nothing changed,
+  // when the parent does not exist or is one of them or below one of them.
+  bool set_parents(const std::vector<ItemId> &children, ItemId parent);
   bool is_descendant(ItemId item, ItemId ancestor) const;  // ancestor above item
+
+  void set_display(ItemId id, int display);
+  void set_active(ItemId id, bool active);
+  void set_file(ItemId id, const std::string &file, int layer);  // objects
 
   const std::vector<ItemId> &objects() const { return objects_; }
   const std::vector<ItemId> &lights() const { return lights_; }
   const std::vector<ItemId> &cameras() const { return cameras_; }
   std::size_t size() const { return items_.size(); }
 
-  // Enumeration for "LW Item Info 8": next of the same kind (bones: next bone
-  // of the same object); next child after `prev` in `parent`'s child list.
+  // Enumeration for "LW Item Info 8": first of a kind (bones: of `object`;
+  // none for object 0), next of the same kind (bones: next bone of the same
+  // object); first child, and the child after `prev` in `parent`'s list.
+  ItemId first(ItemType type, ItemId object = 0) const;
   ItemId next(ItemId item) const;
+  ItemId first_child(ItemId parent) const;
   ItemId next_child(ItemId parent, ItemId prev) const;
 
-  // Selection: ordered, membership hashed.
+  // Every item in scene order: objects each followed by their bones, then
+  // lights, then cameras.
+  std::vector<ItemId> scene_order() const;
+
+  // Selection: ordered, membership hashed.  Identifiers that name no item
+  // are left out.
   const std::vector<ItemId> &selection() const { return selection_; }
   bool is_selected(ItemId id) const { return selected_.count(id) != 0; }
   void select_only(ItemId id);   // id 0: empty selection
   void add_to_selection(ItemId id);  // unless already selected
   void set_selection(const std::vector<ItemId> &ids);
+  // Grows with every change of the selection (snapshots share unchanged ones).
+  uint64_t selection_version() const { return selection_version_; }
 
   unsigned int general_flags = 0;  // bit 2: parent in place
 
  private:
-  struct Slot {
-    std::size_t index;          // into items_
-    std::size_t kind_position;  // in objects_/lights_/cameras_ or the object's bones
-    std::size_t child_position; // in the parent's child list
-  };
   ItemId add_item(Item item, const ItemOptions &opt);
   void attach(ItemId child, ItemId parent);
   void detach(ItemId child);
+  uint64_t order_key(const Item &item) const;
+  ItemId item_at_key(uint64_t key) const;
+  void index_name(const Item &item);
+  void unindex_name(const Item &item);
+  void rebuild_name_index() const;
 
   std::vector<Item> items_;
-  std::unordered_map<ItemId, Slot> slots_;
+  // items_ positions of objects, lights and cameras by creation index; bones
+  // by identifier.
+  std::vector<uint32_t> object_slots_, light_slots_, camera_slots_;
+  std::unordered_map<ItemId, uint32_t> bone_slots_;
   std::vector<ItemId> objects_, lights_, cameras_;
   std::vector<ItemId> selection_;
   std::unordered_set<ItemId> selected_;
+  uint64_t selection_version_ = 0;
+  // Name -> scene-order keys of the items of that name.
+  mutable std::unordered_map<std::string, std::set<uint64_t>> names_;
+  mutable bool names_stale_ = false;
 };
 
 }  // namespace qbhost
