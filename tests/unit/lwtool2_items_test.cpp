@@ -124,7 +124,7 @@ TEST_F(SecondLayer, SceneWalkAndMeshObjects) {
   EXPECT_EQ(lwtool2::classify_item(camera), qb::kCameraItem);
 }
 
-TEST(ItemList, MembershipIsTracked) {
+TEST(Lwtool2ItemList, MembershipIsTracked) {
   lwtool2::ItemList list;
   auto a = reinterpret_cast<LWItemID>(0x10000001);
   auto b = reinterpret_cast<LWItemID>(0x10000002);

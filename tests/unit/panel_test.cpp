@@ -44,15 +44,15 @@ void set(LWControl *control, int tag, LWValue *value) {
 
 void draw(LWControl *control, int mode) { of(control).drawn = mode; }
 
-struct ControlFixture : ::testing::Test {
-  ControlFixture() {
+struct PanelControl : ::testing::Test {
+  PanelControl() {
     fake.control = LWControl{draw, get, set, &fake};
   }
   FakeControl fake;
   LWControl *control = &fake.control;
 };
 
-TEST_F(ControlFixture, ReadControlTextBothLayers) {
+TEST_F(PanelControl, ReadControlTextBothLayers) {
   fake.text = "Parent*";
   EXPECT_EQ(qb::read_control_text(control), "Parent*");
   EXPECT_EQ(fake.last_tag, CTL_VALUE);
@@ -61,7 +61,7 @@ TEST_F(ControlFixture, ReadControlTextBothLayers) {
   EXPECT_EQ(fake.last_buffer_size, 512);
 }
 
-TEST_F(ControlFixture, ReadControlTextGivesAtMost511Bytes) {
+TEST_F(PanelControl, ReadControlTextGivesAtMost511Bytes) {
   fake.text = std::string(800, 'q');
   EXPECT_EQ(qb::read_control_text(control), std::string(511, 'q'));
   EXPECT_EQ(lwtool2::read_control_text(control), std::string(511, 'q'));
@@ -70,7 +70,7 @@ TEST_F(ControlFixture, ReadControlTextGivesAtMost511Bytes) {
   EXPECT_EQ(lwtool2::read_control_text(control), std::string(511, 'q'));
 }
 
-TEST_F(ControlFixture, ReadControlTextOfAShorterTextAfterALongOne) {
+TEST_F(PanelControl, ReadControlTextOfAShorterTextAfterALongOne) {
   fake.text = std::string(300, 'a');
   qb::read_control_text(control);
   fake.text = "b";
@@ -79,7 +79,7 @@ TEST_F(ControlFixture, ReadControlTextOfAShorterTextAfterALongOne) {
   EXPECT_EQ(lwtool2::read_control_text(nullptr), "");
 }
 
-TEST_F(ControlFixture, AttributeWrappers) {
+TEST_F(PanelControl, AttributeWrappers) {
   qb::set_int(control, CTL_VALUE, 7);
   EXPECT_EQ(fake.integer, 7);
   EXPECT_EQ(qb::get_int(control, CTL_VALUE), 7);
