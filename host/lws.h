@@ -23,8 +23,24 @@ using SceneFilePtr = std::unique_ptr<SceneFile, SceneFileDeleter>;
 SceneFilePtr load_scene_file(const std::string &path, Scene &scene, std::vector<std::string> &problems,
                              std::string &error);
 
+// The same over bytes already read; `path` is where the scene lives (object
+// files are looked for beside it) and need not exist.
+SceneFilePtr load_scene_text(const std::string &path, const std::string &bytes, Scene &scene,
+                             std::vector<std::string> &problems, std::string &error);
+
 // Writes `scene` to `path`: as an edit of `source` when the scene came from a
 // file, else as a new file.  False with `error` when it cannot be written.
 bool save_scene_file(const std::string &path, const Scene &scene, const SceneFile *source, std::string &error);
+
+// The same, telling in `problems` (each once) the changes that the file's own
+// statements cannot hold and that were therefore not written, such as the
+// active state of a light or a new name for a mesh object (whose name comes
+// from its file).  Such changes do not make the save fail.
+bool save_scene_file(const std::string &path, const Scene &scene, const SceneFile *source,
+                     std::vector<std::string> &problems, std::string &error);
+
+// The text `save_scene_file` would write.
+std::string scene_file_text(const std::string &path, const Scene &scene, const SceneFile *source,
+                            std::vector<std::string> &problems);
 
 }  // namespace qbhost
