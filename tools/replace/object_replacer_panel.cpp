@@ -104,7 +104,9 @@ void add_settings_controls(LWPanelFuncs *funcs, ObjectReplacerState &state) {
   state.mode = get_int(state.mode_control, CTL_VALUE);
   draw_path_fields(state);
 
-  if (state.file_path.empty()) state.file_path = default_file_path();
+  // A failed look-up of the selection has been reported already; the panel is
+  // still worth building, with an empty field.
+  if (state.file_path.empty()) guarded([&] { state.file_path = default_file_path(); });
   set_text(state.file_control, state.file_path);
   set_text(state.directory_control, state.directory_path);
   attach(state.file_control, state);
