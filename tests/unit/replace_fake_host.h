@@ -96,6 +96,7 @@ class FakeHost {
   std::vector<std::unique_ptr<FakePanel>> panels;
   unsigned long locale = 1033;
   bool fail_panels = false;
+  bool interface_info_gone = false;  // answers null for "LW Interface Info 7" after the fetch
 
  private:
   LWItemID add(LWItemID id, LWItemType type, const std::string &name, const std::string &file, unsigned layer,
@@ -119,7 +120,7 @@ class FakeHost {
     static int placeholder;
     std::string_view n = name;
     if (n == LWCOMMANDINTERFACE_GLOBAL) return &host().command_;
-    if (n == LWINTERFACEINFO_GLOBAL) return host().snapshot();
+    if (n == LWINTERFACEINFO_GLOBAL) return host().interface_info_gone ? nullptr : host().snapshot();
     if (n == LWITEMINFO_GLOBAL) return &host().item_info_;
     if (n == LWOBJECTINFO_GLOBAL) return &host().object_info_;
     if (n == LWPANELFUNCS_GLOBAL) return &host().panel_funcs_;

@@ -167,4 +167,18 @@ TEST_F(ReplacePanel, APanelThatCannotBeCreatedEndsTheActivationWithTwo) {
   EXPECT_EQ(host.panels.size(), 2u);
 }
 
+TEST_F(ReplacePanel, ASelectionThatCannotBeReadStillGivesAWholePanel) {
+  qb::reset_object_replacer_state();
+  host.panels.clear();
+  ASSERT_TRUE(host.fetch());
+  qb::select_object_replacer_language(lwtool2::g_global);
+  host.interface_info_gone = true;
+  EXPECT_EQ(qb::run_object_replacer(), 0);
+  ASSERT_EQ(host.panels.size(), 1u);
+  EXPECT_EQ(panel().controls.size(), 6u);
+  EXPECT_EQ(control(kFile).text, "");
+  EXPECT_EQ(host.commands,
+            std::vector<std::string>{"StatusMsg *** ERROR: g_global( LWINTERFACEINFO_GLOBAL, GFUSE_TRANSIENT ) ***"});
+}
+
 }  // namespace
