@@ -12,7 +12,7 @@
 namespace {
 
 // Headless panels for the item visibility tool: every control keeps what the
-// module gives it, and user actions call the control's event as a host does.
+// module gives it, descriptor included.
 struct Control {
   LWControl base{};
   std::string type;
@@ -33,7 +33,6 @@ struct Panel {
 
 struct Panels {
   std::vector<std::unique_ptr<Panel>> panels;
-  bool fail_create = false;
 };
 Panels *g_panels = nullptr;
 
@@ -54,7 +53,6 @@ void control_get(LWControl *c, int tag, LWValue *v) {
 void control_draw(LWControl *c, int mode) { control_of(c).drawn = mode; }
 
 LWPanelID panel_create(const char *title, void *user_data) {
-  if (g_panels->fail_create) return nullptr;
   auto panel = std::make_unique<Panel>();
   panel->title = title;
   panel->user_data = user_data;
@@ -103,16 +101,6 @@ class ItemVisiblePanel : public ::testing::Test {
   Panel &panel() { return *panels.panels.at(0); }
   Control &control(int number) { return *panel().controls.at(number - 1); }  // numbered from 1 as users see them
   qb::ItemVisibleState &state() { return *qb::item_visible_slot(); }
-
-  // What a user does: an action on a ghosted or erased control does nothing.
-  void press(int number) {
-    Control &c = control(number);
-    if (c.drawn == DR_RENDER && c.event != nullptr) c.event(&c.base, c.user_data);
-  }
-  void set(int number, int value) {
-    control(number).value = value;
-    press(number);
-  }
 
   fake::FakeHost host;
   Panels panels;
@@ -184,138 +172,12 @@ TEST_F(ItemVisiblePanel, PopupsHoldTheirListsAndTheInitialChoices) {
   EXPECT_EQ(control(32).desc.height, 30);
 }
 
-TEST_F(ItemVisiblePanel, DisabledRowsAreGhostedAndTheBoneActivePopupErased) {
-  ASSERT_EQ(activate(), AFUNC_OK);
-  for (int r = 0; r < 5; ++r) {
-    const int first = 5 + 5 * r;
-    EXPECT_EQ(control(first).drawn, DR_RENDER) << r;  // the type button itself stays usable
-    for (int k = 1; k < 5; ++k) {
-      const int want = r == 2 && k == 2 ? DR_ERASE : r < 3 ? DR_RENDER : DR_GHOST;
-      EXPECT_EQ(control(first + k).drawn, want) << r << "," << k;
-    }
-  }
-  set(15, 0);  // Bone off
-  EXPECT_EQ(state().enabled[qb::kRowBone], 0);
-  EXPECT_EQ(control(16).drawn, DR_GHOST);
-  EXPECT_EQ(control(17).drawn, DR_ERASE);
-  set(15, 1);
-  EXPECT_EQ(control(16).drawn, DR_RENDER);
-  EXPECT_EQ(control(17).drawn, DR_ERASE);
-  set(20, 1);  // Camera on: any row's toggle keeps the bone popup erased
-  EXPECT_EQ(control(21).drawn, DR_RENDER);
-  EXPECT_EQ(control(17).drawn, DR_ERASE);
-}
 
-TEST_F(ItemVisiblePanel, PopupsStoreTheirValuesInTheState) {
-  ASSERT_EQ(activate(), AFUNC_OK);
-  set(1, 4);
-  set(6, 7);
-  set(12, 2);
-  set(21, 2);  // Camera visibility, ghosted: no action
-  EXPECT_EQ(state().scope, 4);
-  EXPECT_EQ(state().visibility[qb::kRowMesh], 7);
-  EXPECT_EQ(state().active[qb::kRowNull], 2);
-  EXPECT_EQ(state().visibility[qb::kRowCamera], 0);
-  set(20, 1);
-  set(21, 2);
-  EXPECT_EQ(state().visibility[qb::kRowCamera], 2);
-  EXPECT_TRUE(host.commands.empty());
-}
 
-TEST_F(ItemVisiblePanel, ShowAndHidePresetOneRowWithoutTouchingTheScene) {
-  ASSERT_EQ(activate(), AFUNC_OK);
-  press(28);  // Light Show, ghosted while the row is off: no action
-  EXPECT_EQ(state().enabled[qb::kRowLight], 0);
-  set(25, 1);
-  press(28);  // Light Show
-  EXPECT_EQ(state().enabled[qb::kRowLight], 1);
-  EXPECT_EQ(state().visibility[qb::kRowLight], 2);
-  EXPECT_EQ(state().active[qb::kRowLight], 2);
-  set(5, 0);
-  press(9);  // Mesh Hide, ghosted
-  EXPECT_EQ(state().enabled[qb::kRowMesh], 0);
-  set(5, 1);
-  press(8);  // Mesh Show
-  EXPECT_EQ(control(5).value, 1);
-  EXPECT_EQ(control(6).value, 8);
-  EXPECT_EQ(control(7).value, 2);
-  press(9);  // Mesh Hide
-  EXPECT_EQ(state().visibility[qb::kRowMesh], 1);
-  EXPECT_EQ(control(7).value, 1);
-  EXPECT_TRUE(host.commands.empty());
-}
 
-TEST_F(ItemVisiblePanel, ShowAllAndHideAllLeaveCameraAndLightAsTheyWere) {
-  ASSERT_EQ(activate(), AFUNC_OK);
-  press(30);
-  for (int row : {qb::kRowMesh, qb::kRowNull, qb::kRowBone}) {
-    EXPECT_EQ(state().enabled[row], 1);
-    EXPECT_EQ(state().visibility[row], row == qb::kRowBone ? 2 : 8);
-    EXPECT_EQ(state().active[row], 2);
-  }
-  EXPECT_EQ(control(17).drawn, DR_ERASE);
-  press(31);
-  for (int row : {qb::kRowMesh, qb::kRowNull, qb::kRowBone}) {
-    EXPECT_EQ(state().visibility[row], 1);
-    EXPECT_EQ(state().active[row], 1);
-  }
-  for (int row : {qb::kRowCamera, qb::kRowLight}) {
-    EXPECT_EQ(state().enabled[row], 0);
-    EXPECT_EQ(state().visibility[row], 0);
-    EXPECT_EQ(state().active[row], 0);
-  }
-}
 
-TEST_F(ItemVisiblePanel, LaterActivationsReopenTheSamePanelWithItsChoices) {
-  ASSERT_EQ(activate(), AFUNC_OK);
-  set(1, 0);
-  set(20, 1);
-  press(33);  // Close
-  EXPECT_EQ(panel().closed, 1);
-  host.locale = 1041;
-  ASSERT_EQ(activate(), AFUNC_OK);
-  ASSERT_EQ(panels.panels.size(), 1u);
-  EXPECT_EQ(panel().fronted, 1);
-  EXPECT_EQ(panel().opened, 2);
-  EXPECT_EQ(control(1).value, 0);
-  EXPECT_EQ(control(21).drawn, DR_RENDER);
-  EXPECT_EQ(control(5).label, "Mesh");  // built once, in the first language
-}
 
-TEST_F(ItemVisiblePanel, JapaneseHostGetsJapaneseLabelsAndLists) {
-  host.locale = 1041;
-  ASSERT_EQ(activate(), AFUNC_OK);
-  EXPECT_EQ(control(1).label, qb::kItemVisibleLabelsJa[0]);
-  EXPECT_EQ(control(34).label, qb::kItemVisibleLabelsJa[33]);
-  EXPECT_EQ(control(1).desc.items, qb::kScopeChoicesJa);
-  EXPECT_EQ(control(6).desc.items, qb::kDisplayChoicesJa);
-  EXPECT_EQ(control(16).desc.items, qb::kVisibilityChoicesJa);
-}
 
-TEST_F(ItemVisiblePanel, NoPanelNoStart) {
-  panels.fail_create = true;
-  EXPECT_EQ(activate(), AFUNC_BADGLOBAL);
-  host.missing = {"LW Bone Info 6"};
-  panels.fail_create = false;
-  EXPECT_EQ(activate(), AFUNC_BADGLOBAL);
-  EXPECT_TRUE(panels.panels.empty());
-  host.missing.clear();
-  EXPECT_EQ(activate(), AFUNC_OK);
-  EXPECT_EQ(panels.panels.size(), 1u);
-}
 
-TEST_F(ItemVisiblePanel, RunEndsQuietlyWhenTheInterfaceInfoIsGone) {
-  LWItemID box = host.mesh("Box", "Box.lwo");
-  host.select({box});
-  ASSERT_EQ(activate(), AFUNC_OK);
-  host.missing = {"LW Interface Info 7"};
-  press(34);
-  EXPECT_EQ(host.commands,
-            (std::vector<std::string>{"StatusMsg *** ERROR: g_global( LWINTERFACEINFO_GLOBAL, GFUSE_TRANSIENT ) ***"}));
-  host.missing.clear();
-  press(34);  // the panel still works
-  EXPECT_EQ(host.commands.back(), "SelectItem 0x10000001");
-  EXPECT_EQ(host.item(box).visibility, 0);
-}
 
 }  // namespace

@@ -78,24 +78,6 @@ TEST_F(ItemVisibleRun, EachKindFollowsItsOwnRow) {
   EXPECT_TRUE(host.commands.empty());
 }
 
-TEST_F(ItemVisibleRun, ComplementSelectsEveryItemButChangesOnlyTheOthers) {
-  LWItemID root = host.add(LWI_OBJECT, "Root");
-  LWItemID child = host.add(LWI_OBJECT, "Child", root);
-  LWItemID other = host.add(LWI_OBJECT, "Other");
-  host.select({root});
-  state.active = {0, 0, 0, 0, 0};
-  state.scope = qb::kScopeNotSelectionWithChildren;
-  qb::run_visibility(state);
-  EXPECT_EQ(host.commands, (Commands{"SelectItem " + id(root), "SelectItem " + id(child), "SelectItem " + id(other),
-                                     "ItemVisibility 0", "StatusMsg {1.00}Done(3).", "SelectItem " + id(root)}));
-  host.commands.clear();
-  state.scope = qb::kScopeNotSelection;
-  qb::run_visibility(state);
-  EXPECT_EQ(host.commands,
-            (Commands{"SelectItem " + id(root), "SelectItem " + id(child), "ItemVisibility 0",
-                      "SelectItem " + id(other), "ItemVisibility 0", "StatusMsg {1.00}Done(3).",
-                      "SelectItem " + id(root)}));
-}
 
 TEST_F(ItemVisibleRun, UnknownScopeChangesNothingAndGivesTheSelectionBack) {
   LWItemID a = host.add(LWI_OBJECT, "A");
@@ -107,33 +89,7 @@ TEST_F(ItemVisibleRun, UnknownScopeChangesNothingAndGivesTheSelectionBack) {
             (Commands{"StatusMsg {1.00}Done(0).", "SelectItem " + id(b), "AddToSelection " + id(a)}));
 }
 
-TEST_F(ItemVisibleRun, RefusedCommandsAreReportedAndTheRunGoesOn) {
-  LWItemID a = host.add(LWI_OBJECT, "A");
-  LWItemID b = host.add(LWI_OBJECT, "B");
-  host.select({a, b});
-  state.scope = qb::kScopeSelection;
-  host.refused = {"ItemVisibility", "SelectItem " + id(b)};
-  qb::run_visibility(state);
-  const std::string select_b_refused = "StatusMsg *** ERROR: eval( \"SelectItem " + id(b) + "\" ) !(0) ***";
-  EXPECT_EQ(host.commands,
-            (Commands{"SelectItem " + id(a), "ItemVisibility 0",
-                      "StatusMsg *** ERROR: eval( \"ItemVisibility 0\" ) !(0) ***", "SelectItem " + id(a),
-                      "ItemActive",
-                      // b cannot be selected: nothing meant for it goes to a.
-                      "SelectItem " + id(b), select_b_refused, "StatusMsg {1.00}Done(2).",
-                      "SelectItem " + id(b), select_b_refused, "AddToSelection " + id(a)}));
-  EXPECT_EQ(host.item(a).flags & LWITEMF_ACTIVE, 0u);
-  EXPECT_EQ(host.item(b).flags & LWITEMF_ACTIVE, LWITEMF_ACTIVE);
-}
 
-TEST_F(ItemVisibleRun, LostInterfaceInfoEndsTheRunBeforeTheSelectionIsGivenBack) {
-  LWItemID a = host.add(LWI_OBJECT, "A");
-  host.select({a});
-  host.missing = {"LW Interface Info 7"};
-  EXPECT_THROW(qb::run_visibility(state), lw::ex::CBaseEx);
-  EXPECT_EQ(host.commands,
-            (Commands{"StatusMsg *** ERROR: g_global( LWINTERFACEINFO_GLOBAL, GFUSE_TRANSIENT ) ***"}));
-}
 
 TEST_F(ItemVisibleRun, DeepHierarchyIsWalkedWithoutExhaustingTheStack) {
   constexpr int kDepth = 100000;

@@ -9,8 +9,6 @@
 
 namespace {
 
-using Commands = std::vector<std::string>;
-
 class ToggleVisible : public ::testing::Test {
  protected:
   void SetUp() override { host.load_services(); }
@@ -65,42 +63,8 @@ TEST_F(ToggleVisible, EveryTargetButBonesEndsHiddenAndInactiveWhenTheFirstIsShow
   EXPECT_FALSE(active(leg));
 }
 
-TEST_F(ToggleVisible, ItemsAlreadyInTheDesiredStateCostNoCommand) {
-  LWItemID a = host.add(LWI_OBJECT, "A");
-  LWItemID b = host.add(LWI_OBJECT, "B");
-  hide(a);
-  host.select({a, b});
-  qb::run_toggle_visible({});
-  // b is shown and active already: only a is selected and changed, then the
-  // selection comes back.
-  EXPECT_EQ(host.commands, (Commands{"SelectItem 0x10000001", "ItemVisibility 1", "SelectItem 0x10000002",
-                                     "AddToSelection 0x10000001"}));
-}
 
-TEST_F(ToggleVisible, NoChangeFollowsASelectionTheHostRefused) {
-  LWItemID box = host.mesh("Box", "Box.lwo");
-  LWItemID ball = host.mesh("Ball", "Ball.lwo");
-  host.select({box, ball});
-  host.refused = {"SelectItem 0x10000002"};
-  qb::run_toggle_visible({});
-  EXPECT_EQ(host.commands, (Commands{"SelectItem 0x10000001", "ItemVisibility 0", "SelectItem 0x10000001",
-                                     "ItemActive", "SelectItem 0x10000002", "SelectItem 0x10000002",
-                                     "SelectItem 0x10000002", "AddToSelection 0x10000001"}));
-  EXPECT_FALSE(shown(box));
-  EXPECT_FALSE(active(box));
-  EXPECT_TRUE(shown(ball));
-  EXPECT_TRUE(active(ball));
-}
 
-TEST_F(ToggleVisible, WordsThatAreNoPatternEndTheActivationBeforeAnyChange) {
-  LWItemID box = host.mesh("Box", "Box.lwo");
-  host.select({box});
-  EXPECT_EQ(activate("Box a{"), AFUNC_BADGLOBAL);
-  ASSERT_EQ(host.commands.size(), 1u);
-  EXPECT_EQ(host.commands[0].rfind("StatusMsg *** ERROR: ", 0), 0u) << host.commands[0];
-  EXPECT_TRUE(shown(box));
-  EXPECT_TRUE(active(box));
-}
 
 TEST_F(ToggleVisible, ActivationReadsItsWordsAndNeverTheLocale) {
   LWItemID cube = host.mesh("Cube", "Cube.lwo");
