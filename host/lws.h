@@ -28,6 +28,10 @@ SceneFilePtr load_scene_file(const std::string &path, Scene &scene, std::vector<
 SceneFilePtr load_scene_text(const std::string &path, const std::string &bytes, Scene &scene,
                              std::vector<std::string> &problems, std::string &error);
 
+// The version the file was read as (1-5; a version this host does not know
+// is read as the nearest one it does).
+int scene_file_version(const SceneFile &file);
+
 // Writes `scene` to `path`: as an edit of `source` when the scene came from a
 // file, else as a new file.  False with `error` when it cannot be written.
 bool save_scene_file(const std::string &path, const Scene &scene, const SceneFile *source, std::string &error);

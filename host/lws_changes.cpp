@@ -74,7 +74,9 @@ struct ItemEditor {
 
   void name() {
     if (item.name == record.loaded.name) return;
-    if (now_mesh()) {
+    // Objects loaded from a file are named by it, even when the file name is missing.
+    bool named_by_file = item.type == ItemType::Object && (now_mesh() || !record.null_object);
+    if (named_by_file) {
       if (object_file_changed() && mesh_name_fits_file(item.name, item.file)) return;
       saver.problems.add(saver.label(item) + ": a mesh object's name comes from its file; the new name is not saved");
       return;

@@ -10,6 +10,8 @@ namespace qbhost {
 
 void SceneFileDeleter::operator()(SceneFile *file) const { delete file; }
 
+int scene_file_version(const SceneFile &file) { return file.version; }
+
 bool read_scene_bytes(const std::string &path, std::string &bytes, std::string &error) {
   std::error_code ec;
   if (std::filesystem::is_directory(path, ec)) {
