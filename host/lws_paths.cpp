@@ -88,16 +88,25 @@ std::string object_base_name(const std::string &path_text) {
   return base;
 }
 
+// Relative to the scene's folder when the file lies below it; else relative
+// to the content folder when it lies below that and the same words do not
+// open another file from the scene's folder (where loading looks first);
+// else with ../ from the scene's folder, or absolute across disks.
 std::string scene_path_text(const std::string &scene_path, const std::string &file, const std::string &style_example) {
   std::error_code ec;
   fs::path scene_dir = fs::path(scene_path).parent_path();
   if (scene_dir.empty()) scene_dir = ".";
   fs::path abs_dir = fs::absolute(scene_dir, ec).lexically_normal();
+  if (abs_dir.has_relative_path() && abs_dir.filename().empty()) abs_dir = abs_dir.parent_path();
   fs::path abs_file = fs::absolute(file, ec).lexically_normal();
   std::string text = file;
   if (!ec) {
-    fs::path rel = abs_file.lexically_relative(abs_dir);
-    text = rel.empty() ? abs_file.generic_string() : rel.generic_string();
+    fs::path from_scene = abs_file.lexically_relative(abs_dir);
+    fs::path from_content = abs_file.lexically_relative(abs_dir.parent_path());
+    auto climbs = [](const fs::path &rel) { return rel.empty() || *rel.begin() == ".."; };
+    if (!climbs(from_scene)) text = from_scene.generic_string();
+    else if (!climbs(from_content) && !opens(abs_dir / from_content)) text = from_content.generic_string();
+    else text = from_scene.empty() ? abs_file.generic_string() : from_scene.generic_string();
   }
   if (style_example.find('\\') != std::string::npos && (text.empty() || text.front() != '/'))
     for (char &c : text)
