@@ -88,8 +88,8 @@ std::vector<LWControl *> choice_controls(const NameReplaceState &s) {
 }
 
 std::vector<LWControl *> edit_fields(const NameReplaceState &s) {
-  return {s.change_field, s.search_field, s.replace_field, s.prefix_field,
-          s.suffix_field, s.pattern_field, s.pattern_replace_field};
+  return {s.change_field,  s.prefix_field,  s.suffix_field,         s.search_field,
+          s.replace_field, s.pattern_field, s.pattern_replace_field};
 }
 
 // Empty for a mode without fields, which leaves the fields as they are.
