@@ -21,6 +21,10 @@ echo -- a root below another root keeps its place and is not repeated
 select Root Hand
 activate QB:SelectBranch
 print selection
+echo -- the child selected before its parent: each once, at its first place
+select Hand Root
+activate QB:SelectBranch
+print selection
 echo -- words: the roots in scene order, whatever the order of the words
 activate QB:SelectBranch Fill K*
 print selection
