@@ -51,7 +51,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, std::size_t size) {
 
   const std::string text = qb::wildcard_to_regex_text(pattern);
   check(text.size() >= pattern.size(), "conversion lost characters");
-  std::regex re;
+  qb::Regex re;
   try {
     re = qb::wildcard_to_regex(pattern);
   } catch (const std::regex_error &) {

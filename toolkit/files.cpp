@@ -61,7 +61,7 @@ void for_each_plain_file(const std::string &directory, Each &&each) {
 }  // namespace
 
 std::string trim_trailing_separators(const std::string &path) {
-  static const std::regex trailing = compile_regex(R"(^(.*[^\\/]+)[\\/]*$)");
+  static const Regex trailing = compile_regex(R"(^(.*[^\\/]+)[\\/]*$)");
   std::vector<std::string> groups;
   if (path.empty() || !regex_full_match_groups(path, trailing, groups)) return path;
   return groups[1];
@@ -87,7 +87,7 @@ int object_lacks_file_path(LWItemID item, PathStyle style) {
 }
 
 std::string layer_name_of(const std::string &name) {
-  static const std::regex layered = compile_regex(R"(^([^:]+):([^ ]+)( \([0-9]+\))?$)");
+  static const Regex layered = compile_regex(R"(^([^:]+):([^ ]+)( \([0-9]+\))?$)");
   std::vector<std::string> groups;
   if (!regex_full_match_groups(name, layered, groups)) return std::string();
   return groups[2];

@@ -105,7 +105,7 @@ LWItemID find_item(const std::string &name) {
   return nullptr;
 }
 
-ItemList items_matching(const std::regex &re) {
+ItemList items_matching(const Regex &re) {
   ItemList matches;
   for (LWItemID item : scene_items())
     if (regex_full_match(item_name(item), re)) matches.push_back(item);
@@ -115,7 +115,7 @@ ItemList items_matching(const std::regex &re) {
 ItemList items_matching_wildcard(const std::string &pattern) { return items_matching(wildcard_to_regex(pattern)); }
 
 ItemList items_matching_wildcards(const std::vector<std::string> &patterns) {
-  std::vector<std::regex> compiled;
+  std::vector<Regex> compiled;
   compiled.reserve(patterns.size());
   for (const std::string &pattern : patterns) compiled.push_back(wildcard_to_regex(pattern));
   ItemList matches;
@@ -123,7 +123,7 @@ ItemList items_matching_wildcards(const std::vector<std::string> &patterns) {
   for (LWItemID item : scene_items()) {
     if (taken.count(item) != 0) continue;
     const std::string name = item_name(item);
-    for (const std::regex &re : compiled) {
+    for (const Regex &re : compiled) {
       if (regex_full_match(name, re)) {
         taken.insert(item);
         matches.push_back(item);
@@ -152,7 +152,7 @@ ItemKind item_kind(LWItemID item) {
 }
 
 std::string object_file_name(LWItemID object) {
-  static const std::regex lwo = compile_regex(R"(.*\.lwo)", true);
+  static const Regex lwo = compile_regex(R"(.*\.lwo)", true);
   LWObjectInfo *info = service_table().object_info;
   if (info == nullptr || object == nullptr) return std::string();
   const char *file = info->filename(object);

@@ -3,11 +3,11 @@
 #pragma once
 
 #include <cstdint>
-#include <regex>
 #include <string>
 #include <vector>
 
 #include "plugin/host_api.h"
+#include "toolkit/regex.h"
 
 namespace qb {
 
@@ -29,7 +29,7 @@ void select_same_type(const ItemList &items);
 ItemList branch_of(LWItemID root);     // breadth first, root excluded
 ItemList scene_items();                // objects each with its bones, lights, cameras
 LWItemID find_item(const std::string &name);  // lower_case comparison; first in scene order
-ItemList items_matching(const std::regex &re);
+ItemList items_matching(const Regex &re);
 ItemList items_matching_wildcard(const std::string &pattern);
 ItemList items_matching_wildcards(const std::vector<std::string> &patterns);
 ItemKind item_kind(LWItemID item);     // mesh: object_file_name not empty

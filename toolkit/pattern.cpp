@@ -8,18 +8,18 @@ namespace {
 
 // Only these are taken literally; { } - , : = ! and blanks keep their
 // regular-expression meaning, so a{2} still matches aa.
-const std::regex &special_characters() {
-  static const std::regex re = compile_regex(R"(([\^\.\$\|\(\)\[\]\*\+\?\/\\]))");
+const Regex &special_characters() {
+  static const Regex re = compile_regex(R"(([\^\.\$\|\(\)\[\]\*\+\?\/\\]))");
   return re;
 }
 
-const std::regex &escaped_star() {
-  static const std::regex re = compile_regex(R"(\\\*)");
+const Regex &escaped_star() {
+  static const Regex re = compile_regex(R"(\\\*)");
   return re;
 }
 
-const std::regex &escaped_question_mark() {
-  static const std::regex re = compile_regex(R"(\\\?)");
+const Regex &escaped_question_mark() {
+  static const Regex re = compile_regex(R"(\\\?)");
   return re;
 }
 
@@ -31,7 +31,7 @@ std::string wildcard_to_regex_text(const std::string &pattern) {
   return regex_replace_all(text, escaped_question_mark(), ".");
 }
 
-std::regex wildcard_to_regex(const std::string &pattern) {
+Regex wildcard_to_regex(const std::string &pattern) {
   return compile_regex(wildcard_to_regex_text(pattern), true);
 }
 

@@ -1,8 +1,9 @@
 // Wildcard name patterns.
 #pragma once
 
-#include <regex>
 #include <string>
+
+#include "toolkit/regex.h"
 
 namespace qb {
 
@@ -10,7 +11,7 @@ namespace qb {
 // keep their regular-expression meaning.  Throws std::regex_error when the
 // result does not compile (an unbalanced brace, say).  Callers match the
 // whole name (regex_full_match).
-std::regex wildcard_to_regex(const std::string &pattern);
+Regex wildcard_to_regex(const std::string &pattern);
 
 // The regular-expression text before compilation (for tests and messages).
 std::string wildcard_to_regex_text(const std::string &pattern);

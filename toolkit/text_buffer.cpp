@@ -16,9 +16,9 @@ int32_t checked_length(std::size_t size) {
   return static_cast<int32_t>(size);
 }
 
-const std::regex &lwo_path_pattern(PathStyle style) {
-  static const std::regex backslash = compile_regex(R"(^.*\\[^\\]+\.lwo$)");
-  static const std::regex either = compile_regex(R"(^.*[\\/][^\\/]+\.lwo$)");
+const Regex &lwo_path_pattern(PathStyle style) {
+  static const Regex backslash = compile_regex(R"(^.*\\[^\\]+\.lwo$)");
+  static const Regex either = compile_regex(R"(^.*[\\/][^\\/]+\.lwo$)");
   return style == PathStyle::Windows ? backslash : either;
 }
 

@@ -158,7 +158,7 @@ ItemList mesh_objects() {
 }
 
 qb::ItemKind classify_item(LWItemID item) {
-  static const std::regex lwo = qb::compile_regex(R"(^.*\.lwo$)");
+  static const qb::Regex lwo = qb::compile_regex(R"(^.*\.lwo$)");
   LWItemInfo *info = item_info();
   if (info == nullptr || item == nullptr) return qb::kOtherItem;
   switch (info->type(item)) {

@@ -9,8 +9,8 @@ namespace {
 
 // A run of non-blanks, one blank and a number in parentheses: the host's form
 // of a repeated name.
-const std::regex &duplicate_number_form() {
-  static const std::regex form = compile_regex("^([^ ]+) \\(([0-9]+)\\)$");
+const Regex &duplicate_number_form() {
+  static const Regex form = compile_regex("^([^ ]+) \\(([0-9]+)\\)$");
   return form;
 }
 
@@ -22,7 +22,7 @@ std::string replace_first(const std::string &w, const TextBuffer &find, const Te
 // literally ("$1" stays "$1").  No match, or a match in which group 1 took no
 // part (a pattern whose own parentheses unbalance the wrapping), changes
 // nothing.
-std::string replace_match(const std::string &w, const std::regex &pattern, const TextBuffer &with) {
+std::string replace_match(const std::string &w, const Regex &pattern, const TextBuffer &with) {
   RegexSpan group;
   if (!regex_search_group(w, pattern, 1, group) || group.position < 0) return std::string();
   const auto position = static_cast<std::size_t>(group.position);
@@ -42,14 +42,14 @@ std::string working_name(const std::string &item_name) {
   return item_name;
 }
 
-std::regex compile_rename_pattern(const TextBuffer &pattern_text) {
+Regex compile_rename_pattern(const TextBuffer &pattern_text) {
   std::string wrapped = "(";
   wrapped.append(pattern_text.view());
   wrapped.push_back(')');
   return compile_regex(wrapped);
 }
 
-std::string compute_new_name(const RenameSettings &settings, const std::string &w, const std::regex *pattern) {
+std::string compute_new_name(const RenameSettings &settings, const std::string &w, const Regex *pattern) {
   switch (settings.mode) {
     case kModeChange:
       return settings.change_text.str();
@@ -68,7 +68,7 @@ std::string compute_new_name(const RenameSettings &settings, const std::string &
 
 std::string compute_new_name(const RenameSettings &settings, const std::string &w) {
   if (settings.mode != kModeRegex) return compute_new_name(settings, w, nullptr);
-  const std::regex pattern = compile_rename_pattern(settings.pattern_text);
+  const Regex pattern = compile_rename_pattern(settings.pattern_text);
   return compute_new_name(settings, w, &pattern);
 }
 

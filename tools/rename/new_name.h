@@ -3,9 +3,9 @@
 // directly.
 #pragma once
 
-#include <regex>
 #include <string>
 
+#include "toolkit/regex.h"
 #include "tools/rename/rename_settings.h"
 
 namespace qb {
@@ -18,12 +18,12 @@ std::string working_name(const std::string &item_name);
 // The regular-expression mode's pattern, wrapped as "(%s)" so that capture
 // group 1 is the whole match.  Throws std::regex_error when it does not
 // compile.
-std::regex compile_rename_pattern(const TextBuffer &pattern_text);
+Regex compile_rename_pattern(const TextBuffer &pattern_text);
 
 // The new name for the working name w.  An empty result, or one equal to w,
 // means the item keeps its name.  `pattern` is compile_rename_pattern of the
 // settings, needed by the regular-expression mode only (null there gives "").
-std::string compute_new_name(const RenameSettings &settings, const std::string &w, const std::regex *pattern);
+std::string compute_new_name(const RenameSettings &settings, const std::string &w, const Regex *pattern);
 
 // The same, compiling the pattern itself when the mode needs it (throws
 // std::regex_error for a pattern that does not compile).

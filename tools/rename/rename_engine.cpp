@@ -72,7 +72,7 @@ lwtool2::ItemList target_list(int32_t scope) {
 }
 
 // Empty when the item keeps its name.
-std::string new_name_of(const RenameSettings &settings, const std::string &w, const std::regex *pattern) {
+std::string new_name_of(const RenameSettings &settings, const std::string &w, const Regex *pattern) {
   try {
     std::string v = compute_new_name(settings, w, pattern);
     return v == w ? std::string() : v;
@@ -82,7 +82,7 @@ std::string new_name_of(const RenameSettings &settings, const std::string &w, co
   }
 }
 
-void rename_target(const RenameSettings &settings, LWItemID item, const std::regex *pattern) {
+void rename_target(const RenameSettings &settings, LWItemID item, const Regex *pattern) {
   if (!type_is_wanted(settings, item)) return;
   const std::string w = working_name(host_item_name(item));
   if (w.empty()) return;
@@ -102,7 +102,7 @@ void report_progress(std::size_t i, std::size_t n) {
 
 // The regular-expression mode's pattern, compiled once for the whole run.
 // False (after telling the user) when it does not compile.
-bool prepare_pattern(const RenameSettings &settings, std::optional<std::regex> &pattern) {
+bool prepare_pattern(const RenameSettings &settings, std::optional<Regex> &pattern) {
   if (settings.mode != kModeRegex) return true;
   try {
     pattern = compile_rename_pattern(settings.pattern_text);
@@ -125,7 +125,7 @@ void rename_items(const RenameSettings &settings) {
   lwtool2::ItemList saved;
   lwtool2::append_selection(saved);
 
-  std::optional<std::regex> pattern;
+  std::optional<Regex> pattern;
   if (prepare_pattern(settings, pattern)) {
     const lwtool2::ItemList targets = target_list(settings.scope);
     const std::size_t n = targets.size();
