@@ -39,20 +39,20 @@ const char *kind_text(ItemType type) {
 
 // The line with its text from `column` on replaced; a blank is kept between
 // the keyword and a value that used to be missing.
-std::string with_tail(const std::string &line, std::size_t column, const std::string &tail) {
-  std::string head = line.substr(0, column);
+std::string with_tail(std::string_view line, std::size_t column, const std::string &tail) {
+  std::string head(line.substr(0, column));
   if (!head.empty() && head.back() != ' ' && head.back() != '\t') head += ' ';
   return head + tail;
 }
 
 // The line with the first value after its keyword replaced.
-std::string with_first_value(const std::string &line, const std::string &value) {
+std::string with_first_value(std::string_view line, const std::string &value) {
   LwsStatement st = parse_statement(line);
   std::string_view rest = st.rest;
   next_word(rest);
   std::size_t after = rest.empty() ? line.size() : static_cast<std::size_t>(rest.data() - line.data());
   std::string tail = value;
-  if (!rest.empty()) tail += " " + line.substr(after);
+  if (!rest.empty()) tail += " " + std::string(line.substr(after));
   return with_tail(line, st.rest_column, tail);
 }
 
@@ -67,8 +67,8 @@ struct ItemEditor {
   const LwsItem &record;
   const Item &item;
 
-  SceneFile &file() { return saver.file; }
-  const std::string &text(int line) { return file().lines[line].text; }
+  const SceneFile &file() { return saver.file; }
+  std::string_view text(int line) { return file().text(line); }
   bool now_mesh() const { return item.type == ItemType::Object && !item.file.empty(); }
   bool object_file_changed() const { return item.file != record.loaded.file || item.layer != record.loaded.layer; }
 
@@ -162,7 +162,7 @@ struct ItemEditor {
 }  // namespace
 
 void edit_changed_items(LwsSaver &saver) {
-  for (const LwsItem &record : saver.file.items) {
+  for (const LwsItem &record : saver.items) {
     if (record.decl == kNoLine) continue;  // added for this save, written whole
     if (!record.id) continue;               // left out when loading, and said so then
     const Item *item = saver.scene.item(record.id);

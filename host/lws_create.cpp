@@ -86,8 +86,16 @@ void create_items(SceneFile &file, Scene &scene, LwsProblems &problems) {
     if (id) file.by_id[id] = i;
   }
   parent_items(file, scene, problems);
-  for (LwsItem &record : file.items)
-    if (const Item *item = scene.item(record.id)) record.loaded = *item;
+  for (LwsItem &record : file.items) {
+    const Item *item = scene.item(record.id);
+    if (!item) continue;
+    record.loaded.name = item->name;
+    record.loaded.file = item->file;
+    record.loaded.parent = item->parent;
+    record.loaded.display = item->display;
+    record.loaded.layer = item->layer;
+    record.loaded.active = item->active;
+  }
 }
 
 }  // namespace qbhost

@@ -27,7 +27,12 @@ struct LwsEdits {
 };
 
 struct LwsSaver {
-  SceneFile &file;   // a working copy: records for items the file lacks are added
+  LwsSaver(const SceneFile &f, const Scene &s, LwsProblems &p, const std::string &out)
+      : file(f), items(f.items), by_id(f.by_id), scene(s), problems(p), out_path(out), edits(f.lines.size()) {}
+
+  const SceneFile &file;   // its lines, version and line ending
+  std::vector<LwsItem> items;  // its records, then records added for items it lacks
+  std::unordered_map<ItemId, std::size_t> by_id;
   const Scene &scene;
   LwsProblems &problems;
   std::string out_path;

@@ -17,9 +17,13 @@
 
 namespace qbhost {
 
+// A line of the file's bytes: where it starts, its length without the line
+// ending, and the length of that ending ("\n" or "\r" 1, "\r\n" 2, none 0 on
+// a last line without one).
 struct LwsLine {
-  std::string text;  // without its line ending
-  std::string eol;   // "\n", "\r\n", "\r", or "" on a last line that has none
+  std::size_t start = 0;
+  std::size_t size = 0;
+  uint8_t eol_size = 0;
 };
 
 // One statement: the first word and the rest after the blanks that follow it.
@@ -63,17 +67,28 @@ struct LwsItem {
 
   // The item in the scene and its state right after loading.
   ItemId id = 0;
-  Item loaded;
+  struct {
+    std::string name, file;
+    ItemId parent = 0;
+    int display = 0, layer = 0;
+    bool active = true;
+  } loaded;
 };
 
 class SceneFile {
  public:
   std::string path;
   int version = 3;        // rules the file was read with
-  std::string eol = "\n";
+  std::string eol = "\n";  // for new lines: the first line's ending
+  std::string bytes;      // the file as read
   std::vector<LwsLine> lines;
   std::vector<LwsItem> items;
   std::unordered_map<ItemId, std::size_t> by_id;  // scene item -> record
+
+  std::string_view text(std::size_t line) const { return std::string_view(bytes).substr(lines[line].start, lines[line].size); }
+  std::string_view ending(std::size_t line) const {
+    return std::string_view(bytes).substr(lines[line].start + lines[line].size, lines[line].eol_size);
+  }
 };
 
 // Collects problems as "LINE: message", each once.
@@ -85,8 +100,8 @@ struct LwsProblems {
 };
 
 // ---- text -------------------------------------------------------------------
-std::vector<LwsLine> split_lines(const std::string &bytes);
-LwsStatement parse_statement(const std::string &line);
+std::vector<LwsLine> split_lines(std::string_view bytes);
+LwsStatement parse_statement(std::string_view line);
 std::string_view next_word(std::string_view &text);  // and skips the blanks after it
 bool parse_int(std::string_view text, int &value);
 bool parse_hex(std::string_view text, uint32_t &value);  // 1-8 hex digits, optional 0x

@@ -37,7 +37,8 @@ SceneFilePtr load_scene_text(const std::string &path, const std::string &bytes, 
                              std::vector<std::string> &problems, std::string &error) {
   SceneFilePtr file(new SceneFile);
   file->path = path;
-  file->lines = split_lines(bytes);
+  file->bytes = bytes;
+  file->lines = split_lines(file->bytes);
   LwsProblems found{&problems, {}};
   if (!read_header(*file, found, error)) return nullptr;
   read_items(*file, found);

@@ -29,13 +29,12 @@ struct NewItems {
   std::unordered_map<std::size_t, uint32_t> bone_counts;   // per object record
   std::unordered_map<std::size_t, int> bone_places;         // per object record of the file
 
-  SceneFile &file() { return saver.file; }
   int version() { return saver.file.version; }
 
   void count_file_items() {
-    first_new = file().items.size();
+    first_new = saver.items.size();
     for (std::size_t i = 0; i < first_new; ++i) {
-      const LwsItem &record = file().items[i];
+      const LwsItem &record = saver.items[i];
       if (record.type == ItemType::Bone) ++bone_counts[record.owner];
       else ++counts[static_cast<int>(record.type)];
       if (record.has_ref) {
@@ -65,7 +64,7 @@ struct NewItems {
         return false;
       }
       record.ordinal = bone_counts[record.owner]++;
-      record.ref = kBoneBase | ((record.ordinal & 0xFFFu) << 16) | (file().items[record.owner].ordinal & 0xFFFFu);
+      record.ref = kBoneBase | ((record.ordinal & 0xFFFu) << 16) | (saver.items[record.owner].ordinal & 0xFFFFu);
     } else {
       record.ordinal = counts[static_cast<int>(record.type)]++;
       if (version() == 1 && record.type == ItemType::Camera && record.ordinal > 0) {
@@ -82,20 +81,20 @@ struct NewItems {
 
   void add_records() {
     for (ItemId id : saver.scene.scene_order()) {
-      if (file().by_id.count(id)) continue;
+      if (saver.by_id.count(id)) continue;
       const Item &item = *saver.scene.item(id);
       LwsItem record;
       record.type = item.type;
       record.null_object = item.type == ItemType::Object && item.file.empty();
       record.id = id;
       if (item.type == ItemType::Bone) {
-        auto owner = file().by_id.find(item.object);
-        if (owner == file().by_id.end()) continue;  // its object was not saved either
+        auto owner = saver.by_id.find(item.object);
+        if (owner == saver.by_id.end()) continue;  // its object was not saved either
         record.owner = owner->second;
       }
       if (!number(record, item)) continue;
-      file().by_id[id] = file().items.size();
-      file().items.push_back(std::move(record));
+      saver.by_id[id] = saver.items.size();
+      saver.items.push_back(std::move(record));
     }
   }
 
@@ -103,9 +102,9 @@ struct NewItems {
   int bone_place(std::size_t owner) {
     auto found = bone_places.find(owner);
     if (found != bone_places.end()) return found->second;
-    int place = static_cast<int>(file().lines.size());
+    int place = static_cast<int>(saver.file.lines.size());
     for (std::size_t k = owner + 1; k < first_new; ++k) {
-      const LwsItem &record = file().items[k];
+      const LwsItem &record = saver.items[k];
       if (record.type == ItemType::Bone && record.owner == owner) continue;
       place = record.decl;
       break;
@@ -160,8 +159,8 @@ struct NewItems {
   }
 
   void write_blocks() {
-    for (std::size_t i = first_new; i < file().items.size(); ++i) {
-      const LwsItem &record = file().items[i];
+    for (std::size_t i = first_new; i < saver.items.size(); ++i) {
+      const LwsItem &record = saver.items[i];
       const Item &item = *saver.scene.item(record.id);
       bool bone_of_file_object = record.type == ItemType::Bone && record.owner < first_new;
       std::vector<std::string> &place = bone_of_file_object ? saver.edits.before[bone_place(record.owner)]

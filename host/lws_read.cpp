@@ -7,7 +7,7 @@
 namespace qbhost {
 namespace {
 
-bool starts_indented_or_numeric(const std::string &line) {
+bool starts_indented_or_numeric(std::string_view line) {
   if (line.empty()) return false;
   char c = line.front();
   return c == ' ' || c == '\t' || c == '-' || c == '.' || (c >= '0' && c <= '9');
@@ -54,7 +54,7 @@ struct Reader {
   // An unclosed block swallows nothing that declares an item: the block is
   // taken as ended there, and said so once.
   bool inside_block(int line, const LwsStatement &st) {
-    const std::string &text = file.lines[line].text;
+    std::string_view text = file.text(line);
     if (brace_depth == 0 && plugin_depth == 0) return false;
     bool top_level_declaration = !text.empty() && text.front() != ' ' && text.front() != '\t' &&
                                  is_declaration(st.keyword);
@@ -97,7 +97,7 @@ struct Reader {
   // envelope blocks.  Both end at the first line of another kind.
   bool continues_motion(int line, const LwsStatement &st) {
     if (!in_motion) return false;
-    if (st.keyword == "NumChannels" || st.keyword == "Channel" || starts_indented_or_numeric(file.lines[line].text)) {
+    if (st.keyword == "NumChannels" || st.keyword == "Channel" || starts_indented_or_numeric(file.text(line))) {
       file.items[current].motion_end = line;
       return true;
     }
@@ -172,7 +172,7 @@ struct Reader {
     take_id(item, rest, false);
     item.name = std::string(rest);
     item.name_line = line;
-    item.name_column = rest.empty() ? file.lines[line].text.size() : static_cast<std::size_t>(rest.data() - file.lines[line].text.data());
+    item.name_column = rest.empty() ? file.text(line).size() : static_cast<std::size_t>(rest.data() - file.text(line).data());
     item.ordinal = objects++;
     if (version() <= 2) give_ref(item, line, item.ordinal + 1);
     else give_ref(item, line, kObjectBase + item.ordinal);
@@ -226,7 +226,7 @@ struct Reader {
     if (!item) return;
     item->name = std::string(st.rest);
     item->name_line = line;
-    item->name_column = st.rest.empty() ? file.lines[line].text.size() : st.rest_column;
+    item->name_column = st.rest.empty() ? file.text(line).size() : st.rest_column;
   }
 
   void show_item(int line, const LwsStatement &st, ItemType type) {
@@ -314,7 +314,7 @@ struct Reader {
 
   void read_body() {
     for (int line = 2; line < static_cast<int>(file.lines.size()); ++line) {
-      LwsStatement st = parse_statement(file.lines[line].text);
+      LwsStatement st = parse_statement(file.text(line));
       if (inside_block(line, st) || opens_block(line, st) || continues_motion(line, st)) continue;
       statement(line, st);
     }
@@ -328,20 +328,20 @@ struct Reader {
 // Version: the second line.  A version this host does not know is read with
 // the rules of the nearest one it does, and said so.
 bool read_header(SceneFile &file, LwsProblems &problems, std::string &error) {
-  if (file.lines.empty() || parse_statement(file.lines[0].text).keyword != "LWSC") {
+  if (file.lines.empty() || parse_statement(file.text(0)).keyword != "LWSC") {
     error = "not a LightWave scene file (no LWSC line)";
     return false;
   }
-  file.eol = file.lines[0].eol.empty() ? "\n" : file.lines[0].eol;
+  file.eol = file.lines[0].eol_size == 0 ? "\n" : std::string(file.ending(0));
   if (file.lines.size() < 2) {
     problems.add(1, "the file ends before its version number");
     file.version = 3;
     return true;
   }
-  LwsStatement st = parse_statement(file.lines[1].text);
+  LwsStatement st = parse_statement(file.text(1));
   int version = 0;
   if (!parse_int(st.keyword, version) || !st.rest.empty()) {
-    problems.add(1, "not a version number: " + file.lines[1].text + "; read as version 3");
+    problems.add(1, "not a version number: " + std::string(file.text(1)) + "; read as version 3");
     file.version = 3;
   } else if (version < 1 || version > 5) {
     int nearest = version < 1 ? 1 : 5;

@@ -18,7 +18,8 @@ SceneFile new_scene_file(const std::string &path) {
   file.path = path;
   file.version = 3;
   file.eol = "\n";
-  file.lines = {{"LWSC", "\n"}, {"3", "\n"}};
+  file.bytes = "LWSC\n3\n";
+  file.lines = split_lines(file.bytes);
   return file;
 }
 
@@ -62,17 +63,17 @@ std::string LwsEdits::join(const SceneFile &file) const {
     for (const std::string &text : before[i]) put_new(text);
     if (i == file.lines.size()) break;
     if (removed[i]) continue;
-    const LwsLine &line = file.lines[i];
-    out += replaced[i] ? *replaced[i] : line.text;
-    out += line.eol;
-    line_open = line.eol.empty();
+    if (replaced[i]) out += *replaced[i];
+    else out += file.text(i);
+    out += file.ending(i);
+    line_open = file.lines[i].eol_size == 0;
   }
   return out;
 }
 
 const LwsItem *LwsSaver::record_of(ItemId id) const {
-  auto found = file.by_id.find(id);
-  return found == file.by_id.end() ? nullptr : &file.items[found->second];
+  auto found = by_id.find(id);
+  return found == by_id.end() ? nullptr : &items[found->second];
 }
 
 std::string LwsSaver::label(const Item &item) const {
@@ -107,12 +108,16 @@ std::string LwsSaver::safe_name(const Item &item) {
 
 std::string scene_file_text(const std::string &path, const Scene &scene, const SceneFile *source,
                             std::vector<std::string> &problems) {
-  SceneFile file = source ? *source : new_scene_file(path);
+  SceneFile fresh;
+  if (!source) {
+    fresh = new_scene_file(path);
+    source = &fresh;
+  }
   LwsProblems found{&problems, {}};
-  LwsSaver saver{file, scene, found, path, LwsEdits(file.lines.size())};
+  LwsSaver saver(*source, scene, found, path);
   add_new_items(saver);
   edit_changed_items(saver);
-  return saver.edits.join(file);
+  return saver.edits.join(*source);
 }
 
 bool save_scene_file(const std::string &path, const Scene &scene, const SceneFile *source,

@@ -19,7 +19,7 @@ int hex_digit(char c) {
 
 // Every ending is kept with its line, so that joining the lines again gives
 // the file back byte for byte, whatever mix of endings it has.
-std::vector<LwsLine> split_lines(const std::string &bytes) {
+std::vector<LwsLine> split_lines(std::string_view bytes) {
   std::vector<LwsLine> lines;
   std::size_t start = 0;
   std::size_t i = 0;
@@ -31,16 +31,15 @@ std::vector<LwsLine> split_lines(const std::string &bytes) {
     }
     std::size_t end = i;
     std::size_t eol_size = (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ? 2 : 1;
-    lines.push_back({bytes.substr(start, end - start), bytes.substr(end, eol_size)});
+    lines.push_back({start, end - start, static_cast<uint8_t>(eol_size)});
     i += eol_size;
     start = i;
   }
-  if (start < bytes.size()) lines.push_back({bytes.substr(start), ""});
+  if (start < bytes.size()) lines.push_back({start, bytes.size() - start, 0});
   return lines;
 }
 
-LwsStatement parse_statement(const std::string &line) {
-  std::string_view text(line);
+LwsStatement parse_statement(std::string_view text) {
   std::size_t pos = 0;
   while (pos < text.size() && is_blank(text[pos])) ++pos;
   std::size_t word_start = pos;
