@@ -84,17 +84,6 @@ TEST(HierarchySelectBranches, NoRootsSendNothing) {
   EXPECT_TRUE(rig.host.commands.empty());
 }
 
-TEST(HierarchySelectBranch, WithoutWordsTheSelectionIsTheRoots) {
-  Rig rig;
-  rig.host.selection = {rig.key};
-  qb::run_select_branch({});
-  EXPECT_EQ(rig.host.selection, (ItemList{rig.key, rig.fill}));
-  rig.host.selection.clear();
-  rig.host.commands.clear();
-  qb::run_select_branch({});
-  EXPECT_EQ(rig.host.commands, (std::vector<std::string>{"StatusMsg {1.0} No items found!"}));
-}
-
 TEST(HierarchySelectItem, AnInvalidWildcardSelectsNothing) {
   Rig rig;
   rig.host.selection = {rig.key};

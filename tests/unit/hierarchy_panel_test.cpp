@@ -9,9 +9,7 @@
 
 using hierarchy_test::Control;
 using hierarchy_test::FakeHost;
-using hierarchy_test::hex;
 using hierarchy_test::Panel;
-using Commands = std::vector<std::string>;
 
 namespace {
 
@@ -104,89 +102,6 @@ TEST_F(HierarchyPanel, APanelThatCannotBeMadeEndsTheActivationWithTwoAndIsTriedA
   host.fail_panels = false;
   EXPECT_EQ(qb::run_item_tools(), AFUNC_OK);
   EXPECT_TRUE(qb::item_tools_state().open);
-}
-
-TEST_F(HierarchyPanel, ParentInPlaceFollowsTheOptionAndRestoresTheHostMode) {
-  const LWItemID target = host.null_object("Target");
-  const LWItemID arm = host.mesh("Arm");
-  ASSERT_EQ(qb::run_item_tools(), AFUNC_OK);
-  host.selection = {arm};
-  type(3, "TARGET");
-  control(5).ints[CTL_VALUE] = 1;
-
-  host.general_flags = LWGENF_PARENTINPLACE;
-  press(6);
-  EXPECT_EQ(host.commands, (Commands{"ParentItem " + hex(target), "RefreshNow"}));
-
-  host.commands.clear();
-  host.general_flags = 0;
-  press(6);
-  EXPECT_EQ(host.commands,
-            (Commands{"ParentInPlace", "ParentItem " + hex(target), "ParentInPlace", "RefreshNow"}));
-
-  host.commands.clear();
-  control(5).ints[CTL_VALUE] = 0;
-  press(6);
-  EXPECT_EQ(host.commands, (Commands{"ParentItem " + hex(target), "RefreshNow"}));
-}
-
-TEST_F(HierarchyPanel, ParentNameProblemsAreReportedWithoutCommands) {
-  const LWItemID target = host.null_object("Target");
-  ASSERT_EQ(qb::run_item_tools(), AFUNC_OK);
-  host.selection = {target};
-  type(3, "");
-  press(6);
-  EXPECT_TRUE(host.commands.empty());
-  type(3, "Nobody");
-  press(6);
-  type(3, "target");
-  press(6);
-  EXPECT_EQ(host.commands, (Commands{"StatusMsg {1.0} Parent item not found!",
-                                     "StatusMsg {1.0} Include the parent item in selection!"}));
-}
-
-TEST_F(HierarchyPanel, PickWritesTheLastSelectedNameIntoItsOwnField) {
-  host.mesh("First");
-  const LWItemID second = host.mesh("Second");
-  const LWItemID light = host.add(LWI_LIGHT, "Lamp");
-  ASSERT_EQ(qb::run_item_tools(), AFUNC_OK);
-  type(3, "parent");
-  type(12, "name");
-  host.selection = {light, second};
-  press(13);
-  EXPECT_EQ(control(12).text, "Second");
-  EXPECT_EQ(control(3).text, "parent");
-  host.selection = {second, light};
-  press(4);
-  EXPECT_EQ(control(3).text, "Lamp");
-  host.selection.clear();
-  press(4);
-  EXPECT_EQ(control(3).text, "Lamp");
-}
-
-TEST_F(HierarchyPanel, AnInvalidWildcardIsReportedAndChangesNothing) {
-  const LWItemID arm = host.mesh("Arm");
-  ASSERT_EQ(qb::run_item_tools(), AFUNC_OK);
-  host.selection = {arm};
-  type(12, "a{");
-  press(15);
-  ASSERT_EQ(host.commands.size(), 1u);
-  EXPECT_EQ(host.commands[0].rfind("StatusMsg *** ERROR: ", 0), 0u) << host.commands[0];
-  EXPECT_EQ(host.selection, (std::vector<LWItemID>{arm}));
-  EXPECT_TRUE(qb::item_tools_state().open);
-}
-
-TEST_F(HierarchyPanel, UnparentSelectsEachItemThenTheLastOnesTypeAgain) {
-  const LWItemID root = host.null_object("Root");
-  const LWItemID a = host.mesh("A", root);
-  const LWItemID b = host.mesh("B", root);
-  const LWItemID lamp = host.add(LWI_LIGHT, "Lamp", root);
-  ASSERT_EQ(qb::run_item_tools(), AFUNC_OK);
-  host.selection = {a, b, lamp};
-  press(9);
-  EXPECT_EQ(host.commands, (Commands{"SelectItem " + hex(a), "ParentItem 0", "SelectItem " + hex(b), "ParentItem 0",
-                                     "SelectItem " + hex(lamp), "ParentItem 0", "SelectItem " + hex(lamp),
-                                     "RefreshNow"}));
 }
 
 }  // namespace
