@@ -20,7 +20,7 @@ constexpr int kCloseX = kItemToolsWidth / 2 - 40;
 enum class Shape { kBorder, kText, kField, kButton, kCheck };
 enum class Event { kNone, kPick, kRun, kClose };
 
-struct ControlSpec {
+struct ControlRow {
   Shape shape;
   int width;  // borders, fields and buttons
   int x;      // ignored for fields
@@ -29,7 +29,7 @@ struct ControlSpec {
 };
 
 // In creation order; control i takes label i of the text table.
-constexpr ControlSpec kControls[kItemToolsControlCount] = {
+constexpr ControlRow kControls[kItemToolsControlCount] = {
     {Shape::kBorder, kItemToolsWidth, 0, 0, Event::kNone},
     {Shape::kText, 0, 2, 4, Event::kNone},
     {Shape::kField, 34, kFieldX, 32, Event::kNone},
@@ -65,12 +65,12 @@ const char *type_name(Shape shape) {
   return ctl::kButton;
 }
 
-LWPanControlDesc descriptor(const ControlSpec &spec) {
-  switch (spec.shape) {
-    case Shape::kBorder: return area_desc(spec.width, kBorderHeight);
+LWPanControlDesc descriptor(const ControlRow &row) {
+  switch (row.shape) {
+    case Shape::kBorder: return area_desc(row.width, kBorderHeight);
     case Shape::kText: return text_desc();
-    case Shape::kField: return string_desc(spec.width);
-    case Shape::kButton: return area_desc(spec.width, 0);
+    case Shape::kField: return string_desc(row.width);
+    case Shape::kButton: return area_desc(row.width, 0);
     case Shape::kCheck: break;
   }
   LWPanControlDesc check{};
@@ -161,15 +161,15 @@ const char *label(int index) {
 
 bool add_controls(ItemToolsState &state, LWPanelFuncs *funcs) {
   for (int i = 0; i < kItemToolsControlCount; ++i) {
-    const ControlSpec &spec = kControls[i];
-    LWPanControlDesc desc = descriptor(spec);
-    LWControl *control = funcs->addControl(state.panel, type_name(spec.shape), &desc, label(i));
+    const ControlRow &row = kControls[i];
+    LWPanControlDesc desc = descriptor(row);
+    LWControl *control = funcs->addControl(state.panel, type_name(row.shape), &desc, label(i));
     if (control == nullptr) return false;
     state.controls[static_cast<std::size_t>(i)] = control;
-    const int x = spec.shape == Shape::kField ? kFieldX - get_int(control, CTL_LABELWIDTH) : spec.x;
+    const int x = row.shape == Shape::kField ? kFieldX - get_int(control, CTL_LABELWIDTH) : row.x;
     set_int(control, CTL_X, x);
-    set_int(control, CTL_Y, spec.y);
-    if (LWCtlEventFunc *event = event_function(spec.event)) {
+    set_int(control, CTL_Y, row.y);
+    if (LWCtlEventFunc *event = event_function(row.event)) {
       set_user_data(control, &state);
       set_event(control, event);
     }
