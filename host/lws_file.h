@@ -91,12 +91,16 @@ class SceneFile {
   }
 };
 
-// Collects problems as "LINE: message", each once.
+// Collects problems, each once, and hands them out as "LINE: message" in
+// the order of their lines (those without a line in the order they came).
 struct LwsProblems {
+  explicit LwsProblems(std::vector<std::string> *to) : out(to) {}
   std::vector<std::string> *out;
   std::unordered_set<std::string> seen;
+  std::vector<std::pair<int, std::string>> found;
   void add(int line_index, const std::string &message);  // line_index counts from 0
   void add(const std::string &message);                  // no line
+  void flush();
 };
 
 // ---- text -------------------------------------------------------------------

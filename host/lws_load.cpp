@@ -39,10 +39,11 @@ SceneFilePtr load_scene_text(const std::string &path, const std::string &bytes, 
   file->path = path;
   file->bytes = bytes;
   file->lines = split_lines(file->bytes);
-  LwsProblems found{&problems, {}};
+  LwsProblems found(&problems);
   if (!read_header(*file, found, error)) return nullptr;
   read_items(*file, found);
   create_items(*file, scene, found);
+  found.flush();
   return file;
 }
 

@@ -113,10 +113,11 @@ std::string scene_file_text(const std::string &path, const Scene &scene, const S
     fresh = new_scene_file(path);
     source = &fresh;
   }
-  LwsProblems found{&problems, {}};
+  LwsProblems found(&problems);
   LwsSaver saver(*source, scene, found, path);
   add_new_items(saver);
   edit_changed_items(saver);
+  found.flush();
   return saver.edits.join(*source);
 }
 

@@ -1,4 +1,5 @@
 // Scene file text: lines with their own endings, statements, numbers.
+#include <algorithm>
 #include <cstdio>
 
 #include "host/lws_file.h"
@@ -109,13 +110,18 @@ std::string hex_ref(uint32_t value) {
 }
 
 void LwsProblems::add(int line_index, const std::string &message) {
-  if (!seen.insert(message).second) return;
-  if (out) out->push_back(std::to_string(line_index + 1) + ": " + message);
+  if (seen.insert(message).second) found.emplace_back(line_index, std::to_string(line_index + 1) + ": " + message);
 }
 
 void LwsProblems::add(const std::string &message) {
-  if (!seen.insert(message).second) return;
-  if (out) out->push_back(message);
+  if (seen.insert(message).second) found.emplace_back(-1, message);
+}
+
+void LwsProblems::flush() {
+  std::stable_sort(found.begin(), found.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
+  if (out)
+    for (auto &problem : found) out->push_back(std::move(problem.second));
+  found.clear();
 }
 
 }  // namespace qbhost

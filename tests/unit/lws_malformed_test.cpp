@@ -103,9 +103,10 @@ TEST_F(Malformed, ParentsThatDoNotExistOrMakeACycle) {
                         "ParentItem 10000002", "", "AddNullObject C", "ParentItem 10000001", "", "AddNullObject D",
                         "ParentItem zz", "ParentItem 10000009", "", "AddLight", "ParentItem 40000000"})));
   ASSERT_TRUE(s.file) << s.error;
-  EXPECT_EQ(s.problems, (Problems{"14: ParentItem needs an item number: zz",
-                                  "5: ParentItem names no item of this scene: 10000009",
+  // In line order; the second reference to 10000009 (line 15) is the same problem.
+  EXPECT_EQ(s.problems, (Problems{"5: ParentItem names no item of this scene: 10000009",
                                   "11: ParentItem 10000001 would make the item its own ancestor",
+                                  "14: ParentItem needs an item number: zz",
                                   "18: ParentItem names no item of this scene: 40000000"}));
   EXPECT_EQ(s.item(kObjectBase).parent, 0u);
   EXPECT_EQ(s.item(kObjectBase + 1).parent, kObjectBase + 2);
@@ -122,11 +123,10 @@ TEST_F(Malformed, MissingUnreadableAndShortObjectFiles) {
                         "LoadObjectLayer 1 Objects/Gone.lwo", "LoadObjectLayer 0 Objects/Box.lwo",
                         "LoadObjectLayer 1"})));
   ASSERT_TRUE(s.file) << s.error;
-  EXPECT_EQ(s.problems, (Problems{"9: layer number must be 1 or more: 0", "10: LoadObjectLayer without an object file",
-                                  "4: object file not found: Objects/Gone.lwo",
+  EXPECT_EQ(s.problems, (Problems{"4: object file not found: Objects/Gone.lwo",
                                   "5: not a readable object file: Objects/Broken.lwo",
-                                  "6: no layer 3 in Objects/Two.lwo",
-                                  "7: object file not found: Objects\\Gone.lwo"}));
+                                  "6: no layer 3 in Objects/Two.lwo", "7: object file not found: Objects\\Gone.lwo",
+                                  "9: layer number must be 1 or more: 0", "10: LoadObjectLayer without an object file"}));
   std::vector<std::string> names, files;
   for (ItemId id : s.scene.objects()) names.push_back(s.item(id).name), files.push_back(s.item(id).file);
   EXPECT_EQ(names, (Problems{"Gone", "Broken", "Two", "Gone (2)", "Gone (3)", "Box", ""}));
