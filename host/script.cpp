@@ -10,6 +10,7 @@
 #include "host/lws.h"
 #include "host/module.h"
 #include "host/script_words.h"
+#include "host/snapshot.h"
 #include "host/text.h"
 #include "host/user_actions.h"
 
@@ -287,6 +288,15 @@ void print(Statement &st) {
   }
 }
 
+// The picture of the topmost open panel, or of the panel of that title.
+void snapshot(Statement &st) {
+  st.expect(1, 2, "snapshot FILE.svg [TITLE]");
+  std::string error;
+  Panel *panel = find_panel_for_print(st.host, st.argc() == 2 ? st.arg(2) : std::string(), error);
+  if (panel == nullptr) fail(error);
+  if (!write_panel_svg(st.host, *panel, st.arg(1), error)) fail(error);
+}
+
 void echo(Statement &st) {
   std::string_view rest = st.line.substr(4);
   if (!rest.empty()) rest.remove_prefix(1);  // the one blank after the keyword
@@ -356,6 +366,7 @@ const std::map<std::string, Handler, std::less<>> &handlers() {
       {"close", [](Statement &st) { user_button_statement(st, UserButton::Close); }},
       {"print", print},
       {"echo", echo},
+      {"snapshot", snapshot},
   };
   return table;
 }
