@@ -143,8 +143,8 @@ void toggle_button(Drawing &d) {
   const bool on = c.int_value != 0;
   const int width = c.width > 0 ? c.width : label_width(c.label) + 24;
   d.rect(c.x, c.y, width, kControlHeight, on ? "body toggle on" : "body toggle");
-  d.rect(c.x + 4, c.y + 6, 8, 8, on ? "lamp lit" : "lamp");
-  d.centred_label(c.x + 10, c.y, width - 10);
+  d.rect(c.x + 3, c.y + 5, 4, 9, on ? "lamp lit" : "lamp");
+  d.centred_label(c.x + 7, c.y, width - 7);
   d.cover(c.x, c.y, width, kControlHeight);
 }
 
