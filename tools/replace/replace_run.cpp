@@ -2,6 +2,7 @@
 #include "tools/replace/replace_run.h"
 
 #include "toolkit/files.h"
+#include "toolkit/format.h"
 #include "toolkit/items.h"
 #include "toolkit/lwtool2/eval.h"
 #include "toolkit/lwtool2/items.h"
@@ -40,13 +41,16 @@ std::vector<std::string> candidate_paths(int mode, const std::string &file_path,
   return {};
 }
 
-// The command is composed without a fixed-size buffer: a path may be as long
-// as the directory field allows plus an entry name, and cutting it would
+// A refused selection leaves the previous item selected, and replacing then
+// would change the wrong item; so a refused command ends this item's
+// replacement and the row shows the failure mark instead of claiming success.
+// The replacement is composed without a fixed-size buffer: a path may be as
+// long as the directory field allows plus an entry name, and cutting it would
 // replace the item with the wrong file (or none).
-void send_replace(const ReplaceRow &row) {
-  lwtool2::evalf("SelectItem 0x%x", item_id_bits(row.item));
+bool send_replace(const ReplaceRow &row) {
+  if (lwtool2::eval(format_message("SelectItem 0x%x", item_id_bits(row.item)))) return false;
   lwtool2::refresh_interface_info();
-  lwtool2::eval("ReplaceObjectLayer " + std::to_string(row.layer + 1) + " " + row.path);
+  return !lwtool2::eval("ReplaceObjectLayer " + std::to_string(row.layer + 1) + " " + row.path);
 }
 
 ReplaceRows replace_items(const lwtool2::ItemList &items, const std::vector<LwoFile> &files) {
@@ -57,10 +61,7 @@ ReplaceRows replace_items(const lwtool2::ItemList &items, const std::vector<LwoF
     if (lwtool2::classify_item(item) == kMeshObject) {
       ReplaceRow &row = rows.emplace_back();
       row.item = item;
-      if (match_item(row, files)) {
-        send_replace(row);
-        row.result = true;
-      }
+      if (match_item(row, files)) row.result = send_replace(row);
     }
     lwtool2::status_progress(progress_fraction(i, n), "%s", kProgressText);
   }

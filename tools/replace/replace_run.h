@@ -22,7 +22,7 @@ struct ReplaceRow {
   LWItemID item = nullptr;
   int layer = -1;     // the file's own layer number (from 0); -1 while none is found
   std::string path;   // the object file the layer came from; empty while none is found
-  bool result = false;  // both commands were sent for this item
+  bool result = false;  // the host took both commands for this item
 };
 
 using ReplaceRows = std::vector<ReplaceRow>;
