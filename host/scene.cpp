@@ -228,7 +228,9 @@ bool Scene::is_descendant(ItemId id, ItemId ancestor) const {
 bool Scene::set_parent(ItemId child, ItemId parent) {
   const Item *it = item(child);
   if (it == nullptr) return false;
-  if (parent != 0 && (!contains(parent) || parent == child || is_descendant(parent, child))) return false;
+  // Only an item with children can end up above its new parent.
+  if (parent != 0 && (!contains(parent) || parent == child || (!it->children.empty() && is_descendant(parent, child))))
+    return false;
   if (it->parent == parent) return true;
   detach(child);
   attach(child, parent);

@@ -1,0 +1,246 @@
+// The stand-in host's scene model: identifiers, enumeration, hierarchy,
+// names and selection.
+#include <gtest/gtest.h>
+
+#include "host/scene.h"
+
+using namespace qbhost;
+
+namespace {
+
+std::vector<ItemId> children_of(const Scene &scene, ItemId parent) {
+  std::vector<ItemId> out;
+  for (ItemId c = scene.first_child(parent); c != 0; c = scene.next_child(parent, c)) out.push_back(c);
+  return out;
+}
+
+TEST(HostScene, IdentifiersFollowKindAndCreationOrder) {
+  Scene scene;
+  ItemId cube = scene.add_mesh("Cube", "Objects/Cube.lwo");
+  ItemId light = scene.add_light("Key");
+  ItemId pivot = scene.add_null("Pivot");
+  ItemId camera = scene.add_camera("Camera");
+  ItemId bone0 = scene.add_bone(pivot, "B0");
+  ItemId bone1 = scene.add_bone(pivot, "B1");
+  ItemId cube_bone = scene.add_bone(cube, "C0");
+  EXPECT_EQ(cube, 0x10000000u);
+  EXPECT_EQ(pivot, 0x10000001u);
+  EXPECT_EQ(light, 0x20000000u);
+  EXPECT_EQ(camera, 0x30000000u);
+  EXPECT_EQ(bone0, 0x40000001u);
+  EXPECT_EQ(bone1, 0x40010001u);
+  EXPECT_EQ(cube_bone, 0x40000000u);
+  EXPECT_EQ(scene.size(), 7u);
+  EXPECT_EQ(scene.item(bone1)->object, pivot);
+  EXPECT_EQ(scene.item(0), nullptr);
+  EXPECT_EQ(scene.item(0x10000002u), nullptr);
+  EXPECT_EQ(scene.item(0x40020001u), nullptr);
+}
+
+TEST(HostScene, DefaultsByKindAndOptions) {
+  Scene scene;
+  const Item &mesh = *scene.item(scene.add_mesh("M", "m.lwo"));
+  EXPECT_TRUE(mesh.is_mesh());
+  EXPECT_EQ(mesh.display, 6);
+  EXPECT_EQ(mesh.layer, 1);
+  EXPECT_TRUE(mesh.active);
+  const Item &null = *scene.item(scene.add_null("N"));
+  EXPECT_FALSE(null.is_mesh());
+  EXPECT_EQ(null.layer, 0);
+  EXPECT_EQ(scene.item(scene.add_light("L"))->display, 1);
+  ItemOptions options;
+  options.hidden = true;
+  options.inactive = true;
+  options.layer = 3;
+  const Item &hidden = *scene.item(scene.add_mesh("H", "h.lwo", options));
+  EXPECT_EQ(hidden.display, 0);
+  EXPECT_FALSE(hidden.active);
+  EXPECT_EQ(hidden.layer, 3);
+  options = {};
+  options.display = 2;
+  EXPECT_EQ(scene.item(scene.add_null("D", options))->display, 2);
+}
+
+TEST(HostScene, EnumerationByKind) {
+  Scene scene;
+  ItemId a = scene.add_null("A");
+  ItemId b = scene.add_null("B");
+  ItemId l = scene.add_light("L");
+  ItemId bone0 = scene.add_bone(a, "b0");
+  ItemId bone1 = scene.add_bone(a, "b1");
+  EXPECT_EQ(scene.first(ItemType::Object), a);
+  EXPECT_EQ(scene.next(a), b);
+  EXPECT_EQ(scene.next(b), 0u);
+  EXPECT_EQ(scene.first(ItemType::Light), l);
+  EXPECT_EQ(scene.next(l), 0u);
+  EXPECT_EQ(scene.first(ItemType::Camera), 0u);
+  EXPECT_EQ(scene.first(ItemType::Bone, a), bone0);
+  EXPECT_EQ(scene.next(bone0), bone1);
+  EXPECT_EQ(scene.next(bone1), 0u);
+  EXPECT_EQ(scene.first(ItemType::Bone, b), 0u);
+  EXPECT_EQ(scene.first(ItemType::Bone, 0), 0u);
+  EXPECT_EQ(scene.first(ItemType::Bone, l), 0u);
+  EXPECT_EQ(scene.scene_order(), (std::vector<ItemId>{a, bone0, bone1, b, l}));
+}
+
+TEST(HostScene, ChildListsKeepOrderOfParentingAndHoldBones) {
+  Scene scene;
+  ItemId root = scene.add_null("Root");
+  ItemOptions under_root;
+  under_root.parent = root;
+  ItemId c1 = scene.add_null("C1", under_root);
+  ItemId bone = scene.add_bone(root, "Bone");
+  ItemId c2 = scene.add_light("C2", under_root);
+  EXPECT_EQ(children_of(scene, root), (std::vector<ItemId>{c1, bone, c2}));
+  EXPECT_EQ(scene.item(bone)->parent, root);
+  // A new parent puts the item at the end of the new list; the old list closes up.
+  ItemId other = scene.add_null("Other");
+  ASSERT_TRUE(scene.set_parent(c1, other));
+  ASSERT_TRUE(scene.set_parent(c1, root));
+  EXPECT_EQ(children_of(scene, root), (std::vector<ItemId>{bone, c2, c1}));
+  // The same parent again keeps the place.
+  ASSERT_TRUE(scene.set_parent(bone, root));
+  EXPECT_EQ(children_of(scene, root), (std::vector<ItemId>{bone, c2, c1}));
+  EXPECT_EQ(scene.next_child(other, c1), 0u);  // c1 is not other's child
+  ASSERT_TRUE(scene.set_parent(c2, 0));
+  EXPECT_EQ(children_of(scene, root), (std::vector<ItemId>{bone, c1}));
+  EXPECT_EQ(scene.item(c2)->parent, 0u);
+}
+
+TEST(HostScene, BoneParentIsItsObjectUnlessAnotherBoneIsGiven) {
+  Scene scene;
+  ItemId object = scene.add_null("Rig");
+  ItemId upper = scene.add_bone(object, "Upper");
+  ItemOptions below;
+  below.parent = upper;
+  ItemId lower = scene.add_bone(object, "Lower", below);
+  EXPECT_EQ(scene.item(upper)->parent, object);
+  EXPECT_EQ(scene.item(lower)->parent, upper);
+  EXPECT_EQ(scene.item(lower)->object, object);
+  EXPECT_EQ(scene.add_bone(scene.add_light("L"), "x"), 0u);  // bones belong to objects
+}
+
+TEST(HostScene, ParentingRefusesCycles) {
+  Scene scene;
+  ItemId a = scene.add_null("A");
+  ItemOptions under;
+  under.parent = a;
+  ItemId b = scene.add_null("B", under);
+  under.parent = b;
+  ItemId c = scene.add_null("C", under);
+  EXPECT_FALSE(scene.set_parent(a, c));
+  EXPECT_FALSE(scene.set_parent(a, a));
+  EXPECT_FALSE(scene.set_parent(a, 0x10000099u));
+  EXPECT_FALSE(scene.set_parent(0x10000099u, a));
+  EXPECT_EQ(scene.item(a)->parent, 0u);
+  EXPECT_TRUE(scene.is_descendant(c, a));
+  EXPECT_FALSE(scene.is_descendant(a, c));
+  EXPECT_FALSE(scene.set_parents({b, a}, c));
+  EXPECT_EQ(scene.item(b)->parent, a);
+}
+
+TEST(HostScene, SetParentsMovesManyInListOrder) {
+  Scene scene;
+  ItemId old_parent = scene.add_null("Old");
+  ItemOptions under;
+  under.parent = old_parent;
+  std::vector<ItemId> kids;
+  for (int i = 0; i < 6; ++i) kids.push_back(scene.add_null("K" + std::to_string(i), under));
+  ItemId target = scene.add_null("Target");
+  ASSERT_TRUE(scene.set_parents({kids[4], kids[1], kids[4], kids[2]}, target));
+  EXPECT_EQ(children_of(scene, target), (std::vector<ItemId>{kids[4], kids[1], kids[2]}));
+  EXPECT_EQ(children_of(scene, old_parent), (std::vector<ItemId>{kids[0], kids[3], kids[5]}));
+  ASSERT_TRUE(scene.set_parents({kids[1], kids[5]}, 0));
+  EXPECT_EQ(children_of(scene, target), (std::vector<ItemId>{kids[4], kids[2]}));
+  EXPECT_EQ(children_of(scene, old_parent), (std::vector<ItemId>{kids[0], kids[3]}));
+  EXPECT_EQ(scene.item(kids[5])->parent, 0u);
+}
+
+TEST(HostScene, NamesFoundInSceneOrderAndFollowRenames) {
+  Scene scene;
+  ItemId light = scene.add_light("Twin");
+  ItemId later_object = scene.add_null("Other");
+  ItemId bone = scene.add_bone(later_object, "Twin");
+  EXPECT_EQ(scene.find_by_name("Twin"), bone);  // objects and their bones come before lights
+  scene.rename(bone, "Solo");
+  EXPECT_EQ(scene.find_by_name("Twin"), light);
+  EXPECT_EQ(scene.find_by_name("Solo"), bone);
+  EXPECT_EQ(scene.find_by_name("Nobody"), 0u);
+  // A name changed through the writable look-up is found too.
+  scene.find(light)->name = "Direct";
+  EXPECT_EQ(scene.find_by_name("Direct"), light);
+  EXPECT_EQ(scene.find_by_name("Twin"), 0u);
+  ItemId empty = scene.add_camera("");
+  EXPECT_EQ(scene.find_by_name(""), empty);
+}
+
+TEST(HostScene, SelectionIsOrderedWithoutDuplicates) {
+  Scene scene;
+  ItemId a = scene.add_null("A");
+  ItemId b = scene.add_null("B");
+  const uint64_t before = scene.selection_version();
+  scene.set_selection({b, a, b, 0x10000077u});
+  EXPECT_EQ(scene.selection(), (std::vector<ItemId>{b, a}));
+  EXPECT_TRUE(scene.is_selected(a));
+  EXPECT_GT(scene.selection_version(), before);
+  scene.add_to_selection(a);
+  EXPECT_EQ(scene.selection().size(), 2u);
+  scene.select_only(a);
+  EXPECT_EQ(scene.selection(), (std::vector<ItemId>{a}));
+  EXPECT_FALSE(scene.is_selected(b));
+  scene.select_only(0);
+  EXPECT_TRUE(scene.selection().empty());
+}
+
+TEST(HostScene, ClearKeepsTheGeneralFlags) {
+  Scene scene;
+  scene.add_null("A");
+  scene.select_only(0x10000000u);
+  scene.general_flags = 4;
+  scene.clear();
+  EXPECT_EQ(scene.size(), 0u);
+  EXPECT_TRUE(scene.selection().empty());
+  EXPECT_EQ(scene.general_flags, 4u);
+  EXPECT_EQ(scene.add_null("B"), 0x10000000u);
+}
+
+TEST(HostScene, BoneIdentifiersOfLateObjectsMustNotCollide) {
+  Scene scene;
+  scene.reserve(70000);
+  for (int i = 0; i < 65537; ++i) scene.add_null("");
+  ItemId first = scene.add_bone(0x10000000u, "first");
+  ItemId second = scene.add_bone(0x10000000u, "second");
+  EXPECT_EQ(second, 0x40010000u);
+  // Object 65536's first bone would be 0x40010000 too.
+  EXPECT_EQ(scene.add_bone(0x10010000u, "late"), 0u);
+  EXPECT_EQ(scene.item(second)->name, "second");
+  EXPECT_NE(first, 0u);
+}
+
+// A chain far deeper than any call stack: every walk is iterative, and moving
+// the whole chain under a new root works on its own lists only.
+TEST(HostScene, DeepChainsAndWideLists) {
+  Scene scene;
+  const int depth = 200000;
+  ItemId previous = scene.add_null("n0");
+  for (int i = 1; i < depth; ++i) {
+    ItemOptions under;
+    under.parent = previous;
+    previous = scene.add_null("n" + std::to_string(i), under);
+  }
+  EXPECT_TRUE(scene.is_descendant(previous, 0x10000000u));
+  EXPECT_FALSE(scene.set_parent(0x10000000u, previous));
+  EXPECT_EQ(scene.find_by_name("n199999"), previous);
+
+  ItemId wide = scene.add_null("wide");
+  std::vector<ItemId> all;
+  for (int i = 0; i < depth; ++i) all.push_back(0x10000000u + static_cast<ItemId>(i));
+  ASSERT_TRUE(scene.set_parents(all, wide));
+  EXPECT_EQ(scene.item(wide)->children.size(), static_cast<std::size_t>(depth));
+  EXPECT_EQ(scene.next_child(wide, previous), 0u);
+  EXPECT_EQ(scene.next_child(wide, 0x10000000u), 0x10000001u);
+  ASSERT_TRUE(scene.set_parents(all, 0));
+  EXPECT_TRUE(scene.item(wide)->children.empty());
+}
+
+}  // namespace
