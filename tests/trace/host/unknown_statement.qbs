@@ -1,0 +1,4 @@
+# Unknown statements and wrong arguments are script errors.
+null A
+select A
+frobnicate A

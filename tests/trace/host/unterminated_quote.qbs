@@ -1,0 +1,3 @@
+echo first
+null "no closing quote
+echo never printed
