@@ -120,6 +120,8 @@ struct ItemEditor {
   void parent() {
     if (item.parent == record.loaded.parent) return;
     if (item.parent == 0) {
+      if (item.type == ItemType::Bone)
+        saver.problems.add(saver.label(item) + ": in scene files a bone without a parent hangs from its object");
       if (record.parent_line != kNoLine) saver.edits.remove(record.parent_line);
       return;
     }

@@ -37,6 +37,7 @@ struct LwsSaver {
   LwsProblems &problems;
   std::string out_path;
   LwsEdits edits;
+  std::size_t first_new = 0;  // items from here on are not in the file
 
   const LwsItem *record_of(ItemId id) const;
   std::string label(const Item &item) const;
@@ -45,9 +46,10 @@ struct LwsSaver {
   std::string safe_name(const Item &item);  // line breaks become blanks, said once
 };
 
-// Records, numbers and declarations for the items that the file does not hold
-// (all of them for a new file); see lws_new_items.cpp.
-void add_new_items(LwsSaver &saver);
+// Records and numbers for the items that the file does not hold (all of them
+// for a new file), then their declarations; see lws_new_items.cpp.
+void number_new_items(LwsSaver &saver);
+void declare_new_items(LwsSaver &saver);
 // The file's own statements rewritten for what changed in items it holds.
 void edit_changed_items(LwsSaver &saver);
 

@@ -151,6 +151,8 @@ struct NewItems {
     else if (!item.active)
       saver.problems.add(saver.label(item) + ": scene files keep no active state for this kind of item; not saved");
     bool parent_is_owner = item.type == ItemType::Bone && item.parent == item.object;
+    if (item.type == ItemType::Bone && item.parent == 0)
+      saver.problems.add(saver.label(item) + ": in scene files a bone without a parent hangs from its object");
     if (item.parent && !parent_is_owner) {
       std::string ref = saver.parent_ref(item, item.parent);
       if (!ref.empty()) lines.push_back((version() <= 2 ? "ParentObject " : "ParentItem ") + ref);
@@ -172,10 +174,16 @@ struct NewItems {
 
 }  // namespace
 
-void add_new_items(LwsSaver &saver) {
+void number_new_items(LwsSaver &saver) {
   NewItems items(saver);
   items.count_file_items();
   items.add_records();
+  saver.first_new = items.first_new;
+}
+
+void declare_new_items(LwsSaver &saver) {
+  NewItems items(saver);
+  items.first_new = saver.first_new;
   items.write_blocks();
 }
 

@@ -115,8 +115,9 @@ std::string scene_file_text(const std::string &path, const Scene &scene, const S
   }
   LwsProblems found(&problems);
   LwsSaver saver(*source, scene, found, path);
-  add_new_items(saver);
+  number_new_items(saver);
   edit_changed_items(saver);
+  declare_new_items(saver);
   found.flush();
   return saver.edits.join(*source);
 }

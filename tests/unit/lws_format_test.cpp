@@ -327,14 +327,19 @@ TEST(LwsUnsavable, ChangesTheFileCannotHoldAreReportedAndLeaveItsLinesAlone) {
   s.scene.rename(kObjectBase, "Crate");
   s.scene.set_active(kLightBase, false);
   s.scene.rename(kObjectBase + 1, "Two\nLines");
+  ItemId loose = s.scene.add_bone(kObjectBase, "Loose");
+  ASSERT_TRUE(s.scene.set_parent(loose, 0));
   std::vector<std::string> problems;
   std::string saved = qbhost::scene_file_text(path, s.scene, s.file.get(), problems);
-  ASSERT_EQ(problems.size(), 3u);
+  // The file's items in file order, then the items it did not hold.
+  ASSERT_EQ(problems.size(), 4u);
   EXPECT_EQ(problems[0], "item \"Crate\" (0x10000000): a mesh object's name comes from its file; the new name is not saved");
   EXPECT_EQ(problems[1], "item \"Two\nLines\" (0x10000001): a name cannot hold line breaks; saved with blanks in their place");
   EXPECT_EQ(problems[2], "item \"Key\" (0x20000000): scene files keep no active state for a light; the change is not saved");
+  EXPECT_EQ(problems[3], "item \"Loose\" (0x40000000): in scene files a bone without a parent hangs from its object");
   LineEdits expected;
   expected.replace[7] = "AddNullObject Two Lines";
+  expected.insert_after[6] = {"", "AddBone", "BoneName Loose", "ShowBone 1 7", "BoneActive 1"};
   EXPECT_EQ(saved, expected.apply(original));
 }
 
