@@ -108,7 +108,7 @@ struct HostState {
   ModuleState module;
   std::string argument;        // the running activation's argument text
   bool has_argument = false;
-  int module_depth = 0;        // activations in progress
+  int module_depth = 0;        // activations and control callbacks in progress
 
   std::shared_ptr<SceneFile> scene_file;  // the last loaded scene file, for save
 

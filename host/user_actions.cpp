@@ -32,8 +32,13 @@ bool takes_action(HostState &host, const Control &control) {
   return false;
 }
 
-void fire(Control &control) {
-  if (control.event != nullptr) control.event(&control.handle, control.user_data);
+// The callback is module code: while it runs, the module is busy (no
+// activation or unload from a modal panel it opens).
+void fire(HostState &host, Control &control) {
+  if (control.event == nullptr) return;
+  ++host.module_depth;
+  control.event(&control.handle, control.user_data);
+  --host.module_depth;
 }
 
 std::string trim_right(std::string text) {
@@ -68,14 +73,14 @@ bool user_set(HostState &host, int number, const std::string &value, std::string
     if (!takes_action(host, *control)) return true;
     control->int_value = static_cast<int>(number_value);
   }
-  fire(*control);
+  fire(host, *control);
   return true;
 }
 
 bool user_press(HostState &host, int number, std::string &error) {
   Control *control = user_control(host, number, error);
   if (control == nullptr) return false;
-  if (takes_action(host, *control)) fire(*control);
+  if (takes_action(host, *control)) fire(host, *control);
   return true;
 }
 

@@ -32,6 +32,8 @@ struct FakeState {
   std::vector<LWItemID> first_seen, second_seen;
   LWInterfaceInfo *second_snapshot = nullptr;
   std::vector<std::string> rows = {"alpha", "beta"};
+  bool event_opens_modal = false;  // a button that shows a blocking panel
+  int inner_result = -1;
 };
 
 FakeState fake;
@@ -53,6 +55,11 @@ void on_event(LWControl *control, void *data) {
   value.bufLen = sizeof buffer;
   state->edit->get(state->edit, CTL_VALUE, &value);
   state->edit_text = buffer;
+  if (state->event_opens_modal && control == state->button) {
+    LWPanelID inner = state->panels->create("Inner", nullptr);
+    state->inner_result = state->panels->open(inner, PANF_BLOCKING);
+    state->panels->destroy(inner);
+  }
 }
 
 int row_count(void *data) { return static_cast<int>(static_cast<FakeState *>(data)->rows.size()); }
@@ -287,6 +294,22 @@ TEST_F(HostWithFake, ActivateAndUnloadRefusedWhileModal) {
   EXPECT_NE(error.find(":2: unload: the module is busy"), std::string::npos) << error;
   EXPECT_EQ(script("activate Fake:Panel\nactivate Fake:Arguments\n"), RunStatus::ScriptError);
   EXPECT_NE(error.find(":2: activate: the module is busy"), std::string::npos) << error;
+}
+
+TEST_F(HostWithFake, ModalPanelFromAControlCallback) {
+  fake.event_opens_modal = true;
+  ASSERT_EQ(script("activate Fake:Panel\npress 2\nprint panel\nclose\necho done\n"), RunStatus::Ok) << error;
+  EXPECT_EQ(fake.inner_result, 1);
+  EXPECT_EQ(trace.str(),
+            "panel open \"Fake Panel\" flags=64\nresult 0\npanel open \"Inner\" flags=1\n"
+            "panel \"Inner\" open flags=1 width=0 height=0 controls=0\npanel destroy \"Inner\"\ndone\n");
+  // The module is busy inside the callback: no activation from there, and
+  // what it does after the error is not traced.
+  trace.str("");
+  EXPECT_EQ(script("press 2\nactivate Fake:Arguments\n"), RunStatus::ScriptError);
+  EXPECT_EQ(error, "test.qbs:2: activate: the module is busy (a modal panel waits for ok, cancel or close)");
+  EXPECT_EQ(fake.inner_result, 0);
+  EXPECT_EQ(trace.str(), "panel open \"Inner\" flags=1\n");
 }
 
 TEST_F(HostWithFake, GhostedAndErasedControlsTakeNoAction) {
