@@ -64,10 +64,10 @@ std::vector<std::size_t> parent_records(const SceneFile &file, LwsProblems &prob
   std::vector<std::size_t> parent(file.items.size(), kNoParent);
   for (std::size_t i = 0; i < file.items.size(); ++i) {
     const LwsItem &record = file.items[i];
-    if (record.parent_statement == kNoLine || !record.id) continue;
+    if (record.parent_line == kNoLine || !record.id) continue;
     auto found = by_ref.find(record.parent_key);
     if (found == by_ref.end()) {
-      problems.add(record.parent_statement, std::string(file.version <= 2 ? "ParentObject" : "ParentItem") +
+      problems.add(record.parent_line, std::string(file.version <= 2 ? "ParentObject" : "ParentItem") +
                                                 " names no item of this scene: " + parent_text(file, record.parent_key));
       continue;
     }
@@ -78,7 +78,7 @@ std::vector<std::size_t> parent_records(const SceneFile &file, LwsProblems &prob
 
 void report_cycle(const SceneFile &file, std::size_t i, LwsProblems &problems) {
   const LwsItem &record = file.items[i];
-  problems.add(record.parent_statement, std::string(file.version <= 2 ? "ParentObject " : "ParentItem ") +
+  problems.add(record.parent_line, std::string(file.version <= 2 ? "ParentObject " : "ParentItem ") +
                                             parent_text(file, record.parent_key) +
                                             " would make the item its own ancestor");
 }

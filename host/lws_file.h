@@ -47,7 +47,7 @@ struct LwsItem {
   std::size_t name_column = 0; // where the name starts on name_line
   int show_line = kNoLine;
   int active_line = kNoLine;   // BoneActive
-  int parent_line = kNoLine;   // ParentItem, or ParentObject in versions 1-2
+  int parent_line = kNoLine;   // ParentItem, or ParentObject in versions 1-2 (resolved once all items exist)
   int motion_end = kNoLine;    // last line of the motion block
   bool has_ref = false;        // the item has a number parent statements can name
   uint32_t ref = 0;            // that number (versions 1-2: the 1-based object number)
@@ -57,12 +57,10 @@ struct LwsItem {
   std::string name;            // as written; objects: filled in when created
   std::string path_text;       // object file as the scene gives it
   int layer = 1;               // LoadObjectLayer's layer
-  bool uses_layer = false;     // declared with LoadObjectLayer
   bool has_id = false;         // versions 4+: the declaration carries the item number
   std::string id_text;
   int display = -1;            // from the Show statement; -1 none
   int active = -1;             // from BoneActive; -1 none
-  int parent_statement = kNoLine;  // line of the parent statement, resolved after all items
   uint32_t parent_key = 0;
 
   // The item in the scene and its state right after loading.

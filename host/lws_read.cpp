@@ -149,7 +149,6 @@ struct Reader {
     LwsItem &item = file.items[start_item(line, ItemType::Object)];
     std::string_view rest = st.rest;
     if (st.keyword == "LoadObjectLayer") {
-      item.uses_layer = true;
       std::string_view layer_word = next_word(rest);
       if (!parse_int(layer_word, item.layer) || item.layer < 1) {
         problems.add(line, "layer number must be 1 or more: " + std::string(layer_word));
@@ -281,7 +280,6 @@ struct Reader {
       problems.add(line, std::string(st.keyword) + " needs an item number: " + std::string(st.rest));
       return;
     }
-    item->parent_statement = line;
     item->parent_line = line;
     item->parent_key = key;
   }
