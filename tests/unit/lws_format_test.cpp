@@ -344,3 +344,27 @@ TEST(LwsUnsavable, ChangesTheFileCannotHoldAreReportedAndLeaveItsLinesAlone) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(LwsSaveErrors, AFailedSaveSaysSoAndLeavesNothingBehind) {
+  TempDir dir;
+  std::string original = lws_test::lines({"LWSC", "3", "", "AddNullObject Root"});
+  std::string path = dir.write("s.lws", original);
+  lws_test::Loaded s(path);
+  ASSERT_TRUE(s.file) << s.error;
+  std::string error;
+  std::string nowhere = dir.file("no/such/folder/s.lws");
+  EXPECT_FALSE(qbhost::save_scene_file(nowhere, s.scene, s.file.get(), error));
+  EXPECT_EQ(error, "cannot write " + nowhere);
+  // A folder in the way is not replaced, and no temporary file stays.
+  fs::create_directories(dir.path() / "taken.lws");
+  error.clear();
+  EXPECT_FALSE(qbhost::save_scene_file(dir.file("taken.lws"), s.scene, s.file.get(), error));
+  EXPECT_EQ(error, "cannot write " + dir.file("taken.lws"));
+  EXPECT_TRUE(fs::is_directory(dir.path() / "taken.lws"));
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 2);  // s.lws, the folder
+  EXPECT_EQ(read_bytes(path), original);
+}
+
+}  // namespace
