@@ -41,6 +41,17 @@ bool plain_wildcard_match(const std::string &pattern, const std::string &name) {
   return matched[name.size()];
 }
 
+// The standard library's matcher backtracks: k stars cost about n^k steps on
+// a name of n bytes that does not match.  That is a known fault (see the
+// disabled FuzzRegressions test); inputs beyond it are left out so that the
+// fuzzer keeps looking for other faults instead of timing out on this one.
+bool backtracking_bounded(const std::string &pattern, const std::string &name) {
+  double steps = 1;
+  for (char c : pattern)
+    if (c == '*' || c == '{') steps *= static_cast<double>(name.size() + 1);
+  return steps <= 1e7;
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, std::size_t size) {
@@ -51,17 +62,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, std::size_t size) {
 
   const std::string text = qb::wildcard_to_regex_text(pattern);
   check(text.size() >= pattern.size(), "conversion lost characters");
-  qb::Regex re;
-  try {
-    re = qb::wildcard_to_regex(pattern);
-  } catch (const std::regex_error &) {
-    check(pattern.find_first_of("{}") != std::string::npos, "a pattern without braces did not compile");
-    return 0;
-  }
+  if (!backtracking_bounded(pattern, name)) return 0;
+  bool compiled = false;
   bool matched = false;
   try {
+    const auto re = qb::wildcard_to_regex(pattern);
+    compiled = true;
     matched = qb::regex_full_match(name, re);
   } catch (const std::regex_error &) {
+    check(compiled || pattern.find_first_of("{}") != std::string::npos, "a pattern without braces did not compile");
     return 0;
   }
   if (pattern.find_first_of("{}") == std::string::npos && pattern.size() * name.size() <= 200000)
