@@ -38,6 +38,9 @@ struct HostSettings {
   bool trace_lookups = false;                // "lookup NAME" lines
   std::set<std::string, std::less<>> missing;  // service names that answer null
   std::vector<std::string> refused;          // command prefixes that are refused
+  // Called with every command text the module sends and whether it was done
+  // (benchmarks record a tool's commands with it to replay them).
+  std::function<void(std::string_view command, bool done)> command_observer;
 };
 
 // How a script run ended: 0 at its end, 1 a script error, 2 the module could

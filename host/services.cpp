@@ -38,6 +38,7 @@ int host_evaluate(const char *command) {
   bool refused = false;
   for (const std::string &prefix : host->settings.refused) refused = refused || text.starts_with(prefix);
   const bool done = !refused && execute_command(host->scene, host->effects, text);
+  if (host->settings.command_observer) host->settings.command_observer(text, done);
   trace_line(*host, std::string(done ? "cmd ok " : "cmd failed ") + printable(text, japanese_text));
   return done ? 1 : 0;
 }

@@ -1,0 +1,15 @@
+#include "bench/tool_runs.h"
+#include "plugin/tools.h"
+#include "toolkit/lwtool2/services.h"
+#include "tools/replace/replace_run.h"
+
+namespace qbbench {
+
+void run_replace_all_meshes(qbhost::Host &host, const std::string &directory) {
+  // What the activation does before the panel: services and texts.
+  lwtool2::fetch_services(host.global_function());
+  qb::select_object_replacer_language(host.global_function());
+  qb::replace_layers(qb::kScopeAllMeshes, qb::kModeDirectory, std::string(), directory);
+}
+
+}  // namespace qbbench
