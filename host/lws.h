@@ -18,8 +18,9 @@ struct SceneFileDeleter {
 using SceneFilePtr = std::unique_ptr<SceneFile, SceneFileDeleter>;
 
 // Replaces `scene` by the file's items.  Problems that still let the rest
-// load ("LINE: message", each once) go to `problems`.  A file that cannot be
-// read at all gives null and `error`.
+// load go to `problems` as "LINE: message", each once, in line order.  A file
+// that cannot be read, or is no scene file, gives null and `error` and leaves
+// `scene` as it was.
 SceneFilePtr load_scene_file(const std::string &path, Scene &scene, std::vector<std::string> &problems,
                              std::string &error);
 
