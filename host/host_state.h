@@ -121,6 +121,8 @@ void set_current_host(HostState *state);
 
 // A trace line (UTF-8 already), unless tracing is off or muted.
 void trace_line(HostState &host, const std::string &line);
+// Whether trace lines go anywhere (callers skip formatting them when not).
+inline bool tracing(const HostState &host) { return host.trace != nullptr && !host.trace_muted; }
 bool japanese(const HostState &host);
 
 // ---- services (services.cpp) -----------------------------------------------------

@@ -39,7 +39,7 @@ int host_evaluate(const char *command) {
   for (const std::string &prefix : host->settings.refused) refused = refused || text.starts_with(prefix);
   const bool done = !refused && execute_command(host->scene, host->effects, text);
   if (host->settings.command_observer) host->settings.command_observer(text, done);
-  trace_line(*host, std::string(done ? "cmd ok " : "cmd failed ") + printable(text, japanese_text));
+  if (tracing(*host)) trace_line(*host, std::string(done ? "cmd ok " : "cmd failed ") + printable(text, japanese_text));
   return done ? 1 : 0;
 }
 
@@ -173,7 +173,7 @@ void *number(uint32_t value) { return reinterpret_cast<void *>(static_cast<uintp
 void *host_global(const char *name, int) {
   HostState *host = current_host();
   if (host == nullptr) return nullptr;
-  if (host->settings.trace_lookups)
+  if (host->settings.trace_lookups && tracing(*host))
     trace_line(*host, std::string("lookup ") + (name == nullptr ? "(null)" : printable(name, japanese(*host))));
   if (name == nullptr) return nullptr;
   const std::string_view service(name);
