@@ -350,8 +350,10 @@ std::vector<ItemId> Scene::scene_order() const {
 // ---- selection ----------------------------------------------------------------
 
 void Scene::select_only(ItemId id) {
+  // Member by member: clear() empties every bucket, and after a large
+  // selection each later "SelectItem" would pay for all of them.
+  for (ItemId selected : selection_) selected_.erase(selected);
   selection_.clear();
-  selected_.clear();
   ++selection_version_;
   if (id != 0) add_to_selection(id);
 }
