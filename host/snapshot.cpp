@@ -86,7 +86,7 @@ std::string panel_svg(HostState &host, Panel &panel) {
   picture::Bounds bounds;
   picture::Canvas canvas{controls, bounds, jp};
   for (const Control *control : panel.controls) picture::draw_control(canvas, *control);
-  bounds.add(0, 0, panel.width, panel.height);
+  bounds.add(0, 0, std::clamp(panel.width, 0, picture::kMaxExtent), std::clamp(panel.height, 0, picture::kMaxExtent));
 
   const std::vector<std::string> buttons = host_buttons(panel);
   const int content_height = bounds.bottom - bounds.top + 2 * kMargin;

@@ -13,10 +13,15 @@ namespace {
 
 constexpr std::string_view kLeftArrow = "\x03(i:MIMG_LEFTARROW)";
 constexpr int kMaxColumns = 64;  // a column-width callback that never answers 0 stops here
+constexpr int kMaxVisibleRows = 1000;
+
+int clamp_size(int value) { return std::clamp(value, -kMaxExtent, kMaxExtent); }
 
 std::string num(int value) { return std::to_string(value); }
 
-int text_width(std::string_view bytes) { return kLabelByteWidth * static_cast<int>(bytes.size()); }
+int text_width(std::string_view bytes) {
+  return kLabelByteWidth * static_cast<int>(std::min<std::size_t>(bytes.size(), kMaxExtent / kLabelByteWidth));
+}
 
 const char *state_name(int mode) { return mode == DR_GHOST ? "ghosted" : "normal"; }
 
@@ -185,7 +190,7 @@ std::vector<int> column_widths(const Control &list) {
   for (int column = 0; column < kMaxColumns; ++column) {
     const int width = list.col_width_fn(list.user_data, column);
     if (width <= 0) break;
-    widths.push_back(width);
+    widths.push_back(std::min(width, kMaxExtent));
   }
   return widths;
 }
@@ -280,14 +285,22 @@ int label_width(std::string_view label) {
   return text_width(label);
 }
 
-void draw_control(Canvas &canvas, const Control &control) {
-  if (control.draw_mode == DR_ERASE) return;
+void draw_control(Canvas &canvas, const Control &original) {
+  if (original.draw_mode == DR_ERASE) return;
+  // Whatever numbers the module set, the arithmetic of the drawing stays
+  // within range.
+  Control control = original;
+  control.x = clamp_size(control.x);
+  control.y = clamp_size(control.y);
+  control.width = clamp_size(control.width);
+  control.height = clamp_size(control.height);
+  control.visible_rows = std::min(control.visible_rows, kMaxVisibleRows);
   Drawing d{canvas, control};
   svg::Attributes group = {{"class", std::string("control ") + state_name(control.draw_mode)},
                            {"data-number", num(control.number)},
                            {"data-type", d.shown(control.type_name)},
-                           {"data-x", num(control.x)},
-                           {"data-y", num(control.y)},
+                           {"data-x", num(original.x)},
+                           {"data-y", num(original.y)},
                            {"data-state", state_name(control.draw_mode)},
                            {"data-label", d.shown(control.label)},
                            {"data-value", control.kind == ValueKind::Text ? d.shown(control.text_value) : num(control.int_value)}};

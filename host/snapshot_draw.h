@@ -24,6 +24,7 @@ inline constexpr int kControlHeight = 19;
 inline constexpr int kTextBaseline = 14;  // below a control's y
 inline constexpr int kListHeadHeight = 18;
 inline constexpr int kListRowHeight = 16;
+inline constexpr int kMaxExtent = 100000;  // positions and sizes are drawn within +-this
 
 // The area the drawn controls cover, growing as they are drawn.
 struct Bounds {
