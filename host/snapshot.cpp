@@ -33,9 +33,7 @@ text { font-family: DejaVu Sans Mono, IPAGothic, Noto Sans Mono CJK JP, Noto San
 .body { fill: #e4e4e4; stroke: #6e6e6e; }
 .field, .list { fill: #ffffff; }
 .button, .host-button { fill: #dcdcdc; stroke: #6e6e6e; }
-.toggle.on { fill: #a9c1e0; }
-.lamp { fill: #8a8a8a; }
-.lamp.lit { fill: #f5c400; }
+.toggle.on { fill: #9db8dc; stroke: #2f4d78; stroke-width: 2; }
 .mark { fill: none; stroke: #1e1e1e; stroke-width: 2; }
 .dot, .arrow, .image { fill: #3c3c3c; }
 .list-head { fill: #d4d4d4; stroke: #6e6e6e; }
@@ -48,7 +46,7 @@ text { font-family: DejaVu Sans Mono, IPAGothic, Noto Sans Mono CJK JP, Noto San
 .ghosted .body { fill: #d4d4d4; stroke: #a6a6a6; }
 .ghosted .dot, .ghosted .arrow, .ghosted .image { fill: #a6a6a6; }
 .ghosted .mark { stroke: #a6a6a6; }
-.ghosted .lamp.lit { fill: #c8b870; }
+.ghosted .toggle.on { fill: #c4d0e0; stroke: #8a9ab0; }
 )";
 
 std::string num(int value) { return std::to_string(value); }

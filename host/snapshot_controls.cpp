@@ -146,10 +146,9 @@ void check_box(Drawing &d) {
 void toggle_button(Drawing &d) {
   const Control &c = d.control;
   const bool on = c.int_value != 0;
-  const int width = c.width > 0 ? c.width : label_width(c.label) + 24;
+  const int width = c.width > 0 ? c.width : label_width(c.label) + 16;
   d.rect(c.x, c.y, width, kControlHeight, on ? "body toggle on" : "body toggle");
-  d.rect(c.x + 3, c.y + 5, 4, 9, on ? "lamp lit" : "lamp");
-  d.centred_label(c.x + 7, c.y, width - 7);
+  d.centred_label(c.x, c.y, width);
   d.cover(c.x, c.y, width, kControlHeight);
 }
 
