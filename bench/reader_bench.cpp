@@ -50,7 +50,8 @@ bool make_files(std::uint64_t large_bytes) {
   const std::string root = context().work_dir + "/reader";
   f.large = root + "/large.lwo";
   f.directory = root + "/mixed";
-  std::filesystem::create_directories(f.directory);
+  std::error_code failed;
+  std::filesystem::create_directories(f.directory, failed);
   f.large_size = write_large_object(f.large, large_bytes, kLargeLayers, f.large_layers);
   if (f.large_size == 0) {
     f.error = "cannot write " + f.large;
