@@ -3,7 +3,6 @@
 #include "toolkit/files.h"
 
 #include <string>
-#include <string_view>
 
 #include "toolkit/lwtool2/services.h"
 #include "toolkit/regex.h"
@@ -87,22 +86,11 @@ int object_lacks_file_path(LWItemID item, PathStyle style) {
   return TextBuffer(file).is_lwo_path(style) ? 0 : 1;
 }
 
-// Group 2 of "^([^:]+):([^ ]+)( \([0-9]+\))?$" as a whole, read directly
-// rather than through the matcher, since every mesh of a replacement run asks
-// it: group 1 ends at the first colon, group 2 at the first blank after it,
-// and what follows that blank must be the counter "(digits)" to the end.
 std::string layer_name_of(const std::string &name) {
-  const std::size_t colon = name.find(':');
-  if (colon == 0 || colon == std::string::npos) return std::string();
-  const std::string_view rest = std::string_view(name).substr(colon + 1);
-  const std::size_t blank = rest.find(' ');
-  if (blank == 0 || rest.empty()) return std::string();
-  if (blank != std::string_view::npos) {
-    if (rest.size() < blank + 4 || rest[blank + 1] != '(' || rest.back() != ')') return std::string();
-    for (std::size_t i = blank + 2; i + 1 < rest.size(); ++i)
-      if (rest[i] < '0' || rest[i] > '9') return std::string();
-  }
-  return std::string(rest.substr(0, blank));
+  static const Regex layered = compile_regex(R"(^([^:]+):([^ ]+)( \([0-9]+\))?$)");
+  std::vector<std::string> groups;
+  if (!regex_full_match_groups(name, layered, groups)) return std::string();
+  return groups[2];
 }
 
 std::string layer_name_of_item(LWItemID item) {

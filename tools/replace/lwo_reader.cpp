@@ -1,23 +1,13 @@
-// Object file layer reader.  The whole file is mapped into memory in one piece
-// (read into one block where it cannot be mapped) and decoded there through a
-// single bounds-checked cursor: every field is taken through take(), which
-// refuses to step past the bytes it was given, so no decoding step can read
-// outside the block, whatever the sizes in the file claim.
+// Object file layer reader.  The whole file is read into one block and decoded
+// there through a single bounds-checked cursor: every field is taken through
+// take(), which refuses to step past the bytes it was given, so no decoding
+// step can read outside the block, whatever the sizes in the file claim.
 #include "tools/replace/lwo_reader.h"
 
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <new>
-
-#ifndef _WIN32
-#include <fcntl.h>
-#include <sys/mman.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
-#endif
 
 namespace qb {
 namespace {
@@ -141,7 +131,6 @@ bool walk_chunks(Cursor c, std::vector<LwoLayer> &layers) {
   }
 }
 
-#ifdef _WIN32
 bool starts_with_form(std::FILE *f) {
   char magic[4];
   return std::fread(magic, 1, sizeof magic, f) == sizeof magic && is_id(magic, "FORM");
@@ -165,70 +154,6 @@ unsigned char *load(std::FILE *f, uint32_t size) {
   }
   return block;
 }
-#else
-// The whole file in memory: mapped, so that only the pages the chunk walk
-// touches (chunk headers and LAYR chunks) are ever brought in, and a large
-// object costs what its layer table costs; read into a block where the file
-// cannot be mapped.  (A file cut short by another program while it is mapped
-// would fault on the lost pages, as any mapped reader would.)
-struct FileBlock {
-  const unsigned char *data = nullptr;
-  std::size_t size = 0;
-  bool mapped = false;
-
-  FileBlock() = default;
-  FileBlock(const FileBlock &) = delete;
-  FileBlock &operator=(const FileBlock &) = delete;
-  ~FileBlock() {
-    if (mapped) ::munmap(const_cast<unsigned char *>(data), size);
-    else std::free(const_cast<unsigned char *>(data));
-  }
-};
-
-bool read_at(int fd, unsigned char *to, std::size_t n, off_t offset) {
-  while (n > 0) {
-    const ssize_t got = ::pread(fd, to, n, offset);
-    if (got < 0 && errno == EINTR) continue;
-    if (got <= 0) return false;
-    to += got;
-    n -= static_cast<std::size_t>(got);
-    offset += got;
-  }
-  return true;
-}
-
-// A plain read, not one at an offset: a stream (a pipe) gives its first bytes
-// too, and loses no more than four.
-bool starts_with_form(int fd) {
-  unsigned char magic[4];
-  std::size_t got = 0;
-  while (got < sizeof magic) {
-    const ssize_t n = ::read(fd, magic + got, sizeof magic - got);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return false;
-    got += static_cast<std::size_t>(n);
-  }
-  return is_id(reinterpret_cast<const char *>(magic), "FORM");
-}
-
-// Regular files only (a stream has no size to check the form against); sizes
-// are 32-bit, anything larger is refused.
-bool load(int fd, FileBlock &block) {
-  struct stat info;
-  if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) return false;
-  if (info.st_size < 4 || static_cast<unsigned long long>(info.st_size) > 0xFFFFFFFFull) return false;
-  block.size = static_cast<std::size_t>(info.st_size);
-  void *mapping = ::mmap(nullptr, block.size, PROT_READ, MAP_PRIVATE, fd, 0);
-  if (mapping != MAP_FAILED) {
-    block.data = static_cast<const unsigned char *>(mapping);
-    block.mapped = true;
-    return true;
-  }
-  auto *copy = static_cast<unsigned char *>(std::malloc(block.size));
-  block.data = copy;
-  return copy != nullptr && read_at(fd, copy, block.size, 0);
-}
-#endif
 
 }  // namespace
 
@@ -245,7 +170,6 @@ bool decode_lwo(const unsigned char *data, std::size_t size, std::vector<LwoLaye
   return ok;
 }
 
-#ifdef _WIN32
 bool read_lwo_file(const std::string &path, LwoFile &file) {
   file.layers.clear();
   // A path with a NUL inside cannot reach fopen unchanged; opening its prefix
@@ -273,30 +197,6 @@ bool read_lwo_file(const std::string &path, LwoFile &file) {
   if (!ok) file.layers.clear();
   return ok;
 }
-#else
-bool read_lwo_file(const std::string &path, LwoFile &file) {
-  file.layers.clear();
-  // A path with a NUL inside cannot reach open unchanged; opening its prefix
-  // would read some other file.
-  if (path.find('\0') != std::string::npos) return false;
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return false;
-  // A file not beginning with "FORM" costs the open and a read of four bytes.
-  FileBlock block;
-  const bool loaded = starts_with_form(fd) && load(fd, block);
-  ::close(fd);
-  if (!loaded) return false;
-  bool ok = false;
-  try {
-    file.path = path;
-    ok = decode_lwo(block.data, block.size, file.layers);
-  } catch (const std::bad_alloc &) {
-    ok = false;
-  }
-  if (!ok) file.layers.clear();
-  return ok;
-}
-#endif
 
 const LwoLayer *find_layer(const LwoFile &file, const std::string &key) {
   if (key.empty()) return nullptr;

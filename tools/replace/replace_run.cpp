@@ -54,7 +54,6 @@ bool send_replace(const ReplaceRow &row) {
 }
 
 ReplaceRows replace_items(const lwtool2::ItemList &items, const std::vector<LwoFile> &files) {
-  const LayerIndex index(files);
   ReplaceRows rows;
   const std::size_t n = items.size();
   for (std::size_t i = 0; i < n; ++i) {
@@ -62,7 +61,7 @@ ReplaceRows replace_items(const lwtool2::ItemList &items, const std::vector<LwoF
     if (lwtool2::classify_item(item) == kMeshObject) {
       ReplaceRow &row = rows.emplace_back();
       row.item = item;
-      if (index.match(row)) row.result = send_replace(row);
+      if (match_item(row, files)) row.result = send_replace(row);
     }
     lwtool2::status_progress(progress_fraction(i, n), "%s", kProgressText);
   }
@@ -113,22 +112,6 @@ bool match_item(ReplaceRow &row, const std::vector<LwoFile> &files) {
     }
   }
   return false;
-}
-
-LayerIndex::LayerIndex(const std::vector<LwoFile> &files) {
-  // File order, then layer order: the first entry of a name is kept.
-  for (const LwoFile &file : files)
-    for (const LwoLayer &layer : file.layers) first_.try_emplace(layer.name, Found{&file, &layer});
-}
-
-bool LayerIndex::match(ReplaceRow &row) const {
-  const std::string key = item_layer_key(row.item);
-  if (key.empty()) return false;
-  const auto found = first_.find(key);
-  if (found == first_.end()) return false;
-  row.layer = found->second.layer->number;
-  row.path = found->second.file->path;
-  return true;
 }
 
 float progress_fraction(std::size_t i, std::size_t n) {

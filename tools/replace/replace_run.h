@@ -4,7 +4,6 @@
 #pragma once
 
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 #include "plugin/host_api.h"
@@ -40,22 +39,6 @@ std::string item_layer_key(LWItemID item);
 
 // The first file, in list order, with a layer named after the row's item wins.
 bool match_item(ReplaceRow &row, const std::vector<LwoFile> &files);
-
-// Every layer name of the files, each with the layer match_item would pick
-// for it, so that a run matches each item with one look-up whatever the
-// number of files.
-class LayerIndex {
- public:
-  explicit LayerIndex(const std::vector<LwoFile> &files);
-  bool match(ReplaceRow &row) const;  // as match_item over the same files
-
- private:
-  struct Found {
-    const LwoFile *file;
-    const LwoLayer *layer;
-  };
-  std::unordered_map<std::string, Found> first_;
-};
 
 // i / (n - 1); a lone item counts as finished.
 float progress_fraction(std::size_t i, std::size_t n);
