@@ -26,19 +26,29 @@ void *run_helper(void *arg) {
   return nullptr;
 }
 
+// The lowest address of the calling thread's stack, asked once per thread:
+// for the main thread the system finds it by reading the process's memory
+// map, which costs far more than the matches it guards.
+std::uintptr_t stack_low() {
+  thread_local const std::uintptr_t low = [] {
+    pthread_attr_t attr;
+    if (pthread_getattr_np(pthread_self(), &attr) != 0) return std::uintptr_t{0};
+    void *base = nullptr;
+    std::size_t size = 0;
+    const int rc = pthread_attr_getstack(&attr, &base, &size);
+    pthread_attr_destroy(&attr);
+    return rc != 0 ? std::uintptr_t{0} : reinterpret_cast<std::uintptr_t>(base);
+  }();
+  return low;
+}
+
 }  // namespace
 
 std::size_t stack_left() {
-  pthread_attr_t attr;
-  if (pthread_getattr_np(pthread_self(), &attr) != 0) return 0;
-  void *base = nullptr;
-  std::size_t size = 0;
-  int rc = pthread_attr_getstack(&attr, &base, &size);
-  pthread_attr_destroy(&attr);
-  if (rc != 0 || base == nullptr) return 0;
+  const std::uintptr_t low = stack_low();
+  if (low == 0) return 0;
   char here;
-  auto low = reinterpret_cast<std::uintptr_t>(base);
-  auto current = reinterpret_cast<std::uintptr_t>(&here);
+  const auto current = reinterpret_cast<std::uintptr_t>(&here);
   return current > low ? current - low : 0;
 }
 
