@@ -50,7 +50,7 @@ bool tool_tables(std::ostream &out, const std::map<std::string, Result> &results
   const std::size_t first = input.sizes.front(), last = input.sizes.back();
   out << "### Tools: time of the tool / time of its floor (CPU time per run)\n\n| tool |";
   for (std::size_t size : input.sizes) out << " " << size_label(size) << " |";
-  out << " per item " << size_label(last) << " / " << size_label(first) << " | time at " << size_label(last)
+  out << " per item " << size_label(last) << " / " << size_label(first) << " | CPU time at " << size_label(last)
       << " | targets |\n|---|";
   for (std::size_t i = 0; i < input.sizes.size() + 3; ++i) out << "---|";
   out << "\n";
@@ -76,7 +76,7 @@ bool tool_tables(std::ostream &out, const std::map<std::string, Result> &results
       const double scaling =
           (large->cpu_ms / counter(*large, "items")) / (small->cpu_ms / counter(*small, "items"));
       met = met && scaling <= kMaxScaling;
-      const double seconds = large->real_ms / 1000;
+      const double seconds = large->cpu_ms / 1000;
       if (last >= 1000000) met = met && seconds < kMaxSecondsAt1M;
       out << " " << times(scaling) << " | " << fixed(seconds, 2) << " s |";
     } else {
@@ -173,7 +173,7 @@ bool reader_table(std::ostream &out, const std::map<std::string, Result> &result
   if (dir && dir_whole)
     out << "| list and read a folder of 10,000 files (1,000 object files) | " << ms(dir->cpu_ms)
         << " | whole-file read of every file, " << ms(dir_whole->cpu_ms) << " | "
-        << times(dir_whole->cpu_ms / dir->cpu_ms) << " faster | (none) |\n";
+        << times(dir->cpu_ms / dir_whole->cpu_ms) << " the cost | (none) |\n";
   return all_met;
 }
 
