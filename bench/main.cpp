@@ -5,6 +5,7 @@
 //   qb_bench [--quick] [--sizes=1k,10k] [--large-mib=N] [--only=tools|reader]
 //            [--table=FILE] [Google Benchmark flags]
 #include <benchmark/benchmark.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <fstream>
@@ -91,7 +92,9 @@ int main(int argc, char **argv) {
   if (options.tools) qbbench::register_tool_benchmarks(options.sizes);
   if (options.reader) qbbench::register_reader_benchmarks(options.large_mib << 20);
 
-  qbbench::CollectingReporter reporter;
+  // Colours only for a terminal: the output is often kept in a file.
+  qbbench::CollectingReporter reporter(isatty(STDOUT_FILENO) ? benchmark::ConsoleReporter::OO_Defaults
+                                                             : benchmark::ConsoleReporter::OO_Tabular);
   benchmark::RunSpecifiedBenchmarks(&reporter);
   benchmark::Shutdown();
 

@@ -21,6 +21,7 @@ struct Result {
 // The console output as usual, and every result kept by name.
 class CollectingReporter : public benchmark::ConsoleReporter {
  public:
+  explicit CollectingReporter(OutputOptions options) : ConsoleReporter(options) {}
   void ReportRuns(const std::vector<Run> &runs) override;
   const std::map<std::string, Result> &results() const { return results_; }
 
