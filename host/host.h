@@ -14,6 +14,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <memory>
 #include <ostream>
 #include <set>
@@ -37,6 +38,9 @@ struct HostSettings {
   bool fail_panels = false;                  // creating a panel answers null
   bool trace_lookups = false;                // "lookup NAME" lines
   std::set<std::string, std::less<>> missing;  // service names that answer null
+  // Service names that answer null once they have been looked up this many
+  // more times (a service that vanishes in the middle of a run).
+  std::map<std::string, long long, std::less<>> missing_after;
   std::vector<std::string> refused;          // command prefixes that are refused
   // Called with every command text the module sends and whether it was done
   // (benchmarks record a tool's commands with it to replay them).

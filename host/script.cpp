@@ -334,10 +334,16 @@ const std::map<std::string, Handler, std::less<>> &handlers() {
          st.expect(1, 1, "missing NAME");
          st.host.settings.missing.insert(st.arg(1));
        }},
+      {"missing-after",
+       [](Statement &st) {
+         st.expect(2, 2, "missing-after NAME N");
+         st.host.settings.missing_after[st.arg(1)] = number_arg(st.arg(2), 0, INT64_MAX, "the lookup count");
+       }},
       {"provide",
        [](Statement &st) {
          st.expect(1, 1, "provide NAME");
          st.host.settings.missing.erase(st.arg(1));
+         st.host.settings.missing_after.erase(st.arg(1));
        }},
       {"refuse",
        [](Statement &st) {

@@ -178,6 +178,10 @@ void *host_global(const char *name, int) {
   if (name == nullptr) return nullptr;
   const std::string_view service(name);
   if (host->settings.missing.count(service) != 0) return nullptr;
+  if (auto vanishing = host->settings.missing_after.find(service); vanishing != host->settings.missing_after.end()) {
+    if (vanishing->second == 0) return nullptr;
+    --vanishing->second;
+  }
   if (service == LWPRODUCTINFO_GLOBAL) return number(host->settings.product);
   if (service == LWLOCALEINFO_GLOBAL) return number(host->settings.locale);
   if (service == LWCOMMANDINTERFACE_GLOBAL) return &g_command_interface;
