@@ -1,7 +1,10 @@
 // Wildcard name patterns turned into case-blind regular expressions.
 #include "toolkit/pattern.h"
 
+#include <locale>
+
 #include "toolkit/regex.h"
+#include "toolkit/wildcard_match.h"
 
 namespace qb {
 namespace {
@@ -32,7 +35,9 @@ std::string wildcard_to_regex_text(const std::string &pattern) {
 }
 
 Regex wildcard_to_regex(const std::string &pattern) {
-  return compile_regex(wildcard_to_regex_text(pattern), true);
+  Regex compiled = compile_regex(wildcard_to_regex_text(pattern), true);
+  compiled.wildcard = make_wildcard_program(pattern, std::use_facet<std::ctype<char>>(compiled.re.getloc()));
+  return compiled;
 }
 
 }  // namespace qb

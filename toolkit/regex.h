@@ -25,6 +25,8 @@
 #include <string>
 #include <vector>
 
+#include "toolkit/wildcard_match.h"
+
 namespace qb {
 
 // Steps (reads, moves and comparisons of the matcher's position in the text)
@@ -38,6 +40,7 @@ struct Regex {
   std::size_t stack_base = 0;      // bytes of matcher stack for any text
   std::size_t stack_per_char = 0;  // and per character of text (0: the pattern has no cycle)
   std::size_t stack_reserve = 0;   // part of the base kept free for the deepest step and an unwinding
+  WildcardProgram wildcard;        // set by wildcard_to_regex: whole-text matches skip the engine
 };
 
 // ECMAScript grammar; `icase` adds std::regex::icase.  Throws std::regex_error

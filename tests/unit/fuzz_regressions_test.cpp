@@ -57,14 +57,12 @@ TEST(FuzzRegressions, LongNamesAreMatchedOnASmallStack) {
   EXPECT_EQ(working, name);
 }
 
-// Longer still, a match may be refused as too complex, but never crash.
+// Longer still: wildcards are answered on names of any length; the engine's
+// own patterns may refuse a match as too complex, but never crash.
 TEST(FuzzRegressions, VeryLongNamesAreAnsweredOrRefused) {
   const std::string name(400000, 'a');
-  try {
-    EXPECT_TRUE(qb::regex_full_match(name, qb::wildcard_to_regex("*a")));
-  } catch (const std::regex_error &error) {
-    EXPECT_EQ(error.code(), std::regex_constants::error_complexity);
-  }
+  EXPECT_TRUE(qb::regex_full_match(name, qb::wildcard_to_regex("*a")));
+  EXPECT_FALSE(qb::regex_full_match(name, qb::wildcard_to_regex("*b*")));
   try {
     EXPECT_EQ(qb::working_name(name + " (2)"), name);
   } catch (const std::regex_error &error) {
@@ -75,8 +73,8 @@ TEST(FuzzRegressions, VeryLongNamesAreAnsweredOrRefused) {
 // A pattern with a run of stars, or several stars, against a long name that
 // does not match: the backtracking matcher takes about n^k steps for k stars
 // (the fuzzer's case, "StatusEsg **...***...*" against itself, ran for
-// hours).  Disabled while it would hang the suite instead of failing.
-TEST(FuzzRegressions, DISABLED_ManyStarsAgainstALongNameAnswerAtOnce) {
+// hours).  Wildcards without braces never reach that matcher.
+TEST(FuzzRegressions, ManyStarsAgainstALongNameAnswerAtOnce) {
   const std::string name = std::string(126, 'a') + "c";
   EXPECT_FALSE(qb::regex_full_match(name, qb::wildcard_to_regex("a********b")));
   EXPECT_TRUE(qb::regex_full_match(name, qb::wildcard_to_regex("a********c")));

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <random>
 #include <regex>
 #include <string>
 
@@ -55,6 +56,43 @@ TEST(Wildcard, InvalidPatternRaisesRegexError) {
 TEST(Wildcard, RegexTextEscapesThenExpands) {
   EXPECT_EQ(qb::wildcard_to_regex_text("a.b*c?"), "a\\.b.*c.");
   EXPECT_EQ(qb::wildcard_to_regex_text("a{2}-x"), "a{2}-x");
+}
+
+// Wildcards without braces are matched without the regex engine; every
+// answer must still be the one the compiled expression gives.  Short random
+// patterns and names over the bytes that matter: both letter cases, the
+// wildcards, characters the conversion escapes, line breaks and high bytes.
+TEST(Wildcard, MatchesWithoutTheEngineAsTheEngineDoes) {
+  const std::string alphabet = std::string("aAbB*?.\\ ") + '\n' + '\r' + '\x80' + '\xe9' + '\xc9';
+  std::mt19937 random(20261207);
+  std::uniform_int_distribution<std::size_t> letter(0, alphabet.size() - 1), length(0, 7);
+  auto word = [&](std::size_t n) {
+    std::string w;
+    for (std::size_t i = 0; i < n; ++i) w += alphabet[letter(random)];
+    return w;
+  };
+  int matched = 0;
+  for (int round = 0; round < 20000; ++round) {
+    const std::string pattern = word(length(random));
+    const qb::Regex compiled = qb::wildcard_to_regex(pattern);
+    const std::regex engine(qb::wildcard_to_regex_text(pattern), std::regex::ECMAScript | std::regex::icase);
+    for (int i = 0; i < 8; ++i) {
+      std::string name = word(length(random));
+      if (i == 0) name = pattern;  // a pattern often matches itself: keep the true answers frequent
+      const bool expected = std::regex_match(name, engine);
+      EXPECT_EQ(qb::regex_full_match(name, compiled), expected) << "pattern '" << pattern << "' name '" << name << "'";
+      matched += expected;
+    }
+  }
+  EXPECT_GT(matched, 5000);
+}
+
+TEST(Wildcard, LineBreaksMatchOnlyWhenSpelledOut) {
+  EXPECT_FALSE(matches("*", "a\nb"));
+  EXPECT_FALSE(matches("a?b", "a\rb"));
+  EXPECT_TRUE(matches("a\n*", "a\nbc"));
+  EXPECT_TRUE(matches("*\xe9", "caf\xe9"));
+  EXPECT_FALSE(matches("*\xe9", "caf\xc9"));  // bytes above 127 have no letter case here
 }
 
 TEST(RegexHelpers, GroupsAndSearch) {

@@ -1,6 +1,8 @@
-# Patterns whose backtracking would run for hours: the matcher stops at its
-# step limit after a second or two, the tool says so (or, renaming, leaves that
-# one name alone) and nothing else changes.
+# Patterns whose backtracking would run for hours.  Plain wildcards never
+# backtrack: eight stars against a long name are answered at once.  With braces
+# the regex engine matches, stops at its step limit after a second or two, the
+# tool says so (or, renaming, leaves that one name alone) and nothing else
+# changes.
 null aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaac
 null aaaaaaaaaaaaaaaaaaaaaaaaaaaaaa!
 null caaa
@@ -8,9 +10,13 @@ echo -- eight stars against a long name that does not match
 activate QB:SelectItem *a*a*a*a*a*a*a*a*b
 print selection
 activate QB:ToggleVisible *a*a*a*a*a*a*a*a*b
+echo -- the same with a counted repeat
+activate QB:SelectItem *a*a*a*a*a*a*a*a{1}b
+print selection
+activate QB:ToggleVisible *a*a*a*a*a*a*a*a{1}b
 print scene
 activate QB:ItemTools
-set 12 *a*a*a*a*a*a*a*a*b
+set 12 *a*a*a*a*a*a*a*a{1}b
 press 15
 set 12 caaa
 press 15

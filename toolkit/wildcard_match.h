@@ -1,0 +1,30 @@
+// Whole-name matching of a wildcard pattern without the regex engine.
+//
+// A wildcard pattern without braces compiles to a regular expression of
+// literals, "." and ".*" only.  The standard library's matcher recurses per
+// character and backtracks without bound on such an expression ("*a*a*a*b"
+// against a long name); this matcher answers the same question with the
+// classic two-pointer walk: no recursion, at most length of name times length
+// of pattern steps, usually one pass.
+#pragma once
+
+#include <locale>
+#include <string>
+
+namespace qb {
+
+// The pattern as the walk reads it: '*' any run, '?' one character, every
+// other byte itself, letters compared through the regex's own case folding.
+struct WildcardProgram {
+  std::string pattern;
+  bool usable = false;  // false: the pattern needs the regex engine (braces, line breaks)
+};
+
+// `fold` is the ctype facet of the locale the regex was compiled with, so that
+// case is ignored exactly as the regex ignores it.
+WildcardProgram make_wildcard_program(const std::string &pattern, const std::ctype<char> &fold);
+
+// The answer std::regex_match gives for the compiled wildcard on `name`.
+bool wildcard_full_match(const std::string &name, const WildcardProgram &program, const std::ctype<char> &fold);
+
+}  // namespace qb
