@@ -1,7 +1,5 @@
 // Inputs the fuzzers (fuzz/) and their follow-up probes turned up, kept as
 // plain unit tests so that the faults stay fixed.
-#include <pthread.h>
-
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -12,25 +10,9 @@
 #include "toolkit/regex.h"
 #include "toolkit/text_buffer.h"
 #include "tools/rename/new_name.h"
+#include "small_stack.h"
 
 namespace {
-
-// Runs `body` on a thread with a small stack, as the host's interface thread
-// may have; false when the thread cannot be made.
-bool on_small_stack(std::size_t bytes, const std::function<void()> &body) {
-  pthread_attr_t attr;
-  pthread_attr_init(&attr);
-  pthread_attr_setstacksize(&attr, bytes);
-  pthread_t thread;
-  auto run = [](void *arg) -> void * {
-    (*static_cast<const std::function<void()> *>(arg))();
-    return nullptr;
-  };
-  const bool started = pthread_create(&thread, &attr, run, const_cast<std::function<void()> *>(&body)) == 0;
-  pthread_attr_destroy(&attr);
-  if (started) pthread_join(thread, nullptr);
-  return started;
-}
 
 // The standard library's matcher recurses once per character; a name of a
 // hundred thousand bytes overflowed the stack of a whole-name match (a crash,
@@ -49,7 +31,7 @@ TEST(FuzzRegressions, LongNamesAreMatchedOnASmallStack) {
   const std::string name(100000, 'x');
   bool matched = false;
   std::string working;
-  ASSERT_TRUE(on_small_stack(512 * 1024, [&] {
+  ASSERT_TRUE(qbtest::on_stack_of(512 * 1024, [&] {
     matched = qb::regex_full_match(name, qb::wildcard_to_regex("x*x"));
     working = qb::working_name(name);
   }));

@@ -4,8 +4,6 @@
 // paths of 4 KiB, argument texts of 100,000 words, and names and texts with
 // every byte value.  Each tool completes, the host sees only sound commands,
 // and nothing crashes.
-#include <pthread.h>
-
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -16,6 +14,7 @@
 
 #include "host/host.h"
 #include "toolkit/files.h"
+#include "small_stack.h"
 
 extern "C" ModuleDescriptor _mod_descrip;
 
@@ -26,20 +25,7 @@ using qbhost::ItemId;
 constexpr std::size_t kHostStack = 1 << 20;
 constexpr std::size_t kLongName = 64 * 1024;
 
-// Runs body on a thread with the host's small stack.
-void on_host_thread(const std::function<void()> &body) {
-  pthread_attr_t attr;
-  pthread_attr_init(&attr);
-  pthread_attr_setstacksize(&attr, kHostStack);
-  pthread_t thread;
-  auto run = [](void *arg) -> void * {
-    (*static_cast<const std::function<void()> *>(arg))();
-    return nullptr;
-  };
-  ASSERT_EQ(pthread_create(&thread, &attr, run, const_cast<std::function<void()> *>(&body)), 0);
-  pthread_attr_destroy(&attr);
-  pthread_join(thread, nullptr);
-}
+void on_host_thread(const std::function<void()> &body) { ASSERT_TRUE(qbtest::on_stack_of(kHostStack, body)); }
 
 // The module in an in-process host whose trace is kept.  The built module
 // file (QB_PLUGIN, set by ctest) is loaded afresh for every session and

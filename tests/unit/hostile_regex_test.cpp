@@ -19,6 +19,7 @@
 #include "toolkit/text_buffer.h"
 #include "tools/rename/new_name.h"
 #include "tools/rename/rename_settings.h"
+#include "small_stack.h"
 
 namespace {
 
@@ -50,31 +51,6 @@ std::size_t stack_used_by(std::size_t bytes, const std::function<void()> &body) 
   }
   munmap(memory, bytes);
   return started ? bytes - untouched : 0;
-}
-
-// Runs body on a thread with a stack of `bytes` (the host's interface thread
-// may have as little as 1 MiB).
-void on_stack_of(std::size_t bytes, const std::function<void()> &body) {
-  pthread_attr_t attr;
-  pthread_attr_init(&attr);
-  pthread_attr_setstacksize(&attr, bytes);
-  pthread_t thread;
-  auto run = [](void *arg) -> void * {
-    (*static_cast<const std::function<void()> *>(arg))();
-    return nullptr;
-  };
-  ASSERT_EQ(pthread_create(&thread, &attr, run, const_cast<std::function<void()> *>(&body)), 0);
-  pthread_attr_destroy(&attr);
-  pthread_join(thread, nullptr);
-}
-
-bool too_complex(const std::function<void()> &match) {
-  try {
-    match();
-  } catch (const std::regex_error &error) {
-    return error.code() == std::regex_constants::error_complexity;
-  }
-  return false;
 }
 
 // Small random patterns over a few letters: groups, alternatives, lazy and
@@ -190,7 +166,7 @@ TEST(HostileRegex, StackGuardStopsAMatchWhoseEstimateIsTooLow) {
   re.stack_base = re.stack_reserve;
   const std::string text(200000, 'a');
   bool stopped = false;
-  on_stack_of(512 * 1024, [&] { stopped = too_complex([&] { qb::regex_full_match(text, re); }); });
+  qbtest::on_stack_of(512 * 1024, [&] { stopped = qbtest::too_complex([&] { qb::regex_full_match(text, re); }); });
   EXPECT_TRUE(stopped);
   // With its own estimate the same match is answered.
   EXPECT_FALSE(qb::regex_full_match(text, qb::compile_regex(".*x")));
@@ -207,20 +183,20 @@ TEST(HostileRegex, CatastrophicBacktrackingStopsAtTheStepLimit) {
   ASSERT_TRUE(qb::regex_search_group("bbaaaa", pattern, 1, span));
   EXPECT_EQ(span.position, 2);
   EXPECT_EQ(span.length, 4);
-  EXPECT_TRUE(too_complex([&] { qb::regex_search_group(std::string(30, 'a') + "!", pattern, 1, span); }));
+  EXPECT_TRUE(qbtest::too_complex([&] { qb::regex_search_group(std::string(30, 'a') + "!", pattern, 1, span); }));
 
   qb::RenameSettings settings;
   settings.mode = qb::kModeRegex;
   settings.pattern_text = qb::TextBuffer("(a+)+$");
   settings.pattern_replace_text = qb::TextBuffer("x");
   EXPECT_EQ(qb::compute_new_name(settings, "caaa"), "cx");
-  EXPECT_TRUE(too_complex([&] { qb::compute_new_name(settings, std::string(30, 'a') + "!"); }));
+  EXPECT_TRUE(qbtest::too_complex([&] { qb::compute_new_name(settings, std::string(30, 'a') + "!"); }));
   // Many stars against a long name that does not match: polynomial, but of
   // high degree; the engine is stopped the same way instead of running for
   // hours, and a wildcard, which never reaches the engine, is answered.
   const std::string name = std::string(126, 'a') + "c";
   const std::string stars = "*a*a*a*a*a*a*a*a*b";
-  EXPECT_TRUE(too_complex([&] { qb::regex_full_match(name, qb::compile_regex(qb::wildcard_to_regex_text(stars), true)); }));
+  EXPECT_TRUE(qbtest::too_complex([&] { qb::regex_full_match(name, qb::compile_regex(qb::wildcard_to_regex_text(stars), true)); }));
   EXPECT_FALSE(qb::regex_full_match(name, qb::wildcard_to_regex(stars)));
 }
 
@@ -229,11 +205,11 @@ TEST(HostileRegex, CatastrophicBacktrackingStopsAtTheStepLimit) {
 TEST(HostileRegex, LongTextsAreMatchedOrRefusedOnASmallStack) {
   const std::string name(65536, 'a');
   bool star = false, tail = true, literal = false, nested = false;
-  on_stack_of(1 << 20, [&] {
+  qbtest::on_stack_of(1 << 20, [&] {
     star = qb::regex_full_match(name, qb::wildcard_to_regex("*"));
     tail = qb::regex_full_match(name, qb::wildcard_to_regex("A*b"));
     literal = qb::regex_full_match(name, qb::wildcard_to_regex(name));
-    nested = too_complex([&] { qb::regex_full_match(name, qb::compile_regex("((b?){100}a)*")); });
+    nested = qbtest::too_complex([&] { qb::regex_full_match(name, qb::compile_regex("((b?){100}a)*")); });
   });
   EXPECT_TRUE(star);
   EXPECT_FALSE(tail);
@@ -250,7 +226,7 @@ TEST(HostileRegex, LongAndDeepPatternsCompileOrAreRefused) {
   deep += 'a';
   for (int i = 0; i < 250; ++i) deep += ')';
   bool long_word = false, nested = false, huge_refused = false;
-  on_stack_of(1 << 20, [&] {
+  qbtest::on_stack_of(1 << 20, [&] {
     long_word = qb::regex_full_match(std::string(60000, 'q'), qb::wildcard_to_regex(std::string(60000, 'Q')));
     nested = qb::regex_full_match("a", qb::compile_regex(deep));
     try {
