@@ -41,11 +41,13 @@ bool plain_wildcard_match(const std::string &pattern, const std::string &name) {
   return matched[name.size()];
 }
 
-// The standard library's matcher backtracks: k stars cost about n^k steps on
-// a name of n bytes that does not match.  That is a known fault (see the
-// disabled FuzzRegressions test); inputs beyond it are left out so that the
-// fuzzer keeps looking for other faults instead of timing out on this one.
+// Patterns with braces go to the standard library's matcher, which
+// backtracks: k stars cost about n^k steps on a name of n bytes that does not
+// match (it stops at its step limit, a second or two).  Such inputs are left
+// out so that the fuzzer keeps looking for other faults instead of timing
+// out; wildcards without braces never backtrack and are all taken.
 bool backtracking_bounded(const std::string &pattern, const std::string &name) {
+  if (pattern.find_first_of("{}") == std::string::npos) return true;
   double steps = 1;
   for (char c : pattern)
     if (c == '*' || c == '{') steps *= static_cast<double>(name.size() + 1);
@@ -73,7 +75,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, std::size_t size) {
     check(compiled || pattern.find_first_of("{}") != std::string::npos, "a pattern without braces did not compile");
     return 0;
   }
-  if (pattern.find_first_of("{}") == std::string::npos && pattern.size() * name.size() <= 200000)
+  if (pattern.find_first_of("{}") == std::string::npos && pattern.size() * name.size() <= 1000000)
     check(matched == plain_wildcard_match(pattern, name), "match differs from the plain wildcard match");
   return 0;
 }
