@@ -54,6 +54,7 @@ bool send_replace(const ReplaceRow &row) {
 }
 
 ReplaceRows replace_items(const lwtool2::ItemList &items, const std::vector<LwoFile> &files) {
+  const LayerIndex index = index_layers(files);
   ReplaceRows rows;
   const std::size_t n = items.size();
   for (std::size_t i = 0; i < n; ++i) {
@@ -61,7 +62,7 @@ ReplaceRows replace_items(const lwtool2::ItemList &items, const std::vector<LwoF
     if (lwtool2::classify_item(item) == kMeshObject) {
       ReplaceRow &row = rows.emplace_back();
       row.item = item;
-      if (match_item(row, files)) row.result = send_replace(row);
+      if (match_item(row, index)) row.result = send_replace(row);
     }
     lwtool2::status_progress(progress_fraction(i, n), "%s", kProgressText);
   }
@@ -112,6 +113,23 @@ bool match_item(ReplaceRow &row, const std::vector<LwoFile> &files) {
     }
   }
   return false;
+}
+
+LayerIndex index_layers(const std::vector<LwoFile> &files) {
+  LayerIndex index;
+  for (const LwoFile &file : files)
+    for (const LwoLayer &layer : file.layers) index.first.try_emplace(layer.name, LayerPick{&file, &layer});
+  return index;
+}
+
+bool match_item(ReplaceRow &row, const LayerIndex &index) {
+  const std::string key = item_layer_key(row.item);
+  if (key.empty()) return false;
+  const auto found = index.first.find(key);
+  if (found == index.first.end()) return false;
+  row.layer = found->second.layer->number;
+  row.path = found->second.file->path;
+  return true;
 }
 
 float progress_fraction(std::size_t i, std::size_t n) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "plugin/host_api.h"
@@ -39,6 +40,23 @@ std::string item_layer_key(LWItemID item);
 
 // The first file, in list order, with a layer named after the row's item wins.
 bool match_item(ReplaceRow &row, const std::vector<LwoFile> &files);
+
+// Each layer name of a run's files with the layer match_item would pick for
+// it (first file, then first layer of the name), built once per run so that
+// matching an item is one look-up whatever the number of files.  Points into
+// the files, which must outlive it unchanged.
+struct LayerPick {
+  const LwoFile *file = nullptr;
+  const LwoLayer *layer = nullptr;
+};
+struct LayerIndex {
+  std::unordered_map<std::string, LayerPick> first;
+};
+
+LayerIndex index_layers(const std::vector<LwoFile> &files);
+
+// As match_item over the files the index was built from.
+bool match_item(ReplaceRow &row, const LayerIndex &index);
 
 // i / (n - 1); a lone item counts as finished.
 float progress_fraction(std::size_t i, std::size_t n);
