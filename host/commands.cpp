@@ -4,8 +4,6 @@
 
 #include <charconv>
 
-#include "tools/replace/lwo_reader.h"
-
 namespace qbhost {
 namespace {
 
@@ -70,24 +68,25 @@ bool rename(Scene &scene, std::string_view arg) {
 }
 
 // "N PATH": the layer whose stored number is N - 1.
-bool replace_object_layer(Scene &scene, std::string_view arg) {
+bool replace_object_layer(Scene &scene, LayerTables &tables, std::string_view arg) {
   const Item *target = first_selected(scene);
   if (target == nullptr || !target->is_object()) return false;
   const std::size_t blank = arg.find(' ');
   long number = 0;
   if (blank == std::string_view::npos || !parse_decimal(arg.substr(0, blank), number)) return false;
   const std::string path(arg.substr(blank + 1));
-  qb::LwoFile file;
-  if (number < 1 || number > 0x10000 || path.empty() || !qb::read_lwo_file(path, file)) return false;
+  if (number < 1 || number > 0x10000 || path.empty()) return false;
+  const qb::LwoFile *file = layer_table(tables, path);
+  if (file == nullptr) return false;
   const qb::LwoLayer *layer = nullptr;
-  for (const qb::LwoLayer &candidate : file.layers)
+  for (const qb::LwoLayer &candidate : file->layers)
     if (candidate.number == number - 1) {
       layer = &candidate;
       break;
     }
   if (layer == nullptr) return false;
   scene.set_file(target->id, path, static_cast<int>(number));
-  scene.rename(target->id, replaced_object_name(path, layer->name, file.layers.size()));
+  scene.rename(target->id, replaced_object_name(path, layer->name, file->layers.size()));
   return true;
 }
 
@@ -128,7 +127,7 @@ bool execute_command(Scene &scene, CommandEffects &effects, std::string_view tex
   if (name == "ItemVisibility") return item_visibility(scene, arg);
   if (name == "ItemActive") return item_active(scene);
   if (name == "Rename") return rename(scene, arg);
-  if (name == "ReplaceObjectLayer") return replace_object_layer(scene, arg);
+  if (name == "ReplaceObjectLayer") return replace_object_layer(scene, effects.layer_tables, arg);
   if (name == "StatusMsg") {
     effects.status.assign(arg);
     return true;

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "host/layer_tables.h"
 #include "host/scene.h"
 
 namespace qbhost {
@@ -12,6 +13,7 @@ namespace qbhost {
 // What commands change besides the scene.
 struct CommandEffects {
   std::string status;  // the argument of the last StatusMsg
+  LayerTables layer_tables;  // object files ReplaceObjectLayer has read
 };
 
 // Runs one command text: true when done, false when refused.
