@@ -1,11 +1,20 @@
-// Object file layer reader.  The whole file is read into one block and decoded
-// there through a single bounds-checked cursor: every field is taken through
-// take(), which refuses to step past the bytes it was given, so no decoding
-// step can read outside the block, whatever the sizes in the file claim.
+// Object file layer reader.  The chunk walk reads through a byte source that
+// is either bytes already in memory or an open file, and every read goes
+// through bytes_at(), which refuses any range outside the source's size; from
+// a file only the header, the chunk headers and the LAYR chunks are read,
+// every other chunk is stepped over by its size.  Each chunk's data is
+// decoded through a bounds-checked cursor over just that data: every field
+// is taken through take(), which refuses to step past the bytes it was given,
+// so no decoding step can read outside them, whatever the sizes in the file
+// claim.  No mapping: a file cut short while mapped would kill the host.
 #include "tools/replace/lwo_reader.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <new>
 
@@ -23,11 +32,6 @@ bool take(Cursor &c, std::size_t n, const unsigned char *&bytes) {
   c.at += n;
   c.left -= n;
   return true;
-}
-
-bool skip(Cursor &c, std::size_t n) {
-  const unsigned char *unused;
-  return take(c, n, unused);
 }
 
 bool take_u2(Cursor &c, uint16_t &value) {
@@ -97,72 +101,105 @@ bool decode_layer(Cursor data, LwoLayer &layer) {
   return data.left == 2 && take_u2(data, layer.parent);
 }
 
-bool check_header(Cursor &c) {
+// ---- where the bytes come from ----------------------------------------------------
+
+// Bytes in memory, or an open file read through pread at the offsets asked
+// for.  Small reads from a file go through a window, so that a small file is
+// taken in one read and a chunk's header and a short chunk after it share one.
+struct ByteSource {
+  const unsigned char *memory = nullptr;  // null for a file
+  int fd = -1;
+  uint64_t size = 0;  // reads end here, whatever the file does meanwhile
+  std::vector<unsigned char> window;
+  uint64_t window_at = 0;
+  std::vector<unsigned char> large;  // a read larger than the window
+};
+
+constexpr std::size_t kWindow = 4096;
+
+// Exactly n bytes into out, or false (a file cut short, a read error).
+bool read_fully(int fd, uint64_t at, std::size_t n, unsigned char *out) {
+  while (n > 0) {
+    const ssize_t got = ::pread(fd, out, n, static_cast<off_t>(at));
+    if (got < 0 && errno == EINTR) continue;
+    if (got <= 0) return false;
+    out += got;
+    at += static_cast<uint64_t>(got);
+    n -= static_cast<std::size_t>(got);
+  }
+  return true;
+}
+
+// The n bytes at offset at, valid until the next call; null when any of them
+// lies outside the source or cannot be read.
+const unsigned char *bytes_at(ByteSource &source, uint64_t at, std::size_t n) {
+  if (at > source.size || n > source.size - at) return nullptr;
+  if (source.memory) return source.memory + at;
+  if (source.fd < 0) return nullptr;
+  if (at >= source.window_at && n <= source.window.size() && at - source.window_at <= source.window.size() - n)
+    return source.window.data() + (at - source.window_at);
+  if (n > kWindow) {
+    source.large.resize(n);
+    return read_fully(source.fd, at, n, source.large.data()) ? source.large.data() : nullptr;
+  }
+  const std::size_t span = static_cast<std::size_t>(std::min<uint64_t>(kWindow, source.size - at));
+  source.window.resize(span);
+  source.window_at = at;
+  if (read_fully(source.fd, at, span, source.window.data())) return source.window.data();
+  source.window.clear();
+  return nullptr;
+}
+
+// ---- the walk ------------------------------------------------------------------------
+
+bool check_header(ByteSource &source) {
+  if (source.size <= 12) return false;
+  const unsigned char *bytes = bytes_at(source, 0, 12);
+  if (!bytes) return false;
+  Cursor c{bytes, 12};
   const char *form;
   uint32_t form_size;
   const char *type;
-  if (c.left <= 12) return false;
-  const std::size_t file_size = c.left;
   if (!take_id(c, form) || !is_id(form, "FORM")) return false;
-  if (!take_u4(c, form_size) || uint64_t{form_size} + 8 != file_size) return false;
+  if (!take_u4(c, form_size) || uint64_t{form_size} + 8 != source.size) return false;
   if (!take_id(c, type)) return false;
   return is_id(type, "LWO2") || is_id(type, "LWO3");
 }
 
 // A bare chunk ID, or a bare chunk header, at the very end closes the walk.
-bool walk_chunks(Cursor c, std::vector<LwoLayer> &layers) {
+// The pad byte of an odd chunk counts against the end like its data.
+bool walk_chunks(ByteSource &source, std::vector<LwoLayer> &layers) {
+  uint64_t at = 12;
   for (;;) {
+    const uint64_t left = source.size - at;
+    if (left < 4) return false;
+    if (left == 4) return true;
+    if (left < 8) return false;
+    const unsigned char *header = bytes_at(source, at, 8);
+    if (!header) return false;
+    Cursor c{header, 8};
     const char *id;
     uint32_t size;
-    Cursor data;
-    if (!take_id(c, id)) return false;
-    if (c.left == 0) return true;
-    if (!take_u4(c, size)) return false;
-    if (c.left == 0) return true;
-    data = Cursor{c.at, size};
-    if (!skip(c, size)) return false;
+    if (!take_id(c, id) || !take_u4(c, size)) return false;
+    if (left == 8) return true;
+    if (size > left - 8) return false;
     if (is_id(id, "LAYR")) {
+      const unsigned char *data = bytes_at(source, at + 8, size);
       LwoLayer layer;
-      if (!decode_layer(data, layer)) return false;
+      if (!data || !decode_layer(Cursor{data, size}, layer)) return false;
       layers.push_back(std::move(layer));
     }
-    if (size % 2 == 1 && !skip(c, 1)) return false;
-    if (c.left == 0) return true;
+    at += 8 + uint64_t{size} + size % 2;
+    if (at == source.size) return true;
+    if (at > source.size) return false;
   }
 }
 
-bool starts_with_form(std::FILE *f) {
-  char magic[4];
-  return std::fread(magic, 1, sizeof magic, f) == sizeof magic && is_id(magic, "FORM");
-}
-
-// Sizes are 32-bit; anything larger (or a stream that cannot seek) is refused.
-bool measure(std::FILE *f, uint32_t &size) {
-  if (std::fseek(f, 0, SEEK_END) != 0) return false;
-  const long end = std::ftell(f);
-  if (end < 0 || static_cast<unsigned long long>(end) > 0xFFFFFFFFull) return false;
-  if (std::fseek(f, 0, SEEK_SET) != 0) return false;
-  size = static_cast<uint32_t>(end);
-  return true;
-}
-
-unsigned char *load(std::FILE *f, uint32_t size) {
-  auto *block = static_cast<unsigned char *>(std::malloc(size ? size : 1));
-  if (block && std::fread(block, 1, size, f) != size) {
-    std::free(block);
-    block = nullptr;
-  }
-  return block;
-}
-
-}  // namespace
-
-bool decode_lwo(const unsigned char *data, std::size_t size, std::vector<LwoLayer> &layers) {
+bool decode_source(ByteSource &source, std::vector<LwoLayer> &layers) {
   layers.clear();
-  Cursor c{data, data ? size : 0};
   bool ok = false;
   try {
-    ok = check_header(c) && walk_chunks(c, layers);
+    ok = check_header(source) && walk_chunks(source, layers);
   } catch (const std::bad_alloc &) {
     ok = false;
   }
@@ -170,30 +207,61 @@ bool decode_lwo(const unsigned char *data, std::size_t size, std::vector<LwoLaye
   return ok;
 }
 
+// ---- the file ------------------------------------------------------------------------
+
+bool read_exactly(int fd, unsigned char *out, std::size_t n) {
+  while (n > 0) {
+    const ssize_t got = ::read(fd, out, n);
+    if (got < 0 && errno == EINTR) continue;
+    if (got <= 0) return false;
+    out += got;
+    n -= static_cast<std::size_t>(got);
+  }
+  return true;
+}
+
+// A plain read, not pread: a pipe can be told apart after four bytes too.
+bool starts_with_form(int fd) {
+  unsigned char magic[4];
+  return read_exactly(fd, magic, sizeof magic) && std::memcmp(magic, "FORM", 4) == 0;
+}
+
+// Sizes are 32-bit; anything larger (or a file that cannot seek) is refused.
+bool measure(int fd, uint64_t &size) {
+  const off_t end = ::lseek(fd, 0, SEEK_END);
+  if (end < 0 || static_cast<unsigned long long>(end) > 0xFFFFFFFFull) return false;
+  size = static_cast<uint64_t>(end);
+  return true;
+}
+
+}  // namespace
+
+bool decode_lwo(const unsigned char *data, std::size_t size, std::vector<LwoLayer> &layers) {
+  ByteSource source;
+  source.memory = data;
+  source.size = data ? size : 0;
+  return decode_source(source, layers);
+}
+
 bool read_lwo_file(const std::string &path, LwoFile &file) {
   file.layers.clear();
-  // A path with a NUL inside cannot reach fopen unchanged; opening its prefix
+  // A path with a NUL inside cannot reach open unchanged; opening its prefix
   // would read some other file.
   if (path.find('\0') != std::string::npos) return false;
-  std::FILE *f = std::fopen(path.c_str(), "rb");
-  if (!f) return false;
-  // Unbuffered, so that a file not beginning with "FORM" really costs a read
-  // of four bytes, and the whole file lands in the block without a copy.
-  std::setvbuf(f, nullptr, _IONBF, 0);
-  unsigned char *block = nullptr;
-  uint32_t size = 0;
-  const bool loaded = starts_with_form(f) && measure(f, size) && (block = load(f, size)) != nullptr;
-  std::fclose(f);
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return false;
   bool ok = false;
-  if (loaded) {
-    try {
+  try {
+    ByteSource source;
+    source.fd = fd;
+    if (starts_with_form(fd) && measure(fd, source.size)) {
       file.path = path;
-      ok = decode_lwo(block, size, file.layers);
-    } catch (const std::bad_alloc &) {
-      ok = false;
+      ok = decode_source(source, file.layers);
     }
+  } catch (const std::bad_alloc &) {
+    ok = false;
   }
-  std::free(block);
+  ::close(fd);
   if (!ok) file.layers.clear();
   return ok;
 }
