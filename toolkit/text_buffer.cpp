@@ -5,8 +5,6 @@
 #include <limits>
 #include <stdexcept>
 
-#include "toolkit/regex.h"
-
 namespace qb {
 namespace {
 
@@ -14,12 +12,6 @@ int32_t checked_length(std::size_t size) {
   if (size >= static_cast<std::size_t>(std::numeric_limits<int32_t>::max()))
     throw std::length_error("TextBuffer: text too long");
   return static_cast<int32_t>(size);
-}
-
-const Regex &lwo_path_pattern(PathStyle style) {
-  static const Regex backslash = compile_regex(R"(^.*\\[^\\]+\.lwo$)");
-  static const Regex either = compile_regex(R"(^.*[\\/][^\\/]+\.lwo$)");
-  return style == PathStyle::Windows ? backslash : either;
 }
 
 }  // namespace
@@ -142,8 +134,18 @@ TextBuffer TextBuffer::replace_first(std::string_view find, std::string_view wit
   return TextBuffer(std::string_view(result));
 }
 
+// "^.*\\[^\\]+\.lwo$" as a whole ("^.*[\\/][^\\/]+\.lwo$" where / separates
+// too), read directly rather than through the matcher, since every object of a
+// rename run is tested: the separator is the last one, at least one byte comes
+// between it and ".lwo", and "." takes any byte but a line break, so none may
+// come before the separator.
 bool TextBuffer::is_lwo_path(PathStyle style) const {
-  return regex_full_match(str(), lwo_path_pattern(style));
+  const std::string_view text = view();
+  const std::size_t separator = text.find_last_of(style == PathStyle::Windows ? "\\" : "\\/");
+  if (separator == std::string_view::npos) return false;
+  const std::string_view file = text.substr(separator + 1);
+  return file.size() > 4 && file.ends_with(".lwo") &&
+         text.substr(0, separator).find_first_of("\n\r") == std::string_view::npos;
 }
 
 }  // namespace qb

@@ -3,12 +3,12 @@
 #include "toolkit/lwtool2/items.h"
 
 #include <string>
+#include <string_view>
 #include <utility>
 
 #include "toolkit/exceptions.h"
 #include "toolkit/lwtool2/eval.h"
 #include "toolkit/lwtool2/services.h"
-#include "toolkit/regex.h"
 
 namespace lwtool2 {
 namespace {
@@ -49,6 +49,14 @@ void append_scene_walk(ItemList &list, bool unique) {
   }
   for (LWItemType type : {LWI_LIGHT, LWI_CAMERA, LWI_BONE})
     for (LWItemID item = info->first(type, nullptr); item != nullptr; item = info->next(item)) add(item);
+}
+
+// "^.*\.lwo$" as a whole, read directly rather than through the matcher
+// (every item of a run is classified): "." takes any byte but a line break.
+bool is_lwo_file_name(const char *file) {
+  if (file == nullptr) return false;
+  const std::string_view name(file);
+  return name.ends_with(".lwo") && name.find_first_of("\n\r") == std::string_view::npos;
 }
 
 template <class Each>
@@ -158,15 +166,13 @@ ItemList mesh_objects() {
 }
 
 qb::ItemKind classify_item(LWItemID item) {
-  static const qb::Regex lwo = qb::compile_regex(R"(^.*\.lwo$)");
   LWItemInfo *info = item_info();
   if (info == nullptr || item == nullptr) return qb::kOtherItem;
   switch (info->type(item)) {
     case LWI_OBJECT: {
       LWObjectInfo *objects = services().object_info;
       const char *file = objects == nullptr ? nullptr : objects->filename(item);
-      return qb::regex_full_match(file == nullptr ? std::string() : std::string(file), lwo) ? qb::kMeshObject
-                                                                                           : qb::kNullObject;
+      return is_lwo_file_name(file) ? qb::kMeshObject : qb::kNullObject;
     }
     case LWI_BONE:
       return qb::kBoneItem;

@@ -7,11 +7,19 @@
 namespace qb {
 namespace {
 
-// A run of non-blanks, one blank and a number in parentheses: the host's form
-// of a repeated name.
-const Regex &duplicate_number_form() {
-  static const Regex form = compile_regex("^([^ ]+) \\(([0-9]+)\\)$");
-  return form;
+// A run of non-blanks, one blank and a number in parentheses, the host's form
+// of a repeated name (^([^ ]+) \(([0-9]+)\)$): the length of the run, else 0.
+// Read directly rather than through the regular-expression matcher, since the
+// rename run asks it of every item; the run holds no blank, so the first blank
+// ends it.
+std::size_t duplicate_number_base(const std::string &name) {
+  const std::size_t blank = name.find(' ');
+  if (blank == 0 || blank == std::string::npos) return 0;
+  // " (" digits ")" to the end, at least one digit.
+  if (name.size() < blank + 4 || name[blank + 1] != '(' || name.back() != ')') return 0;
+  for (std::size_t i = blank + 2; i + 1 < name.size(); ++i)
+    if (name[i] < '0' || name[i] > '9') return 0;
+  return blank;
 }
 
 std::string replace_first(const std::string &w, const TextBuffer &find, const TextBuffer &with) {
@@ -36,10 +44,8 @@ std::string replace_match(const std::string &w, const Regex &pattern, const Text
 }  // namespace
 
 std::string working_name(const std::string &item_name) {
-  RegexSpan base;
-  if (regex_search_group(item_name, duplicate_number_form(), 1, base) && base.position >= 0)
-    return item_name.substr(static_cast<std::size_t>(base.position), static_cast<std::size_t>(base.length));
-  return item_name;
+  const std::size_t base = duplicate_number_base(item_name);
+  return base == 0 ? item_name : item_name.substr(0, base);
 }
 
 Regex compile_rename_pattern(const TextBuffer &pattern_text) {
