@@ -2,10 +2,9 @@
 // through run_command and are never checked.
 #include "toolkit/items.h"
 
-#include <unordered_set>
-
 #include "toolkit/command.h"
 #include "toolkit/format.h"
+#include "toolkit/item_marks.h"
 #include "toolkit/pattern.h"
 #include "toolkit/regex.h"
 #include "toolkit/services.h"
@@ -52,26 +51,46 @@ void select_item(LWItemID item) {
   refresh_interface_info();
 }
 
-void select_same_type(const ItemList &items) {
-  LWItemInfo *info = item_info();
-  if (info == nullptr) return;
+namespace {
+
+// The entries of the host type of the last usable one, from the end towards
+// the start; `repeats` says whether the list may hold an item twice.
+ItemList same_type_from_end(LWItemInfo *info, const ItemList &items, bool repeats) {
   ItemList taken;
-  std::unordered_set<LWItemID> seen;
+  ItemMarks seen(repeats ? items.size() : 0);
   LWItemType reference = 0;
   for (auto it = items.rbegin(); it != items.rend(); ++it) {
     LWItemID item = *it;
-    if (item == nullptr || seen.count(item) != 0) continue;
+    if (item == nullptr || (repeats && seen.has(item))) continue;
     LWItemType type = info->type(item);
     if (taken.empty()) reference = type;
     else if (type != reference) continue;
-    seen.insert(item);
+    if (repeats) seen.set(item);
     taken.push_back(item);
   }
+  return taken;
+}
+
+void select_taken(const ItemList &taken) {
   if (taken.empty()) return;
   run_command(format_text("SelectItem 0x%x", item_id_bits(taken.front())));
   for (std::size_t i = 1; i < taken.size(); ++i)
     run_command(format_text("AddToSelection 0x%x", item_id_bits(taken[i])));
   refresh_interface_info();
+}
+
+}  // namespace
+
+void select_same_type(const ItemList &items) {
+  LWItemInfo *info = item_info();
+  if (info == nullptr) return;
+  select_taken(same_type_from_end(info, items, true));
+}
+
+void select_distinct_same_type(const ItemList &items) {
+  LWItemInfo *info = item_info();
+  if (info == nullptr) return;
+  select_taken(same_type_from_end(info, items, false));
 }
 
 ItemList branch_of(LWItemID root) {
@@ -119,13 +138,14 @@ ItemList items_matching_wildcards(const std::vector<std::string> &patterns) {
   compiled.reserve(patterns.size());
   for (const std::string &pattern : patterns) compiled.push_back(wildcard_to_regex(pattern));
   ItemList matches;
-  std::unordered_set<LWItemID> taken;
-  for (LWItemID item : scene_items()) {
-    if (taken.count(item) != 0) continue;
+  const ItemList items = scene_items();
+  ItemMarks taken(items.size());
+  for (LWItemID item : items) {
+    if (taken.has(item)) continue;
     const std::string name = item_name(item);
     for (const Regex &re : compiled) {
       if (regex_full_match(name, re)) {
-        taken.insert(item);
+        taken.set(item);
         matches.push_back(item);
         break;
       }

@@ -26,6 +26,9 @@ std::string item_name(LWItemID item);  // "" for a null or empty name
 ItemList selected_items();             // looks interface info up again; host order
 void select_item(LWItemID item);       // "SelectItem 0x%x", then a fresh lookup
 void select_same_type(const ItemList &items);
+// select_same_type for a list known to hold every item once (a branch list):
+// the same commands, without a membership test per entry.
+void select_distinct_same_type(const ItemList &items);
 ItemList branch_of(LWItemID root);     // breadth first, root excluded
 ItemList scene_items();                // objects each with its bones, lights, cameras
 LWItemID find_item(const std::string &name);  // lower_case comparison; first in scene order
