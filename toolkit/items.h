@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "plugin/host_api.h"
@@ -44,5 +45,9 @@ void set_item_active(LWItemID item, bool active);
 inline unsigned int item_id_bits(LWItemID item) {
   return static_cast<unsigned int>(reinterpret_cast<std::uintptr_t>(item));
 }
+
+// The verb, " 0x" and the item's identifier bits in lower-case hexadecimal:
+// the text of "<verb> 0x%x".
+std::string item_command(std::string_view verb, LWItemID item);
 
 }  // namespace qb
