@@ -70,11 +70,11 @@ void for_each_selected(Each &&each) {
 
 void ItemList::append(LWItemID item) {
   items_.push_back(item);
-  members_.insert(item);
+  members_.set(item);
 }
 
 bool ItemList::append_unique(LWItemID item) {
-  if (!members_.insert(item).second) return false;
+  if (!members_.set(item)) return false;
   items_.push_back(item);
   return true;
 }
@@ -118,15 +118,15 @@ void append_selection_with_descendants(ItemList &list) {
   refresh_interface_info();
   // Items whose subtree this call has already added; the list itself may hold
   // items from before whose descendants are not in it.
-  std::unordered_set<LWItemID> covered;
+  qb::ItemMarks covered;
   for_each_selected([&](LWItemID item) {
     list.append_unique(item);
-    if (!covered.insert(item).second) return;
+    if (!covered.set(item)) return;
     ItemList descendants;
     append_descendants(descendants, item);
     for (LWItemID child : descendants) {
       list.append_unique(child);
-      covered.insert(child);
+      covered.set(child);
     }
   });
 }
@@ -134,10 +134,10 @@ void append_selection_with_descendants(ItemList &list) {
 void append_descendants(ItemList &list, LWItemID item) {
   // Children already in the list are still walked below; `visited` only
   // guards against a host whose hierarchy loops.
-  std::unordered_set<LWItemID> visited;
+  qb::ItemMarks visited;
   walk_descendants(item_info(), item, [&](LWItemID child) {
     list.append_unique(child);
-    return visited.insert(child).second;
+    return visited.set(child);
   });
 }
 

@@ -3,22 +3,22 @@
 #pragma once
 
 #include <cstddef>
-#include <unordered_set>
 #include <vector>
 
 #include "plugin/host_api.h"
+#include "toolkit/item_marks.h"
 #include "toolkit/items.h"
 
 namespace lwtool2 {
 
-// An ordered item list whose membership is hashed, so that "unless already
-// present" costs no linear search.
+// An ordered item list whose membership is hashed in one flat table, so that
+// "unless already present" costs no linear search and no allocation per item.
 class ItemList {
  public:
   ItemList() { items_.reserve(128); }
   void append(LWItemID item);         // always appends
   bool append_unique(LWItemID item);  // appends unless present; true when appended
-  bool contains(LWItemID item) const { return members_.count(item) != 0; }
+  bool contains(LWItemID item) const { return members_.has(item); }
   std::size_t size() const { return items_.size(); }
   bool empty() const { return items_.empty(); }
   LWItemID operator[](std::size_t i) const { return items_[i]; }
@@ -28,7 +28,7 @@ class ItemList {
 
  private:
   std::vector<LWItemID> items_;
-  std::unordered_set<LWItemID> members_;
+  qb::ItemMarks members_;
 };
 
 // Looks "LW Interface Info 7" up again; on null: status_error, then CBaseEx.
