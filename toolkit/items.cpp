@@ -2,6 +2,8 @@
 // through run_command and are never checked.
 #include "toolkit/items.h"
 
+#include <algorithm>
+
 #include "toolkit/command.h"
 #include "toolkit/format.h"
 #include "toolkit/item_marks.h"
@@ -155,19 +157,15 @@ ItemList items_matching_wildcards(const std::vector<std::string> &patterns) {
   std::vector<Regex> compiled;
   compiled.reserve(patterns.size());
   for (const std::string &pattern : patterns) compiled.push_back(wildcard_to_regex(pattern));
+  // Only matches are marked, so the table stays the size of the result; an
+  // item the host lists twice matches again and is then passed over.
   ItemList matches;
-  const ItemList items = scene_items();
-  ItemMarks taken(items.size());
-  for (LWItemID item : items) {
-    if (taken.has(item)) continue;
+  ItemMarks taken;
+  for (LWItemID item : scene_items()) {
     const std::string name = item_name(item);
-    for (const Regex &re : compiled) {
-      if (regex_full_match(name, re)) {
-        taken.set(item);
-        matches.push_back(item);
-        break;
-      }
-    }
+    const bool matched =
+        std::any_of(compiled.begin(), compiled.end(), [&](const Regex &re) { return regex_full_match(name, re); });
+    if (matched && taken.set(item)) matches.push_back(item);
   }
   return matches;
 }
