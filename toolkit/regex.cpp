@@ -98,6 +98,40 @@ bool parse_counted_repeat(const std::string &p, std::size_t i, std::size_t &copi
   return true;
 }
 
+// libstdc++ reads the numbers of counted repeats and back-references into a
+// long without checking for overflow: twenty digits are undefined behaviour.
+// No count or group number of ten digits or more can be meant (the library
+// refuses patterns of more than 100,000 states), so such a pattern is refused
+// before the library sees it.
+constexpr std::size_t kMaxNumberDigits = 9;
+
+std::size_t digits_at(const std::string &p, std::size_t j) {
+  std::size_t n = 0;
+  while (j + n < p.size() && p[j + n] >= '0' && p[j + n] <= '9') ++n;
+  return n;
+}
+
+void refuse_huge_numbers(const std::string &p) {
+  for (std::size_t i = 0; i < p.size(); ++i) {
+    if (p[i] != '\\') continue;
+    if (i + 1 < p.size() && p[i + 1] != '0' && digits_at(p, i + 1) > kMaxNumberDigits)
+      throw std::regex_error(std::regex_constants::error_backref);
+    ++i;
+  }
+  for (std::size_t i = 0; i < p.size();) {
+    if (p[i] == '\\') {
+      i += 2;
+    } else if (p[i] == '[') {
+      i = skip_bracket(p, i);
+    } else if (p[i] == '{') {
+      for (++i; i < p.size() && (p[i] == ',' || digits_at(p, i) > 0); i += std::max<std::size_t>(1, digits_at(p, i)))
+        if (digits_at(p, i) > kMaxNumberDigits) throw std::regex_error(std::regex_constants::error_badbrace);
+    } else {
+      ++i;
+    }
+  }
+}
+
 // States of the group being read, and of its last atom (what a quantifier
 // repeats); each with the part that lies on cycles.
 struct StateCount {
@@ -321,6 +355,7 @@ RegexStates regex_state_estimate(const std::string &p) {
 }
 
 Regex compile_regex(const std::string &pattern, bool icase) {
+  refuse_huge_numbers(pattern);
   auto flags = std::regex::ECMAScript;
   if (icase) flags |= std::regex::icase;
   const RegexStates states = regex_state_estimate(pattern);

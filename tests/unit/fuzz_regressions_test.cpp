@@ -63,4 +63,29 @@ TEST(FuzzRegressions, ManyStarsAgainstALongNameAnswerAtOnce) {
   EXPECT_FALSE(qb::regex_full_match(name, qb::wildcard_to_regex("*a*a*a*a*a*a*a*a*b")));
 }
 
+// The library reads the numbers of counted repeats and back-references into
+// a long without checking for overflow (the fuzzer's case: a wildcard
+// "x{1,3777...}" of 120 digits).  Numbers of ten digits or more are refused
+// before the library sees them; everything shorter is the library's to judge.
+TEST(FuzzRegressions, HugeCountsAndGroupNumbersAreRefused) {
+  const std::string huge(120, '7');
+  auto code_of = [](const std::function<void()> &compile) {
+    try {
+      compile();
+    } catch (const std::regex_error &error) {
+      return error.code();
+    }
+    return std::regex_constants::error_type{};
+  };
+  EXPECT_EQ(code_of([&] { qb::wildcard_to_regex("5,x{1," + huge + "}{3,3:1"); }), std::regex_constants::error_badbrace);
+  EXPECT_EQ(code_of([&] { qb::wildcard_to_regex("x{" + huge + "}"); }), std::regex_constants::error_badbrace);
+  EXPECT_EQ(code_of([&] { qb::compile_regex("(a)\\" + huge); }), std::regex_constants::error_backref);
+  EXPECT_EQ(code_of([&] { qb::compile_regex("a{1,1234567890}"); }), std::regex_constants::error_badbrace);
+  // Digits that are no count or group number stay literal.
+  EXPECT_TRUE(qb::regex_full_match("\\" + huge, qb::compile_regex("\\\\" + huge)));
+  EXPECT_TRUE(qb::regex_full_match("{" + huge + "}", qb::compile_regex("[{]" + huge + "[}]")));
+  EXPECT_TRUE(qb::regex_full_match("aa", qb::wildcard_to_regex("a{2}")));
+  EXPECT_EQ(code_of([] { qb::compile_regex("a{1,123456789}"); }), std::regex_constants::error_space);
+}
+
 }  // namespace
