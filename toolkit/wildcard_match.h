@@ -17,7 +17,7 @@ namespace qb {
 // other byte itself, letters compared through the regex's own case folding.
 struct WildcardProgram {
   std::string pattern;
-  bool usable = false;  // false: the pattern needs the regex engine (braces, line breaks)
+  bool usable = false;  // false: the pattern needs the regex engine (braces)
 };
 
 // `fold` is the ctype facet of the locale the regex was compiled with, so that

@@ -61,6 +61,10 @@ TEST(FuzzRegressions, ManyStarsAgainstALongNameAnswerAtOnce) {
   EXPECT_FALSE(qb::regex_full_match(name, qb::wildcard_to_regex("a********b")));
   EXPECT_TRUE(qb::regex_full_match(name, qb::wildcard_to_regex("a********c")));
   EXPECT_FALSE(qb::regex_full_match(name, qb::wildcard_to_regex("*a*a*a*a*a*a*a*a*b")));
+  // Line breaks spelled out in the pattern too (the fuzzer's case: a name
+  // pasted with its line break and forty stars).
+  EXPECT_FALSE(qb::regex_full_match("x\n" + name, qb::wildcard_to_regex("*\n*a*a*a*a*a*a*a*a*b")));
+  EXPECT_TRUE(qb::regex_full_match("x\n" + name, qb::wildcard_to_regex("*\n*a*a*a*a*a*a*a*a*c")));
 }
 
 // The library reads the numbers of counted repeats and back-references into
