@@ -12,6 +12,7 @@
 
 #include "host/commands.h"
 #include "lwo_bytes.h"
+#include "test_folder.h"
 
 using namespace qbhost;
 using namespace lwo_bytes;
@@ -22,28 +23,20 @@ struct HostLayerTables : ::testing::Test {
   Scene scene;
   CommandEffects effects;
   ItemId mesh = 0;
-  std::filesystem::path dir;
+  qbtest::TestFolder folder{"qbhost_tables"};
+  const std::filesystem::path &dir = folder.path;
 
   void SetUp() override {
     mesh = scene.add_mesh("Cube", "Objects/Cube.lwo");
     scene.select_only(mesh);
-    dir = std::filesystem::temp_directory_path() /
-          ("qbhost_tables_" + std::to_string(::getpid()) + "_" +
-           ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    std::filesystem::remove_all(dir);
-    std::filesystem::create_directories(dir);
   }
-  void TearDown() override { std::filesystem::remove_all(dir); }
 
   bool run(const std::string &text) { return execute_command(scene, effects, text); }
 
   // An object file whose layers 0 and 1 carry the given names.
   std::string write(const std::string &name, const std::string &first, const std::string &second) {
     const Bytes bytes = lwo2(concat({chunk("LAYR", layer_data(0, first)), chunk("LAYR", layer_data(1, second))}));
-    const std::string path = (dir / name).string();
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char *>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    return path;
+    return folder.write(name, bytes);
   }
 
   static void set_modified(const std::string &path, time_t seconds) {

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "lwo_bytes.h"
+#include "test_folder.h"
 #include "tools/replace/lwo_reader.h"
 
 using namespace lwo_bytes;
@@ -23,21 +24,9 @@ namespace {
 
 class LwoFileReads : public ::testing::Test {
  protected:
-  void SetUp() override {
-    dir_ = std::filesystem::temp_directory_path() /
-           ("qb_lwo_file_" + std::to_string(::getpid()) + "_" +
-            ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    std::filesystem::remove_all(dir_);
-    std::filesystem::create_directories(dir_);
-  }
-  void TearDown() override { std::filesystem::remove_all(dir_); }
+  qbtest::TestFolder folder_{"qb_lwo_file"};
 
-  std::string write(const std::string &name, const Bytes &bytes) {
-    const std::string path = (dir_ / name).string();
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char *>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    return path;
-  }
+  std::string write(const std::string &name, const Bytes &bytes) { return folder_.write(name, bytes); }
 
   // The file read from disk and the same bytes decoded in memory agree.
   void expect_same_as_memory(const Bytes &bytes, const std::string &what) {
@@ -55,7 +44,6 @@ class LwoFileReads : public ::testing::Test {
     }
   }
 
-  std::filesystem::path dir_;
 };
 
 // The form size made to match the bytes, so that the chunk walk decides.
@@ -123,7 +111,7 @@ TEST_F(LwoFileReads, AChunkSizeRunningPastTheEndOfTheFileFails) {
 }
 
 TEST_F(LwoFileReads, APipeBeginningWithFormIsRefusedWithoutWaiting) {
-  const std::string fifo = (dir_ / "pipe.lwo").string();
+  const std::string fifo = (folder_.path / "pipe.lwo").string();
   ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
   const int fd = ::open(fifo.c_str(), O_RDWR | O_NONBLOCK);
   ASSERT_GE(fd, 0);

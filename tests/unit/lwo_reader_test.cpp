@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "tests/unit/lwo_bytes.h"
+#include "test_folder.h"
 #include "tools/replace/lwo_reader.h"
 
 namespace {
@@ -386,21 +387,10 @@ TEST(LwoFindLayer, EmptyKeyFindsNothingEvenAnEmptyName) {
 
 class LwoReadFile : public ::testing::Test {
  protected:
-  void SetUp() override {
-    dir_ = std::filesystem::temp_directory_path() /
-           ("qb_lwo_reader_" + std::to_string(::getpid()) + "_" +
-            ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    std::filesystem::remove_all(dir_);
-    std::filesystem::create_directories(dir_);
-  }
-  void TearDown() override { std::filesystem::remove_all(dir_); }
+  qbtest::TestFolder folder_{"qb_lwo_reader"};
+  const std::filesystem::path &dir_ = folder_.path;
 
-  std::string write(const std::string &name, const Bytes &bytes) {
-    const std::string path = (dir_ / name).string();
-    std::ofstream out(path, std::ios::binary);
-    out.write(reinterpret_cast<const char *>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    return path;
-  }
+  std::string write(const std::string &name, const Bytes &bytes) { return folder_.write(name, bytes); }
 
   static LwoFile stale_file() {
     LwoFile file;
@@ -409,7 +399,6 @@ class LwoReadFile : public ::testing::Test {
     return file;
   }
 
-  std::filesystem::path dir_;
 };
 
 TEST_F(LwoReadFile, ReadsTheLayersAndKeepsThePathAsGiven) {

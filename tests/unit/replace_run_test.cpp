@@ -14,6 +14,7 @@
 #include "toolkit/files.h"
 #include "tools/replace/replace_run.h"
 #include "replace_fake_host.h"
+#include "test_folder.h"
 
 namespace {
 
@@ -49,12 +50,7 @@ class ReplaceRun : public ::testing::Test {
   void SetUp() override {
     ASSERT_TRUE(host.fetch());
     qb::select_object_replacer_language(lwtool2::g_global);
-    dir = fs::temp_directory_path() / ("qb_replace_" + std::to_string(::getpid()) + "_" +
-                                       ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::remove_all(dir);
-    fs::create_directories(dir);
   }
-  void TearDown() override { fs::remove_all(dir); }
 
   std::vector<std::string> replace_commands() const {
     std::vector<std::string> found;
@@ -65,7 +61,8 @@ class ReplaceRun : public ::testing::Test {
   }
 
   FakeHost host;
-  fs::path dir;
+  qbtest::TestFolder folder{"qb_replace"};
+  const fs::path &dir = folder.path;
 };
 
 TEST_F(ReplaceRun, LayerKeyComesFromTheNameThenTheHostNumberThenTheWholeName) {
