@@ -37,18 +37,9 @@ std::size_t stack_used_by(std::size_t bytes, const std::function<void()> &body) 
   pthread_attr_t attr;
   pthread_attr_init(&attr);
   pthread_attr_setstack(&attr, memory, bytes);
-  pthread_t thread;
-  auto run = [](void *arg) -> void * {
-    (*static_cast<const std::function<void()> *>(arg))();
-    return nullptr;
-  };
-  const bool started = pthread_create(&thread, &attr, run, const_cast<std::function<void()> *>(&body)) == 0;
-  pthread_attr_destroy(&attr);
+  const bool started = qbtest::run_thread(attr, body);
   std::size_t untouched = 0;
-  if (started) {
-    pthread_join(thread, nullptr);
-    while (untouched < bytes && bottom[untouched] == 0xA5) ++untouched;
-  }
+  while (started && untouched < bytes && bottom[untouched] == 0xA5) ++untouched;
   munmap(memory, bytes);
   return started ? bytes - untouched : 0;
 }

@@ -10,11 +10,9 @@
 
 namespace qbtest {
 
-// False when the thread cannot be made.
-inline bool on_stack_of(std::size_t bytes, const std::function<void()> &body) {
-  pthread_attr_t attr;
-  pthread_attr_init(&attr);
-  pthread_attr_setstacksize(&attr, bytes);
+// Runs body on a new thread made with `attr` and waits for it; false when the
+// thread cannot be made.  Destroys `attr`.
+inline bool run_thread(pthread_attr_t &attr, const std::function<void()> &body) {
   pthread_t thread;
   auto run = [](void *arg) -> void * {
     (*static_cast<const std::function<void()> *>(arg))();
@@ -24,6 +22,14 @@ inline bool on_stack_of(std::size_t bytes, const std::function<void()> &body) {
   pthread_attr_destroy(&attr);
   if (started) pthread_join(thread, nullptr);
   return started;
+}
+
+// False when the thread cannot be made.
+inline bool on_stack_of(std::size_t bytes, const std::function<void()> &body) {
+  pthread_attr_t attr;
+  pthread_attr_init(&attr);
+  pthread_attr_setstacksize(&attr, bytes);
+  return run_thread(attr, body);
 }
 
 inline bool too_complex(const std::function<void()> &match) {
