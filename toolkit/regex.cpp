@@ -376,7 +376,7 @@ std::size_t regex_stack_need(const Regex &re, std::size_t text_length) {
 }
 
 bool regex_full_match(const std::string &text, const Regex &re) {
-  if (re.wildcard.usable) return wildcard_full_match(text, re.wildcard, std::use_facet<std::ctype<char>>(re.re.getloc()));
+  if (re.wildcard.usable) return wildcard_full_match(text, re.wildcard);
   bool matched = false;
   guarded_match(re, text, [&](GuardedText &guarded) {
     matched = std::regex_match(guarded.begin(), guarded.end(), re.re);

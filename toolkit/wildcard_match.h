@@ -8,6 +8,7 @@
 // of pattern steps, usually one pass.
 #pragma once
 
+#include <array>
 #include <locale>
 #include <string>
 
@@ -17,14 +18,17 @@ namespace qb {
 // other byte itself, letters compared through the regex's own case folding.
 struct WildcardProgram {
   std::string pattern;
-  bool usable = false;  // false: the pattern needs the regex engine (braces)
+  bool usable = false;                       // false: the pattern needs the regex engine (braces)
+  std::array<unsigned char, 256> folded{};   // every byte as the regex folds its case
+  std::array<bool, 256> line_break{};        // bytes that fold to a line break, which "." never takes
 };
 
 // `fold` is the ctype facet of the locale the regex was compiled with, so that
-// case is ignored exactly as the regex ignores it.
+// case is ignored exactly as the regex ignores it; it is asked once for every
+// byte here rather than twice for every character matched.
 WildcardProgram make_wildcard_program(const std::string &pattern, const std::ctype<char> &fold);
 
 // The answer std::regex_match gives for the compiled wildcard on `name`.
-bool wildcard_full_match(const std::string &name, const WildcardProgram &program, const std::ctype<char> &fold);
+bool wildcard_full_match(const std::string &name, const WildcardProgram &program);
 
 }  // namespace qb
