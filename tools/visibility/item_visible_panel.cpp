@@ -22,7 +22,7 @@ constexpr int kRowHeight = 20;
 // Left edges of the type row columns: type, visibility, active, Show, Hide.
 constexpr int kRowColumnX[kRowControlCount] = {5, 69, 219, 301, 351};
 
-struct ControlSpec {
+struct ControlPlan {
   const char *type;
   LWPanControlDesc desc;
   int x;
@@ -31,24 +31,24 @@ struct ControlSpec {
 
 bool is_display_row(int row) { return row == kRowMesh || row == kRowNull; }
 
-ControlSpec row_control_spec(int row, int which) {
+ControlPlan row_control_plan(int row, int which) {
   const ChoiceLists &choices = item_visible_choices();
   const int y = kFirstRowY + row * kRowHeight;
   const int x = kRowColumnX[which];
   switch (which) {
     case kRowType: return {ctl::kBoolButton, area_desc(70, 0), x, y};
     case kRowVisibility:
-      return is_display_row(row) ? ControlSpec{ctl::kPopup, choice_desc(choices.lists[kChoiceDisplay], 150), x, y}
-                                 : ControlSpec{ctl::kPopup, choice_desc(choices.lists[kChoiceVisibility], 150), x, y};
+      return is_display_row(row) ? ControlPlan{ctl::kPopup, choice_desc(choices.lists[kChoiceDisplay], 150), x, y}
+                                 : ControlPlan{ctl::kPopup, choice_desc(choices.lists[kChoiceVisibility], 150), x, y};
     case kRowActive: return {ctl::kPopup, choice_desc(choices.lists[kChoiceActive], 76), x, y};
     default: return {ctl::kButton, area_desc(50, 0), x, y};
   }
 }
 
-ControlSpec control_spec(int index) {
+ControlPlan control_plan(int index) {
   if (index >= kControlFirstRow && index < kControlShowAll) {
     const int offset = index - kControlFirstRow;
-    return row_control_spec(offset / kRowControlCount, offset % kRowControlCount);
+    return row_control_plan(offset / kRowControlCount, offset % kRowControlCount);
   }
   switch (index) {
     case kControlScope: return {ctl::kPopup, choice_desc(item_visible_choices().lists[kChoiceScope], 160), 43, 10};
@@ -152,11 +152,11 @@ LWCtlEventFunc *event_of(int index) {
 
 bool add_controls(LWPanelFuncs *funcs, ItemVisibleState &state) {
   for (int index = 0; index < kItemVisibleControlCount; ++index) {
-    ControlSpec spec = control_spec(index);
-    LWControl *control = funcs->addControl(state.panel, spec.type, &spec.desc, g_item_visible_labels[index]);
+    ControlPlan plan = control_plan(index);
+    LWControl *control = funcs->addControl(state.panel, plan.type, &plan.desc, g_item_visible_labels[index]);
     if (control == nullptr) return false;
-    set_int(control, CTL_X, spec.x);
-    set_int(control, CTL_Y, spec.y);
+    set_int(control, CTL_X, plan.x);
+    set_int(control, CTL_Y, plan.y);
     state.controls[index] = control;
   }
   return true;
