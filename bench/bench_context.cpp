@@ -4,7 +4,7 @@
 #include <filesystem>
 
 #include "bench/lwo_writer.h"
-#include "host/host_state.h"
+#include "host/core/host_state.h"
 
 extern "C" ModuleDescriptor _mod_descrip;
 

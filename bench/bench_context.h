@@ -12,7 +12,7 @@
 #include "bench/command_log.h"
 #include "bench/scene_gen.h"
 #include "bench/scene_state.h"
-#include "host/host.h"
+#include "host/core/host.h"
 
 namespace qbbench {
 

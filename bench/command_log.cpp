@@ -1,6 +1,6 @@
 #include "bench/command_log.h"
 
-#include "host/host.h"
+#include "host/core/host.h"
 
 namespace qbbench {
 

@@ -13,7 +13,7 @@
 #include "bench/bench_context.h"
 #include "bench/lwo_writer.h"
 #include "toolkit/files.h"
-#include "tools/replace/lwo_reader.h"
+#include "lwo/lwo_reader.h"
 
 #ifdef QB_BENCH_ASSIMP
 #include <assimp/cimport.h>

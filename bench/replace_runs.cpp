@@ -1,5 +1,5 @@
 #include "bench/tool_runs.h"
-#include "plugin/tools.h"
+#include "tools/tools.h"
 #include "toolkit/lwtool2/services.h"
 #include "tools/replace/replace_run.h"
 

@@ -15,7 +15,7 @@
 #include <string>
 #include <vector>
 
-#include "host/scene.h"
+#include "host/scene/scene.h"
 
 namespace qbbench {
 

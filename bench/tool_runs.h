@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "host/host.h"
+#include "host/core/host.h"
 
 namespace qbbench {
 

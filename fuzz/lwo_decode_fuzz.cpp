@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "fuzz/fuzz_check.h"
-#include "tools/replace/lwo_reader.h"
+#include "lwo/lwo_reader.h"
 
 namespace {
 

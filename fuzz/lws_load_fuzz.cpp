@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "fuzz/fuzz_check.h"
-#include "host/lws.h"
+#include "host/lws/lws.h"
 
 namespace {
 

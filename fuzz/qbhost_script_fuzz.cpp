@@ -11,7 +11,7 @@
 #include <string_view>
 
 #include "fuzz/fuzz_check.h"
-#include "host/host.h"
+#include "host/core/host.h"
 #include "plugin/frame.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "fuzz/fuzz_check.h"
-#include "plugin/tools.h"
+#include "plugin/frame.h"
 
 namespace {
 

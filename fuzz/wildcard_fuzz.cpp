@@ -13,8 +13,8 @@
 #include <vector>
 
 #include "fuzz/fuzz_check.h"
-#include "toolkit/pattern.h"
-#include "toolkit/regex.h"
+#include "toolkit/text/pattern.h"
+#include "toolkit/text/regex.h"
 
 namespace {
 

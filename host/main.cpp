@@ -8,7 +8,7 @@
 #include <sstream>
 #include <string>
 
-#include "host/host.h"
+#include "host/core/host.h"
 
 namespace {
 

@@ -2,9 +2,9 @@
 // version, host services, language, argument words, then the tool.  Nothing
 // thrown by a tool may reach the host, so the whole protocol runs guarded.
 #include "plugin/frame.h"
-#include "plugin/tools.h"
+#include "tools/tools.h"
 #include "toolkit/guard.h"
-#include "toolkit/item_tools_text.h"
+#include "tools/hierarchy/item_tools_text.h"
 #include "toolkit/lwtool2/services.h"
 #include "toolkit/services.h"
 

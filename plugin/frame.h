@@ -4,7 +4,8 @@
 
 #include <cstdint>
 
-#include "plugin/host_api.h"
+#include "abi/host_api.h"
+#include "tools/tools.h"
 
 extern "C" {
 extern ModuleDescriptor _mod_descrip;
@@ -36,5 +37,8 @@ int activate_item_visible(int version, GlobalFunc *global, void *local, void *se
 int activate_object_replacer(int version, GlobalFunc *global, void *local, void *server_data);
 int activate_name_replace(int version, GlobalFunc *global, void *local, void *server_data);
 int activate_toggle_visible(int version, GlobalFunc *global, void *local, void *server_data);
+
+// The words of a command's argument text, split at blanks (a null text gives none).
+Words split_arguments(const char *text);
 
 }  // namespace qb

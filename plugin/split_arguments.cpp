@@ -2,7 +2,7 @@
 // word that holds blanks.
 #include <cstring>
 
-#include "plugin/tools.h"
+#include "plugin/frame.h"
 
 namespace qb {
 

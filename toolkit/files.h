@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "plugin/host_api.h"
-#include "toolkit/text_buffer.h"
+#include "abi/host_api.h"
+#include "toolkit/text/text_buffer.h"
 
 namespace qb {
 

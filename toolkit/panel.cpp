@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "toolkit/format.h"
+#include "toolkit/text/format.h"
 
 namespace qb {
 namespace {

@@ -2,8 +2,8 @@
 // lifetime at the first activation of a server that uses it.
 #pragma once
 
-#include "plugin/host_api.h"
-#include "plugin/service_names.h"
+#include "abi/host_api.h"
+#include "abi/service_names.h"
 
 namespace qb {
 

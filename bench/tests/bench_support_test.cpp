@@ -11,8 +11,8 @@
 #include "bench/lwo_writer.h"
 #include "bench/scene_gen.h"
 #include "bench/scene_state.h"
-#include "host/host.h"
-#include "tools/replace/lwo_reader.h"
+#include "host/core/host.h"
+#include "lwo/lwo_reader.h"
 
 extern "C" ModuleDescriptor _mod_descrip;
 

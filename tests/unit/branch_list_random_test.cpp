@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "hierarchy_fake_host.h"
-#include "toolkit/items.h"
+#include "toolkit/items/items.h"
 #include "tools/hierarchy/select_branches.h"
 
 using hierarchy_test::FakeHost;

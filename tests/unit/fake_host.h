@@ -11,7 +11,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "plugin/host_api.h"
+#include "abi/host_api.h"
 #include "toolkit/lwtool2/services.h"
 #include "toolkit/services.h"
 

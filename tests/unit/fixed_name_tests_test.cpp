@@ -12,8 +12,8 @@
 #include "toolkit/files.h"
 #include "toolkit/lwtool2/items.h"
 #include "toolkit/lwtool2/services.h"
-#include "toolkit/regex.h"
-#include "toolkit/text_buffer.h"
+#include "toolkit/text/regex.h"
+#include "toolkit/text/text_buffer.h"
 #include "tools/rename/new_name.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include <cstring>
 #include <string>
 
-#include "toolkit/format.h"
+#include "toolkit/text/format.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 
 #include "fake_host.h"
 #include "plugin/frame.h"
-#include "plugin/service_names.h"
-#include "toolkit/item_tools_text.h"
+#include "abi/service_names.h"
+#include "tools/hierarchy/item_tools_text.h"
 #include "toolkit/panel.h"
 
 namespace {

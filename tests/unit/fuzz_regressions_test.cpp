@@ -6,9 +6,9 @@
 #include <regex>
 #include <string>
 
-#include "toolkit/pattern.h"
-#include "toolkit/regex.h"
-#include "toolkit/text_buffer.h"
+#include "toolkit/text/pattern.h"
+#include "toolkit/text/regex.h"
+#include "toolkit/text/text_buffer.h"
 #include "tools/rename/new_name.h"
 #include "small_stack.h"
 

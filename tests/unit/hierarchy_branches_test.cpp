@@ -2,8 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "hierarchy_fake_host.h"
-#include "plugin/tools.h"
-#include "toolkit/items.h"
+#include "tools/tools.h"
+#include "toolkit/items/items.h"
 #include "tools/hierarchy/select_branches.h"
 
 using hierarchy_test::FakeHost;

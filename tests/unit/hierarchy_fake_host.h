@@ -11,7 +11,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "plugin/host_api.h"
+#include "abi/host_api.h"
 #include "toolkit/services.h"
 
 namespace hierarchy_test {

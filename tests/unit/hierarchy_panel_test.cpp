@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "hierarchy_fake_host.h"
-#include "plugin/tools.h"
-#include "toolkit/item_tools_text.h"
+#include "tools/tools.h"
+#include "tools/hierarchy/item_tools_text.h"
 #include "tools/hierarchy/item_tools_state.h"
 
 using hierarchy_test::Control;

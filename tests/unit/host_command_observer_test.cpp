@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "host/host.h"
+#include "host/core/host.h"
 
 extern "C" ModuleDescriptor _mod_descrip;
 

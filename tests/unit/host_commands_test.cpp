@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "host/commands.h"
+#include "host/scene/commands.h"
 
 using namespace qbhost;
 

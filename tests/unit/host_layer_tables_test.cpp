@@ -10,7 +10,7 @@
 #include <fstream>
 #include <string>
 
-#include "host/commands.h"
+#include "host/scene/commands.h"
 #include "lwo_bytes.h"
 #include "test_folder.h"
 

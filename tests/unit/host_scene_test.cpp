@@ -2,7 +2,7 @@
 // names and selection.
 #include <gtest/gtest.h>
 
-#include "host/scene.h"
+#include "host/scene/scene.h"
 
 using namespace qbhost;
 

@@ -4,9 +4,9 @@
 
 #include <sstream>
 
-#include "host/host.h"
-#include "host/script_words.h"
-#include "host/text.h"
+#include "host/core/host.h"
+#include "host/script/script_words.h"
+#include "host/core/text.h"
 
 using namespace qbhost;
 

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "host/host.h"
+#include "host/core/host.h"
 #include "toolkit/files.h"
 #include "small_stack.h"
 

@@ -14,9 +14,9 @@
 #include <string>
 #include <vector>
 
-#include "toolkit/pattern.h"
-#include "toolkit/regex.h"
-#include "toolkit/text_buffer.h"
+#include "toolkit/text/pattern.h"
+#include "toolkit/text/regex.h"
+#include "toolkit/text/text_buffer.h"
 #include "tools/rename/new_name.h"
 #include "tools/rename/rename_settings.h"
 #include "small_stack.h"

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "toolkit/item_tools_text.h"
+#include "tools/hierarchy/item_tools_text.h"
 #include "toolkit/panel.h"
 
 namespace {

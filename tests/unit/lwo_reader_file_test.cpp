@@ -14,7 +14,7 @@
 
 #include "lwo_bytes.h"
 #include "test_folder.h"
-#include "tools/replace/lwo_reader.h"
+#include "lwo/lwo_reader.h"
 
 using namespace lwo_bytes;
 using qb::LwoFile;

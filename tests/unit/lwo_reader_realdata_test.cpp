@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "tools/replace/lwo_reader.h"
+#include "lwo/lwo_reader.h"
 
 namespace {
 

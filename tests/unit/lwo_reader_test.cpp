@@ -13,7 +13,7 @@
 
 #include "tests/unit/lwo_bytes.h"
 #include "test_folder.h"
-#include "tools/replace/lwo_reader.h"
+#include "lwo/lwo_reader.h"
 
 namespace {
 

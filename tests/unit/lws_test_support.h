@@ -17,8 +17,8 @@
 
 #include <unistd.h>
 
-#include "host/lws.h"
-#include "host/scene.h"
+#include "host/lws/lws.h"
+#include "host/scene/scene.h"
 #include "lwo_bytes.h"
 
 namespace lws_test {

@@ -5,7 +5,7 @@
 
 #include "fake_host.h"
 #include "toolkit/exceptions.h"
-#include "toolkit/format.h"
+#include "toolkit/text/format.h"
 #include "toolkit/lwtool2/items.h"
 
 namespace {

@@ -12,8 +12,8 @@
 #include <string_view>
 #include <vector>
 
-#include "plugin/host_api.h"
-#include "plugin/service_names.h"
+#include "abi/host_api.h"
+#include "abi/service_names.h"
 #include "toolkit/lwtool2/services.h"
 
 namespace replace_test {

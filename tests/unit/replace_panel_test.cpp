@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "plugin/tools.h"
+#include "tools/tools.h"
 #include "tools/replace/object_replacer_panel.h"
 #include "replace_fake_host.h"
 

@@ -10,7 +10,7 @@
 #include <utility>
 #include <vector>
 
-#include "plugin/tools.h"
+#include "tools/tools.h"
 #include "toolkit/files.h"
 #include "tools/replace/replace_run.h"
 #include "replace_fake_host.h"

@@ -15,9 +15,9 @@
 
 #include <unistd.h>
 
-#include "host/host.h"
-#include "host/host_state.h"
-#include "host/snapshot.h"
+#include "host/core/host.h"
+#include "host/core/host_state.h"
+#include "host/snapshot/snapshot.h"
 
 namespace {
 

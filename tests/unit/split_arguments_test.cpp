@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "plugin/tools.h"
+#include "plugin/frame.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "toolkit/text_buffer.h"
+#include "toolkit/text/text_buffer.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "fake_host.h"
-#include "plugin/tools.h"
+#include "tools/tools.h"
 #include "tools/visibility/item_visible_text.h"
 
 namespace {

@@ -5,7 +5,7 @@
 
 #include "fake_host.h"
 #include "plugin/frame.h"
-#include "plugin/tools.h"
+#include "tools/tools.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 #include <regex>
 #include <string>
 
-#include "toolkit/pattern.h"
-#include "toolkit/regex.h"
+#include "toolkit/text/pattern.h"
+#include "toolkit/text/regex.h"
 
 namespace {
 

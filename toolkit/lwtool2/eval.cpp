@@ -7,7 +7,7 @@
 #include <string>
 
 #include "toolkit/exceptions.h"
-#include "toolkit/format.h"
+#include "toolkit/text/format.h"
 #include "toolkit/lwtool2/services.h"
 
 namespace lwtool2 {

@@ -5,9 +5,9 @@
 #include <cstddef>
 #include <vector>
 
-#include "plugin/host_api.h"
-#include "toolkit/item_marks.h"
-#include "toolkit/items.h"
+#include "abi/host_api.h"
+#include "toolkit/items/item_marks.h"
+#include "toolkit/items/items.h"
 
 namespace lwtool2 {
 

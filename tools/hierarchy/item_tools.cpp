@@ -1,6 +1,6 @@
 // "QB:ItemTools": opens the non-blocking item tools panel, built at the
 // first activation and reused afterwards.
-#include "plugin/tools.h"
+#include "tools/tools.h"
 #include "toolkit/services.h"
 #include "tools/hierarchy/item_tools_state.h"
 

@@ -3,9 +3,9 @@
 #include <algorithm>
 
 #include "toolkit/command.h"
-#include "toolkit/format.h"
-#include "toolkit/item_tools_text.h"
-#include "toolkit/items.h"
+#include "toolkit/text/format.h"
+#include "tools/hierarchy/item_tools_text.h"
+#include "toolkit/items/items.h"
 #include "toolkit/services.h"
 #include "tools/hierarchy/select_branches.h"
 

@@ -3,7 +3,7 @@
 #include <cstddef>
 
 #include "toolkit/guard.h"
-#include "toolkit/item_tools_text.h"
+#include "tools/hierarchy/item_tools_text.h"
 #include "toolkit/panel.h"
 #include "toolkit/services.h"
 #include "tools/hierarchy/item_tools_actions.h"

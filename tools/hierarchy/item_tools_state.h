@@ -3,7 +3,7 @@
 
 #include <array>
 
-#include "plugin/host_api.h"
+#include "abi/host_api.h"
 
 namespace qb {
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "toolkit/item_marks.h"
+#include "toolkit/items/item_marks.h"
 #include "toolkit/services.h"
 
 namespace qb {

@@ -2,7 +2,7 @@
 // Shared by "QB:SelectBranch" and the item tools panel.
 #pragma once
 
-#include "toolkit/items.h"
+#include "toolkit/items/items.h"
 
 namespace qb {
 

@@ -1,9 +1,9 @@
 // "QB:SelectItem" and "QB:SelectBranch": selection by wildcard words given on
 // the command line, without a panel.
-#include "plugin/tools.h"
+#include "tools/tools.h"
 #include "toolkit/command.h"
-#include "toolkit/item_tools_text.h"
-#include "toolkit/items.h"
+#include "tools/hierarchy/item_tools_text.h"
+#include "toolkit/items/items.h"
 #include "tools/hierarchy/select_branches.h"
 
 namespace qb {

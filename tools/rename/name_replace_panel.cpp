@@ -7,8 +7,8 @@
 #include <stdexcept>
 #include <vector>
 
-#include "plugin/tools.h"
-#include "toolkit/format.h"
+#include "tools/tools.h"
+#include "toolkit/text/format.h"
 #include "toolkit/guard.h"
 #include "toolkit/lwtool2/items.h"
 #include "toolkit/lwtool2/services.h"

@@ -2,7 +2,7 @@
 // controls, and the settings, which outlive the panel and every activation.
 #pragma once
 
-#include "plugin/host_api.h"
+#include "abi/host_api.h"
 #include "tools/rename/rename_settings.h"
 
 namespace qb {

@@ -1,6 +1,6 @@
 // Language choice for "QB:NameReplace", made again at every activation so
 // that the panel, rebuilt each time, follows the host's current locale.
-#include "plugin/tools.h"
+#include "tools/tools.h"
 #include "tools/rename/name_replace_text.h"
 
 namespace qb {

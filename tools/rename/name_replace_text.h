@@ -2,7 +2,7 @@
 // and the item lists of the Target and Mode popups, in both languages.
 #pragma once
 
-#include "plugin/host_api.h"
+#include "abi/host_api.h"
 #include "toolkit/panel.h"
 
 namespace qb {

@@ -2,7 +2,7 @@
 // case-sensitive; names may be Shift-JIS and are never decoded.
 #include "tools/rename/new_name.h"
 
-#include "toolkit/regex.h"
+#include "toolkit/text/regex.h"
 
 namespace qb {
 namespace {

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "toolkit/regex.h"
+#include "toolkit/text/regex.h"
 #include "tools/rename/rename_settings.h"
 
 namespace qb {

@@ -9,8 +9,8 @@
 #include <regex>
 
 #include "toolkit/files.h"
-#include "toolkit/format.h"
-#include "toolkit/items.h"
+#include "toolkit/text/format.h"
+#include "toolkit/items/items.h"
 #include "toolkit/lwtool2/eval.h"
 #include "toolkit/lwtool2/items.h"
 #include "toolkit/lwtool2/services.h"

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "plugin/host_api.h"
+#include "abi/host_api.h"
 #include "tools/rename/rename_settings.h"
 
 namespace qb {

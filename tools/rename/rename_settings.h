@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "toolkit/text_buffer.h"
+#include "toolkit/text/text_buffer.h"
 
 namespace qb {
 

@@ -1,6 +1,6 @@
 // The object replacer's texts in Japanese and English.  This file is compiled
 // with the Shift-JIS execution character set: only texts belong here.
-#include "plugin/tools.h"
+#include "tools/tools.h"
 #include "tools/replace/object_replacer_text.h"
 
 namespace qb {

@@ -4,9 +4,9 @@
 
 #include <memory>
 
-#include "plugin/tools.h"
+#include "tools/tools.h"
 #include "toolkit/guard.h"
-#include "toolkit/items.h"
+#include "toolkit/items/items.h"
 #include "toolkit/lwtool2/items.h"
 #include "toolkit/lwtool2/services.h"
 #include "toolkit/panel.h"

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "plugin/host_api.h"
+#include "abi/host_api.h"
 
 namespace qb {
 

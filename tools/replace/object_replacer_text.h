@@ -2,7 +2,7 @@
 // marks and the choice lists of its popup, choice and result list.
 #pragma once
 
-#include "plugin/host_api.h"
+#include "abi/host_api.h"
 #include "toolkit/panel.h"
 
 namespace qb {

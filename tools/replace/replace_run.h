@@ -7,8 +7,8 @@
 #include <unordered_map>
 #include <vector>
 
-#include "plugin/host_api.h"
-#include "tools/replace/lwo_reader.h"
+#include "abi/host_api.h"
+#include "lwo/lwo_reader.h"
 
 namespace qb {
 

@@ -1,8 +1,8 @@
 // "QB:ItemVisible": the activation after the frame's common steps.  The
 // panel is built at the first activation and kept; later activations bring
 // it to the front and open it again with the choices it had.
-#include "plugin/host_api.h"
-#include "plugin/tools.h"
+#include "abi/host_api.h"
+#include "tools/tools.h"
 #include "toolkit/lwtool2/services.h"
 #include "toolkit/panel.h"
 #include "tools/visibility/item_visible.h"

@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "plugin/host_api.h"
+#include "abi/host_api.h"
 #include "toolkit/lwtool2/items.h"
 
 namespace qb {

@@ -1,6 +1,6 @@
 // Texts of the item visibility panel in both languages.  Written in UTF-8;
 // the build hands them to the host as Shift-JIS.
-#include "plugin/tools.h"
+#include "tools/tools.h"
 #include "tools/visibility/item_visible_text.h"
 
 namespace qb {

@@ -3,7 +3,7 @@
 // handles kept in the state record.
 #include <initializer_list>
 
-#include "plugin/host_api.h"
+#include "abi/host_api.h"
 #include "toolkit/guard.h"
 #include "toolkit/lwtool2/services.h"
 #include "toolkit/panel.h"

@@ -1,7 +1,7 @@
 // The Run button of the item visibility panel: walks the items of the chosen
 // scope, selects each alone and applies the type row's settings to it.
-#include "plugin/host_api.h"
-#include "toolkit/items.h"
+#include "abi/host_api.h"
+#include "toolkit/items/items.h"
 #include "toolkit/lwtool2/eval.h"
 #include "toolkit/lwtool2/items.h"
 #include "toolkit/lwtool2/services.h"

@@ -2,7 +2,7 @@
 // control, in creation order, and the four choice lists of its popups.
 #pragma once
 
-#include "plugin/host_api.h"
+#include "abi/host_api.h"
 #include "toolkit/panel.h"
 
 namespace qb {

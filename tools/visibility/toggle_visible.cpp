@@ -2,11 +2,11 @@
 // words, to one state chosen from the first of them: shown and active when it
 // is hidden, hidden and inactive otherwise.  The selection is restored at the
 // end.
-#include "plugin/host_api.h"
-#include "plugin/tools.h"
+#include "abi/host_api.h"
+#include "tools/tools.h"
 #include "toolkit/command.h"
-#include "toolkit/format.h"
-#include "toolkit/items.h"
+#include "toolkit/text/format.h"
+#include "toolkit/items/items.h"
 #include "toolkit/services.h"
 
 namespace qb {

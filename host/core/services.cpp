@@ -1,0 +1,197 @@
+// The host services the module looks up by name, and the records behind them.
+#include <cstdint>
+#include <cstring>
+#include <string_view>
+
+#include "host/core/host_state.h"
+#include "host/core/text.h"
+#include "abi/service_names.h"
+
+namespace qbhost {
+namespace {
+
+constexpr std::size_t kSnapshotBlock = 1u << 16;  // selection entries per block
+
+ItemId id_of(LWItemID item) { return static_cast<ItemId>(reinterpret_cast<uintptr_t>(item)); }
+LWItemID handle_of(ItemId id) { return reinterpret_cast<LWItemID>(static_cast<uintptr_t>(id)); }
+
+const Item *item_of(LWItemID handle) {
+  HostState *host = current_host();
+  const uintptr_t raw = reinterpret_cast<uintptr_t>(handle);
+  if (host == nullptr || raw == 0 || raw > UINT32_MAX) return nullptr;
+  return host->scene.item(static_cast<ItemId>(raw));
+}
+
+// ---- "LW Command Interface"
+
+}  // namespace
+
+int host_evaluate(const char *command) {
+  HostState *host = current_host();
+  if (host == nullptr) return 0;
+  const bool japanese_text = japanese(*host);
+  if (command == nullptr) {
+    trace_line(*host, "cmd failed (null)");
+    return 0;
+  }
+  const std::string_view text(command);
+  bool refused = false;
+  for (const std::string &prefix : host->settings.refused) refused = refused || text.starts_with(prefix);
+  const bool done = !refused && execute_command(host->scene, host->effects, text);
+  if (host->settings.command_observer) host->settings.command_observer(text, done);
+  if (tracing(*host)) trace_line(*host, std::string(done ? "cmd ok " : "cmd failed ") + printable(text, japanese_text));
+  return done ? 1 : 0;
+}
+
+namespace {
+
+LWCommandInterface g_command_interface = {host_evaluate};
+
+// ---- "LW Item Info 8"
+
+LWItemID item_first(LWItemType type, LWItemID object) {
+  HostState *host = current_host();
+  if (host == nullptr || type < LWI_OBJECT || type > LWI_BONE) return LWITEM_NULL;
+  return handle_of(host->scene.first(static_cast<ItemType>(type), id_of(object)));
+}
+
+LWItemID item_next(LWItemID item) {
+  HostState *host = current_host();
+  return host == nullptr || item_of(item) == nullptr ? LWITEM_NULL : handle_of(host->scene.next(id_of(item)));
+}
+
+LWItemID item_first_child(LWItemID parent) {
+  HostState *host = current_host();
+  return host == nullptr || item_of(parent) == nullptr ? LWITEM_NULL : handle_of(host->scene.first_child(id_of(parent)));
+}
+
+LWItemID item_next_child(LWItemID parent, LWItemID prev) {
+  HostState *host = current_host();
+  if (host == nullptr || item_of(parent) == nullptr || item_of(prev) == nullptr) return LWITEM_NULL;
+  return handle_of(host->scene.next_child(id_of(parent), id_of(prev)));
+}
+
+LWItemID item_parent(LWItemID item) {
+  const Item *it = item_of(item);
+  return it == nullptr ? LWITEM_NULL : handle_of(it->parent);
+}
+
+const char *item_name(LWItemID item) {
+  const Item *it = item_of(item);
+  return it == nullptr || it->name.empty() ? nullptr : it->name.c_str();
+}
+
+LWItemType item_type(LWItemID item) {
+  const Item *it = item_of(item);
+  return it == nullptr ? -1 : static_cast<LWItemType>(it->type);
+}
+
+unsigned int item_flags(LWItemID item) {
+  const Item *it = item_of(item);
+  return it != nullptr && it->active ? LWITEMF_ACTIVE : 0u;
+}
+
+LWItemInfo g_item_info = {item_first, item_next, item_first_child, item_next_child,
+                          item_parent, item_name,  item_type,        item_flags};
+
+// ---- "LW Object Info 12"
+
+const char *object_filename(LWItemID object) {
+  const Item *it = item_of(object);
+  return it == nullptr || !it->is_object() ? nullptr : it->file.c_str();
+}
+
+unsigned int object_layer(LWItemID object) {
+  const Item *it = item_of(object);
+  return it == nullptr || !it->is_object() || it->layer < 0 ? 0u : static_cast<unsigned int>(it->layer);
+}
+
+LWObjectInfo g_object_info = {object_filename, object_layer};
+
+// ---- "LW Interface Info 7"
+
+int item_visibility(LWItemID item) {
+  const Item *it = item_of(item);
+  return it == nullptr ? 0 : it->display;
+}
+
+bool same_items(const LWItemID *array, const std::vector<ItemId> &selection) {
+  for (ItemId id : selection)
+    if (*array++ != handle_of(id)) return false;
+  return *array == LWITEM_NULL;
+}
+
+const LWItemID *selection_array(HostState &host) {
+  SnapshotStore &store = host.snapshots;
+  const auto &selection = host.scene.selection();
+  const uint64_t version = host.scene.selection_version();
+  if (store.last_array != nullptr &&
+      ((version == store.last_version && selection.size() == store.last_size) ||
+       same_items(store.last_array, selection))) {
+    store.last_version = version;
+    return store.last_array;
+  }
+  const std::size_t need = selection.size() + 1;
+  if (store.blocks.empty() || store.block_used + need > store.block_size) {
+    store.block_size = need > kSnapshotBlock ? need : kSnapshotBlock;
+    store.blocks.push_back(std::make_unique<LWItemID[]>(store.block_size));
+    store.block_used = 0;
+  }
+  LWItemID *array = store.blocks.back().get() + store.block_used;
+  store.block_used += need;
+  for (std::size_t i = 0; i < selection.size(); ++i) array[i] = handle_of(selection[i]);
+  array[selection.size()] = LWITEM_NULL;
+  store.last_array = array;
+  store.last_version = version;
+  store.last_size = selection.size();
+  return array;
+}
+
+LWInterfaceInfo *new_snapshot(HostState &host) {
+  LWInterfaceInfo &record = host.snapshots.records.emplace_back();
+  record.selItems = selection_array(host);
+  record.itemVis = item_visibility;
+  record.generalFlags = host.scene.general_flags;
+  return &record;
+}
+
+// Names the module knows but never uses answer this: not null, never read.
+alignas(16) unsigned char g_placeholder[256];
+
+bool is_listed(std::string_view name) {
+  for (std::string_view known : qb::kServiceTableNames)
+    if (known == name) return true;
+  for (std::string_view known : qb::kLwtool2ServiceNames)
+    if (known == name) return true;
+  return name == LWPRODUCTINFO_GLOBAL || name == LWLOCALEINFO_GLOBAL;
+}
+
+void *number(uint32_t value) { return reinterpret_cast<void *>(static_cast<uintptr_t>(value)); }
+
+}  // namespace
+
+void *host_global(const char *name, int) {
+  HostState *host = current_host();
+  if (host == nullptr) return nullptr;
+  if (host->settings.trace_lookups && tracing(*host))
+    trace_line(*host, std::string("lookup ") + (name == nullptr ? "(null)" : printable(name, japanese(*host))));
+  if (name == nullptr) return nullptr;
+  const std::string_view service(name);
+  if (host->settings.missing.count(service) != 0) return nullptr;
+  if (auto vanishing = host->settings.missing_after.find(service); vanishing != host->settings.missing_after.end()) {
+    if (vanishing->second == 0) return nullptr;
+    --vanishing->second;
+  }
+  if (service == LWPRODUCTINFO_GLOBAL) return number(host->settings.product);
+  if (service == LWLOCALEINFO_GLOBAL) return number(host->settings.locale);
+  if (service == LWCOMMANDINTERFACE_GLOBAL) return &g_command_interface;
+  if (service == LWINTERFACEINFO_GLOBAL) return new_snapshot(*host);
+  if (service == LWITEMINFO_GLOBAL) return &g_item_info;
+  if (service == LWOBJECTINFO_GLOBAL) return &g_object_info;
+  if (service == LWPANELFUNCS_GLOBAL) return panel_funcs();
+  return is_listed(service) ? g_placeholder : nullptr;
+}
+
+void drop_snapshots(HostState &host) { host.snapshots = SnapshotStore(); }
+
+}  // namespace qbhost

@@ -1,0 +1,80 @@
+// `print panel`: the panel's state, then one line per control, and under a
+// multi-list its heading and every row as the module's callbacks give them.
+#include <string>
+#include <vector>
+
+#include "host/core/host_state.h"
+#include "host/core/text.h"
+
+namespace qbhost {
+namespace {
+
+constexpr int kMaxColumns = 64;  // a column-width callback that never answers 0 stops here
+
+const char *draw_state(int mode) {
+  switch (mode) {
+    case DR_ERASE: return "erased";
+    case DR_GHOST: return "ghosted";
+    default: return "normal";
+  }
+}
+
+std::string cell(const char *text, bool jp) { return text == nullptr ? "null" : quoted(text, jp); }
+
+std::vector<int> column_widths(const Control &list) {
+  std::vector<int> widths;
+  if (list.col_width_fn == nullptr) return {0};
+  for (int column = 0; column < kMaxColumns; ++column) {
+    const int width = list.col_width_fn(list.user_data, column);
+    if (width <= 0) break;
+    widths.push_back(width);
+  }
+  return widths;
+}
+
+void describe_list(const Control &list, bool jp, std::string &line, std::vector<std::string> &lines) {
+  const int rows = list.count_fn == nullptr ? 0 : list.count_fn(list.user_data);
+  const std::vector<int> widths = column_widths(list);
+  line += " rows=" + std::to_string(rows) + " columns=";
+  for (std::size_t c = 0; c < widths.size(); ++c) line += (c == 0 ? "" : ",") + std::to_string(widths[c]);
+  lines.push_back(line);
+  if (list.name_fn == nullptr) return;
+  for (int row = -1; row < rows; ++row) {
+    std::string text = row < 0 ? "    heading" : "    row " + std::to_string(row);
+    for (std::size_t c = 0; c < widths.size(); ++c)
+      text += " " + cell(list.name_fn(list.user_data, row, static_cast<int>(c)), jp);
+    lines.push_back(text);
+  }
+}
+
+}  // namespace
+
+std::vector<std::string> describe_panel(HostState &host, Panel &panel) {
+  const bool jp = japanese(host);
+  std::vector<std::string> lines;
+  std::string head = "panel " + quoted(panel.title, jp) + (panel.open ? " open flags=" + std::to_string(panel.flags) : " closed");
+  head += " width=" + std::to_string(panel.width) + " height=" + std::to_string(panel.height);
+  head += " controls=" + std::to_string(panel.controls.size());
+  lines.push_back(head);
+  for (const Control *control : panel.controls) {
+    std::string line = "  " + std::to_string(control->number) + " " + control->type_name + " " + quoted(control->label, jp);
+    line += " x=" + std::to_string(control->x) + " y=" + std::to_string(control->y);
+    if (control->kind == ValueKind::Text) {
+      line += " value=" + quoted(control->text_value, jp);
+    } else {
+      line += " value=" + std::to_string(control->int_value);
+      const int v = control->int_value;
+      if (control->desc_type == LWT_CHOICE && v >= 0 && static_cast<std::size_t>(v) < control->choices.size())
+        line += " " + quoted(control->choices[static_cast<std::size_t>(v)], jp);
+    }
+    line += " ";
+    line += draw_state(control->draw_mode);
+    if (control->desc_type == LWT_MLIST)
+      describe_list(*control, jp, line, lines);
+    else
+      lines.push_back(line);
+  }
+  return lines;
+}
+
+}  // namespace qbhost

@@ -1,0 +1,282 @@
+// Headless panels: the "LWPanelServices 2" record.  Panels and controls keep
+// everything the module sets so that scripts can act on them and print them;
+// nothing is drawn.  Panel and control records live as long as the host, so a
+// handle the module keeps after destroying a panel (or across an unload)
+// still points at a record, marked destroyed, rather than at freed memory.
+#include <algorithm>
+#include <cstring>
+
+#include "host/core/host_state.h"
+#include "host/core/text.h"
+
+namespace qbhost {
+namespace {
+
+constexpr std::size_t kMaxChoices = 4096;  // a choice list without its null ends here
+
+Panel *panel_of(LWPanelID handle) {
+  HostState *host = current_host();
+  if (host == nullptr || host->panel_handles.count(handle) == 0) return nullptr;
+  return static_cast<Panel *>(handle);
+}
+
+Control *control_of(LWControl *handle) {
+  if (handle == nullptr || current_host() == nullptr) return nullptr;
+  auto *control = static_cast<Control *>(handle->priv_data);
+  return control != nullptr && control->alive ? control : nullptr;
+}
+
+void trace_panel(HostState &host, const char *what, const Panel &panel, const std::string &tail = "") {
+  std::string line = std::string("panel ") + what + " " + quoted(panel.title, japanese(host)) + tail;
+  if (panel.destroyed) line += " (destroyed panel)";
+  trace_line(host, line);
+}
+
+void remove_from_stack(HostState &host, Panel &panel) {
+  auto &stack = host.open_panels;
+  stack.erase(std::remove(stack.begin(), stack.end(), &panel), stack.end());
+}
+
+// Closes an open panel; the close callback runs after the panel is closed.
+void close_panel(HostState &host, Panel &panel, int result) {
+  if (!panel.open) return;
+  panel.open = false;
+  remove_from_stack(host, panel);
+  if (panel.waiting) {
+    panel.modal_result = result;
+    panel.waiting = false;
+  }
+  if (panel.close_hook != nullptr) panel.close_hook(&panel, panel.user_data);
+}
+
+// ---- panel operations
+
+LWPanelID panel_create(const char *title, void *user_data) {
+  HostState *host = current_host();
+  if (host == nullptr || host->settings.fail_panels) return nullptr;
+  auto panel = std::make_unique<Panel>();
+  panel->title = title == nullptr ? "" : title;
+  panel->user_data = user_data;
+  Panel *handle = panel.get();
+  host->panels.push_back(std::move(panel));
+  host->panel_handles.insert(handle);
+  return handle;
+}
+
+void panel_destroy(LWPanelID handle) {
+  HostState *host = current_host();
+  Panel *panel = panel_of(handle);
+  if (panel == nullptr) return;
+  trace_panel(*host, "destroy", *panel);
+  if (panel->destroyed) return;
+  // A destroyed panel disappears without its close callback: the module is
+  // taking it apart.
+  panel->open = false;
+  panel->waiting = false;
+  remove_from_stack(*host, *panel);
+  panel->destroyed = true;
+  for (Control *control : panel->controls) control->alive = false;
+}
+
+int panel_open(LWPanelID handle, int flags) {
+  HostState *host = current_host();
+  Panel *panel = panel_of(handle);
+  if (panel == nullptr) return 0;
+  trace_panel(*host, "open", *panel, " flags=" + std::to_string(flags));
+  if (panel->destroyed) return 0;
+  if (panel->open) return 1;
+  panel->open = true;
+  panel->flags = flags;
+  panel->waiting = (flags & PANF_BLOCKING) != 0;
+  panel->modal_result = 0;
+  host->open_panels.push_back(panel);
+  if (panel->open_hook != nullptr) panel->open_hook(panel, panel->user_data);
+  if (panel->open && panel->draw_hook != nullptr) panel->draw_hook(panel, panel->user_data, DR_RENDER);
+  if ((flags & PANF_BLOCKING) == 0) return 1;
+  if (panel->waiting) run_modal(*host, *panel);
+  return panel->modal_result;
+}
+
+void panel_close(LWPanelID handle) {
+  HostState *host = current_host();
+  Panel *panel = panel_of(handle);
+  if (panel == nullptr) return;
+  trace_panel(*host, "close", *panel);
+  close_panel(*host, *panel, close_result(*panel));
+}
+
+void panel_set(LWPanelID handle, int tag, void *value) {
+  HostState *host = current_host();
+  Panel *panel = panel_of(handle);
+  if (panel == nullptr) return;
+  switch (tag) {
+    case PAN_W:
+      if (value != nullptr) panel->width = *static_cast<int *>(value);
+      break;
+    case PAN_H:
+      if (value != nullptr) panel->height = *static_cast<int *>(value);
+      break;
+    case PAN_USERDRAW: panel->draw_hook = reinterpret_cast<LWPanDrawFunc *>(value); break;
+    case PAN_USEROPEN: panel->open_hook = reinterpret_cast<LWPanHookFunc *>(value); break;
+    case PAN_USERCLOSE: panel->close_hook = reinterpret_cast<LWPanHookFunc *>(value); break;
+    case PAN_USERDATA: panel->user_data = value; break;
+    case PAN_TO_FRONT:
+      trace_panel(*host, "front", *panel);
+      if (panel->open) {
+        remove_from_stack(*host, *panel);
+        host->open_panels.push_back(panel);
+      }
+      break;
+    default: break;
+  }
+}
+
+void panel_get(LWPanelID handle, int tag, void *value) {
+  Panel *panel = panel_of(handle);
+  if (panel == nullptr || value == nullptr) return;
+  switch (tag) {
+    case PAN_W: *static_cast<int *>(value) = panel->width; break;
+    case PAN_H: *static_cast<int *>(value) = panel->height; break;
+    case PAN_USERDRAW: *static_cast<void **>(value) = reinterpret_cast<void *>(panel->draw_hook); break;
+    case PAN_USEROPEN: *static_cast<void **>(value) = reinterpret_cast<void *>(panel->open_hook); break;
+    case PAN_USERCLOSE: *static_cast<void **>(value) = reinterpret_cast<void *>(panel->close_hook); break;
+    case PAN_USERDATA: *static_cast<void **>(value) = panel->user_data; break;
+    default: break;
+  }
+}
+
+// ---- control operations
+
+int label_width(const std::string &label) {
+  if (label.empty()) return 0;
+  if (label[0] == '\x03') return 16;  // an image label
+  return 8 * static_cast<int>(label.size());
+}
+
+void control_draw(LWControl *handle, int mode) {
+  Control *control = control_of(handle);
+  if (control != nullptr && mode >= DR_ERASE && mode <= DR_GHOST) control->draw_mode = mode;
+}
+
+void control_get(LWControl *handle, int tag, LWValue *value) {
+  Control *control = control_of(handle);
+  if (control == nullptr || value == nullptr) return;
+  switch (tag) {
+    case CTL_X: value->intv = control->x; break;
+    case CTL_Y: value->intv = control->y; break;
+    case CTL_LABELWIDTH: value->intv = label_width(control->label); break;
+    case CTL_USEREVENT: value->ptr = reinterpret_cast<void *>(control->event); break;
+    case CTL_USERDATA: value->ptr = control->user_data; break;
+    case CTL_VALUE:
+      if (value->type != LWT_STRING) {
+        value->intv = control->int_value;
+      } else if (value->buf != nullptr && value->bufLen > 0) {
+        // At most bufLen - 1 bytes and the terminator: never past the buffer.
+        const std::size_t room = static_cast<std::size_t>(value->bufLen) - 1;
+        const std::size_t length = std::min(room, control->text_value.size());
+        std::memcpy(value->buf, control->text_value.data(), length);
+        value->buf[length] = '\0';
+      }
+      break;
+    default: break;
+  }
+}
+
+void control_set(LWControl *handle, int tag, LWValue *value) {
+  Control *control = control_of(handle);
+  if (control == nullptr || value == nullptr) return;
+  switch (tag) {
+    case CTL_X: control->x = value->intv; break;
+    case CTL_Y: control->y = value->intv; break;
+    case CTL_USEREVENT: control->event = reinterpret_cast<LWCtlEventFunc *>(value->ptr); break;
+    case CTL_USERDATA: control->user_data = value->ptr; break;
+    case CTL_VALUE:
+      if (value->type == LWT_STRING) {
+        control->kind = ValueKind::Text;
+        // The text ends at its terminator or after bufLen - 1 bytes, whichever
+        // comes first; a size of 0 or less means "up to the terminator".
+        const char *text = value->buf == nullptr ? "" : value->buf;
+        const std::size_t limit = value->bufLen > 0 ? static_cast<std::size_t>(value->bufLen) - 1 : SIZE_MAX;
+        control->text_value.assign(text, strnlen(text, limit));
+      } else {
+        control->kind = ValueKind::Integer;
+        control->int_value = value->intv;
+      }
+      break;
+    default: break;  // label width is read only
+  }
+}
+
+void copy_descriptor(Control &control, const LWPanControlDesc *desc) {
+  if (desc == nullptr) return;
+  control.desc_type = desc->type;
+  control.width = desc->width;
+  control.height = desc->height;
+  control.vertical = desc->vertical;
+  control.visible_rows = desc->visItems;
+  if (desc->type == LWT_CHOICE && desc->items != nullptr)
+    for (std::size_t i = 0; i < kMaxChoices && desc->items[i] != nullptr; ++i) control.choices.emplace_back(desc->items[i]);
+  if (desc->type == LWT_MLIST) {
+    control.count_fn = desc->countFn;
+    control.name_fn = desc->nameFn;
+    control.col_width_fn = desc->colWidth;
+  }
+  if (desc->type == LWT_STRING) control.kind = ValueKind::Text;
+}
+
+LWControl *panel_add_control(LWPanelID handle, const char *type_name, LWPanControlDesc *desc, const char *label) {
+  HostState *host = current_host();
+  Panel *panel = panel_of(handle);
+  if (panel == nullptr || panel->destroyed) return nullptr;
+  auto control = std::make_unique<Control>();
+  control->panel = panel;
+  control->number = static_cast<int>(panel->controls.size()) + 1;
+  control->type_name = type_name == nullptr ? "" : type_name;
+  control->label = label == nullptr ? "" : label;
+  copy_descriptor(*control, desc);
+  control->handle.draw = control_draw;
+  control->handle.get = control_get;
+  control->handle.set = control_set;
+  control->handle.priv_data = control.get();
+  panel->controls.push_back(control.get());
+  host->controls.push_back(std::move(control));
+  return &host->controls.back()->handle;
+}
+
+LWPanelFuncs g_panel_funcs = {2, panel_create, panel_destroy, panel_open, panel_close,
+                              panel_set, panel_get, panel_add_control, nullptr};
+
+}  // namespace
+
+LWPanelFuncs *panel_funcs() { return &g_panel_funcs; }
+
+int close_result(const Panel &panel) {
+  // Closing the window of a panel with a Cancel button cancels it.
+  return (panel.flags & PANF_CANCEL) != 0 ? 0 : 1;
+}
+
+void user_closes(HostState &host, Panel &panel, int result) { close_panel(host, panel, result); }
+
+Panel *topmost_panel(HostState &host) { return host.open_panels.empty() ? nullptr : host.open_panels.back(); }
+
+Panel *panel_by_title(HostState &host, const std::string &title) {
+  for (auto it = host.open_panels.rbegin(); it != host.open_panels.rend(); ++it)
+    if ((*it)->title == title) return *it;
+  for (auto it = host.panels.rbegin(); it != host.panels.rend(); ++it)
+    if (!(*it)->destroyed && (*it)->title == title) return it->get();
+  return nullptr;
+}
+
+void drop_panels(HostState &host) {
+  // The records stay (retired): a module that outlives the unload, as one
+  // attached in-process does, may still hold their handles.
+  for (auto &panel : host.panels) {
+    panel->open = false;
+    panel->waiting = false;
+    panel->destroyed = true;
+    for (Control *control : panel->controls) control->alive = false;
+  }
+  host.open_panels.clear();
+}
+
+}  // namespace qbhost

@@ -1,0 +1,372 @@
+// The scene model: items by kind and creation order, hierarchy, selection.
+#include "host/scene/scene.h"
+
+#include <utility>
+
+namespace qbhost {
+namespace {
+
+constexpr uint64_t kLightKeyClass = 1ull << 60;
+constexpr uint64_t kCameraKeyClass = 2ull << 60;
+
+// Position of `id` within [base, base + count), or -1.
+int64_t index_in(ItemId id, ItemId base, std::size_t count) {
+  if (id < base) return -1;
+  uint64_t i = id - base;
+  return i < count ? static_cast<int64_t>(i) : -1;
+}
+
+}  // namespace
+
+// ---- creation ---------------------------------------------------------------
+
+ItemId Scene::add_item(Item item, const ItemOptions &opt) {
+  if (opt.display >= 0) item.display = opt.display;
+  if (opt.hidden) item.display = 0;
+  if (opt.inactive) item.active = false;
+  const ItemId id = item.id;
+  const auto slot = static_cast<uint32_t>(items_.size());
+  switch (item.type) {
+    case ItemType::Object: object_slots_.push_back(slot), objects_.push_back(id); break;
+    case ItemType::Light: light_slots_.push_back(slot), lights_.push_back(id); break;
+    case ItemType::Camera: camera_slots_.push_back(slot), cameras_.push_back(id); break;
+    case ItemType::Bone: bone_slots_.emplace(id, slot); break;
+  }
+  items_.push_back(std::move(item));
+  if (!names_stale_) index_name(items_.back());
+  return id;
+}
+
+ItemId Scene::add_mesh(const std::string &name, const std::string &file, const ItemOptions &opt) {
+  Item item;
+  item.id = kObjectBase + static_cast<ItemId>(objects_.size());
+  item.kind_index = static_cast<uint32_t>(objects_.size());
+  item.name = name;
+  item.file = file;
+  item.layer = opt.layer >= 0 ? opt.layer : 1;
+  ItemId id = add_item(std::move(item), opt);
+  if (opt.parent != 0) set_parent(id, opt.parent);
+  return id;
+}
+
+ItemId Scene::add_null(const std::string &name, const ItemOptions &opt) {
+  Item item;
+  item.id = kObjectBase + static_cast<ItemId>(objects_.size());
+  item.kind_index = static_cast<uint32_t>(objects_.size());
+  item.name = name;
+  item.layer = opt.layer >= 0 ? opt.layer : 0;
+  ItemId id = add_item(std::move(item), opt);
+  if (opt.parent != 0) set_parent(id, opt.parent);
+  return id;
+}
+
+ItemId Scene::add_bone(ItemId object, const std::string &name, const ItemOptions &opt) {
+  const Item *owner = item(object);
+  if (owner == nullptr || !owner->is_object()) return 0;
+  const auto j = static_cast<uint32_t>(owner->bones.size());
+  if (j >= kMaxBonesPerObject) return 0;
+  const ItemId id = kBoneBase + (j << 16) + owner->kind_index;
+  if (bone_slots_.count(id) != 0) return 0;
+  Item bone;
+  bone.id = id;
+  bone.type = ItemType::Bone;
+  bone.name = name;
+  bone.display = 1;
+  bone.object = object;
+  bone.kind_index = j;
+  items_[object_slots_[owner->kind_index]].bones.push_back(id);
+  add_item(std::move(bone), opt);
+  ItemId parent = opt.parent != 0 && contains(opt.parent) ? opt.parent : object;
+  set_parent(id, parent);
+  return id;
+}
+
+ItemId Scene::add_light(const std::string &name, const ItemOptions &opt) {
+  Item item;
+  item.id = kLightBase + static_cast<ItemId>(lights_.size());
+  item.type = ItemType::Light;
+  item.kind_index = static_cast<uint32_t>(lights_.size());
+  item.name = name;
+  item.display = 1;
+  ItemId id = add_item(std::move(item), opt);
+  if (opt.parent != 0) set_parent(id, opt.parent);
+  return id;
+}
+
+ItemId Scene::add_camera(const std::string &name, const ItemOptions &opt) {
+  Item item;
+  item.id = kCameraBase + static_cast<ItemId>(cameras_.size());
+  item.type = ItemType::Camera;
+  item.kind_index = static_cast<uint32_t>(cameras_.size());
+  item.name = name;
+  item.display = 1;
+  ItemId id = add_item(std::move(item), opt);
+  if (opt.parent != 0) set_parent(id, opt.parent);
+  return id;
+}
+
+void Scene::clear() {
+  const unsigned int flags = general_flags;
+  const uint64_t version = selection_version_;
+  *this = Scene();
+  general_flags = flags;
+  selection_version_ = version + 1;
+}
+
+void Scene::reserve(std::size_t count) {
+  items_.reserve(items_.size() + count);
+}
+
+// ---- look-up ------------------------------------------------------------------
+
+const Item *Scene::item(ItemId id) const {
+  int64_t i = -1;
+  if ((i = index_in(id, kObjectBase, object_slots_.size())) >= 0) return &items_[object_slots_[i]];
+  if ((i = index_in(id, kLightBase, light_slots_.size())) >= 0) return &items_[light_slots_[i]];
+  if ((i = index_in(id, kCameraBase, camera_slots_.size())) >= 0) return &items_[camera_slots_[i]];
+  if (id < kBoneBase) return nullptr;
+  auto found = bone_slots_.find(id);
+  return found == bone_slots_.end() ? nullptr : &items_[found->second];
+}
+
+Item *Scene::find(ItemId id) {
+  const Item *found = item(id);
+  if (found == nullptr) return nullptr;
+  names_stale_ = true;  // the caller may rename it behind the index's back
+  return const_cast<Item *>(found);
+}
+
+// ---- names --------------------------------------------------------------------
+
+// Scene order as one number: objects (each followed by its bones), lights,
+// cameras.
+uint64_t Scene::order_key(const Item &it) const {
+  switch (it.type) {
+    case ItemType::Object: return static_cast<uint64_t>(it.kind_index) << 16;
+    case ItemType::Bone: {
+      const Item *owner = item(it.object);
+      return (static_cast<uint64_t>(owner->kind_index) << 16) | (it.kind_index + 1);
+    }
+    case ItemType::Light: return kLightKeyClass | it.kind_index;
+    case ItemType::Camera: return kCameraKeyClass | it.kind_index;
+  }
+  return 0;
+}
+
+ItemId Scene::item_at_key(uint64_t key) const {
+  const uint64_t index = key & ((1ull << 60) - 1);
+  if ((key >> 60) == 1) return lights_[index];
+  if ((key >> 60) == 2) return cameras_[index];
+  const uint64_t bone = key & 0xFFFF;
+  const uint64_t object = index >> 16;
+  if (bone == 0) return objects_[object];
+  return items_[object_slots_[object]].bones[bone - 1];
+}
+
+void Scene::index_name(const Item &it) { names_[it.name].insert(order_key(it)); }
+
+void Scene::unindex_name(const Item &it) {
+  auto found = names_.find(it.name);
+  if (found == names_.end()) return;
+  found->second.erase(order_key(it));
+  if (found->second.empty()) names_.erase(found);
+}
+
+void Scene::rebuild_name_index() const {
+  names_.clear();
+  for (const Item &it : items_) names_[it.name].insert(order_key(it));
+  names_stale_ = false;
+}
+
+ItemId Scene::find_by_name(std::string_view name) const {
+  if (names_stale_) rebuild_name_index();
+  auto found = names_.find(std::string(name));
+  if (found == names_.end() || found->second.empty()) return 0;
+  return item_at_key(*found->second.begin());
+}
+
+void Scene::rename(ItemId id, const std::string &name) {
+  Item *it = const_cast<Item *>(item(id));
+  if (it == nullptr || it->name == name) return;
+  if (!names_stale_) unindex_name(*it);
+  it->name = name;
+  if (!names_stale_) index_name(*it);
+}
+
+// ---- hierarchy ----------------------------------------------------------------
+
+void Scene::detach(ItemId child) {
+  Item &it = *const_cast<Item *>(item(child));
+  if (it.parent == 0) return;
+  Item &old_parent = *const_cast<Item *>(item(it.parent));
+  auto &list = old_parent.children;
+  list.erase(list.begin() + it.child_pos);
+  for (std::size_t k = it.child_pos; k < list.size(); ++k)
+    const_cast<Item *>(item(list[k]))->child_pos = static_cast<uint32_t>(k);
+  it.parent = 0;
+  it.child_pos = 0;
+}
+
+void Scene::attach(ItemId child, ItemId parent) {
+  Item &it = *const_cast<Item *>(item(child));
+  it.parent = parent;
+  if (parent == 0) return;
+  Item &p = *const_cast<Item *>(item(parent));
+  it.child_pos = static_cast<uint32_t>(p.children.size());
+  p.children.push_back(child);
+}
+
+bool Scene::is_descendant(ItemId id, ItemId ancestor) const {
+  const Item *it = item(id);
+  while (it != nullptr && it->parent != 0) {
+    if (it->parent == ancestor) return true;
+    it = item(it->parent);
+  }
+  return false;
+}
+
+bool Scene::set_parent(ItemId child, ItemId parent) {
+  const Item *it = item(child);
+  if (it == nullptr) return false;
+  // Only an item with children can end up above its new parent.
+  if (parent != 0 && (!contains(parent) || parent == child || (!it->children.empty() && is_descendant(parent, child))))
+    return false;
+  if (it->parent == parent) return true;
+  detach(child);
+  attach(child, parent);
+  return true;
+}
+
+bool Scene::set_parents(const std::vector<ItemId> &children, ItemId parent) {
+  if (parent != 0 && !contains(parent)) return false;
+  std::unordered_set<ItemId> moving;
+  std::vector<ItemId> order;
+  for (ItemId id : children) {
+    const Item *it = item(id);
+    if (it == nullptr || it->parent == parent) continue;
+    if (moving.insert(id).second) order.push_back(id);
+  }
+  if (order.empty()) return true;
+  // The parent must not be one of the moving items or below one of them.
+  for (const Item *up = item(parent); up != nullptr; up = item(up->parent))
+    if (moving.count(up->id) != 0) return false;
+  // Each old parent's list is filtered once.
+  std::unordered_set<ItemId> old_parents;
+  for (ItemId id : order)
+    if (item(id)->parent != 0) old_parents.insert(item(id)->parent);
+  for (ItemId p : old_parents) {
+    auto &list = const_cast<Item *>(item(p))->children;
+    std::size_t kept = 0;
+    for (ItemId c : list) {
+      if (moving.count(c) != 0) continue;
+      list[kept] = c;
+      const_cast<Item *>(item(c))->child_pos = static_cast<uint32_t>(kept);
+      ++kept;
+    }
+    list.resize(kept);
+  }
+  for (ItemId id : order) {
+    const_cast<Item *>(item(id))->parent = 0;
+    attach(id, parent);
+  }
+  return true;
+}
+
+// ---- state --------------------------------------------------------------------
+
+void Scene::set_display(ItemId id, int display) {
+  if (const Item *it = item(id)) const_cast<Item *>(it)->display = display;
+}
+
+void Scene::set_active(ItemId id, bool active) {
+  if (const Item *it = item(id)) const_cast<Item *>(it)->active = active;
+}
+
+void Scene::set_file(ItemId id, const std::string &file, int layer) {
+  const Item *it = item(id);
+  if (it == nullptr || !it->is_object()) return;
+  const_cast<Item *>(it)->file = file;
+  const_cast<Item *>(it)->layer = layer;
+}
+
+// ---- enumeration --------------------------------------------------------------
+
+ItemId Scene::first(ItemType type, ItemId object) const {
+  switch (type) {
+    case ItemType::Object: return objects_.empty() ? 0 : objects_.front();
+    case ItemType::Light: return lights_.empty() ? 0 : lights_.front();
+    case ItemType::Camera: return cameras_.empty() ? 0 : cameras_.front();
+    case ItemType::Bone: {
+      const Item *owner = item(object);
+      if (owner == nullptr || !owner->is_object() || owner->bones.empty()) return 0;
+      return owner->bones.front();
+    }
+  }
+  return 0;
+}
+
+ItemId Scene::next(ItemId id) const {
+  const Item *it = item(id);
+  if (it == nullptr) return 0;
+  const std::size_t n = it->kind_index + 1u;
+  switch (it->type) {
+    case ItemType::Object: return n < objects_.size() ? objects_[n] : 0;
+    case ItemType::Light: return n < lights_.size() ? lights_[n] : 0;
+    case ItemType::Camera: return n < cameras_.size() ? cameras_[n] : 0;
+    case ItemType::Bone: {
+      const auto &bones = item(it->object)->bones;
+      return n < bones.size() ? bones[n] : 0;
+    }
+  }
+  return 0;
+}
+
+ItemId Scene::first_child(ItemId parent) const {
+  const Item *p = item(parent);
+  return p == nullptr || p->children.empty() ? 0 : p->children.front();
+}
+
+ItemId Scene::next_child(ItemId parent, ItemId prev) const {
+  const Item *p = item(parent);
+  const Item *c = item(prev);
+  if (p == nullptr || c == nullptr || c->parent != parent) return 0;
+  const std::size_t n = c->child_pos + 1u;
+  return n < p->children.size() ? p->children[n] : 0;
+}
+
+std::vector<ItemId> Scene::scene_order() const {
+  std::vector<ItemId> order;
+  order.reserve(items_.size());
+  for (ItemId object : objects_) {
+    order.push_back(object);
+    const auto &bones = item(object)->bones;
+    order.insert(order.end(), bones.begin(), bones.end());
+  }
+  order.insert(order.end(), lights_.begin(), lights_.end());
+  order.insert(order.end(), cameras_.begin(), cameras_.end());
+  return order;
+}
+
+// ---- selection ----------------------------------------------------------------
+
+void Scene::select_only(ItemId id) {
+  // Member by member: clear() empties every bucket, and after a large
+  // selection each later "SelectItem" would pay for all of them.
+  for (ItemId selected : selection_) selected_.erase(selected);
+  selection_.clear();
+  ++selection_version_;
+  if (id != 0) add_to_selection(id);
+}
+
+void Scene::add_to_selection(ItemId id) {
+  if (!contains(id) || !selected_.insert(id).second) return;
+  selection_.push_back(id);
+  ++selection_version_;
+}
+
+void Scene::set_selection(const std::vector<ItemId> &ids) {
+  select_only(0);
+  for (ItemId id : ids) add_to_selection(id);
+}
+
+}  // namespace qbhost

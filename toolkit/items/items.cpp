@@ -1,0 +1,219 @@
+// First layer: scene items and selection through ServiceTable; changes go out
+// through run_command and are never checked.
+#include "toolkit/items/items.h"
+
+#include <algorithm>
+
+#include "toolkit/command.h"
+#include "toolkit/text/format.h"
+#include "toolkit/items/item_marks.h"
+#include "toolkit/text/pattern.h"
+#include "toolkit/text/regex.h"
+#include "toolkit/services.h"
+
+namespace qb {
+namespace {
+
+LWItemInfo *item_info() { return service_table().item_info; }
+
+// The interface info is a snapshot: after a selection change it must be
+// looked up again.
+void refresh_interface_info() {
+  ServiceTable &table = service_table();
+  if (table.global == nullptr) return;
+  table.interface_info = static_cast<LWInterfaceInfo *>(table.global(LWINTERFACEINFO_GLOBAL, GFUSE_TRANSIENT));
+}
+
+void append_children(LWItemInfo *info, LWItemID parent, ItemList &list) {
+  for (LWItemID child = info->firstChild(parent); child != nullptr; child = info->nextChild(parent, child))
+    list.push_back(child);
+}
+
+}  // namespace
+
+std::string item_name(LWItemID item) {
+  LWItemInfo *info = item_info();
+  if (info == nullptr || item == nullptr) return std::string();
+  const char *name = info->name(item);
+  return name == nullptr ? std::string() : std::string(name);
+}
+
+ItemList selected_items() {
+  refresh_interface_info();
+  ItemList items;
+  LWInterfaceInfo *info = service_table().interface_info;
+  if (info == nullptr || info->selItems == nullptr) return items;
+  for (const LWItemID *item = info->selItems; *item != nullptr; ++item) items.push_back(*item);
+  return items;
+}
+
+void select_item(LWItemID item) {
+  if (item == nullptr) return;
+  run_command(item_command("SelectItem", item));
+  refresh_interface_info();
+}
+
+namespace {
+
+// The entries of the host type of the last usable one, from the end towards
+// the start; `repeats` says whether the list may hold an item twice.
+ItemList same_type_from_end(LWItemInfo *info, const ItemList &items, bool repeats) {
+  ItemList taken;
+  ItemMarks seen(repeats ? items.size() : 0);
+  LWItemType reference = 0;
+  for (auto it = items.rbegin(); it != items.rend(); ++it) {
+    LWItemID item = *it;
+    if (item == nullptr || (repeats && seen.has(item))) continue;
+    LWItemType type = info->type(item);
+    if (taken.empty()) reference = type;
+    else if (type != reference) continue;
+    if (repeats) seen.set(item);
+    taken.push_back(item);
+  }
+  return taken;
+}
+
+void select_taken(const ItemList &taken) {
+  if (taken.empty()) return;
+  run_command(item_command("SelectItem", taken.front()));
+  for (std::size_t i = 1; i < taken.size(); ++i) run_command(item_command("AddToSelection", taken[i]));
+  refresh_interface_info();
+}
+
+}  // namespace
+
+void select_same_type(const ItemList &items) {
+  LWItemInfo *info = item_info();
+  if (info == nullptr) return;
+  select_taken(same_type_from_end(info, items, true));
+}
+
+void select_distinct_same_type(const ItemList &items) {
+  LWItemInfo *info = item_info();
+  if (info == nullptr) return;
+  select_taken(same_type_from_end(info, items, false));
+}
+
+// Written directly rather than through format_text: a selection sends one
+// command per item, and measuring and then formatting through printf cost
+// several times what the host spends on the command.
+std::string item_command(std::string_view verb, LWItemID item) {
+  static constexpr char kDigits[] = "0123456789abcdef";
+  char hex[8];
+  std::size_t count = 0;
+  unsigned int bits = item_id_bits(item);
+  do {
+    hex[count++] = kDigits[bits & 15u];
+    bits >>= 4;
+  } while (bits != 0);
+  std::string command;
+  command.reserve(verb.size() + 3 + count);
+  command.append(verb).append(" 0x");
+  while (count > 0) command.push_back(hex[--count]);
+  return command;
+}
+
+ItemList branch_of(LWItemID root) {
+  ItemList branch;
+  LWItemInfo *info = item_info();
+  if (info == nullptr || root == nullptr) return branch;
+  append_children(info, root, branch);
+  // The list is its own queue: breadth first without recursion.
+  for (std::size_t i = 0; i < branch.size(); ++i) append_children(info, branch[i], branch);
+  return branch;
+}
+
+ItemList scene_items() {
+  ItemList items;
+  LWItemInfo *info = item_info();
+  if (info == nullptr) return items;
+  for (LWItemID object = info->first(LWI_OBJECT, nullptr); object != nullptr; object = info->next(object)) {
+    items.push_back(object);
+    for (LWItemID bone = info->first(LWI_BONE, object); bone != nullptr; bone = info->next(bone))
+      items.push_back(bone);
+  }
+  for (LWItemType type : {LWI_LIGHT, LWI_CAMERA})
+    for (LWItemID item = info->first(type, nullptr); item != nullptr; item = info->next(item)) items.push_back(item);
+  return items;
+}
+
+LWItemID find_item(const std::string &name) {
+  const std::string wanted = lower_case(name);
+  for (LWItemID item : scene_items())
+    if (lower_case(item_name(item)) == wanted) return item;
+  return nullptr;
+}
+
+ItemList items_matching(const Regex &re) {
+  ItemList matches;
+  for (LWItemID item : scene_items())
+    if (regex_full_match(item_name(item), re)) matches.push_back(item);
+  return matches;
+}
+
+ItemList items_matching_wildcard(const std::string &pattern) { return items_matching(wildcard_to_regex(pattern)); }
+
+ItemList items_matching_wildcards(const std::vector<std::string> &patterns) {
+  std::vector<Regex> compiled;
+  compiled.reserve(patterns.size());
+  for (const std::string &pattern : patterns) compiled.push_back(wildcard_to_regex(pattern));
+  // Only matches are marked, so the table stays the size of the result; an
+  // item the host lists twice matches again and is then passed over.
+  ItemList matches;
+  ItemMarks taken;
+  for (LWItemID item : scene_items()) {
+    const std::string name = item_name(item);
+    const bool matched =
+        std::any_of(compiled.begin(), compiled.end(), [&](const Regex &re) { return regex_full_match(name, re); });
+    if (matched && taken.set(item)) matches.push_back(item);
+  }
+  return matches;
+}
+
+ItemKind item_kind(LWItemID item) {
+  LWItemInfo *info = item_info();
+  if (info == nullptr || item == nullptr) return kOtherItem;
+  switch (info->type(item)) {
+    case LWI_OBJECT:
+      return object_file_name(item).empty() ? kNullObject : kMeshObject;
+    case LWI_BONE:
+      return kBoneItem;
+    case LWI_LIGHT:
+      return kLightItem;
+    case LWI_CAMERA:
+      return kCameraItem;
+    default:
+      return kOtherItem;
+  }
+}
+
+std::string object_file_name(LWItemID object) {
+  static const Regex lwo = compile_regex(R"(.*\.lwo)", true);
+  LWObjectInfo *info = service_table().object_info;
+  if (info == nullptr || object == nullptr) return std::string();
+  const char *file = info->filename(object);
+  if (file == nullptr || *file == '\0') return std::string();
+  std::string name(file);
+  return regex_full_match(name, lwo) ? name : std::string();
+}
+
+void set_item_visibility(LWItemID item, bool visible) {
+  if (item == nullptr) return;
+  // Without a record the state is unknown; the command sets it absolutely,
+  // so sending it is safe.
+  LWInterfaceInfo *info = service_table().interface_info;
+  if (info != nullptr && info->itemVis != nullptr && (info->itemVis(item) != 0) == visible) return;
+  select_item(item);
+  run_command(format_text("ItemVisibility %d", visible ? 1 : 0));
+}
+
+void set_item_active(LWItemID item, bool active) {
+  LWItemInfo *info = item_info();
+  // "ItemActive" toggles, so it is sent only when the state is known.
+  if (info == nullptr || item == nullptr) return;
+  if (((info->flags(item) & LWITEMF_ACTIVE) != 0) == active) return;
+  select_item(item);
+  run_command("ItemActive");
+}
+
+}  // namespace qb
