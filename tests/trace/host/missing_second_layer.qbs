@@ -5,10 +5,39 @@ select Cube
 missing "LW Scene Info 11"
 trace lookups on
 activate QB:ItemVisible
-echo -- object replacer
+# CHECK: lookup Product Info
+# CHECK-NEXT: lookup LW Bone Info 6
+# CHECK-NEXT: lookup LW Fog Info
+# CHECK-NEXT: lookup LW Camera Info 10
+# CHECK-NEXT: lookup LW Interface Info 7
+# CHECK-NEXT: lookup LW Item Info 8
+# CHECK-NEXT: lookup LW Object Info 12
+# CHECK-NEXT: lookup LW Scene Info 11
+# CHECK-NEXT: result 2
+# -- object replacer
 activate QB:ObjectReplacer
-echo -- rename
+# CHECK: lookup Product Info
+# CHECK-NEXT: lookup LW Bone Info 6
+# CHECK-NEXT: lookup LW Fog Info
+# CHECK-NEXT: lookup LW Camera Info 10
+# CHECK-NEXT: lookup LW Interface Info 7
+# CHECK-NEXT: lookup LW Item Info 8
+# CHECK-NEXT: lookup LW Object Info 12
+# CHECK-NEXT: lookup LW Scene Info 11
+# CHECK-NEXT: result 2
+# -- rename
 activate QB:NameReplace
+# CHECK: lookup Product Info
+# CHECK-NEXT: lookup LW Bone Info 6
+# CHECK-NEXT: lookup LW Fog Info
+# CHECK-NEXT: lookup LW Camera Info 10
+# CHECK-NEXT: lookup LW Interface Info 7
+# CHECK-NEXT: lookup LW Item Info 8
+# CHECK-NEXT: lookup LW Object Info 12
+# CHECK-NEXT: lookup LW Scene Info 11
+# CHECK-NEXT: result 2
 trace lookups off
 provide "LW Scene Info 11"
 activate QB:ItemVisible
+# CHECK: panel open "QB:ItemVisible(1.00) " flags=64
+# CHECK-NEXT: result 0

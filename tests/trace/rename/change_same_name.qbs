@@ -5,11 +5,45 @@ light Fill
 null Rim
 select Key Fill Rim
 activate QB:NameReplace
+# CHECK: panel open "QB:NameReplace(1.00) " flags=3
 set 6 1
 set 7 0
 ok
+# CHECK: cmd ok StatusMsg {0.00}QB:NameReplace: Renaming...
+# CHECK-NEXT: cmd ok SelectItem 0x20000001
+# CHECK-NEXT: cmd ok Rename Key
+# CHECK-NEXT: cmd ok StatusMsg {0.50}QB:NameReplace: Renaming...
+# CHECK-NEXT: cmd ok SelectItem 0x10000000
+# CHECK-NEXT: cmd ok Rename Key
+# CHECK-NEXT: cmd ok StatusMsg {1.00}QB:NameReplace: Renaming...
+# CHECK-NEXT: cmd ok StatusMsg QB:NameReplace: Done(3).
+# CHECK-NEXT: cmd ok SelectItem 0x10000000
+# CHECK-NEXT: cmd ok AddToSelection 0x20000001
+# CHECK-NEXT: cmd ok AddToSelection 0x20000000
+# CHECK-NEXT: panel close "QB:NameReplace(1.00) "
+# CHECK-NEXT: panel destroy "QB:NameReplace(1.00) "
+# CHECK-NEXT: result 0
 print scene
+# CHECK: scene items=3 parent-in-place=off
+# CHECK-NEXT: 0x10000000 null "Key" parent=none display=6 active file="" layer=0 children=none
+# CHECK-NEXT: 0x20000000 light "Key" parent=none visible=1 active children=none
+# CHECK-NEXT: 0x20000001 light "Key" parent=none visible=1 active children=none
 activate QB:NameReplace
+# CHECK: panel open "QB:NameReplace(1.00) " flags=3
 set 8 ""
 ok
+# CHECK: cmd ok StatusMsg {0.00}QB:NameReplace: Renaming...
+# CHECK-NEXT: cmd ok StatusMsg {0.50}QB:NameReplace: Renaming...
+# CHECK-NEXT: cmd ok StatusMsg {1.00}QB:NameReplace: Renaming...
+# CHECK-NEXT: cmd ok StatusMsg QB:NameReplace: Done(3).
+# CHECK-NEXT: cmd ok SelectItem 0x20000000
+# CHECK-NEXT: cmd ok AddToSelection 0x20000001
+# CHECK-NEXT: cmd ok AddToSelection 0x10000000
+# CHECK-NEXT: panel close "QB:NameReplace(1.00) "
+# CHECK-NEXT: panel destroy "QB:NameReplace(1.00) "
+# CHECK-NEXT: result 0
 print scene
+# CHECK: scene items=3 parent-in-place=off
+# CHECK-NEXT: 0x10000000 null "Key" parent=none display=6 active file="" layer=0 children=none
+# CHECK-NEXT: 0x20000000 light "Key" parent=none visible=1 active children=none
+# CHECK-NEXT: 0x20000001 light "Key" parent=none visible=1 active children=none

@@ -2,9 +2,24 @@
 # the pattern field and the pattern replace field in their place; a hidden
 # field takes no input.
 activate QB:NameReplace
+# CHECK: panel open "QB:NameReplace(1.00) " flags=3
 set 7 4
-print panel
+print control 1 7 8 value
+print control 11 12 13 14 state
+# CHECK: control 1 value=0 "Select Item"
+# CHECK-NEXT: control 7 value=4 "Regular Expression"
+# CHECK-NEXT: control 8 value=""
+# CHECK-NEXT: control 11 state=erased
+# CHECK-NEXT: control 12 state=erased
+# CHECK-NEXT: control 13 state=normal
+# CHECK-NEXT: control 14 state=normal
 set 11 typed
+# CHECK: no action: control 11 "" is erased
 set 7 3
-print panel
+print control 1 8 value
+# CHECK: control 1 value=0 "Select Item"
+# CHECK-NEXT: control 8 value=""
 cancel
+# CHECK: panel close "QB:NameReplace(1.00) "
+# CHECK-NEXT: panel destroy "QB:NameReplace(1.00) "
+# CHECK-NEXT: result 0

@@ -2,29 +2,55 @@
 # selection; no progress line, no result panel.  The panel still closes.
 mesh Car:Wheel Objects/Car.lwo
 select Car:Wheel
-echo -- the default file path, which is not on disk
+# -- the default file path, which is not on disk
 activate QB:ObjectReplacer
+# CHECK: panel open "QB:ObjectReplacer(1.00) " flags=64
+# CHECK-NEXT: result 0
 press 6
-echo -- a file that does not exist
+# CHECK: cmd ok SelectItem 0x10000000
+# CHECK-NEXT: panel close "QB:ObjectReplacer(1.00) "
+# -- a file that does not exist
 activate QB:ObjectReplacer
+# CHECK: panel open "QB:ObjectReplacer(1.00) " flags=64
+# CHECK-NEXT: result 0
 set 3 ../../data/replace/absent.lwo
 press 6
-echo -- an empty file field
+# CHECK: cmd ok SelectItem 0x10000000
+# CHECK-NEXT: panel close "QB:ObjectReplacer(1.00) "
+# -- an empty file field
 activate QB:ObjectReplacer
+# CHECK: panel open "QB:ObjectReplacer(1.00) " flags=64
+# CHECK-NEXT: result 0
 set 3 ""
 press 6
-echo -- a file that is not an object file
+# CHECK: cmd ok SelectItem 0x10000000
+# CHECK-NEXT: panel close "QB:ObjectReplacer(1.00) "
+# -- a file that is not an object file
 activate QB:ObjectReplacer
+# CHECK: panel open "QB:ObjectReplacer(1.00) " flags=64
+# CHECK-NEXT: result 0
 set 3 ../../data/replace/mixed/picture.png
 press 6
-echo -- a directory that does not exist
+# CHECK: cmd ok SelectItem 0x10000000
+# CHECK-NEXT: panel close "QB:ObjectReplacer(1.00) "
+# -- a directory that does not exist
 activate QB:ObjectReplacer
+# CHECK: panel open "QB:ObjectReplacer(1.00) " flags=64
+# CHECK-NEXT: result 0
 set 2 1
 set 4 ../../data/replace/absent
 press 6
-echo -- an empty directory field
+# CHECK: cmd ok SelectItem 0x10000000
+# CHECK-NEXT: panel close "QB:ObjectReplacer(1.00) "
+# -- an empty directory field
 activate QB:ObjectReplacer
+# CHECK: panel open "QB:ObjectReplacer(1.00) " flags=64
+# CHECK-NEXT: result 0
 set 4 ""
 press 6
+# CHECK: cmd ok SelectItem 0x10000000
+# CHECK-NEXT: panel close "QB:ObjectReplacer(1.00) "
 print selection
+# CHECK: selection 0x10000000
 print status
+# CHECK: status

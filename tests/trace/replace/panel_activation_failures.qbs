@@ -3,12 +3,18 @@
 # control, and the next activation builds it.
 interface-version 5
 activate QB:ObjectReplacer
+# CHECK: result 1
 interface-version 6
 missing "LW Light Info 6"
 activate QB:ObjectReplacer
+# CHECK: result 2
 provide "LW Light Info 6"
 fail-panels on
 activate QB:ObjectReplacer
+# CHECK: result 2
 fail-panels off
 activate QB:ObjectReplacer
-print panel
+# CHECK: panel open "QB:ObjectReplacer(1.00) " flags=64
+# CHECK-NEXT: result 0
+print control 3 value
+# CHECK: control 3 value=""

@@ -3,7 +3,14 @@
 mesh Car Objects/Car.lwo
 select Car
 activate QB:ObjectReplacer
+# CHECK: panel open "QB:ObjectReplacer(1.00) " flags=64
+# CHECK-NEXT: result 0
 set 3 ""
 press 6
+# CHECK: cmd ok SelectItem 0x10000000
+# CHECK-NEXT: panel close "QB:ObjectReplacer(1.00) "
 activate QB:ObjectReplacer
-print panel
+# CHECK: panel open "QB:ObjectReplacer(1.00) " flags=64
+# CHECK-NEXT: result 0
+print control 3 value
+# CHECK: control 3 value=""

@@ -2,8 +2,12 @@
 # missing service; a later activation in a sound host works.
 fail-panels on
 activate QB:ItemVisible
+# CHECK: result 2
 fail-panels off
 missing "LW Bone Info 6"
 activate QB:ItemVisible
+# CHECK: result 2
 provide "LW Bone Info 6"
 activate QB:ItemVisible
+# CHECK: panel open "QB:ItemVisible(1.00) " flags=64
+# CHECK-NEXT: result 0
