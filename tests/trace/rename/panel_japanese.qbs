@@ -34,7 +34,7 @@ set 7 0
 print control 1 7 label value
 print control 2 4 5 6 label
 print control 8 value state
-print control 11 12 state
+print control 11 12 13 14 state
 # CHECK: control 1 label="対象" value=2 "全部のアイテム"
 # CHECK-NEXT: control 7 label="方法" value=0 "変更"
 # CHECK-NEXT: control 2 label="種類"
@@ -44,6 +44,8 @@ print control 11 12 state
 # CHECK-NEXT: control 8 value="" state=normal
 # CHECK-NEXT: control 11 state=erased
 # CHECK-NEXT: control 12 state=erased
+# CHECK-NEXT: control 13 state=erased
+# CHECK-NEXT: control 14 state=erased
 set 7 1
 print control 1 7 label value
 print control 2 4 5 6 label
@@ -63,7 +65,7 @@ set 7 2
 print control 1 7 label value
 print control 2 4 5 6 label
 print control 8 value
-print control 10 11 12 state
+print control 9 10 11 12 state
 # CHECK: control 1 label="対象" value=2 "全部のアイテム"
 # CHECK-NEXT: control 7 label="方法" value=2 "接尾辞"
 # CHECK-NEXT: control 2 label="種類"
@@ -71,6 +73,7 @@ print control 10 11 12 state
 # CHECK-NEXT: control 5 label="カメラ"
 # CHECK-NEXT: control 6 label="ライト"
 # CHECK-NEXT: control 8 value=""
+# CHECK-NEXT: control 9 state=erased
 # CHECK-NEXT: control 10 state=normal
 # CHECK-NEXT: control 11 state=erased
 # CHECK-NEXT: control 12 state=erased

@@ -16,8 +16,9 @@ set 3 ignored.lwo
 # CHECK: no action: control 3 "File" is ghosted
 set 4 Objects
 set 2 0
-print control 3 4 value
-# CHECK: control 3 value=""
+print control 2 3 4 value
+# CHECK: control 2 value=0 "Select file"
+# CHECK-NEXT: control 3 value=""
 # CHECK-NEXT: control 4 value="Objects"
 set 4 ignored
 # CHECK: no action: control 4 "Directory" is ghosted

@@ -25,10 +25,16 @@ print control 23 24 state
 # CHECK-NEXT: control 23 state=normal
 # CHECK-NEXT: control 24 state=normal
 press 31
-print control 20 value
+print control 6 7 11 12 16 17 20 value
 print control 21 22 value state
 print control 23 24 state
-# CHECK: control 20 value=1
+# CHECK: control 6 value=1 "Hidden"
+# CHECK-NEXT: control 7 value=1 "Off"
+# CHECK-NEXT: control 11 value=1 "Hidden"
+# CHECK-NEXT: control 12 value=1 "Off"
+# CHECK-NEXT: control 16 value=1 "Hidden"
+# CHECK-NEXT: control 17 value=1 "Off"
+# CHECK-NEXT: control 20 value=1
 # CHECK-NEXT: control 21 value=1 "Hidden" state=normal
 # CHECK-NEXT: control 22 value=2 "On" state=normal
 # CHECK-NEXT: control 23 state=normal
