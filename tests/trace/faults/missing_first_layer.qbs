@@ -12,20 +12,20 @@ missing "LW Command Interface"
 activate QB:SelectItem Pivot
 # CHECK: result 0
 activate QB:SelectBranch
-# CHECK: result 0
+# CHECK-NEXT: result 0
 activate QB:ToggleVisible Key
-# CHECK: result 0
+# CHECK-NEXT: result 0
 activate QB:ItemTools
-# CHECK: panel open "QB:ItemTools(1.00) " flags=64
+# CHECK-NEXT: panel open "QB:ItemTools(1.00) " flags=64
 # CHECK-NEXT: result 0
 set 12 Key
 press 15
 press 18
 close
 print selection
-# CHECK: selection 0x10000000
+# CHECK-NEXT: selection 0x10000000
 print scene
-# CHECK: scene items=3 parent-in-place=off
+# CHECK-NEXT: scene items=3 parent-in-place=off
 # CHECK-NEXT: 0x10000000 mesh "Cube" parent=none display=6 active file="Objects/Cube.lwo" layer=1 children=0x10000001
 # CHECK-NEXT: 0x10000001 null "Pivot" parent=0x10000000 display=6 active file="" layer=0 children=none
 # CHECK-NEXT: 0x20000000 light "Key" parent=none visible=1 active children=none
@@ -34,26 +34,26 @@ provide "LW Command Interface"
 unload
 missing "LW Interface Info 7"
 activate QB:SelectItem Pivot
-# CHECK: cmd ok SelectItem 0x10000001
+# CHECK-NEXT: cmd ok SelectItem 0x10000001
 # CHECK-NEXT: result 0
 activate QB:SelectBranch
-# CHECK: cmd ok StatusMsg {1.0} No items found!
+# CHECK-NEXT: cmd ok StatusMsg {1.0} No items found!
 # CHECK-NEXT: result 0
 activate QB:ToggleVisible
-# CHECK: result 0
+# CHECK-NEXT: result 0
 activate QB:ToggleVisible Key
-# CHECK: cmd ok SelectItem 0x20000000
+# CHECK-NEXT: cmd ok SelectItem 0x20000000
 # CHECK-NEXT: result 0
 activate QB:ItemTools
-# CHECK: panel open "QB:ItemTools(1.00) " flags=64
+# CHECK-NEXT: panel open "QB:ItemTools(1.00) " flags=64
 # CHECK-NEXT: result 0
 press 18
-# CHECK: cmd ok StatusMsg {1.0} No items found!
+# CHECK-NEXT: cmd ok StatusMsg {1.0} No items found!
 close
 print selection
-# CHECK: selection 0x20000000
+# CHECK-NEXT: selection 0x20000000
 print scene
-# CHECK: scene items=3 parent-in-place=off
+# CHECK-NEXT: scene items=3 parent-in-place=off
 # CHECK-NEXT: 0x10000000 mesh "Cube" parent=none display=6 active file="Objects/Cube.lwo" layer=1 children=0x10000001
 # CHECK-NEXT: 0x10000001 null "Pivot" parent=0x10000000 display=6 active file="" layer=0 children=none
 # CHECK-NEXT: 0x20000000 light "Key" parent=none visible=1 active children=none
@@ -63,28 +63,28 @@ unload
 select Cube
 missing "LW Item Info 8"
 activate QB:SelectItem Pivot
-# CHECK: cmd ok StatusMsg {1.0} No items found!
+# CHECK-NEXT: cmd ok StatusMsg {1.0} No items found!
 # CHECK-NEXT: result 0
 activate QB:SelectBranch
-# CHECK: result 0
+# CHECK-NEXT: result 0
 activate QB:ToggleVisible
-# CHECK: cmd ok SelectItem 0x10000000
+# CHECK-NEXT: cmd ok SelectItem 0x10000000
 # CHECK-NEXT: cmd ok ItemVisibility 0
 # CHECK-NEXT: result 0
 activate QB:ToggleVisible Key
-# CHECK: result 0
+# CHECK-NEXT: result 0
 activate QB:ItemTools
-# CHECK: panel open "QB:ItemTools(1.00) " flags=64
+# CHECK-NEXT: panel open "QB:ItemTools(1.00) " flags=64
 # CHECK-NEXT: result 0
 set 12 Key
 press 15
-# CHECK: cmd ok StatusMsg {1.0} No items found!
+# CHECK-NEXT: cmd ok StatusMsg {1.0} No items found!
 press 18
 close
 print selection
-# CHECK: selection 0x10000000
+# CHECK-NEXT: selection 0x10000000
 print scene
-# CHECK: scene items=3 parent-in-place=off
+# CHECK-NEXT: scene items=3 parent-in-place=off
 # CHECK-NEXT: 0x10000000 mesh "Cube" parent=none display=0 active file="Objects/Cube.lwo" layer=1 children=0x10000001
 # CHECK-NEXT: 0x10000001 null "Pivot" parent=0x10000000 display=6 active file="" layer=0 children=none
 # CHECK-NEXT: 0x20000000 light "Key" parent=none visible=1 active children=none
@@ -94,52 +94,52 @@ unload
 select Cube
 missing "LW Object Info 12"
 activate QB:SelectItem Pivot
-# CHECK: cmd ok SelectItem 0x10000001
+# CHECK-NEXT: cmd ok SelectItem 0x10000001
 # CHECK-NEXT: result 0
 activate QB:SelectBranch
-# CHECK: cmd ok SelectItem 0x10000001
+# CHECK-NEXT: cmd ok SelectItem 0x10000001
 # CHECK-NEXT: result 0
 activate QB:ToggleVisible Key
-# CHECK: cmd ok SelectItem 0x20000000
+# CHECK-NEXT: cmd ok SelectItem 0x20000000
 # CHECK-NEXT: cmd ok ItemVisibility 0
 # CHECK-NEXT: cmd ok SelectItem 0x20000000
 # CHECK-NEXT: cmd ok ItemActive
 # CHECK-NEXT: cmd ok SelectItem 0x10000001
 # CHECK-NEXT: result 0
 print selection
-# CHECK: selection 0x10000001
+# CHECK-NEXT: selection 0x10000001
 provide "LW Object Info 12"
 # -- without "LWPanelServices 2": the item tools panel cannot be made
 unload
 missing "LWPanelServices 2"
 activate QB:ItemTools
-# CHECK: result 2
+# CHECK-NEXT: result 2
 activate QB:SelectItem Cube
-# CHECK: cmd ok SelectItem 0x10000000
+# CHECK-NEXT: cmd ok SelectItem 0x10000000
 # CHECK-NEXT: result 0
 print selection
-# CHECK: selection 0x10000000
+# CHECK-NEXT: selection 0x10000000
 provide "LWPanelServices 2"
 # -- without "Product Info": no tool starts
 unload
 missing "Product Info"
 activate QB:SelectItem Pivot
-# CHECK: result 1
+# CHECK-NEXT: result 1
 activate QB:ToggleVisible Key
-# CHECK: result 1
+# CHECK-NEXT: result 1
 activate QB:ItemTools
-# CHECK: result 1
+# CHECK-NEXT: result 1
 activate QB:ItemVisible
-# CHECK: result 1
+# CHECK-NEXT: result 1
 activate QB:NameReplace
-# CHECK: result 1
+# CHECK-NEXT: result 1
 activate QB:ObjectReplacer
-# CHECK: result 1
+# CHECK-NEXT: result 1
 provide "Product Info"
 # -- everything back
 unload
 activate QB:SelectItem Pivot
-# CHECK: cmd ok SelectItem 0x10000001
+# CHECK-NEXT: cmd ok SelectItem 0x10000001
 # CHECK-NEXT: result 0
 print selection
-# CHECK: selection 0x10000001
+# CHECK-NEXT: selection 0x10000001

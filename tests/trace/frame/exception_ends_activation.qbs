@@ -7,12 +7,12 @@ activate QB:SelectItem a{
 # CHECK: cmd ok StatusMsg *** ERROR: Invalid range in '{}' in regular expression ***
 # CHECK-NEXT: result 2
 print status
-# CHECK: status *** ERROR: Invalid range in '{}' in regular expression ***
+# CHECK-NEXT: status *** ERROR: Invalid range in '{}' in regular expression ***
 print selection
-# CHECK: selection 0x10000001
+# CHECK-NEXT: selection 0x10000001
 # -- the next activation runs normally
 activate QB:SelectItem Cube1
-# CHECK: cmd ok SelectItem 0x10000000
+# CHECK-NEXT: cmd ok SelectItem 0x10000000
 # CHECK-NEXT: result 0
 print selection
-# CHECK: selection 0x10000000
+# CHECK-NEXT: selection 0x10000000

@@ -5,23 +5,23 @@ interface-version 5
 activate QB:ItemTools
 # CHECK: result 1
 activate QB:NameReplace
-# CHECK: result 1
+# CHECK-NEXT: result 1
 interface-version 7
 activate QB:ToggleVisible
-# CHECK: result 1
+# CHECK-NEXT: result 1
 interface-version 6
 # -- major 14 and 16
 product 0xE00000
 activate QB:SelectItem Cube
-# CHECK: lookup Product Info
+# CHECK-NEXT: lookup Product Info
 # CHECK-NEXT: result 1
 product 0x1000000
 activate QB:ItemVisible
-# CHECK: lookup Product Info
+# CHECK-NEXT: lookup Product Info
 # CHECK-NEXT: result 1
 # -- bits above 23 are not part of the major version
 trace lookups off
 product 0x10F00000
 activate QB:SelectItem Nothing
-# CHECK: cmd ok StatusMsg {1.0} No items found!
+# CHECK-NEXT: cmd ok StatusMsg {1.0} No items found!
 # CHECK-NEXT: result 0

@@ -12,10 +12,10 @@ activate QB:SelectBranch
 # CHECK-NEXT: cmd ok AddToSelection 0x10000002
 # CHECK-NEXT: result 0
 print selection
-# CHECK: selection 0x10000000 0x10000001 0x10000003 0x10000002
+# CHECK-NEXT: selection 0x10000000 0x10000001 0x10000003 0x10000002
 # -- a leaf alone
 activate QB:SelectBranch Z
-# CHECK: cmd ok SelectItem 0x10000002
+# CHECK-NEXT: cmd ok SelectItem 0x10000002
 # CHECK-NEXT: result 0
 print selection
-# CHECK: selection 0x10000002
+# CHECK-NEXT: selection 0x10000002

@@ -9,14 +9,14 @@ activate QB:ItemTools
 # -- nothing selected
 select
 press 18
-# CHECK: cmd ok StatusMsg {1.0} No items found!
+# CHECK-NEXT: cmd ok StatusMsg {1.0} No items found!
 print selection
-# CHECK: selection
+# CHECK-NEXT: selection
 # -- a null root: its object descendants, breadth first
 select Root
 press 18
-# CHECK: cmd ok SelectItem 0x10000000
+# CHECK-NEXT: cmd ok SelectItem 0x10000000
 # CHECK-NEXT: cmd ok AddToSelection 0x10000001
 # CHECK-NEXT: cmd ok AddToSelection 0x10000002
 print selection
-# CHECK: selection 0x10000000 0x10000001 0x10000002
+# CHECK-NEXT: selection 0x10000000 0x10000001 0x10000002

@@ -5,5 +5,5 @@ activate QB:ItemTools
 # CHECK: result 2
 fail-panels off
 activate QB:ItemTools
-# CHECK: panel open "QB:ItemTools(1.00) " flags=64
+# CHECK-NEXT: panel open "QB:ItemTools(1.00) " flags=64
 # CHECK-NEXT: result 0

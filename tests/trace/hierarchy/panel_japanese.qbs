@@ -6,7 +6,7 @@ activate QB:ItemTools
 # CHECK: panel open "QB:ItemTools(1.00) " flags=64
 # CHECK-NEXT: result 0
 print panel
-# CHECK: panel "QB:ItemTools(1.00) " open flags=64 width=320 height=384 controls=20
+# CHECK-NEXT: panel "QB:ItemTools(1.00) " open flags=64 width=320 height=384 controls=20
 # CHECK-NEXT:   1 BorderControl "" x=0 y=0 value=0 normal
 # CHECK-NEXT:   2 TextControl "選択を指定したアイテムの子にする" x=2 y=4 value=0 normal
 # CHECK-NEXT:   3 EditControl "親アイテム" x=0 y=32 value="" normal
@@ -29,27 +29,27 @@ print panel
 # CHECK-NEXT:   20 ButtonControl "閉じる" x=120 y=352 value=0 normal
 set 3 Nobody
 press 6
-# CHECK: cmd ok StatusMsg {1.0} 親アイテムが見つかりません！
+# CHECK-NEXT: cmd ok StatusMsg {1.0} 親アイテムが見つかりません！
 select Body
 set 3 body
 press 6
-# CHECK: cmd ok StatusMsg {1.0} 選択に親アイテムが含まれます！
+# CHECK-NEXT: cmd ok StatusMsg {1.0} 選択に親アイテムが含まれます！
 set 12 Nothing
 press 15
-# CHECK: cmd ok StatusMsg {1.0} No items found!
+# CHECK-NEXT: cmd ok StatusMsg {1.0} No items found!
 # -- an English host later: messages follow it, the labels do not
 press 20
-# CHECK: panel close "QB:ItemTools(1.00) "
+# CHECK-NEXT: panel close "QB:ItemTools(1.00) "
 locale 1033
 activate QB:ItemTools
-# CHECK: panel open "QB:ItemTools(1.00) " flags=64
+# CHECK-NEXT: panel open "QB:ItemTools(1.00) " flags=64
 # CHECK-NEXT: result 0
 set 3 Nobody
 press 6
-# CHECK: cmd ok StatusMsg {1.0} Parent item not found!
+# CHECK-NEXT: cmd ok StatusMsg {1.0} Parent item not found!
 print control 2 5 6 8 9 11 14 15 17 18 20 label
 print control 3 12 label value
-# CHECK: control 2 label="\x91I\x91\xF0\x82\xF0\x8Ew\x92\xE8\x82\xB5\x82\xBD\x83A\x83C\x83e\x83\x80\x82\xCC\x8Eq\x82\xC9\x82\xB7\x82\xE9"
+# CHECK-NEXT: control 2 label="\x91I\x91\xF0\x82\xF0\x8Ew\x92\xE8\x82\xB5\x82\xBD\x83A\x83C\x83e\x83\x80\x82\xCC\x8Eq\x82\xC9\x82\xB7\x82\xE9"
 # CHECK-NEXT: control 5 label="\x82\xBB\x82\xCC\x8F\xEA\x82\xC5"
 # CHECK-NEXT: control 6 label="\x8E\xC0\x8Ds"
 # CHECK-NEXT: control 8 label="\x91I\x91\xF0\x82\xB5\x82\xBD\x83A\x83C\x83e\x83\x80\x82\xCC\x90e\x82\xF0\x8AO\x82\xB7"

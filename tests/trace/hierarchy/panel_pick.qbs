@@ -12,7 +12,7 @@ select Lamp Second
 press 13
 print control 2 5 6 8 9 11 14 15 17 18 20 label
 print control 3 12 label x value
-# CHECK: control 2 label="Set selected items to child of input item"
+# CHECK-NEXT: control 2 label="Set selected items to child of input item"
 # CHECK-NEXT: control 5 label="Parent in place"
 # CHECK-NEXT: control 6 label="Run"
 # CHECK-NEXT: control 8 label="Unparent of selected item"
@@ -31,7 +31,7 @@ press 4
 press 13
 print control 2 5 6 8 9 11 14 15 17 18 20 label
 print control 3 12 label x value
-# CHECK: control 2 label="Set selected items to child of input item"
+# CHECK-NEXT: control 2 label="Set selected items to child of input item"
 # CHECK-NEXT: control 5 label="Parent in place"
 # CHECK-NEXT: control 6 label="Run"
 # CHECK-NEXT: control 8 label="Unparent of selected item"

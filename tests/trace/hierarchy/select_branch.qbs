@@ -19,58 +19,58 @@ activate QB:SelectBranch
 # CHECK-NEXT: cmd ok AddToSelection 0x10000004
 # CHECK-NEXT: result 0
 print selection
-# CHECK: selection 0x10000000 0x10000003 0x10000001 0x10000002 0x10000004
+# CHECK-NEXT: selection 0x10000000 0x10000003 0x10000001 0x10000002 0x10000004
 # -- a light first: only lights
 select Key Root
 activate QB:SelectBranch
-# CHECK: cmd ok SelectItem 0x20000001
+# CHECK-NEXT: cmd ok SelectItem 0x20000001
 # CHECK-NEXT: cmd ok AddToSelection 0x20000002
 # CHECK-NEXT: result 0
 print selection
-# CHECK: selection 0x20000001 0x20000002
+# CHECK-NEXT: selection 0x20000001 0x20000002
 # -- a root below another root keeps its place and is not repeated
 select Root Hand
 activate QB:SelectBranch
-# CHECK: cmd ok SelectItem 0x10000000
+# CHECK-NEXT: cmd ok SelectItem 0x10000000
 # CHECK-NEXT: cmd ok AddToSelection 0x10000002
 # CHECK-NEXT: cmd ok AddToSelection 0x10000001
 # CHECK-NEXT: result 0
 print selection
-# CHECK: selection 0x10000000 0x10000002 0x10000001
+# CHECK-NEXT: selection 0x10000000 0x10000002 0x10000001
 # -- the child selected before its parent: each once, at its first place
 select Hand Root
 activate QB:SelectBranch
-# CHECK: cmd ok SelectItem 0x10000002
+# CHECK-NEXT: cmd ok SelectItem 0x10000002
 # CHECK-NEXT: cmd ok AddToSelection 0x10000000
 # CHECK-NEXT: cmd ok AddToSelection 0x10000001
 # CHECK-NEXT: result 0
 print selection
-# CHECK: selection 0x10000002 0x10000000 0x10000001
+# CHECK-NEXT: selection 0x10000002 0x10000000 0x10000001
 # -- words: the roots in scene order, whatever the order of the words
 activate QB:SelectBranch Fill K*
-# CHECK: cmd ok SelectItem 0x20000001
+# CHECK-NEXT: cmd ok SelectItem 0x20000001
 # CHECK-NEXT: cmd ok AddToSelection 0x20000002
 # CHECK-NEXT: result 0
 print selection
-# CHECK: selection 0x20000001 0x20000002
+# CHECK-NEXT: selection 0x20000001 0x20000002
 # -- an unclosed quote: the selection is the roots
 select Other
 activate QB:SelectBranch "Key
-# CHECK: cmd ok SelectItem 0x10000003
+# CHECK-NEXT: cmd ok SelectItem 0x10000003
 # CHECK-NEXT: cmd ok AddToSelection 0x10000004
 # CHECK-NEXT: result 0
 print selection
-# CHECK: selection 0x10000003 0x10000004
+# CHECK-NEXT: selection 0x10000003 0x10000004
 # -- a word that matches nothing does not fall back to the selection
 activate QB:SelectBranch Nothing
-# CHECK: cmd ok StatusMsg {1.0} No items found!
+# CHECK-NEXT: cmd ok StatusMsg {1.0} No items found!
 # CHECK-NEXT: result 0
 print selection
-# CHECK: selection 0x10000003 0x10000004
+# CHECK-NEXT: selection 0x10000003 0x10000004
 # -- nothing selected
 select
 activate QB:SelectBranch
-# CHECK: cmd ok StatusMsg {1.0} No items found!
+# CHECK-NEXT: cmd ok StatusMsg {1.0} No items found!
 # CHECK-NEXT: result 0
 print selection
-# CHECK: selection
+# CHECK-NEXT: selection

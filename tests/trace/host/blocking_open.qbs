@@ -8,7 +8,7 @@ activate QB:NameReplace
 set 1 2
 # -- inside the modal panel
 print panel
-# CHECK: panel "QB:NameReplace(1.00) " open flags=3 width=320 height=170 controls=14
+# CHECK-NEXT: panel "QB:NameReplace(1.00) " open flags=3 width=320 height=170 controls=14
 # CHECK-NEXT:   1 PopupControl "Target" x=50 y=0 value=2 "All Item" normal
 # CHECK-NEXT:   2 TextControl "Type" x=45 y=30 value=0 normal
 # CHECK-NEXT:   3 BoolButtonControl "Null" x=80 y=30 value=1 normal
@@ -24,7 +24,7 @@ print panel
 # CHECK-NEXT:   13 EditControl "" x=74 y=80 value="_[Ll]_" erased
 # CHECK-NEXT:   14 EditControl "" x=74 y=100 value="_R_" erased
 ok
-# CHECK: cmd ok SelectItem 0x10000000
+# CHECK-NEXT: cmd ok SelectItem 0x10000000
 # CHECK-NEXT: cmd ok Rename A_R_1
 # CHECK-NEXT: cmd ok StatusMsg {0.00}QB:NameReplace: Renaming...
 # CHECK-NEXT: cmd ok SelectItem 0x10000001
@@ -36,37 +36,37 @@ ok
 # CHECK-NEXT: panel destroy "QB:NameReplace(1.00) "
 # CHECK-NEXT: result 0
 print scene
-# CHECK: scene items=2 parent-in-place=off
+# CHECK-NEXT: scene items=2 parent-in-place=off
 # CHECK-NEXT: 0x10000000 null "A_R_1" parent=none display=6 active file="" layer=0 children=none
 # CHECK-NEXT: 0x10000001 null "B_R_2" parent=none display=6 active file="" layer=0 children=none
 # -- cancel runs nothing
 activate QB:NameReplace
-# CHECK: panel open "QB:NameReplace(1.00) " flags=3
+# CHECK-NEXT: panel open "QB:NameReplace(1.00) " flags=3
 set 7 0
 set 8 Renamed
 cancel
-# CHECK: panel close "QB:NameReplace(1.00) "
+# CHECK-NEXT: panel close "QB:NameReplace(1.00) "
 # CHECK-NEXT: panel destroy "QB:NameReplace(1.00) "
 # CHECK-NEXT: result 0
 print scene
-# CHECK: scene items=2 parent-in-place=off
+# CHECK-NEXT: scene items=2 parent-in-place=off
 # CHECK-NEXT: 0x10000000 null "A_R_1" parent=none display=6 active file="" layer=0 children=none
 # CHECK-NEXT: 0x10000001 null "B_R_2" parent=none display=6 active file="" layer=0 children=none
 # -- the next activation shows the settings kept from before the cancel
 activate QB:NameReplace
-# CHECK: panel open "QB:NameReplace(1.00) " flags=3
+# CHECK-NEXT: panel open "QB:NameReplace(1.00) " flags=3
 print control 7 value
 print control 8 value state
 print control 11 12 state
-# CHECK: control 7 value=0 "Change"
+# CHECK-NEXT: control 7 value=0 "Change"
 # CHECK-NEXT: control 8 value="A_R_1" state=normal
 # CHECK-NEXT: control 11 state=erased
 # CHECK-NEXT: control 12 state=erased
 close
-# CHECK: panel close "QB:NameReplace(1.00) "
+# CHECK-NEXT: panel close "QB:NameReplace(1.00) "
 # CHECK-NEXT: panel destroy "QB:NameReplace(1.00) "
 # CHECK-NEXT: result 0
 print scene
-# CHECK: scene items=2 parent-in-place=off
+# CHECK-NEXT: scene items=2 parent-in-place=off
 # CHECK-NEXT: 0x10000000 null "A_R_1" parent=none display=6 active file="" layer=0 children=none
 # CHECK-NEXT: 0x10000001 null "B_R_2" parent=none display=6 active file="" layer=0 children=none

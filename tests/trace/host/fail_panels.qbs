@@ -5,10 +5,10 @@ fail-panels on
 activate QB:ItemVisible
 # CHECK: result 2
 activate QB:NameReplace
-# CHECK: result 2
+# CHECK-NEXT: result 2
 activate QB:ObjectReplacer
-# CHECK: result 2
+# CHECK-NEXT: result 2
 fail-panels off
 activate QB:ItemVisible
-# CHECK: panel open "QB:ItemVisible(1.00) " flags=64
+# CHECK-NEXT: panel open "QB:ItemVisible(1.00) " flags=64
 # CHECK-NEXT: result 0

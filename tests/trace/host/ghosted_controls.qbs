@@ -6,7 +6,7 @@ activate QB:ItemVisible
 # CHECK: panel open "QB:ItemVisible(1.00) " flags=64
 # CHECK-NEXT: result 0
 print panel
-# CHECK: panel "QB:ItemVisible(1.00) " open flags=64 width=408 height=220 controls=34
+# CHECK-NEXT: panel "QB:ItemVisible(1.00) " open flags=64 width=408 height=220 controls=34
 # CHECK-NEXT:   1 PopupControl "Target" x=43 y=10 value=2 "Selection Item + Children" normal
 # CHECK-NEXT:   2 TextControl "Type" x=5 y=40 value=0 normal
 # CHECK-NEXT:   3 TextControl "Visible" x=79 y=40 value=0 normal
@@ -43,14 +43,14 @@ print panel
 # CHECK-NEXT:   34 ButtonControl "Run" x=280 y=205 value=0 normal
 # -- the Camera row is off: its controls are ghosted
 press 23
-# CHECK: no action: control 23 "Show" is ghosted
+# CHECK-NEXT: no action: control 23 "Show" is ghosted
 set 22 2
-# CHECK: no action: control 22 "" is ghosted
+# CHECK-NEXT: no action: control 22 "" is ghosted
 # -- the Bone row's active popup is erased
 set 17 1
-# CHECK: no action: control 17 "" is erased
+# CHECK-NEXT: no action: control 17 "" is erased
 print panel
-# CHECK: panel "QB:ItemVisible(1.00) " open flags=64 width=408 height=220 controls=34
+# CHECK-NEXT: panel "QB:ItemVisible(1.00) " open flags=64 width=408 height=220 controls=34
 # CHECK-NEXT:   1 PopupControl "Target" x=43 y=10 value=2 "Selection Item + Children" normal
 # CHECK-NEXT:   2 TextControl "Type" x=5 y=40 value=0 normal
 # CHECK-NEXT:   3 TextControl "Visible" x=79 y=40 value=0 normal

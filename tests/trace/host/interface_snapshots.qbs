@@ -11,17 +11,17 @@ activate QB:ItemTools
 select Pivot
 trace lookups on
 press 4
-# CHECK: lookup LW Interface Info 7
+# CHECK-NEXT: lookup LW Interface Info 7
 # -- branch selection: select Pivot, then look again
 press 18
-# CHECK: lookup LW Interface Info 7
+# CHECK-NEXT: lookup LW Interface Info 7
 # CHECK-NEXT: cmd ok SelectItem 0x10000001
 # CHECK-NEXT: lookup LW Interface Info 7
 trace lookups off
 print control 2 5 6 8 9 11 14 15 17 18 20 label
 print control 3 label x value
 print control 12 label x
-# CHECK: control 2 label="Set selected items to child of input item"
+# CHECK-NEXT: control 2 label="Set selected items to child of input item"
 # CHECK-NEXT: control 5 label="Parent in place"
 # CHECK-NEXT: control 6 label="Run"
 # CHECK-NEXT: control 8 label="Unparent of selected item"

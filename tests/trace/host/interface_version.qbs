@@ -7,19 +7,19 @@ activate QB:SelectItem Cube
 # CHECK: result 1
 interface-version 7
 activate QB:SelectItem Cube
-# CHECK: result 1
+# CHECK-NEXT: result 1
 interface-version 6
 product 14
 activate QB:SelectItem Cube
-# CHECK: lookup Product Info
+# CHECK-NEXT: lookup Product Info
 # CHECK-NEXT: result 1
 product 16
 activate QB:SelectItem Cube
-# CHECK: lookup Product Info
+# CHECK-NEXT: lookup Product Info
 # CHECK-NEXT: result 1
 product 0x00F00000
 activate QB:ToggleVisible Cube
-# CHECK: lookup Product Info
+# CHECK-NEXT: lookup Product Info
 # CHECK-NEXT: lookup Animation Envelopes 2
 # CHECK-NEXT: lookup Channel Info 2
 # CHECK-NEXT: lookup Color Picker

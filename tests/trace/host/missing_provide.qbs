@@ -14,12 +14,12 @@ activate QB:NameReplace
 trace lookups off
 provide "LW Item Info 8"
 activate QB:NameReplace
-# CHECK: panel open "QB:NameReplace(1.00) " flags=3
+# CHECK-NEXT: panel open "QB:NameReplace(1.00) " flags=3
 cancel
-# CHECK: panel close "QB:NameReplace(1.00) "
+# CHECK-NEXT: panel close "QB:NameReplace(1.00) "
 # CHECK-NEXT: panel destroy "QB:NameReplace(1.00) "
 # CHECK-NEXT: result 0
 # -- a locale of 0 is as good as none for the second layer
 locale 0
 activate QB:NameReplace
-# CHECK: result 2
+# CHECK-NEXT: result 2

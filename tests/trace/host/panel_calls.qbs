@@ -6,20 +6,20 @@ activate QB:ItemVisible
 # CHECK-NEXT: result 0
 # -- again while open: brought to the front, opened again (no change)
 activate QB:ItemVisible
-# CHECK: panel front "QB:ItemVisible(1.00) "
+# CHECK-NEXT: panel front "QB:ItemVisible(1.00) "
 # CHECK-NEXT: panel open "QB:ItemVisible(1.00) " flags=64
 # CHECK-NEXT: result 0
 # -- the user closes it: no trace line
 close
 activate QB:ItemVisible
-# CHECK: panel front "QB:ItemVisible(1.00) "
+# CHECK-NEXT: panel front "QB:ItemVisible(1.00) "
 # CHECK-NEXT: panel open "QB:ItemVisible(1.00) " flags=64
 # CHECK-NEXT: result 0
 # -- the panel's own Close button: the module closes it
 press 33
-# CHECK: panel close "QB:ItemVisible(1.00) "
+# CHECK-NEXT: panel close "QB:ItemVisible(1.00) "
 print panel QB:ItemVisible(1.00)
-# CHECK: panel "QB:ItemVisible(1.00) " closed width=408 height=220 controls=34
+# CHECK-NEXT: panel "QB:ItemVisible(1.00) " closed width=408 height=220 controls=34
 # CHECK-NEXT:   1 PopupControl "Target" x=43 y=10 value=2 "Selection Item + Children" normal
 # CHECK-NEXT:   2 TextControl "Type" x=5 y=40 value=0 normal
 # CHECK-NEXT:   3 TextControl "Visible" x=79 y=40 value=0 normal

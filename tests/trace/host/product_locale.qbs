@@ -5,7 +5,7 @@ activate QB:ItemTools
 # CHECK: panel open "QB:ItemTools(1.00) " flags=64
 # CHECK-NEXT: result 0
 print panel
-# CHECK: panel "QB:ItemTools(1.00) " open flags=64 width=320 height=384 controls=20
+# CHECK-NEXT: panel "QB:ItemTools(1.00) " open flags=64 width=320 height=384 controls=20
 # CHECK-NEXT:   1 BorderControl "" x=0 y=0 value=0 normal
 # CHECK-NEXT:   2 TextControl "選択を指定したアイテムの子にする" x=2 y=4 value=0 normal
 # CHECK-NEXT:   3 EditControl "親アイテム" x=0 y=32 value="" normal
@@ -28,7 +28,7 @@ print panel
 # CHECK-NEXT:   20 ButtonControl "閉じる" x=120 y=352 value=0 normal
 close
 activate QB:SelectItem Nothing*
-# CHECK: cmd ok StatusMsg {1.0} No items found!
+# CHECK-NEXT: cmd ok StatusMsg {1.0} No items found!
 # CHECK-NEXT: result 0
 print status
-# CHECK: status {1.0} No items found!
+# CHECK-NEXT: status {1.0} No items found!

@@ -14,10 +14,10 @@ print selection
 # CHECK: selection 0x40010001 0x10000000 0x20000000
 select
 print selection
-# CHECK: selection
+# CHECK-NEXT: selection
 parent-in-place on
 print scene
-# CHECK: scene items=7 parent-in-place=on
+# CHECK-NEXT: scene items=7 parent-in-place=on
 # CHECK-NEXT: 0x10000000 mesh "Cube" parent=none display=6 active file="Objects/Cube.lwo" layer=1 children=0x10000002
 # CHECK-NEXT: 0x10000001 mesh "Car Body" parent=none display=6 active file="Objects/Car Body.lwo" layer=2 children=0x40000001,0x20000000
 # CHECK-NEXT: 0x40000001 bone "Root" object=0x10000001 parent=0x10000001 visible=1 active children=0x40010001
@@ -26,4 +26,4 @@ print scene
 # CHECK-NEXT: 0x20000000 light "Key" parent=0x10000001 visible=0 active children=none
 # CHECK-NEXT: 0x30000000 camera "Cam" parent=none visible=1 active children=none
 print status
-# CHECK: status
+# CHECK-NEXT: status

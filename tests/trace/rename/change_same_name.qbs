@@ -9,7 +9,7 @@ activate QB:NameReplace
 set 6 1
 set 7 0
 ok
-# CHECK: cmd ok StatusMsg {0.00}QB:NameReplace: Renaming...
+# CHECK-NEXT: cmd ok StatusMsg {0.00}QB:NameReplace: Renaming...
 # CHECK-NEXT: cmd ok SelectItem 0x20000001
 # CHECK-NEXT: cmd ok Rename Key
 # CHECK-NEXT: cmd ok StatusMsg {0.50}QB:NameReplace: Renaming...
@@ -24,15 +24,15 @@ ok
 # CHECK-NEXT: panel destroy "QB:NameReplace(1.00) "
 # CHECK-NEXT: result 0
 print scene
-# CHECK: scene items=3 parent-in-place=off
+# CHECK-NEXT: scene items=3 parent-in-place=off
 # CHECK-NEXT: 0x10000000 null "Key" parent=none display=6 active file="" layer=0 children=none
 # CHECK-NEXT: 0x20000000 light "Key" parent=none visible=1 active children=none
 # CHECK-NEXT: 0x20000001 light "Key" parent=none visible=1 active children=none
 activate QB:NameReplace
-# CHECK: panel open "QB:NameReplace(1.00) " flags=3
+# CHECK-NEXT: panel open "QB:NameReplace(1.00) " flags=3
 set 8 ""
 ok
-# CHECK: cmd ok StatusMsg {0.00}QB:NameReplace: Renaming...
+# CHECK-NEXT: cmd ok StatusMsg {0.00}QB:NameReplace: Renaming...
 # CHECK-NEXT: cmd ok StatusMsg {0.50}QB:NameReplace: Renaming...
 # CHECK-NEXT: cmd ok StatusMsg {1.00}QB:NameReplace: Renaming...
 # CHECK-NEXT: cmd ok StatusMsg QB:NameReplace: Done(3).
@@ -43,7 +43,7 @@ ok
 # CHECK-NEXT: panel destroy "QB:NameReplace(1.00) "
 # CHECK-NEXT: result 0
 print scene
-# CHECK: scene items=3 parent-in-place=off
+# CHECK-NEXT: scene items=3 parent-in-place=off
 # CHECK-NEXT: 0x10000000 null "Key" parent=none display=6 active file="" layer=0 children=none
 # CHECK-NEXT: 0x20000000 light "Key" parent=none visible=1 active children=none
 # CHECK-NEXT: 0x20000001 light "Key" parent=none visible=1 active children=none

@@ -7,7 +7,7 @@ select "Arm_L_Up (2)" "Left Arm_L_ (3)" "Leg_L_ (x)"
 activate QB:NameReplace
 # CHECK: panel open "QB:NameReplace(1.00) " flags=3
 ok
-# CHECK: cmd ok SelectItem 0x10000000
+# CHECK-NEXT: cmd ok SelectItem 0x10000000
 # CHECK-NEXT: cmd ok Rename Arm_R_Up
 # CHECK-NEXT: cmd ok StatusMsg {0.00}QB:NameReplace: Renaming...
 # CHECK-NEXT: cmd ok SelectItem 0x10000001
@@ -24,7 +24,7 @@ ok
 # CHECK-NEXT: panel destroy "QB:NameReplace(1.00) "
 # CHECK-NEXT: result 0
 print scene
-# CHECK: scene items=3 parent-in-place=off
+# CHECK-NEXT: scene items=3 parent-in-place=off
 # CHECK-NEXT: 0x10000000 null "Arm_R_Up" parent=none display=6 active file="" layer=0 children=none
 # CHECK-NEXT: 0x10000001 null "Left Arm_R_ (3)" parent=none display=6 active file="" layer=0 children=none
 # CHECK-NEXT: 0x10000002 null "Leg_R_ (x)" parent=none display=6 active file="" layer=0 children=none

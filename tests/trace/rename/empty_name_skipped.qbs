@@ -7,7 +7,7 @@ activate QB:NameReplace
 set 7 1
 set 9 P_
 ok
-# CHECK: cmd ok StatusMsg {0.00}QB:NameReplace: Renaming...
+# CHECK-NEXT: cmd ok StatusMsg {0.00}QB:NameReplace: Renaming...
 # CHECK-NEXT: cmd ok SelectItem 0x10000001
 # CHECK-NEXT: cmd ok Rename P_Arm
 # CHECK-NEXT: cmd ok StatusMsg {1.00}QB:NameReplace: Renaming...
@@ -18,6 +18,6 @@ ok
 # CHECK-NEXT: panel destroy "QB:NameReplace(1.00) "
 # CHECK-NEXT: result 0
 print scene
-# CHECK: scene items=2 parent-in-place=off
+# CHECK-NEXT: scene items=2 parent-in-place=off
 # CHECK-NEXT: 0x10000000 null "" parent=none display=6 active file="" layer=0 children=none
 # CHECK-NEXT: 0x10000001 null "P_Arm" parent=none display=6 active file="" layer=0 children=none

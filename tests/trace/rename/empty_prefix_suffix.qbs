@@ -7,7 +7,7 @@ activate QB:NameReplace
 # CHECK: panel open "QB:NameReplace(1.00) " flags=3
 set 7 1
 ok
-# CHECK: cmd ok StatusMsg {0.00}QB:NameReplace: Renaming...
+# CHECK-NEXT: cmd ok StatusMsg {0.00}QB:NameReplace: Renaming...
 # CHECK-NEXT: cmd ok StatusMsg {1.00}QB:NameReplace: Renaming...
 # CHECK-NEXT: cmd ok StatusMsg QB:NameReplace: Done(2).
 # CHECK-NEXT: cmd ok SelectItem 0x10000001
@@ -16,10 +16,10 @@ ok
 # CHECK-NEXT: panel destroy "QB:NameReplace(1.00) "
 # CHECK-NEXT: result 0
 activate QB:NameReplace
-# CHECK: panel open "QB:NameReplace(1.00) " flags=3
+# CHECK-NEXT: panel open "QB:NameReplace(1.00) " flags=3
 set 7 2
 ok
-# CHECK: cmd ok StatusMsg {0.00}QB:NameReplace: Renaming...
+# CHECK-NEXT: cmd ok StatusMsg {0.00}QB:NameReplace: Renaming...
 # CHECK-NEXT: cmd ok StatusMsg {1.00}QB:NameReplace: Renaming...
 # CHECK-NEXT: cmd ok StatusMsg QB:NameReplace: Done(2).
 # CHECK-NEXT: cmd ok SelectItem 0x10000000
@@ -28,6 +28,6 @@ ok
 # CHECK-NEXT: panel destroy "QB:NameReplace(1.00) "
 # CHECK-NEXT: result 0
 print scene
-# CHECK: scene items=2 parent-in-place=off
+# CHECK-NEXT: scene items=2 parent-in-place=off
 # CHECK-NEXT: 0x10000000 null "Arm" parent=none display=6 active file="" layer=0 children=none
 # CHECK-NEXT: 0x10000001 null "Leg" parent=none display=6 active file="" layer=0 children=none

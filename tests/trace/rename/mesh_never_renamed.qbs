@@ -14,7 +14,7 @@ set 4 1
 set 5 1
 set 6 1
 ok
-# CHECK: cmd ok StatusMsg {0.00}QB:NameReplace: Renaming...
+# CHECK-NEXT: cmd ok StatusMsg {0.00}QB:NameReplace: Renaming...
 # CHECK-NEXT: cmd ok SelectItem 0x10000001
 # CHECK-NEXT: cmd ok Rename P_Crate
 # CHECK-NEXT: cmd ok StatusMsg {0.33}QB:NameReplace: Renaming...
@@ -31,7 +31,7 @@ ok
 # CHECK-NEXT: panel destroy "QB:NameReplace(1.00) "
 # CHECK-NEXT: result 0
 print scene
-# CHECK: scene items=4 parent-in-place=off
+# CHECK-NEXT: scene items=4 parent-in-place=off
 # CHECK-NEXT: 0x10000000 mesh "Box" parent=none display=6 active file="C:\\scene\\Objects\\Box.lwo" layer=1 children=none
 # CHECK-NEXT: 0x10000001 mesh "P_Crate" parent=none display=6 active file="C:\\scene\\Objects\\Crate.LWO" layer=1 children=none
 # CHECK-NEXT: 0x10000002 mesh "Posix" parent=none display=6 active file="Objects/Posix.lwo" layer=1 children=none

@@ -5,13 +5,13 @@ light Key
 activate QB:NameReplace
 # CHECK: panel open "QB:NameReplace(1.00) " flags=3
 ok
-# CHECK: cmd ok StatusMsg QB:NameReplace: Done(0).
+# CHECK-NEXT: cmd ok StatusMsg QB:NameReplace: Done(0).
 # CHECK-NEXT: panel close "QB:NameReplace(1.00) "
 # CHECK-NEXT: panel destroy "QB:NameReplace(1.00) "
 # CHECK-NEXT: result 0
 print selection
-# CHECK: selection
+# CHECK-NEXT: selection
 print scene
-# CHECK: scene items=2 parent-in-place=off
+# CHECK-NEXT: scene items=2 parent-in-place=off
 # CHECK-NEXT: 0x10000000 null "Arm_L_Up" parent=none display=6 active file="" layer=0 children=none
 # CHECK-NEXT: 0x20000000 light "Key" parent=none visible=1 active children=none

@@ -8,12 +8,12 @@ activate QB:NameReplace
 fail-panels off
 missing "LW Item Info 8"
 activate QB:NameReplace
-# CHECK: result 2
+# CHECK-NEXT: result 2
 provide "LW Item Info 8"
 activate QB:NameReplace
-# CHECK: panel open "QB:NameReplace(1.00) " flags=3
+# CHECK-NEXT: panel open "QB:NameReplace(1.00) " flags=3
 ok
-# CHECK: cmd ok SelectItem 0x10000000
+# CHECK-NEXT: cmd ok SelectItem 0x10000000
 # CHECK-NEXT: cmd ok Rename Arm_R_Up
 # CHECK-NEXT: cmd ok StatusMsg {1.00}QB:NameReplace: Renaming...
 # CHECK-NEXT: cmd ok StatusMsg QB:NameReplace: Done(1).
@@ -22,5 +22,5 @@ ok
 # CHECK-NEXT: panel destroy "QB:NameReplace(1.00) "
 # CHECK-NEXT: result 0
 print scene
-# CHECK: scene items=1 parent-in-place=off
+# CHECK-NEXT: scene items=1 parent-in-place=off
 # CHECK-NEXT: 0x10000000 null "Arm_R_Up" parent=none display=6 active file="" layer=0 children=none

@@ -5,7 +5,7 @@ activate QB:NameReplace
 print control 1 7 label value
 print control 2 4 5 6 label
 print control 8 value
-# CHECK: control 1 label="対象" value=0 "選択アイテム"
+# CHECK-NEXT: control 1 label="対象" value=0 "選択アイテム"
 # CHECK-NEXT: control 7 label="方法" value=3 "置き換え"
 # CHECK-NEXT: control 2 label="種類"
 # CHECK-NEXT: control 4 label="ボーン"
@@ -18,7 +18,7 @@ print control 1 7 label value
 print control 2 4 5 6 label
 print control 8 value
 print control 11 12 13 14 state
-# CHECK: control 1 label="対象" value=1 "選択アイテムと子孫"
+# CHECK-NEXT: control 1 label="対象" value=1 "選択アイテムと子孫"
 # CHECK-NEXT: control 7 label="方法" value=4 "置き換え(正規表現)"
 # CHECK-NEXT: control 2 label="種類"
 # CHECK-NEXT: control 4 label="ボーン"
@@ -35,7 +35,7 @@ print control 1 7 label value
 print control 2 4 5 6 label
 print control 8 value state
 print control 11 12 13 14 state
-# CHECK: control 1 label="対象" value=2 "全部のアイテム"
+# CHECK-NEXT: control 1 label="対象" value=2 "全部のアイテム"
 # CHECK-NEXT: control 7 label="方法" value=0 "変更"
 # CHECK-NEXT: control 2 label="種類"
 # CHECK-NEXT: control 4 label="ボーン"
@@ -51,7 +51,7 @@ print control 1 7 label value
 print control 2 4 5 6 label
 print control 8 value
 print control 9 11 12 state
-# CHECK: control 1 label="対象" value=2 "全部のアイテム"
+# CHECK-NEXT: control 1 label="対象" value=2 "全部のアイテム"
 # CHECK-NEXT: control 7 label="方法" value=1 "接頭辞"
 # CHECK-NEXT: control 2 label="種類"
 # CHECK-NEXT: control 4 label="ボーン"
@@ -66,7 +66,7 @@ print control 1 7 label value
 print control 2 4 5 6 label
 print control 8 value
 print control 9 10 11 12 state
-# CHECK: control 1 label="対象" value=2 "全部のアイテム"
+# CHECK-NEXT: control 1 label="対象" value=2 "全部のアイテム"
 # CHECK-NEXT: control 7 label="方法" value=2 "接尾辞"
 # CHECK-NEXT: control 2 label="種類"
 # CHECK-NEXT: control 4 label="ボーン"
@@ -78,6 +78,6 @@ print control 9 10 11 12 state
 # CHECK-NEXT: control 11 state=erased
 # CHECK-NEXT: control 12 state=erased
 cancel
-# CHECK: panel close "QB:NameReplace(1.00) "
+# CHECK-NEXT: panel close "QB:NameReplace(1.00) "
 # CHECK-NEXT: panel destroy "QB:NameReplace(1.00) "
 # CHECK-NEXT: result 0

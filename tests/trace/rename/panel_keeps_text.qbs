@@ -6,35 +6,35 @@ activate QB:NameReplace
 set 7 0
 set 8 Stored
 cancel
-# CHECK: panel close "QB:NameReplace(1.00) "
+# CHECK-NEXT: panel close "QB:NameReplace(1.00) "
 # CHECK-NEXT: panel destroy "QB:NameReplace(1.00) "
 # CHECK-NEXT: result 0
 activate QB:NameReplace
-# CHECK: panel open "QB:NameReplace(1.00) " flags=3
+# CHECK-NEXT: panel open "QB:NameReplace(1.00) " flags=3
 print control 1 7 value
 print control 8 value state
 print control 11 12 state
-# CHECK: control 1 value=0 "Select Item"
+# CHECK-NEXT: control 1 value=0 "Select Item"
 # CHECK-NEXT: control 7 value=0 "Change"
 # CHECK-NEXT: control 8 value="Stored" state=normal
 # CHECK-NEXT: control 11 state=erased
 # CHECK-NEXT: control 12 state=erased
 cancel
-# CHECK: panel close "QB:NameReplace(1.00) "
+# CHECK-NEXT: panel close "QB:NameReplace(1.00) "
 # CHECK-NEXT: panel destroy "QB:NameReplace(1.00) "
 # CHECK-NEXT: result 0
 select Arm
 activate QB:NameReplace
-# CHECK: panel open "QB:NameReplace(1.00) " flags=3
+# CHECK-NEXT: panel open "QB:NameReplace(1.00) " flags=3
 print control 1 7 value
 print control 8 value state
 print control 11 12 state
-# CHECK: control 1 value=0 "Select Item"
+# CHECK-NEXT: control 1 value=0 "Select Item"
 # CHECK-NEXT: control 7 value=0 "Change"
 # CHECK-NEXT: control 8 value="Arm" state=normal
 # CHECK-NEXT: control 11 state=erased
 # CHECK-NEXT: control 12 state=erased
 cancel
-# CHECK: panel close "QB:NameReplace(1.00) "
+# CHECK-NEXT: panel close "QB:NameReplace(1.00) "
 # CHECK-NEXT: panel destroy "QB:NameReplace(1.00) "
 # CHECK-NEXT: result 0

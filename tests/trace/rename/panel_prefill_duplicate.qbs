@@ -7,12 +7,12 @@ set 7 0
 print control 1 7 value
 print control 8 value state
 print control 11 12 state
-# CHECK: control 1 value=0 "Select Item"
+# CHECK-NEXT: control 1 value=0 "Select Item"
 # CHECK-NEXT: control 7 value=0 "Change"
 # CHECK-NEXT: control 8 value="Key" state=normal
 # CHECK-NEXT: control 11 state=erased
 # CHECK-NEXT: control 12 state=erased
 cancel
-# CHECK: panel close "QB:NameReplace(1.00) "
+# CHECK-NEXT: panel close "QB:NameReplace(1.00) "
 # CHECK-NEXT: panel destroy "QB:NameReplace(1.00) "
 # CHECK-NEXT: result 0

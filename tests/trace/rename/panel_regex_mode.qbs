@@ -6,7 +6,7 @@ activate QB:NameReplace
 set 7 4
 print control 1 7 8 value
 print control 11 12 13 14 state
-# CHECK: control 1 value=0 "Select Item"
+# CHECK-NEXT: control 1 value=0 "Select Item"
 # CHECK-NEXT: control 7 value=4 "Regular Expression"
 # CHECK-NEXT: control 8 value=""
 # CHECK-NEXT: control 11 state=erased
@@ -14,11 +14,11 @@ print control 11 12 13 14 state
 # CHECK-NEXT: control 13 state=normal
 # CHECK-NEXT: control 14 state=normal
 set 11 typed
-# CHECK: no action: control 11 "" is erased
+# CHECK-NEXT: no action: control 11 "" is erased
 set 7 3
 print control 1 7 8 value
 print control 11 12 13 14 state
-# CHECK: control 1 value=0 "Select Item"
+# CHECK-NEXT: control 1 value=0 "Select Item"
 # CHECK-NEXT: control 7 value=3 "Replace"
 # CHECK-NEXT: control 8 value=""
 # CHECK-NEXT: control 11 state=normal
@@ -26,6 +26,6 @@ print control 11 12 13 14 state
 # CHECK-NEXT: control 13 state=erased
 # CHECK-NEXT: control 14 state=erased
 cancel
-# CHECK: panel close "QB:NameReplace(1.00) "
+# CHECK-NEXT: panel close "QB:NameReplace(1.00) "
 # CHECK-NEXT: panel destroy "QB:NameReplace(1.00) "
 # CHECK-NEXT: result 0

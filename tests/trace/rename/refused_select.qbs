@@ -8,7 +8,7 @@ refuse "SelectItem 0x10000001"
 activate QB:NameReplace
 # CHECK: panel open "QB:NameReplace(1.00) " flags=3
 ok
-# CHECK: cmd ok SelectItem 0x10000000
+# CHECK-NEXT: cmd ok SelectItem 0x10000000
 # CHECK-NEXT: cmd ok Rename Arm_R_A
 # CHECK-NEXT: cmd ok StatusMsg {0.00}QB:NameReplace: Renaming...
 # CHECK-NEXT: cmd failed SelectItem 0x10000001
@@ -24,7 +24,7 @@ ok
 # CHECK-NEXT: panel destroy "QB:NameReplace(1.00) "
 # CHECK-NEXT: result 0
 print scene
-# CHECK: scene items=3 parent-in-place=off
+# CHECK-NEXT: scene items=3 parent-in-place=off
 # CHECK-NEXT: 0x10000000 null "Arm_R_A" parent=none display=6 active file="" layer=0 children=none
 # CHECK-NEXT: 0x10000001 null "Arm_L_B" parent=none display=6 active file="" layer=0 children=none
 # CHECK-NEXT: 0x10000002 null "Arm_R_C" parent=none display=6 active file="" layer=0 children=none

@@ -7,7 +7,7 @@ refuse SelectItem
 activate QB:NameReplace
 # CHECK: panel open "QB:NameReplace(1.00) " flags=3
 ok
-# CHECK: cmd failed SelectItem 0x10000000
+# CHECK-NEXT: cmd failed SelectItem 0x10000000
 # CHECK-NEXT: cmd ok StatusMsg {0.00}QB:NameReplace: Renaming...
 # CHECK-NEXT: cmd failed SelectItem 0x10000001
 # CHECK-NEXT: cmd ok StatusMsg {1.00}QB:NameReplace: Renaming...
@@ -19,6 +19,6 @@ ok
 # CHECK-NEXT: panel destroy "QB:NameReplace(1.00) "
 # CHECK-NEXT: result 0
 print scene
-# CHECK: scene items=2 parent-in-place=off
+# CHECK-NEXT: scene items=2 parent-in-place=off
 # CHECK-NEXT: 0x10000000 null "Arm_L_A" parent=none display=6 active file="" layer=0 children=none
 # CHECK-NEXT: 0x10000001 null "Arm_L_B" parent=none display=6 active file="" layer=0 children=none

@@ -9,7 +9,7 @@ set 7 4
 set 13 [0-9]+
 set 14 #
 ok
-# CHECK: cmd ok SelectItem 0x10000000
+# CHECK-NEXT: cmd ok SelectItem 0x10000000
 # CHECK-NEXT: cmd ok Rename Bone#a
 # CHECK-NEXT: cmd ok StatusMsg {1.00}QB:NameReplace: Renaming...
 # CHECK-NEXT: cmd ok StatusMsg QB:NameReplace: Done(1).
@@ -19,10 +19,10 @@ ok
 # CHECK-NEXT: result 0
 select Bone7b
 activate QB:NameReplace
-# CHECK: panel open "QB:NameReplace(1.00) " flags=3
+# CHECK-NEXT: panel open "QB:NameReplace(1.00) " flags=3
 set 14 $1
 ok
-# CHECK: cmd ok SelectItem 0x10000001
+# CHECK-NEXT: cmd ok SelectItem 0x10000001
 # CHECK-NEXT: cmd ok Rename Bone$1b
 # CHECK-NEXT: cmd ok StatusMsg {1.00}QB:NameReplace: Renaming...
 # CHECK-NEXT: cmd ok StatusMsg QB:NameReplace: Done(1).
@@ -31,6 +31,6 @@ ok
 # CHECK-NEXT: panel destroy "QB:NameReplace(1.00) "
 # CHECK-NEXT: result 0
 print scene
-# CHECK: scene items=2 parent-in-place=off
+# CHECK-NEXT: scene items=2 parent-in-place=off
 # CHECK-NEXT: 0x10000000 null "Bone#a" parent=none display=6 active file="" layer=0 children=none
 # CHECK-NEXT: 0x10000001 null "Bone$1b" parent=none display=6 active file="" layer=0 children=none

@@ -8,7 +8,7 @@ set 7 4
 set 13 ""
 set 14 P_
 ok
-# CHECK: cmd ok SelectItem 0x10000000
+# CHECK-NEXT: cmd ok SelectItem 0x10000000
 # CHECK-NEXT: cmd ok Rename P_Arm
 # CHECK-NEXT: cmd ok StatusMsg {1.00}QB:NameReplace: Renaming...
 # CHECK-NEXT: cmd ok StatusMsg QB:NameReplace: Done(1).
@@ -17,5 +17,5 @@ ok
 # CHECK-NEXT: panel destroy "QB:NameReplace(1.00) "
 # CHECK-NEXT: result 0
 print scene
-# CHECK: scene items=1 parent-in-place=off
+# CHECK-NEXT: scene items=1 parent-in-place=off
 # CHECK-NEXT: 0x10000000 null "P_Arm" parent=none display=6 active file="" layer=0 children=none

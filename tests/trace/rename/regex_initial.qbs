@@ -7,7 +7,7 @@ activate QB:NameReplace
 # CHECK: panel open "QB:NameReplace(1.00) " flags=3
 set 7 4
 ok
-# CHECK: cmd ok SelectItem 0x10000000
+# CHECK-NEXT: cmd ok SelectItem 0x10000000
 # CHECK-NEXT: cmd ok Rename arm_R_up
 # CHECK-NEXT: cmd ok StatusMsg {0.00}QB:NameReplace: Renaming...
 # CHECK-NEXT: cmd ok SelectItem 0x10000001
@@ -22,7 +22,7 @@ ok
 # CHECK-NEXT: panel destroy "QB:NameReplace(1.00) "
 # CHECK-NEXT: result 0
 print scene
-# CHECK: scene items=3 parent-in-place=off
+# CHECK-NEXT: scene items=3 parent-in-place=off
 # CHECK-NEXT: 0x10000000 null "arm_R_up" parent=none display=6 active file="" layer=0 children=none
 # CHECK-NEXT: 0x10000001 null "Arm_R_" parent=none display=6 active file="" layer=0 children=none
 # CHECK-NEXT: 0x10000002 null "Arm" parent=none display=6 active file="" layer=0 children=none

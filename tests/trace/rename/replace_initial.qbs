@@ -8,7 +8,7 @@ select Arm_L_Up Leg_L_Low_L_ arm_l_up
 activate QB:NameReplace
 # CHECK: panel open "QB:NameReplace(1.00) " flags=3
 ok
-# CHECK: cmd ok SelectItem 0x10000000
+# CHECK-NEXT: cmd ok SelectItem 0x10000000
 # CHECK-NEXT: cmd ok Rename Arm_R_Up
 # CHECK-NEXT: cmd ok StatusMsg {0.00}QB:NameReplace: Renaming...
 # CHECK-NEXT: cmd ok SelectItem 0x10000001
@@ -23,7 +23,7 @@ ok
 # CHECK-NEXT: panel destroy "QB:NameReplace(1.00) "
 # CHECK-NEXT: result 0
 print scene
-# CHECK: scene items=3 parent-in-place=off
+# CHECK-NEXT: scene items=3 parent-in-place=off
 # CHECK-NEXT: 0x10000000 null "Arm_R_Up" parent=none display=6 active file="" layer=0 children=none
 # CHECK-NEXT: 0x10000001 null "Leg_R_Low_L_" parent=none display=6 active file="" layer=0 children=none
 # CHECK-NEXT: 0x10000002 null "arm_l_up" parent=none display=6 active file="" layer=0 children=none

@@ -16,7 +16,7 @@ set 1 1
 set 7 1
 set 9 a_
 ok
-# CHECK: cmd ok SelectItem 0x10000000
+# CHECK-NEXT: cmd ok SelectItem 0x10000000
 # CHECK-NEXT: cmd ok Rename a_Root
 # CHECK-NEXT: cmd ok StatusMsg {0.00}QB:NameReplace: Renaming...
 # CHECK-NEXT: cmd ok SelectItem 0x10000001
@@ -34,7 +34,7 @@ ok
 # CHECK-NEXT: panel destroy "QB:NameReplace(1.00) "
 # CHECK-NEXT: result 0
 print scene
-# CHECK: scene items=8 parent-in-place=off
+# CHECK-NEXT: scene items=8 parent-in-place=off
 # CHECK-NEXT: 0x10000000 null "a_Root" parent=none display=6 active file="" layer=0 children=0x10000001,0x10000003
 # CHECK-NEXT: 0x10000001 null "a_Child" parent=0x10000000 display=6 active file="" layer=0 children=0x10000002
 # CHECK-NEXT: 0x10000002 null "a_Grandchild" parent=0x10000001 display=6 active file="" layer=0 children=none
@@ -45,13 +45,13 @@ print scene
 # CHECK-NEXT: 0x30000000 camera "Cam" parent=none visible=1 active children=none
 select Other
 activate QB:NameReplace
-# CHECK: panel open "QB:NameReplace(1.00) " flags=3
+# CHECK-NEXT: panel open "QB:NameReplace(1.00) " flags=3
 set 1 2
 set 5 1
 set 6 1
 set 9 b_
 ok
-# CHECK: cmd ok SelectItem 0x10000000
+# CHECK-NEXT: cmd ok SelectItem 0x10000000
 # CHECK-NEXT: cmd ok Rename b_a_Root
 # CHECK-NEXT: cmd ok StatusMsg {0.00}QB:NameReplace: Renaming...
 # CHECK-NEXT: cmd ok SelectItem 0x10000001
@@ -81,7 +81,7 @@ ok
 # CHECK-NEXT: panel destroy "QB:NameReplace(1.00) "
 # CHECK-NEXT: result 0
 print scene
-# CHECK: scene items=8 parent-in-place=off
+# CHECK-NEXT: scene items=8 parent-in-place=off
 # CHECK-NEXT: 0x10000000 null "b_a_Root" parent=none display=6 active file="" layer=0 children=0x10000001,0x10000003
 # CHECK-NEXT: 0x10000001 null "b_a_Child" parent=0x10000000 display=6 active file="" layer=0 children=0x10000002
 # CHECK-NEXT: 0x10000002 null "b_a_Grandchild" parent=0x10000001 display=6 active file="" layer=0 children=none

@@ -8,7 +8,7 @@ select Arm_L_B Arm_L_A Arm_L_C
 activate QB:NameReplace
 # CHECK: panel open "QB:NameReplace(1.00) " flags=3
 ok
-# CHECK: cmd ok SelectItem 0x10000001
+# CHECK-NEXT: cmd ok SelectItem 0x10000001
 # CHECK-NEXT: cmd ok Rename Arm_R_B
 # CHECK-NEXT: cmd ok StatusMsg {0.00}QB:NameReplace: Renaming...
 # CHECK-NEXT: cmd ok SelectItem 0x10000000
@@ -25,4 +25,4 @@ ok
 # CHECK-NEXT: panel destroy "QB:NameReplace(1.00) "
 # CHECK-NEXT: result 0
 print selection
-# CHECK: selection 0x10000002 0x10000000 0x10000001
+# CHECK-NEXT: selection 0x10000002 0x10000000 0x10000001

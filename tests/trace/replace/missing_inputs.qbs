@@ -7,50 +7,50 @@ activate QB:ObjectReplacer
 # CHECK: panel open "QB:ObjectReplacer(1.00) " flags=64
 # CHECK-NEXT: result 0
 press 6
-# CHECK: cmd ok SelectItem 0x10000000
+# CHECK-NEXT: cmd ok SelectItem 0x10000000
 # CHECK-NEXT: panel close "QB:ObjectReplacer(1.00) "
 # -- a file that does not exist
 activate QB:ObjectReplacer
-# CHECK: panel open "QB:ObjectReplacer(1.00) " flags=64
+# CHECK-NEXT: panel open "QB:ObjectReplacer(1.00) " flags=64
 # CHECK-NEXT: result 0
 set 3 ../../data/replace/absent.lwo
 press 6
-# CHECK: cmd ok SelectItem 0x10000000
+# CHECK-NEXT: cmd ok SelectItem 0x10000000
 # CHECK-NEXT: panel close "QB:ObjectReplacer(1.00) "
 # -- an empty file field
 activate QB:ObjectReplacer
-# CHECK: panel open "QB:ObjectReplacer(1.00) " flags=64
+# CHECK-NEXT: panel open "QB:ObjectReplacer(1.00) " flags=64
 # CHECK-NEXT: result 0
 set 3 ""
 press 6
-# CHECK: cmd ok SelectItem 0x10000000
+# CHECK-NEXT: cmd ok SelectItem 0x10000000
 # CHECK-NEXT: panel close "QB:ObjectReplacer(1.00) "
 # -- a file that is not an object file
 activate QB:ObjectReplacer
-# CHECK: panel open "QB:ObjectReplacer(1.00) " flags=64
+# CHECK-NEXT: panel open "QB:ObjectReplacer(1.00) " flags=64
 # CHECK-NEXT: result 0
 set 3 ../../data/replace/mixed/picture.png
 press 6
-# CHECK: cmd ok SelectItem 0x10000000
+# CHECK-NEXT: cmd ok SelectItem 0x10000000
 # CHECK-NEXT: panel close "QB:ObjectReplacer(1.00) "
 # -- a directory that does not exist
 activate QB:ObjectReplacer
-# CHECK: panel open "QB:ObjectReplacer(1.00) " flags=64
+# CHECK-NEXT: panel open "QB:ObjectReplacer(1.00) " flags=64
 # CHECK-NEXT: result 0
 set 2 1
 set 4 ../../data/replace/absent
 press 6
-# CHECK: cmd ok SelectItem 0x10000000
+# CHECK-NEXT: cmd ok SelectItem 0x10000000
 # CHECK-NEXT: panel close "QB:ObjectReplacer(1.00) "
 # -- an empty directory field
 activate QB:ObjectReplacer
-# CHECK: panel open "QB:ObjectReplacer(1.00) " flags=64
+# CHECK-NEXT: panel open "QB:ObjectReplacer(1.00) " flags=64
 # CHECK-NEXT: result 0
 set 4 ""
 press 6
-# CHECK: cmd ok SelectItem 0x10000000
+# CHECK-NEXT: cmd ok SelectItem 0x10000000
 # CHECK-NEXT: panel close "QB:ObjectReplacer(1.00) "
 print selection
-# CHECK: selection 0x10000000
+# CHECK-NEXT: selection 0x10000000
 print status
-# CHECK: status
+# CHECK-NEXT: status

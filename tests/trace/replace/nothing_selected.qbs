@@ -6,16 +6,16 @@ activate QB:ObjectReplacer
 # CHECK-NEXT: result 0
 set 3 ../../data/replace/car.lwo
 press 6
-# CHECK: cmd ok StatusMsg {1.00}ReplaceObjectLayer...Done
+# CHECK-NEXT: cmd ok StatusMsg {1.00}ReplaceObjectLayer...Done
 # CHECK-NEXT: panel open "Result" flags=1
 print panel Result
-# CHECK: panel "Result" open flags=1 width=610 height=320 controls=1
+# CHECK-NEXT: panel "Result" open flags=1 width=610 height=320 controls=1
 # CHECK-NEXT:   1 MultiListBoxControl "" x=5 y=0 value=0 normal rows=0 columns=220,20,320,40
 # CHECK-NEXT:     heading "Item" "Layer" "File" "Result"
 close
-# CHECK: panel destroy "Result"
+# CHECK-NEXT: panel destroy "Result"
 # CHECK-NEXT: panel close "QB:ObjectReplacer(1.00) "
 print selection
-# CHECK: selection
+# CHECK-NEXT: selection
 print status
-# CHECK: status {1.00}ReplaceObjectLayer...Done
+# CHECK-NEXT: status {1.00}ReplaceObjectLayer...Done

@@ -7,14 +7,14 @@ activate QB:ObjectReplacer
 interface-version 6
 missing "LW Light Info 6"
 activate QB:ObjectReplacer
-# CHECK: result 2
+# CHECK-NEXT: result 2
 provide "LW Light Info 6"
 fail-panels on
 activate QB:ObjectReplacer
-# CHECK: result 2
+# CHECK-NEXT: result 2
 fail-panels off
 activate QB:ObjectReplacer
-# CHECK: panel open "QB:ObjectReplacer(1.00) " flags=64
+# CHECK-NEXT: panel open "QB:ObjectReplacer(1.00) " flags=64
 # CHECK-NEXT: result 0
 print control 3 value
-# CHECK: control 3 value=""
+# CHECK-NEXT: control 3 value=""

@@ -13,7 +13,7 @@ activate QB:ObjectReplacer
 # CHECK: panel open "QB:ObjectReplacer(1.00) " flags=64
 # CHECK-NEXT: result 0
 print panel
-# CHECK: panel "QB:ObjectReplacer(1.00) " open flags=64 width=280 height=165 controls=6
+# CHECK-NEXT: panel "QB:ObjectReplacer(1.00) " open flags=64 width=280 height=165 controls=6
 # CHECK-NEXT:   1 PopupControl "Target" x=50 y=0 value=0 "Select Item" normal
 # CHECK-NEXT:   2 ChoiceControl "Mode" x=43 y=25 value=0 "Select file" normal
 # CHECK-NEXT:   3 FileControl "File" x=34 y=60 value="Objects/Car.lwo" normal
@@ -23,10 +23,10 @@ print panel
 # -- a later activation builds nothing and takes no default
 select Van
 activate QB:ObjectReplacer
-# CHECK: panel open "QB:ObjectReplacer(1.00) " flags=64
+# CHECK-NEXT: panel open "QB:ObjectReplacer(1.00) " flags=64
 # CHECK-NEXT: result 0
 print panel
-# CHECK: panel "QB:ObjectReplacer(1.00) " open flags=64 width=280 height=165 controls=6
+# CHECK-NEXT: panel "QB:ObjectReplacer(1.00) " open flags=64 width=280 height=165 controls=6
 # CHECK-NEXT:   1 PopupControl "Target" x=50 y=0 value=0 "Select Item" normal
 # CHECK-NEXT:   2 ChoiceControl "Mode" x=43 y=25 value=0 "Select file" normal
 # CHECK-NEXT:   3 FileControl "File" x=34 y=60 value="Objects/Car.lwo" normal
@@ -37,15 +37,15 @@ print panel
 unload
 select
 activate QB:ObjectReplacer
-# CHECK: panel open "QB:ObjectReplacer(1.00) " flags=64
+# CHECK-NEXT: panel open "QB:ObjectReplacer(1.00) " flags=64
 # CHECK-NEXT: result 0
 print control 3 value
-# CHECK: control 3 value=""
+# CHECK-NEXT: control 3 value=""
 # -- only a light and a null object selected
 unload
 select Lamp Pivot
 activate QB:ObjectReplacer
-# CHECK: panel open "QB:ObjectReplacer(1.00) " flags=64
+# CHECK-NEXT: panel open "QB:ObjectReplacer(1.00) " flags=64
 # CHECK-NEXT: result 0
 print control 3 value
-# CHECK: control 3 value=""
+# CHECK-NEXT: control 3 value=""

@@ -7,10 +7,10 @@ activate QB:ObjectReplacer
 # CHECK-NEXT: result 0
 set 3 ""
 press 6
-# CHECK: cmd ok SelectItem 0x10000000
+# CHECK-NEXT: cmd ok SelectItem 0x10000000
 # CHECK-NEXT: panel close "QB:ObjectReplacer(1.00) "
 activate QB:ObjectReplacer
-# CHECK: panel open "QB:ObjectReplacer(1.00) " flags=64
+# CHECK-NEXT: panel open "QB:ObjectReplacer(1.00) " flags=64
 # CHECK-NEXT: result 0
 print control 3 value
-# CHECK: control 3 value=""
+# CHECK-NEXT: control 3 value=""

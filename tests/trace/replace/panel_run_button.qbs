@@ -6,21 +6,21 @@ activate QB:ObjectReplacer
 # CHECK: panel open "QB:ObjectReplacer(1.00) " flags=64
 # CHECK-NEXT: result 0
 print control 3 value
-# CHECK: control 3 value=""
+# CHECK-NEXT: control 3 value=""
 locale 1041
 activate QB:ObjectReplacer
-# CHECK: panel open "QB:ObjectReplacer(1.00) " flags=64
+# CHECK-NEXT: panel open "QB:ObjectReplacer(1.00) " flags=64
 # CHECK-NEXT: result 0
 print control 3 value
-# CHECK: control 3 value=""
+# CHECK-NEXT: control 3 value=""
 unload
 activate QB:ObjectReplacer
-# CHECK: panel open "QB:ObjectReplacer(1.00) " flags=64
+# CHECK-NEXT: panel open "QB:ObjectReplacer(1.00) " flags=64
 # CHECK-NEXT: result 0
 print control 1 2 3 label value
 print control 4 label
 print control 6 label x
-# CHECK: control 1 label="対象" value=0 "選択アイテム"
+# CHECK-NEXT: control 1 label="対象" value=0 "選択アイテム"
 # CHECK-NEXT: control 2 label="モード" value=0 "ファイル指定"
 # CHECK-NEXT: control 3 label="ファイル" value=""
 # CHECK-NEXT: control 4 label="ディレクトリ"

@@ -10,16 +10,16 @@ set 3 Objects/Other.lwo
 set 2 1
 set 4 ../../data/replace/absent/
 press 6
-# CHECK: cmd ok SelectItem 0x10000000
+# CHECK-NEXT: cmd ok SelectItem 0x10000000
 # CHECK-NEXT: panel close "QB:ObjectReplacer(1.00) "
 print selection
-# CHECK: selection 0x10000000
+# CHECK-NEXT: selection 0x10000000
 activate QB:ObjectReplacer
-# CHECK: panel open "QB:ObjectReplacer(1.00) " flags=64
+# CHECK-NEXT: panel open "QB:ObjectReplacer(1.00) " flags=64
 # CHECK-NEXT: result 0
 print control 1 2 value
 print control 3 4 value state
-# CHECK: control 1 value=1 "Select Item + Children"
+# CHECK-NEXT: control 1 value=1 "Select Item + Children"
 # CHECK-NEXT: control 2 value=1 "Select directory"
 # CHECK-NEXT: control 3 value="Objects/Other.lwo" state=ghosted
 # CHECK-NEXT: control 4 value="../../data/replace/absent/" state=normal

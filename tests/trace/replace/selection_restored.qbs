@@ -11,7 +11,7 @@ activate QB:ObjectReplacer
 set 1 2
 set 3 ../../data/replace/car.lwo
 press 6
-# CHECK: cmd ok SelectItem 0x10000000
+# CHECK-NEXT: cmd ok SelectItem 0x10000000
 # CHECK-NEXT: cmd ok ReplaceObjectLayer 1 ../../data/replace/car.lwo
 # CHECK-NEXT: cmd ok StatusMsg {0.00}ReplaceObjectLayer...
 # CHECK-NEXT: cmd ok SelectItem 0x10000001
@@ -21,12 +21,12 @@ press 6
 # CHECK-NEXT: cmd ok StatusMsg {1.00}ReplaceObjectLayer...Done
 # CHECK-NEXT: panel open "Result" flags=1
 print selection
-# CHECK: selection 0x10000001
+# CHECK-NEXT: selection 0x10000001
 close
-# CHECK: panel destroy "Result"
+# CHECK-NEXT: panel destroy "Result"
 # CHECK-NEXT: cmd ok SelectItem 0x10000000
 # CHECK-NEXT: cmd ok AddToSelection 0x10000001
 # CHECK-NEXT: cmd ok AddToSelection 0x20000000
 # CHECK-NEXT: panel close "QB:ObjectReplacer(1.00) "
 print selection
-# CHECK: selection 0x10000000 0x10000001 0x20000000
+# CHECK-NEXT: selection 0x10000000 0x10000001 0x20000000

@@ -13,7 +13,7 @@ set 1 2
 set 11 "Quick Draw"
 set 12 QD
 ok
-# CHECK: cmd ok StatusMsg {0.00}QB:NameReplace: Renaming...
+# CHECK-NEXT: cmd ok StatusMsg {0.00}QB:NameReplace: Renaming...
 # CHECK-NEXT: cmd ok StatusMsg {0.05}QB:NameReplace: Renaming...
 # CHECK-NEXT: cmd ok StatusMsg {0.10}QB:NameReplace: Renaming...
 # CHECK-NEXT: cmd ok StatusMsg {0.14}QB:NameReplace: Renaming...
@@ -58,7 +58,7 @@ ok
 # CHECK-NEXT: panel destroy "QB:NameReplace(1.00) "
 # CHECK-NEXT: result 0
 activate QB:ToggleVisible "QD == HANDLE == P*"
-# CHECK: cmd ok SelectItem 0x1000000f
+# CHECK-NEXT: cmd ok SelectItem 0x1000000f
 # CHECK-NEXT: cmd ok ItemVisibility 0
 # CHECK-NEXT: cmd ok SelectItem 0x1000000f
 # CHECK-NEXT: cmd ok ItemActive
@@ -73,11 +73,11 @@ activate QB:ToggleVisible "QD == HANDLE == P*"
 # CHECK-NEXT: cmd ok SelectItem 0x10000012
 # CHECK-NEXT: result 0
 save saved/quickdraw_batch.lws
-# CHECK: warning saved/quickdraw_batch.lws: item "QD == HANDLE == Portals" (0x1000000f): scene files keep no active state for an object; the change is not saved
+# CHECK-NEXT: warning saved/quickdraw_batch.lws: item "QD == HANDLE == Portals" (0x1000000f): scene files keep no active state for an object; the change is not saved
 # CHECK-NEXT: warning saved/quickdraw_batch.lws: item "QD == HANDLE == Pod-Gun" (0x10000010): scene files keep no active state for an object; the change is not saved
 # CHECK-NEXT: warning saved/quickdraw_batch.lws: item "QD == HANDLE == Pod Lid" (0x10000011): scene files keep no active state for an object; the change is not saved
 load saved/quickdraw_batch.lws
-# CHECK: warning saved/quickdraw_batch.lws:13: object file not found: ../LWO/LWO2/LWSReferences/QuickDraw--Chasis.lwo
+# CHECK-NEXT: warning saved/quickdraw_batch.lws:13: object file not found: ../LWO/LWO2/LWSReferences/QuickDraw--Chasis.lwo
 # CHECK-NEXT: warning saved/quickdraw_batch.lws:88: object file not found: ../LWO/LWO2/LWSReferences/QuickDraw--Wheels-Back.lwo
 # CHECK-NEXT: warning saved/quickdraw_batch.lws:163: object file not found: ../LWO/LWO2/LWSReferences/QuickDraw--Wheels-Front.lwo
 # CHECK-NEXT: warning saved/quickdraw_batch.lws:238: object file not found: ../LWO/LWO2/LWSReferences/QuickDraw--CabinPortals.lwo
@@ -89,7 +89,7 @@ load saved/quickdraw_batch.lws
 # CHECK-NEXT: warning saved/quickdraw_batch.lws:701: object file not found: ../LWO/LWO2/LWSReferences/QuickDraw--GP-Gun.lwo
 # CHECK-NEXT: warning saved/quickdraw_batch.lws:1398: object file not found: ../LWO/LWO2/LWSReferences/QuickDraw--Standin-Driver.lwo
 print scene
-# CHECK: scene items=22 parent-in-place=off
+# CHECK-NEXT: scene items=22 parent-in-place=off
 # CHECK-NEXT: 0x10000000 mesh "QuickDraw--Chasis" parent=0x1000000e display=5 active file="../LWO/LWO2/LWSReferences/QuickDraw--Chasis.lwo" layer=1 children=0x10000001,0x10000002,0x10000003,0x10000004,0x10000007,0x10000013
 # CHECK-NEXT: 0x10000001 mesh "QuickDraw--Wheels-Back" parent=0x10000000 display=5 active file="../LWO/LWO2/LWSReferences/QuickDraw--Wheels-Back.lwo" layer=1 children=none
 # CHECK-NEXT: 0x10000002 mesh "QuickDraw--Wheels-Front" parent=0x10000000 display=5 active file="../LWO/LWO2/LWSReferences/QuickDraw--Wheels-Front.lwo" layer=1 children=none

@@ -14,10 +14,10 @@ print scene
 # The bones' _L_ becomes _R_, and the upper arm bone is hidden; the saved
 # scene writes the new names and visibility into BoneName and ShowBone.
 activate QB:NameReplace
-# CHECK: panel open "QB:NameReplace(1.00) " flags=3
+# CHECK-NEXT: panel open "QB:NameReplace(1.00) " flags=3
 set 1 2
 ok
-# CHECK: cmd ok StatusMsg {0.00}QB:NameReplace: Renaming...
+# CHECK-NEXT: cmd ok StatusMsg {0.00}QB:NameReplace: Renaming...
 # CHECK-NEXT: cmd ok SelectItem 0x40000000
 # CHECK-NEXT: cmd ok Rename Arm_R_Up
 # CHECK-NEXT: cmd ok StatusMsg {0.20}QB:NameReplace: Renaming...
@@ -32,14 +32,14 @@ ok
 # CHECK-NEXT: panel destroy "QB:NameReplace(1.00) "
 # CHECK-NEXT: result 0
 activate QB:ToggleVisible Arm_R_Up
-# CHECK: cmd ok SelectItem 0x40000000
+# CHECK-NEXT: cmd ok SelectItem 0x40000000
 # CHECK-NEXT: cmd ok ItemVisibility 0
 # CHECK-NEXT: cmd ok SelectItem 0x40010000
 # CHECK-NEXT: result 0
 save v4/Saved/rig_v4.lws
 load v4/Saved/rig_v4.lws
 print scene
-# CHECK: scene items=6 parent-in-place=off
+# CHECK-NEXT: scene items=6 parent-in-place=off
 # CHECK-NEXT: 0x10000000 mesh "Arm:Lower" parent=0x10000001 display=6 active file="v4/Objects/Arm.lwo" layer=2 children=0x40000000
 # CHECK-NEXT: 0x40000000 bone "Arm_R_Up" object=0x10000000 parent=0x10000000 visible=0 active children=0x40010000
 # CHECK-NEXT: 0x40010000 bone "Arm_R_Low" object=0x10000000 parent=0x40000000 visible=1 inactive children=none

@@ -4,7 +4,7 @@ activate QB:ItemTools
 # CHECK: panel open "QB:ItemTools(1.00) " flags=64
 # CHECK-NEXT: result 0
 press 20
-# CHECK: panel close "QB:ItemTools(1.00) "
+# CHECK-NEXT: panel close "QB:ItemTools(1.00) "
 snapshot /dev/null QB:ItemTools(1.00)
 # the closed panel is drawn by its title
 snapshot /dev/null QB:ItemVisible(1.00)

@@ -15,7 +15,7 @@ set 21 1
 set 25 1
 set 27 1
 press 34
-# CHECK: cmd ok SelectItem 0x10000000
+# CHECK-NEXT: cmd ok SelectItem 0x10000000
 # CHECK-NEXT: cmd ok ItemVisibility 0
 # CHECK-NEXT: cmd ok ItemActive
 # CHECK-NEXT: cmd ok SelectItem 0x40000000
@@ -30,9 +30,9 @@ press 34
 # CHECK-NEXT: cmd ok ItemVisibility 0
 # CHECK-NEXT: cmd ok StatusMsg {1.00}Done(5).
 print selection
-# CHECK: selection 0x30000000
+# CHECK-NEXT: selection 0x30000000
 print scene
-# CHECK: scene items=5 parent-in-place=off
+# CHECK-NEXT: scene items=5 parent-in-place=off
 # CHECK-NEXT: 0x10000000 mesh "Body" parent=none display=0 inactive file="Objects/Body.lwo" layer=1 children=0x40000000
 # CHECK-NEXT: 0x40000000 bone "Arm" object=0x10000000 parent=0x10000000 visible=0 active children=none
 # CHECK-NEXT: 0x10000001 null "Pivot" parent=none display=0 inactive file="" layer=0 children=none

@@ -13,7 +13,7 @@ set 7 0
 set 11 0
 set 12 2
 press 34
-# CHECK: cmd ok SelectItem 0x10000000
+# CHECK-NEXT: cmd ok SelectItem 0x10000000
 # CHECK-NEXT: cmd ok SelectItem 0x10000001
 # CHECK-NEXT: cmd ok SelectItem 0x10000002
 # CHECK-NEXT: cmd ok SelectItem 0x10000002
@@ -23,7 +23,7 @@ press 34
 # CHECK-NEXT: cmd ok AddToSelection 0x10000001
 # CHECK-NEXT: cmd ok AddToSelection 0x10000000
 print scene
-# CHECK: scene items=3 parent-in-place=off
+# CHECK-NEXT: scene items=3 parent-in-place=off
 # CHECK-NEXT: 0x10000000 mesh "Box" parent=none display=6 active file="Objects/Box.lwo" layer=1 children=none
 # CHECK-NEXT: 0x10000001 null "On" parent=none display=6 active file="" layer=0 children=none
 # CHECK-NEXT: 0x10000002 null "Off" parent=none display=6 active file="" layer=0 children=none

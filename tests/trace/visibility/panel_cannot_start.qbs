@@ -6,8 +6,8 @@ activate QB:ItemVisible
 fail-panels off
 missing "LW Bone Info 6"
 activate QB:ItemVisible
-# CHECK: result 2
+# CHECK-NEXT: result 2
 provide "LW Bone Info 6"
 activate QB:ItemVisible
-# CHECK: panel open "QB:ItemVisible(1.00) " flags=64
+# CHECK-NEXT: panel open "QB:ItemVisible(1.00) " flags=64
 # CHECK-NEXT: result 0

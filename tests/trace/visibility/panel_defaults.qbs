@@ -11,7 +11,7 @@ activate QB:ItemVisible
 # CHECK: panel open "QB:ItemVisible(1.00) " flags=64
 # CHECK-NEXT: result 0
 print panel
-# CHECK: panel "QB:ItemVisible(1.00) " open flags=64 width=408 height=220 controls=34
+# CHECK-NEXT: panel "QB:ItemVisible(1.00) " open flags=64 width=408 height=220 controls=34
 # CHECK-NEXT:   1 PopupControl "Target" x=43 y=10 value=2 "Selection Item + Children" normal
 # CHECK-NEXT:   2 TextControl "Type" x=5 y=40 value=0 normal
 # CHECK-NEXT:   3 TextControl "Visible" x=79 y=40 value=0 normal
@@ -47,7 +47,7 @@ print panel
 # CHECK-NEXT:   33 ButtonControl "Close" x=170 y=205 value=0 normal
 # CHECK-NEXT:   34 ButtonControl "Run" x=280 y=205 value=0 normal
 press 34
-# CHECK: cmd ok SelectItem 0x10000000
+# CHECK-NEXT: cmd ok SelectItem 0x10000000
 # CHECK-NEXT: cmd ok ItemVisibility 0
 # CHECK-NEXT: cmd ok ItemActive
 # CHECK-NEXT: cmd ok SelectItem 0x10000001
@@ -59,11 +59,11 @@ press 34
 # CHECK-NEXT: cmd ok StatusMsg {1.00}Done(3).
 # CHECK-NEXT: cmd ok SelectItem 0x10000000
 print selection
-# CHECK: selection 0x10000000
+# CHECK-NEXT: selection 0x10000000
 print status
-# CHECK: status {1.00}Done(3).
+# CHECK-NEXT: status {1.00}Done(3).
 print scene
-# CHECK: scene items=3 parent-in-place=off
+# CHECK-NEXT: scene items=3 parent-in-place=off
 # CHECK-NEXT: 0x10000000 mesh "Body" parent=none display=0 inactive file="Objects/Body.lwo" layer=1 children=0x10000001,0x10000002
 # CHECK-NEXT: 0x10000001 null "Left" parent=0x10000000 display=0 inactive file="" layer=0 children=none
 # CHECK-NEXT: 0x10000002 null "Right" parent=0x10000000 display=0 inactive file="" layer=0 children=none

@@ -9,15 +9,15 @@ activate QB:ItemVisible
 set 1 0
 missing "LW Interface Info 7"
 press 34
-# CHECK: cmd ok StatusMsg *** ERROR: g_global( LWINTERFACEINFO_GLOBAL, GFUSE_TRANSIENT ) ***
+# CHECK-NEXT: cmd ok StatusMsg *** ERROR: g_global( LWINTERFACEINFO_GLOBAL, GFUSE_TRANSIENT ) ***
 print selection
-# CHECK: selection 0x10000000
+# CHECK-NEXT: selection 0x10000000
 provide "LW Interface Info 7"
 press 34
-# CHECK: cmd ok SelectItem 0x10000000
+# CHECK-NEXT: cmd ok SelectItem 0x10000000
 # CHECK-NEXT: cmd ok ItemVisibility 0
 # CHECK-NEXT: cmd ok ItemActive
 # CHECK-NEXT: cmd ok StatusMsg {1.00}Done(1).
 # CHECK-NEXT: cmd ok SelectItem 0x10000000
 print selection
-# CHECK: selection 0x10000000
+# CHECK-NEXT: selection 0x10000000

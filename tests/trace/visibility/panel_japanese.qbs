@@ -9,7 +9,7 @@ activate QB:ItemVisible
 print control 1 label value
 print control 2 5 8 9 13 14 15 18 19 20 23 24 25 28 29 30 31 33 34 label
 print control 6 7 11 12 16 17 21 22 26 27 value
-# CHECK: control 1 label="対象" value=2 "選択アイテムと子孫"
+# CHECK-NEXT: control 1 label="対象" value=2 "選択アイテムと子孫"
 # CHECK-NEXT: control 2 label="種類"
 # CHECK-NEXT: control 5 label="メッシュ"
 # CHECK-NEXT: control 8 label="表示"
@@ -40,17 +40,17 @@ print control 6 7 11 12 16 17 21 22 26 27 value
 # CHECK-NEXT: control 26 value=0 "そのまま"
 # CHECK-NEXT: control 27 value=0 "そのまま"
 press 33
-# CHECK: panel close "QB:ItemVisible(1.00) "
+# CHECK-NEXT: panel close "QB:ItemVisible(1.00) "
 locale 1033
 activate QB:ItemVisible
-# CHECK: panel front "QB:ItemVisible(1.00) "
+# CHECK-NEXT: panel front "QB:ItemVisible(1.00) "
 # CHECK-NEXT: panel open "QB:ItemVisible(1.00) " flags=64
 # CHECK-NEXT: result 0
 locale 1041
 print control 1 label value
 print control 2 5 8 9 13 14 15 18 19 20 23 24 25 28 29 30 31 33 34 label
 print control 6 7 11 12 16 17 21 22 26 27 value
-# CHECK: control 1 label="対象" value=2 "選択アイテムと子孫"
+# CHECK-NEXT: control 1 label="対象" value=2 "選択アイテムと子孫"
 # CHECK-NEXT: control 2 label="種類"
 # CHECK-NEXT: control 5 label="メッシュ"
 # CHECK-NEXT: control 8 label="表示"

@@ -17,7 +17,7 @@ activate QB:ItemVisible
 # CHECK-NEXT: result 0
 set 1 1
 press 34
-# CHECK: cmd ok SelectItem 0x10000000
+# CHECK-NEXT: cmd ok SelectItem 0x10000000
 # CHECK-NEXT: cmd ok ItemVisibility 0
 # CHECK-NEXT: cmd ok ItemActive
 # CHECK-NEXT: cmd ok SelectItem 0x10000001
@@ -44,9 +44,9 @@ press 34
 # CHECK-NEXT: cmd ok SelectItem 0x10000005
 # CHECK-NEXT: cmd ok AddToSelection 0x10000001
 print selection
-# CHECK: selection 0x10000005 0x10000001
+# CHECK-NEXT: selection 0x10000005 0x10000001
 print scene
-# CHECK: scene items=10 parent-in-place=off
+# CHECK-NEXT: scene items=10 parent-in-place=off
 # CHECK-NEXT: 0x10000000 mesh "M0" parent=none display=0 inactive file="Objects/M0.lwo" layer=1 children=none
 # CHECK-NEXT: 0x10000001 mesh "M1" parent=none display=6 active file="Objects/M1.lwo" layer=1 children=none
 # CHECK-NEXT: 0x10000002 mesh "M2" parent=none display=0 inactive file="Objects/M2.lwo" layer=1 children=none

@@ -12,7 +12,7 @@ activate QB:ItemVisible
 # CHECK-NEXT: result 0
 set 1 3
 press 34
-# CHECK: cmd ok SelectItem 0x10000000
+# CHECK-NEXT: cmd ok SelectItem 0x10000000
 # CHECK-NEXT: cmd ok SelectItem 0x10000001
 # CHECK-NEXT: cmd ok SelectItem 0x10000002
 # CHECK-NEXT: cmd ok SelectItem 0x10000003
@@ -23,7 +23,7 @@ press 34
 # CHECK-NEXT: cmd ok StatusMsg {1.00}Done(5).
 # CHECK-NEXT: cmd ok SelectItem 0x10000000
 print scene
-# CHECK: scene items=5 parent-in-place=off
+# CHECK-NEXT: scene items=5 parent-in-place=off
 # CHECK-NEXT: 0x10000000 mesh "Body" parent=none display=6 active file="Objects/Body.lwo" layer=1 children=0x10000001
 # CHECK-NEXT: 0x10000001 null "Hand" parent=0x10000000 display=6 active file="" layer=0 children=0x10000002
 # CHECK-NEXT: 0x10000002 null "Finger" parent=0x10000001 display=6 active file="" layer=0 children=none

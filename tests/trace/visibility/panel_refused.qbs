@@ -10,7 +10,7 @@ activate QB:ItemVisible
 # CHECK-NEXT: result 0
 set 1 0
 press 34
-# CHECK: cmd ok SelectItem 0x10000000
+# CHECK-NEXT: cmd ok SelectItem 0x10000000
 # CHECK-NEXT: cmd failed ItemVisibility 0
 # CHECK-NEXT: cmd ok StatusMsg *** ERROR: eval( "ItemVisibility 0" ) !(0) ***
 # CHECK-NEXT: cmd ok ItemActive
@@ -22,8 +22,8 @@ press 34
 # CHECK-NEXT: cmd ok SelectItem 0x10000001
 # CHECK-NEXT: cmd ok AddToSelection 0x10000000
 print scene
-# CHECK: scene items=2 parent-in-place=off
+# CHECK-NEXT: scene items=2 parent-in-place=off
 # CHECK-NEXT: 0x10000000 mesh "Box" parent=none display=6 inactive file="Objects/Box.lwo" layer=1 children=none
 # CHECK-NEXT: 0x10000001 mesh "Ball" parent=none display=6 inactive file="Objects/Ball.lwo" layer=1 children=none
 print selection
-# CHECK: selection 0x10000001 0x10000000
+# CHECK-NEXT: selection 0x10000001 0x10000000

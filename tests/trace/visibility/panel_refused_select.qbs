@@ -9,7 +9,7 @@ activate QB:ItemVisible
 # CHECK-NEXT: result 0
 set 1 0
 press 34
-# CHECK: cmd ok SelectItem 0x10000000
+# CHECK-NEXT: cmd ok SelectItem 0x10000000
 # CHECK-NEXT: cmd ok ItemVisibility 0
 # CHECK-NEXT: cmd ok ItemActive
 # CHECK-NEXT: cmd failed SelectItem 0x10000001
@@ -19,6 +19,6 @@ press 34
 # CHECK-NEXT: cmd ok StatusMsg *** ERROR: eval( "SelectItem 0x10000001" ) !(0) ***
 # CHECK-NEXT: cmd ok AddToSelection 0x10000000
 print scene
-# CHECK: scene items=2 parent-in-place=off
+# CHECK-NEXT: scene items=2 parent-in-place=off
 # CHECK-NEXT: 0x10000000 mesh "Box" parent=none display=0 inactive file="Objects/Box.lwo" layer=1 children=none
 # CHECK-NEXT: 0x10000001 mesh "Ball" parent=none display=6 active file="Objects/Ball.lwo" layer=1 children=none

@@ -9,7 +9,7 @@ activate QB:ItemVisible
 # CHECK-NEXT: result 0
 set 1 0
 press 34
-# CHECK: cmd ok SelectItem 0x10000000
+# CHECK-NEXT: cmd ok SelectItem 0x10000000
 # CHECK-NEXT: cmd ok ItemVisibility 0
 # CHECK-NEXT: cmd ok ItemActive
 # CHECK-NEXT: cmd ok SelectItem 0x10000001
@@ -23,4 +23,4 @@ press 34
 # CHECK-NEXT: cmd ok AddToSelection 0x10000001
 # CHECK-NEXT: cmd ok AddToSelection 0x10000000
 print selection
-# CHECK: selection 0x10000002 0x10000001 0x10000000
+# CHECK-NEXT: selection 0x10000002 0x10000001 0x10000000

@@ -13,7 +13,7 @@ press 30
 print control 6 7 11 12 16 17 20 value
 print control 21 22 value state
 print control 23 24 state
-# CHECK: control 6 value=8 "Textrured w/Wireframe"
+# CHECK-NEXT: control 6 value=8 "Textrured w/Wireframe"
 # CHECK-NEXT: control 7 value=2 "On"
 # CHECK-NEXT: control 11 value=8 "Textrured w/Wireframe"
 # CHECK-NEXT: control 12 value=2 "On"
@@ -28,7 +28,7 @@ press 31
 print control 6 7 11 12 16 17 20 value
 print control 21 22 value state
 print control 23 24 state
-# CHECK: control 6 value=1 "Hidden"
+# CHECK-NEXT: control 6 value=1 "Hidden"
 # CHECK-NEXT: control 7 value=1 "Off"
 # CHECK-NEXT: control 11 value=1 "Hidden"
 # CHECK-NEXT: control 12 value=1 "Off"

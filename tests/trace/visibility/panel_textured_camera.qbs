@@ -12,7 +12,7 @@ set 7 0
 set 20 1
 set 21 1
 press 34
-# CHECK: cmd ok SelectItem 0x10000000
+# CHECK-NEXT: cmd ok SelectItem 0x10000000
 # CHECK-NEXT: cmd ok ItemVisibility 6
 # CHECK-NEXT: cmd ok SelectItem 0x30000000
 # CHECK-NEXT: cmd ok ItemVisibility 0
@@ -20,6 +20,6 @@ press 34
 # CHECK-NEXT: cmd ok SelectItem 0x30000000
 # CHECK-NEXT: cmd ok AddToSelection 0x10000000
 print scene
-# CHECK: scene items=2 parent-in-place=off
+# CHECK-NEXT: scene items=2 parent-in-place=off
 # CHECK-NEXT: 0x10000000 mesh "Box" parent=none display=6 inactive file="Objects/Box.lwo" layer=1 children=none
 # CHECK-NEXT: 0x30000000 camera "Cam" parent=none visible=0 active children=none

@@ -6,7 +6,7 @@ activate QB:ToggleVisible Box a{
 # CHECK: cmd ok StatusMsg *** ERROR: Invalid range in '{}' in regular expression ***
 # CHECK-NEXT: result 2
 print status
-# CHECK: status *** ERROR: Invalid range in '{}' in regular expression ***
+# CHECK-NEXT: status *** ERROR: Invalid range in '{}' in regular expression ***
 print scene
-# CHECK: scene items=1 parent-in-place=off
+# CHECK-NEXT: scene items=1 parent-in-place=off
 # CHECK-NEXT: 0x10000000 mesh "Box" parent=none display=6 active file="Objects/Box.lwo" layer=1 children=none

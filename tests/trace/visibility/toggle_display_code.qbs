@@ -10,15 +10,15 @@ activate QB:ToggleVisible
 # CHECK-NEXT: cmd ok SelectItem 0x10000000
 # CHECK-NEXT: result 0
 print scene
-# CHECK: scene items=1 parent-in-place=off
+# CHECK-NEXT: scene items=1 parent-in-place=off
 # CHECK-NEXT: 0x10000000 mesh "Box" parent=none display=0 inactive file="Objects/Box.lwo" layer=1 children=none
 activate QB:ToggleVisible
-# CHECK: cmd ok SelectItem 0x10000000
+# CHECK-NEXT: cmd ok SelectItem 0x10000000
 # CHECK-NEXT: cmd ok ItemVisibility 1
 # CHECK-NEXT: cmd ok SelectItem 0x10000000
 # CHECK-NEXT: cmd ok ItemActive
 # CHECK-NEXT: cmd ok SelectItem 0x10000000
 # CHECK-NEXT: result 0
 print scene
-# CHECK: scene items=1 parent-in-place=off
+# CHECK-NEXT: scene items=1 parent-in-place=off
 # CHECK-NEXT: 0x10000000 mesh "Box" parent=none display=1 active file="Objects/Box.lwo" layer=1 children=none

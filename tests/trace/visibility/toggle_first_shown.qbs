@@ -15,7 +15,7 @@ activate QB:ToggleVisible
 # CHECK-NEXT: cmd ok SelectItem 0x20000000
 # CHECK-NEXT: result 0
 print scene
-# CHECK: scene items=3 parent-in-place=off
+# CHECK-NEXT: scene items=3 parent-in-place=off
 # CHECK-NEXT: 0x10000000 mesh "Box" parent=none display=0 inactive file="Objects/Box.lwo" layer=1 children=none
 # CHECK-NEXT: 0x10000001 null "Pivot" parent=none display=0 inactive file="" layer=0 children=none
 # CHECK-NEXT: 0x20000000 light "Key" parent=none visible=0 inactive children=none

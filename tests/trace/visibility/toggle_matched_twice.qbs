@@ -12,7 +12,7 @@ activate QB:ToggleVisible Cube C* Ball
 # CHECK-NEXT: cmd ok ItemActive
 # CHECK-NEXT: result 0
 print scene
-# CHECK: scene items=3 parent-in-place=off
+# CHECK-NEXT: scene items=3 parent-in-place=off
 # CHECK-NEXT: 0x10000000 mesh "Ball" parent=none display=1 active file="Objects/Ball.lwo" layer=1 children=none
 # CHECK-NEXT: 0x10000001 mesh "Cube" parent=none display=6 active file="Objects/Cube.lwo" layer=1 children=none
 # CHECK-NEXT: 0x10000002 mesh "Other" parent=none display=0 active file="Objects/Other.lwo" layer=1 children=none

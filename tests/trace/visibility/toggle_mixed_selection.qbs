@@ -26,4 +26,4 @@ activate QB:ToggleVisible
 # CHECK-NEXT: cmd ok AddToSelection 0x20000001
 # CHECK-NEXT: result 0
 print selection
-# CHECK: selection 0x20000000 0x20000001
+# CHECK-NEXT: selection 0x20000000 0x20000001

@@ -5,9 +5,9 @@ mesh Box
 activate QB:ToggleVisible
 # CHECK: result 0
 activate QB:ToggleVisible ""
-# CHECK: result 0
+# CHECK-NEXT: result 0
 print selection
-# CHECK: selection
+# CHECK-NEXT: selection
 print scene
-# CHECK: scene items=1 parent-in-place=off
+# CHECK-NEXT: scene items=1 parent-in-place=off
 # CHECK-NEXT: 0x10000000 mesh "Box" parent=none display=6 active file="Objects/Box.lwo" layer=1 children=none

@@ -33,7 +33,7 @@ activate QB:ToggleVisible Cube*
 # CHECK-NEXT: cmd ok ItemActive
 # CHECK-NEXT: result 0
 print scene
-# CHECK: scene items=7 parent-in-place=off
+# CHECK-NEXT: scene items=7 parent-in-place=off
 # CHECK-NEXT: 0x10000000 mesh "Cube" parent=none display=0 inactive file="Objects/Cube.lwo" layer=1 children=none
 # CHECK-NEXT: 0x10000001 mesh "MyCube" parent=none display=6 active file="Objects/MyCube.lwo" layer=1 children=0x40000001
 # CHECK-NEXT: 0x40000001 bone "Cube_bone" object=0x10000001 parent=0x10000001 visible=0 active children=none
@@ -44,9 +44,9 @@ print scene
 # Nothing was selected, so restoring sends nothing: the last item changed
 # stays selected, and the next run restores that.
 print selection
-# CHECK: selection 0x30000000
+# CHECK-NEXT: selection 0x30000000
 activate QB:ToggleVisible Cube
-# CHECK: cmd ok SelectItem 0x10000000
+# CHECK-NEXT: cmd ok SelectItem 0x10000000
 # CHECK-NEXT: cmd ok ItemVisibility 1
 # CHECK-NEXT: cmd ok SelectItem 0x10000000
 # CHECK-NEXT: cmd ok ItemActive
@@ -57,7 +57,7 @@ activate QB:ToggleVisible Cube
 # CHECK-NEXT: cmd ok SelectItem 0x30000000
 # CHECK-NEXT: result 0
 print scene
-# CHECK: scene items=7 parent-in-place=off
+# CHECK-NEXT: scene items=7 parent-in-place=off
 # CHECK-NEXT: 0x10000000 mesh "Cube" parent=none display=1 active file="Objects/Cube.lwo" layer=1 children=none
 # CHECK-NEXT: 0x10000001 mesh "MyCube" parent=none display=6 active file="Objects/MyCube.lwo" layer=1 children=0x40000001
 # CHECK-NEXT: 0x40000001 bone "Cube_bone" object=0x10000001 parent=0x10000001 visible=0 active children=none
