@@ -7,11 +7,11 @@ select Car:Door Car:Wheel
 activate QB:ObjectReplacer
 # CHECK: panel open "QB:ObjectReplacer(1.00) " flags=64
 # CHECK-NEXT: result 0
-set 3 ../../data/replace/car.lwo
+set 3 ../../../data/replace/car.lwo
 press 6
 # CHECK-NEXT: cmd ok StatusMsg {0.00}ReplaceObjectLayer...
 # CHECK-NEXT: cmd ok SelectItem 0x10000001
-# CHECK-NEXT: cmd ok ReplaceObjectLayer 2 ../../data/replace/car.lwo
+# CHECK-NEXT: cmd ok ReplaceObjectLayer 2 ../../../data/replace/car.lwo
 # CHECK-NEXT: cmd ok StatusMsg {1.00}ReplaceObjectLayer...
 # CHECK-NEXT: cmd ok StatusMsg {1.00}ReplaceObjectLayer...Done
 # CHECK-NEXT: panel open "Result" flags=1
@@ -20,7 +20,7 @@ print panel Result
 # CHECK-NEXT:   1 MultiListBoxControl "" x=5 y=0 value=0 normal rows=2 columns=220,20,320,40
 # CHECK-NEXT:     heading "Item" "Layer" "File" "Result"
 # CHECK-NEXT:     row 0 "Car:Door" "-" "" "o"
-# CHECK-NEXT:     row 1 "car:Wheel" "2" "../../data/replace/car.lwo" "v"
+# CHECK-NEXT:     row 1 "car:Wheel" "2" "../../../data/replace/car.lwo" "v"
 close
 # CHECK-NEXT: panel destroy "Result"
 # CHECK-NEXT: cmd ok SelectItem 0x10000001
@@ -34,7 +34,7 @@ activate QB:ObjectReplacer
 press 6
 # CHECK-NEXT: cmd ok StatusMsg {0.00}ReplaceObjectLayer...
 # CHECK-NEXT: cmd ok SelectItem 0x10000001
-# CHECK-NEXT: cmd ok ReplaceObjectLayer 2 ../../data/replace/car.lwo
+# CHECK-NEXT: cmd ok ReplaceObjectLayer 2 ../../../data/replace/car.lwo
 # CHECK-NEXT: cmd ok StatusMsg {1.00}ReplaceObjectLayer...
 # CHECK-NEXT: cmd ok StatusMsg {1.00}ReplaceObjectLayer...Done
 # CHECK-NEXT: panel open "Result" flags=1
@@ -43,7 +43,7 @@ print panel Result
 # CHECK-NEXT:   1 MultiListBoxControl "" x=5 y=0 value=0 normal rows=2 columns=220,20,320,40
 # CHECK-NEXT:     heading "アイテム名" "レイヤー" "ファイル名" "結果"
 # CHECK-NEXT:     row 0 "Car:Door" "-" "" "x"
-# CHECK-NEXT:     row 1 "car:Wheel" "2" "../../data/replace/car.lwo" "o"
+# CHECK-NEXT:     row 1 "car:Wheel" "2" "../../../data/replace/car.lwo" "o"
 close
 # CHECK-NEXT: panel destroy "Result"
 # CHECK-NEXT: cmd ok SelectItem 0x10000001

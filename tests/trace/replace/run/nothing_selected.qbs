@@ -4,7 +4,7 @@ mesh Car:Wheel Objects/Car.lwo
 activate QB:ObjectReplacer
 # CHECK: panel open "QB:ObjectReplacer(1.00) " flags=64
 # CHECK-NEXT: result 0
-set 3 ../../data/replace/car.lwo
+set 3 ../../../data/replace/car.lwo
 press 6
 # CHECK-NEXT: cmd ok StatusMsg {1.00}ReplaceObjectLayer...Done
 # CHECK-NEXT: panel open "Result" flags=1

@@ -9,13 +9,13 @@ activate QB:ObjectReplacer
 # CHECK: panel open "QB:ObjectReplacer(1.00) " flags=64
 # CHECK-NEXT: result 0
 set 1 2
-set 3 ../../data/replace/car.lwo
+set 3 ../../../data/replace/car.lwo
 press 6
 # CHECK-NEXT: cmd ok SelectItem 0x10000000
-# CHECK-NEXT: cmd ok ReplaceObjectLayer 1 ../../data/replace/car.lwo
+# CHECK-NEXT: cmd ok ReplaceObjectLayer 1 ../../../data/replace/car.lwo
 # CHECK-NEXT: cmd ok StatusMsg {0.00}ReplaceObjectLayer...
 # CHECK-NEXT: cmd ok SelectItem 0x10000001
-# CHECK-NEXT: cmd ok ReplaceObjectLayer 2 ../../data/replace/car.lwo
+# CHECK-NEXT: cmd ok ReplaceObjectLayer 2 ../../../data/replace/car.lwo
 # CHECK-NEXT: cmd ok StatusMsg {0.50}ReplaceObjectLayer...
 # CHECK-NEXT: cmd ok StatusMsg {1.00}ReplaceObjectLayer...
 # CHECK-NEXT: cmd ok StatusMsg {1.00}ReplaceObjectLayer...Done

@@ -10,16 +10,16 @@ activate QB:ObjectReplacer
 # CHECK: panel open "QB:ObjectReplacer(1.00) " flags=64
 # CHECK-NEXT: result 0
 set 1 1
-set 3 ../../data/replace/family.lwo
+set 3 ../../../data/replace/family.lwo
 press 6
 # CHECK-NEXT: cmd ok SelectItem 0x10000000
-# CHECK-NEXT: cmd ok ReplaceObjectLayer 1 ../../data/replace/family.lwo
+# CHECK-NEXT: cmd ok ReplaceObjectLayer 1 ../../../data/replace/family.lwo
 # CHECK-NEXT: cmd ok StatusMsg {0.00}ReplaceObjectLayer...
 # CHECK-NEXT: cmd ok SelectItem 0x10000001
-# CHECK-NEXT: cmd ok ReplaceObjectLayer 2 ../../data/replace/family.lwo
+# CHECK-NEXT: cmd ok ReplaceObjectLayer 2 ../../../data/replace/family.lwo
 # CHECK-NEXT: cmd ok StatusMsg {0.50}ReplaceObjectLayer...
 # CHECK-NEXT: cmd ok SelectItem 0x10000002
-# CHECK-NEXT: cmd ok ReplaceObjectLayer 3 ../../data/replace/family.lwo
+# CHECK-NEXT: cmd ok ReplaceObjectLayer 3 ../../../data/replace/family.lwo
 # CHECK-NEXT: cmd ok StatusMsg {1.00}ReplaceObjectLayer...
 # CHECK-NEXT: cmd ok StatusMsg {1.00}ReplaceObjectLayer...Done
 # CHECK-NEXT: panel open "Result" flags=1
@@ -27,9 +27,9 @@ print panel Result
 # CHECK-NEXT: panel "Result" open flags=1 width=610 height=320 controls=1
 # CHECK-NEXT:   1 MultiListBoxControl "" x=5 y=0 value=0 normal rows=3 columns=220,20,320,40
 # CHECK-NEXT:     heading "Item" "Layer" "File" "Result"
-# CHECK-NEXT:     row 0 "family:Parent" "1" "../../data/replace/family.lwo" "v"
-# CHECK-NEXT:     row 1 "family:ChildA" "2" "../../data/replace/family.lwo" "v"
-# CHECK-NEXT:     row 2 "family:ChildB" "3" "../../data/replace/family.lwo" "v"
+# CHECK-NEXT:     row 0 "family:Parent" "1" "../../../data/replace/family.lwo" "v"
+# CHECK-NEXT:     row 1 "family:ChildA" "2" "../../../data/replace/family.lwo" "v"
+# CHECK-NEXT:     row 2 "family:ChildB" "3" "../../../data/replace/family.lwo" "v"
 close
 # CHECK-NEXT: panel destroy "Result"
 # CHECK-NEXT: cmd ok SelectItem 0x10000000
@@ -40,7 +40,7 @@ activate QB:ObjectReplacer
 set 1 0
 press 6
 # CHECK-NEXT: cmd ok SelectItem 0x10000000
-# CHECK-NEXT: cmd ok ReplaceObjectLayer 1 ../../data/replace/family.lwo
+# CHECK-NEXT: cmd ok ReplaceObjectLayer 1 ../../../data/replace/family.lwo
 # CHECK-NEXT: cmd ok StatusMsg {1.00}ReplaceObjectLayer...
 # CHECK-NEXT: cmd ok StatusMsg {1.00}ReplaceObjectLayer...Done
 # CHECK-NEXT: panel open "Result" flags=1
@@ -48,7 +48,7 @@ print panel Result
 # CHECK-NEXT: panel "Result" open flags=1 width=610 height=320 controls=1
 # CHECK-NEXT:   1 MultiListBoxControl "" x=5 y=0 value=0 normal rows=1 columns=220,20,320,40
 # CHECK-NEXT:     heading "Item" "Layer" "File" "Result"
-# CHECK-NEXT:     row 0 "family:Parent" "1" "../../data/replace/family.lwo" "v"
+# CHECK-NEXT:     row 0 "family:Parent" "1" "../../../data/replace/family.lwo" "v"
 close
 # CHECK-NEXT: panel destroy "Result"
 # CHECK-NEXT: cmd ok SelectItem 0x10000000

@@ -13,7 +13,7 @@ press 6
 activate QB:ObjectReplacer
 # CHECK-NEXT: panel open "QB:ObjectReplacer(1.00) " flags=64
 # CHECK-NEXT: result 0
-set 3 ../../data/replace/absent.lwo
+set 3 ../../../data/replace/absent.lwo
 press 6
 # CHECK-NEXT: cmd ok SelectItem 0x10000000
 # CHECK-NEXT: panel close "QB:ObjectReplacer(1.00) "
@@ -29,7 +29,7 @@ press 6
 activate QB:ObjectReplacer
 # CHECK-NEXT: panel open "QB:ObjectReplacer(1.00) " flags=64
 # CHECK-NEXT: result 0
-set 3 ../../data/replace/mixed/picture.png
+set 3 ../../../data/replace/mixed/picture.png
 press 6
 # CHECK-NEXT: cmd ok SelectItem 0x10000000
 # CHECK-NEXT: panel close "QB:ObjectReplacer(1.00) "
@@ -38,7 +38,7 @@ activate QB:ObjectReplacer
 # CHECK-NEXT: panel open "QB:ObjectReplacer(1.00) " flags=64
 # CHECK-NEXT: result 0
 set 2 1
-set 4 ../../data/replace/absent
+set 4 ../../../data/replace/absent
 press 6
 # CHECK-NEXT: cmd ok SelectItem 0x10000000
 # CHECK-NEXT: panel close "QB:ObjectReplacer(1.00) "

@@ -10,13 +10,13 @@ activate QB:ObjectReplacer
 # CHECK: panel open "QB:ObjectReplacer(1.00) " flags=64
 # CHECK-NEXT: result 0
 set 2 1
-set 4 ../../data/replace/mixed/
+set 4 ../../../data/replace/mixed/
 press 6
 # CHECK-NEXT: cmd ok SelectItem 0x10000000
-# CHECK-NEXT: cmd ok ReplaceObjectLayer 2 ../../data/replace/mixed/wheels.lwo
+# CHECK-NEXT: cmd ok ReplaceObjectLayer 2 ../../../data/replace/mixed/wheels.lwo
 # CHECK-NEXT: cmd ok StatusMsg {0.00}ReplaceObjectLayer...
 # CHECK-NEXT: cmd ok SelectItem 0x10000001
-# CHECK-NEXT: cmd ok ReplaceObjectLayer 1 ../../data/replace/mixed/wheels.lwo
+# CHECK-NEXT: cmd ok ReplaceObjectLayer 1 ../../../data/replace/mixed/wheels.lwo
 # CHECK-NEXT: cmd ok StatusMsg {0.50}ReplaceObjectLayer...
 # CHECK-NEXT: cmd ok StatusMsg {1.00}ReplaceObjectLayer...
 # CHECK-NEXT: cmd ok StatusMsg {1.00}ReplaceObjectLayer...Done
@@ -25,8 +25,8 @@ print panel Result
 # CHECK-NEXT: panel "Result" open flags=1 width=610 height=320 controls=1
 # CHECK-NEXT:   1 MultiListBoxControl "" x=5 y=0 value=0 normal rows=3 columns=220,20,320,40
 # CHECK-NEXT:     heading "Item" "Layer" "File" "Result"
-# CHECK-NEXT:     row 0 "wheels:Wheel" "2" "../../data/replace/mixed/wheels.lwo" "v"
-# CHECK-NEXT:     row 1 "wheels:Rim" "1" "../../data/replace/mixed/wheels.lwo" "v"
+# CHECK-NEXT:     row 0 "wheels:Wheel" "2" "../../../data/replace/mixed/wheels.lwo" "v"
+# CHECK-NEXT:     row 1 "wheels:Rim" "1" "../../../data/replace/mixed/wheels.lwo" "v"
 # CHECK-NEXT:     row 2 "Car:Body" "-" "" "o"
 close
 # CHECK-NEXT: panel destroy "Result"

@@ -8,7 +8,7 @@ activate QB:ObjectReplacer
 set 1 1
 set 3 Objects/Other.lwo
 set 2 1
-set 4 ../../data/replace/absent/
+set 4 ../../../data/replace/absent/
 press 6
 # CHECK-NEXT: cmd ok SelectItem 0x10000000
 # CHECK-NEXT: panel close "QB:ObjectReplacer(1.00) "
@@ -22,4 +22,4 @@ print control 3 4 value state
 # CHECK-NEXT: control 1 value=1 "Select Item + Children"
 # CHECK-NEXT: control 2 value=1 "Select directory"
 # CHECK-NEXT: control 3 value="Objects/Other.lwo" state=ghosted
-# CHECK-NEXT: control 4 value="../../data/replace/absent/" state=normal
+# CHECK-NEXT: control 4 value="../../../data/replace/absent/" state=normal
