@@ -48,7 +48,7 @@ set 3 Nobody
 press 6
 # CHECK-NEXT: cmd ok StatusMsg {1.0} Parent item not found!
 print control 2 5 6 8 9 11 14 15 17 18 20 label
-print control 3 12 label value
+print control 3 12 label x value
 # CHECK-NEXT: control 2 label="\x91I\x91\xF0\x82\xF0\x8Ew\x92\xE8\x82\xB5\x82\xBD\x83A\x83C\x83e\x83\x80\x82\xCC\x8Eq\x82\xC9\x82\xB7\x82\xE9"
 # CHECK-NEXT: control 5 label="\x82\xBB\x82\xCC\x8F\xEA\x82\xC5"
 # CHECK-NEXT: control 6 label="\x8E\xC0\x8Ds"
@@ -60,5 +60,5 @@ print control 3 12 label value
 # CHECK-NEXT: control 17 label="\x91I\x91\xF0\x83A\x83C\x83e\x83\x80\x82\xC6\x82\xBB\x82\xCC\x8Eq\x91\xB7\x82\xF0\x91I\x91\xF0"
 # CHECK-NEXT: control 18 label="\x8E\xC0\x8Ds"
 # CHECK-NEXT: control 20 label="\x95\xC2\x82\xB6\x82\xE9"
-# CHECK-NEXT: control 3 label="\x90e\x83A\x83C\x83e\x83\x80" value="Nobody"
-# CHECK-NEXT: control 12 label="\x83A\x83C\x83e\x83\x80\x96\xBC" value="Nothing"
+# CHECK-NEXT: control 3 label="\x90e\x83A\x83C\x83e\x83\x80" x=0 value="Nobody"
+# CHECK-NEXT: control 12 label="\x83A\x83C\x83e\x83\x80\x96\xBC" x=0 value="Nothing"

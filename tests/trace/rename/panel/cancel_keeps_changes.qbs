@@ -16,7 +16,8 @@ print scene
 # CHECK-NEXT: 0x30000000 camera "Cam_L_" parent=none visible=1 active children=none
 activate QB:NameReplace
 # CHECK-NEXT: panel open "QB:NameReplace(1.00) " flags=3
-print control 5 8 12 value
+print control 1 5 8 12 value
+# CHECK-NEXT: control 1 value=2 "All Item"
 # CHECK-NEXT: control 5 value=1
 # CHECK-NEXT: control 8 value="Cam_L_"
 # CHECK-NEXT: control 12 value="_X_"

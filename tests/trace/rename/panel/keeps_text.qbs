@@ -11,10 +11,9 @@ cancel
 # CHECK-NEXT: result 0
 activate QB:NameReplace
 # CHECK-NEXT: panel open "QB:NameReplace(1.00) " flags=3
-print control 1 7 value
+print control 7 value
 print control 8 value state
 print control 11 12 state
-# CHECK-NEXT: control 1 value=0 "Select Item"
 # CHECK-NEXT: control 7 value=0 "Change"
 # CHECK-NEXT: control 8 value="Stored" state=normal
 # CHECK-NEXT: control 11 state=erased
@@ -26,10 +25,9 @@ cancel
 select Arm
 activate QB:NameReplace
 # CHECK-NEXT: panel open "QB:NameReplace(1.00) " flags=3
-print control 1 7 value
+print control 7 value
 print control 8 value state
 print control 11 12 state
-# CHECK-NEXT: control 1 value=0 "Select Item"
 # CHECK-NEXT: control 7 value=0 "Change"
 # CHECK-NEXT: control 8 value="Arm" state=normal
 # CHECK-NEXT: control 11 state=erased

@@ -4,10 +4,9 @@ select "Key (2)"
 activate QB:NameReplace
 # CHECK: panel open "QB:NameReplace(1.00) " flags=3
 set 7 0
-print control 1 7 value
+print control 7 value
 print control 8 value state
 print control 11 12 state
-# CHECK-NEXT: control 1 value=0 "Select Item"
 # CHECK-NEXT: control 7 value=0 "Change"
 # CHECK-NEXT: control 8 value="Key" state=normal
 # CHECK-NEXT: control 11 state=erased

@@ -4,11 +4,9 @@
 activate QB:NameReplace
 # CHECK: panel open "QB:NameReplace(1.00) " flags=3
 set 7 4
-print control 1 7 8 value
+print control 7 value
 print control 11 12 13 14 state
-# CHECK-NEXT: control 1 value=0 "Select Item"
 # CHECK-NEXT: control 7 value=4 "Regular Expression"
-# CHECK-NEXT: control 8 value=""
 # CHECK-NEXT: control 11 state=erased
 # CHECK-NEXT: control 12 state=erased
 # CHECK-NEXT: control 13 state=normal
@@ -16,11 +14,9 @@ print control 11 12 13 14 state
 set 11 typed
 # CHECK-NEXT: no action: control 11 "" is erased
 set 7 3
-print control 1 7 8 value
+print control 7 value
 print control 11 12 13 14 state
-# CHECK-NEXT: control 1 value=0 "Select Item"
 # CHECK-NEXT: control 7 value=3 "Replace"
-# CHECK-NEXT: control 8 value=""
 # CHECK-NEXT: control 11 state=normal
 # CHECK-NEXT: control 12 state=normal
 # CHECK-NEXT: control 13 state=erased
