@@ -5,14 +5,15 @@
 activate QB:ObjectReplacer
 # CHECK: panel open "QB:ObjectReplacer(1.00) " flags=64
 # CHECK-NEXT: result 0
-print control 3 value
-# CHECK-NEXT: control 3 value=""
+print control 6 label x
+# CHECK-NEXT: control 6 label="Run" x=376
 locale 1041
 activate QB:ObjectReplacer
 # CHECK-NEXT: panel open "QB:ObjectReplacer(1.00) " flags=64
 # CHECK-NEXT: result 0
-print control 3 value
-# CHECK-NEXT: control 3 value=""
+print control 6 label x
+# CHECK-NEXT: control 6 label="Run" x=376
+# the panel is built once: the Japanese layout only after an unload
 unload
 activate QB:ObjectReplacer
 # CHECK-NEXT: panel open "QB:ObjectReplacer(1.00) " flags=64
