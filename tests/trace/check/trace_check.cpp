@@ -334,6 +334,12 @@ std::vector<std::string> update(const std::vector<std::string> &script, const Ex
     stated.insert(index);
   }
 
+  // Standard error and the exit status are stated anew only when they differ,
+  // so that lines written with [[@LINE]] stay as they are.
+  std::vector<std::string> err;
+  for (const Expectation &e : ex.list)
+    if (e.kind == Kind::Stderr) err.push_back(e.text);
+  const bool restate = err != output.err || exit_status(ex) != output.status;
   std::vector<std::string> tail;
   for (const std::string &line : output.err) tail.push_back("# CHECK-STDERR: " + line);
   if (output.status != 0) tail.push_back("# CHECK-EXIT: " + std::to_string(output.status));
@@ -346,7 +352,10 @@ std::vector<std::string> update(const std::vector<std::string> &script, const Ex
     if (next < ex.list.size() && ex.list[next].line == number) {
       const Expectation &e = ex.list[next];
       for (const std::string &line : before[next]) result.push_back(line);
-      if (e.kind == Kind::Stderr || e.kind == Kind::Exit) {
+      if (!restate && (e.kind == Kind::Stderr || e.kind == Kind::Exit)) {
+        result.push_back(script[i]);
+        tail_placed = true;
+      } else if (e.kind == Kind::Stderr || e.kind == Kind::Exit) {
         if (!tail_placed) result.insert(result.end(), tail.begin(), tail.end());
         tail_placed = true;
       } else if (!walk.drop[next]) {

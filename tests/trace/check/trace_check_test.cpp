@@ -98,6 +98,9 @@ TEST(TraceCheck, UpdateRewritesFailingChecksFromTheLinePrintedInTheirPlace) {
                     {{"cmd ok A", "cmd ok B", "result 1"}, {"f:1: bad"}, 1}),
             "a\n# CHECK: cmd ok A\nb\n# CHECK: cmd ok B\n# CHECK: result 1\n# CHECK-STDERR: f:1: bad\n"
             "# CHECK-EXIT: 1\n");
+  // Standard error that still holds keeps its [[@LINE]] form.
+  EXPECT_EQ(updated("bad\n# CHECK-STDERR: f:[[@LINE-1]]: x\n# CHECK-EXIT: 1\n", {{}, {"f:1: x"}, 1}),
+            "bad\n# CHECK-STDERR: f:[[@LINE-1]]: x\n# CHECK-EXIT: 1\n");
   // A check with no line left in its place goes; a CHECK-NOT failure stays for a person.
   int unfixed = 0;
   EXPECT_EQ(updated("# CHECK: a\n# CHECK-NOT: x\n# CHECK-NEXT: gone\n", {{"a", "x"}, {}, 0}, &unfixed),
