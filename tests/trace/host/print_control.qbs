@@ -21,7 +21,7 @@ press 6
 print control 1 list
 # CHECK-NEXT: control 1 rows=1 columns=220,20,320,40
 # CHECK-NEXT:     heading "Item" "Layer" "File" "Result"
-# CHECK-NEXT-PART:     row 0 "box
+# CHECK-NEXT:     row 0 "box" "1" "../../data/replace/box.lwo" "v"
 close
 # CHECK: cmd ok SelectItem 0x10000000
 # CHECK: panel close "QB:ObjectReplacer(1.00) "
