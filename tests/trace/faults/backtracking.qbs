@@ -8,7 +8,7 @@ null aaaaaaaaaaaaaaaaaaaaaaaaaaaaaa!
 null caaa
 # -- eight stars against a long name that does not match
 activate QB:SelectItem *a*a*a*a*a*a*a*a*b
-# CHECK: cmd ok StatusMsg {1.0} No items found!
+# CHECK-NEXT: cmd ok StatusMsg {1.0} No items found!
 # CHECK-NEXT: result 0
 print selection
 # CHECK-NEXT: selection

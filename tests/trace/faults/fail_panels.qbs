@@ -8,7 +8,7 @@ mesh Car:Body Objects/Car.lwo
 select Car:Wheel Car:Body
 fail-panels on
 activate QB:ItemTools
-# CHECK: result 2
+# CHECK-NEXT: result 2
 activate QB:ItemVisible
 # CHECK-NEXT: result 2
 activate QB:NameReplace

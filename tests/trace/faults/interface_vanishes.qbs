@@ -9,7 +9,7 @@ null Arm_L_ parent=Pivot
 select 0x10000001 0x10000002
 # -- item visibility: gone after the first item's first command
 activate QB:ItemVisible
-# CHECK: panel open "QB:ItemVisible(1.00) " flags=64
+# CHECK-NEXT: panel open "QB:ItemVisible(1.00) " flags=64
 # CHECK-NEXT: result 0
 set 1 0
 set 10 1

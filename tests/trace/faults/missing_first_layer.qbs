@@ -10,7 +10,7 @@ select Cube
 # -- without "LW Command Interface": nothing is sent, nothing changes
 missing "LW Command Interface"
 activate QB:SelectItem Pivot
-# CHECK: result 0
+# CHECK-NEXT: result 0
 activate QB:SelectBranch
 # CHECK-NEXT: result 0
 activate QB:ToggleVisible Key

@@ -10,7 +10,7 @@ select Pivot Arm_L_
 refuse ""
 # -- selection commands
 activate QB:SelectItem Key
-# CHECK: cmd failed SelectItem 0x20000000
+# CHECK-NEXT: cmd failed SelectItem 0x20000000
 # CHECK-NEXT: result 0
 activate QB:SelectItem Nothing*
 # CHECK-NEXT: cmd failed StatusMsg {1.0} No items found!

@@ -4,7 +4,7 @@ mesh Cube1
 mesh Cube2
 select Cube2
 activate QB:SelectItem a{
-# CHECK: cmd ok StatusMsg *** ERROR: Invalid range in '{}' in regular expression ***
+# CHECK-NEXT: cmd ok StatusMsg *** ERROR: Invalid range in '{}' in regular expression ***
 # CHECK-NEXT: result 2
 print status
 # CHECK-NEXT: status *** ERROR: Invalid range in '{}' in regular expression ***

@@ -5,7 +5,7 @@
 mesh Cube
 trace lookups on
 activate QB:SelectItem Nothing
-# CHECK: lookup Product Info
+# CHECK-NEXT: lookup Product Info
 # CHECK-NEXT: lookup Animation Envelopes 2
 # CHECK-NEXT: lookup Channel Info 2
 # CHECK-NEXT: lookup Color Picker

@@ -1,9 +1,10 @@
-# The interface version is checked before anything is looked up; the host's
-# major version (bits 20-23 of "Product Info") must be 15.
+# The interface version is checked before anything is looked up (no lookup at
+# all for versions 5 and 7); the host's major version (bits 20-23 of
+# "Product Info") must be 15.
 trace lookups on
 interface-version 5
 activate QB:ItemTools
-# CHECK: result 1
+# CHECK-NEXT: result 1
 activate QB:NameReplace
 # CHECK-NEXT: result 1
 interface-version 7

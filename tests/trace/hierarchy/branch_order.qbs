@@ -6,7 +6,7 @@ null Z parent=X
 null Y parent=R
 select R
 activate QB:SelectBranch
-# CHECK: cmd ok SelectItem 0x10000000
+# CHECK-NEXT: cmd ok SelectItem 0x10000000
 # CHECK-NEXT: cmd ok AddToSelection 0x10000001
 # CHECK-NEXT: cmd ok AddToSelection 0x10000003
 # CHECK-NEXT: cmd ok AddToSelection 0x10000002

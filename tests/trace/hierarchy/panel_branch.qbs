@@ -4,7 +4,7 @@ mesh Body parent=Root
 light Lamp parent=Root
 mesh Hand parent=Body
 activate QB:ItemTools
-# CHECK: panel open "QB:ItemTools(1.00) " flags=64
+# CHECK-NEXT: panel open "QB:ItemTools(1.00) " flags=64
 # CHECK-NEXT: result 0
 # -- nothing selected
 select

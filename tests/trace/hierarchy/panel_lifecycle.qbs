@@ -1,7 +1,7 @@
 # Item tools panel: built at the first activation, opened without blocking,
 # kept with its texts and option when closed.
 activate QB:ItemTools
-# CHECK: panel open "QB:ItemTools(1.00) " flags=64
+# CHECK-NEXT: panel open "QB:ItemTools(1.00) " flags=64
 # CHECK-NEXT: result 0
 print panel
 # CHECK-NEXT: panel "QB:ItemTools(1.00) " open flags=64 width=320 height=384 controls=20

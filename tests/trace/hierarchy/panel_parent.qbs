@@ -7,7 +7,7 @@ null Target
 null Rig
 mesh Hand parent=Rig
 activate QB:ItemTools
-# CHECK: panel open "QB:ItemTools(1.00) " flags=64
+# CHECK-NEXT: panel open "QB:ItemTools(1.00) " flags=64
 # CHECK-NEXT: result 0
 # -- the name in other letter case; of two items so named the object comes first
 select Arm

@@ -6,7 +6,7 @@ mesh Left
 mesh Arm
 light Lamp
 activate QB:ItemTools
-# CHECK: panel open "QB:ItemTools(1.00) " flags=64
+# CHECK-NEXT: panel open "QB:ItemTools(1.00) " flags=64
 # CHECK-NEXT: result 0
 # -- Cube*: the objects Cube and Cube2, the last match first
 set 12 Cube*

@@ -4,7 +4,7 @@ mesh First
 mesh Second
 light Lamp
 activate QB:ItemTools
-# CHECK: panel open "QB:ItemTools(1.00) " flags=64
+# CHECK-NEXT: panel open "QB:ItemTools(1.00) " flags=64
 # CHECK-NEXT: result 0
 select First Second Lamp
 press 4

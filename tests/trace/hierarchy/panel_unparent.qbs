@@ -4,7 +4,7 @@ mesh A parent=Root
 mesh B parent=Root
 light L parent=Root
 activate QB:ItemTools
-# CHECK: panel open "QB:ItemTools(1.00) " flags=64
+# CHECK-NEXT: panel open "QB:ItemTools(1.00) " flags=64
 # CHECK-NEXT: result 0
 # -- nothing selected: only RefreshNow
 select

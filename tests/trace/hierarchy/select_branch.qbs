@@ -12,7 +12,7 @@ light Fill parent=Key
 # -- null, mesh and light roots: objects of both kinds, their object descendants
 select Root Other Key
 activate QB:SelectBranch
-# CHECK: cmd ok SelectItem 0x10000000
+# CHECK-NEXT: cmd ok SelectItem 0x10000000
 # CHECK-NEXT: cmd ok AddToSelection 0x10000003
 # CHECK-NEXT: cmd ok AddToSelection 0x10000001
 # CHECK-NEXT: cmd ok AddToSelection 0x10000002

@@ -11,7 +11,7 @@ light CubeLight
 camera Camera
 # -- Cube*: the light is the last match, so only the light
 activate QB:SelectItem Cube*
-# CHECK: cmd ok SelectItem 0x20000000
+# CHECK-NEXT: cmd ok SelectItem 0x20000000
 # CHECK-NEXT: result 0
 print selection
 # CHECK-NEXT: selection 0x20000000

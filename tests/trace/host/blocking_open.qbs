@@ -4,7 +4,7 @@ null A_L_1
 null B_L_2
 select A_L_1
 activate QB:NameReplace
-# CHECK: panel open "QB:NameReplace(1.00) " flags=3
+# CHECK-NEXT: panel open "QB:NameReplace(1.00) " flags=3
 set 1 2
 # -- inside the modal panel
 print control 1 value

@@ -5,7 +5,7 @@ null Other
 # -- refuse PREFIX refuses the commands that start with it
 refuse Select
 activate QB:SelectItem Other
-# CHECK: cmd failed SelectItem 0x10000002
+# CHECK-NEXT: cmd failed SelectItem 0x10000002
 # CHECK-NEXT: result 0
 print selection
 # CHECK-NEXT: selection

@@ -3,7 +3,7 @@ mesh Cube
 light Key
 select Cube
 activate QB:ItemVisible
-# CHECK: panel open "QB:ItemVisible(1.00) " flags=64
+# CHECK-NEXT: panel open "QB:ItemVisible(1.00) " flags=64
 # CHECK-NEXT: result 0
 print control 17 21 22 23 state
 # CHECK-NEXT: control 17 state=erased

@@ -5,7 +5,7 @@ mesh Cube
 null Pivot
 select Cube
 activate QB:ItemTools
-# CHECK: panel open "QB:ItemTools(1.00) " flags=64
+# CHECK-NEXT: panel open "QB:ItemTools(1.00) " flags=64
 # CHECK-NEXT: result 0
 # -- the user selects Pivot; the pick button reads the selection
 select Pivot

@@ -4,7 +4,7 @@ locale 1041
 null 立方体
 light "キー ライト"
 activate QB:SelectItem 立方*
-# CHECK: cmd ok SelectItem 0x10000000
+# CHECK-NEXT: cmd ok SelectItem 0x10000000
 # CHECK-NEXT: result 0
 print selection
 # CHECK-NEXT: selection 0x10000000

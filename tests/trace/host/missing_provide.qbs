@@ -4,7 +4,7 @@ select Cube
 trace lookups on
 missing "LW Item Info 8"
 activate QB:NameReplace
-# CHECK: lookup Product Info
+# CHECK-NEXT: lookup Product Info
 # CHECK-NEXT: lookup LW Bone Info 6
 # CHECK-NEXT: lookup LW Fog Info
 # CHECK-NEXT: lookup LW Camera Info 10

@@ -2,7 +2,7 @@
 mesh Cube
 select Cube
 activate QB:ItemVisible
-# CHECK: panel open "QB:ItemVisible(1.00) " flags=64
+# CHECK-NEXT: panel open "QB:ItemVisible(1.00) " flags=64
 # CHECK-NEXT: result 0
 # -- again while open: brought to the front, opened again (no change)
 activate QB:ItemVisible

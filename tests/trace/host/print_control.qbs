@@ -4,7 +4,7 @@
 mesh Cube Objects/Cube.lwo
 select Cube
 activate QB:ObjectReplacer
-# CHECK: panel open "QB:ObjectReplacer(1.00) " flags=64
+# CHECK-NEXT: panel open "QB:ObjectReplacer(1.00) " flags=64
 # CHECK-NEXT: result 0
 print control 2
 # CHECK-NEXT: control 2 ChoiceControl "Mode" x=43 y=25 value=0 "Select file" normal

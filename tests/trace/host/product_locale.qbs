@@ -2,7 +2,7 @@
 mesh Cube
 locale 0x10411
 activate QB:ItemTools
-# CHECK: panel open "QB:ItemTools(1.00) " flags=64
+# CHECK-NEXT: panel open "QB:ItemTools(1.00) " flags=64
 # CHECK-NEXT: result 0
 print control 2 label
 # CHECK-NEXT: control 2 label="選択を指定したアイテムの子にする"

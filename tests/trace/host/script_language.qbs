@@ -11,7 +11,7 @@ camera Cam
 #  verbatim: "quotes" stay, # stays, two  blanks stay
 select Tip 0x10000000 Key
 print selection
-# CHECK: selection 0x40010001 0x10000000 0x20000000
+# CHECK-NEXT: selection 0x40010001 0x10000000 0x20000000
 select
 print selection
 # CHECK-NEXT: selection

@@ -5,7 +5,7 @@
 # takes the armored robot's layer; the saved scene loads back the same.
 load ../../../examples/Scenes/robot_rig.lws
 print scene
-# CHECK: scene items=13 parent-in-place=off
+# CHECK-NEXT: scene items=13 parent-in-place=off
 # CHECK-NEXT: 0x10000000 null "Rig_Root" parent=none display=6 active file="" layer=0 children=0x10000001,0x10000003,0x10000004
 # CHECK-NEXT: 0x10000001 mesh "Robot:Body" parent=0x10000000 display=6 active file="../../../examples/Objects/Robot.lwo" layer=1 children=0x40000001,0x10000002
 # CHECK-NEXT: 0x40000001 bone "Spine" object=0x10000001 parent=0x10000001 visible=1 active children=0x40010001,0x40030001

@@ -2,7 +2,7 @@
 # line order, with its line.
 # -- cut off inside an envelope
 load malformed/truncated.lws
-# CHECK: warning malformed/truncated.lws:7: object file not found: Objects/Gone.lwo
+# CHECK-NEXT: warning malformed/truncated.lws:7: object file not found: Objects/Gone.lwo
 # CHECK-NEXT: warning malformed/truncated.lws:12: block not closed at the end of the file
 print scene
 # CHECK-NEXT: scene items=2 parent-in-place=off

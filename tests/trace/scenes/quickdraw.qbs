@@ -5,7 +5,7 @@
 # a camera.  The object files are found through the scene's own paths.
 load "../../../../shared/realdata/assimp/test/models-nonbsd/LWS/QuickDraw v.2.2.lws"
 print scene
-# CHECK: scene items=22 parent-in-place=off
+# CHECK-NEXT: scene items=22 parent-in-place=off
 # CHECK-NEXT: 0x10000000 mesh "QuickDraw--Chasis" parent=0x1000000e display=5 active file="../../../../shared/realdata/assimp/test/models-nonbsd/LWO/LWO2/LWSReferences/QuickDraw--Chasis.lwo" layer=1 children=0x10000001,0x10000002,0x10000003,0x10000004,0x10000007,0x10000013
 # CHECK-NEXT: 0x10000001 mesh "QuickDraw--Wheels-Back" parent=0x10000000 display=5 active file="../../../../shared/realdata/assimp/test/models-nonbsd/LWO/LWO2/LWSReferences/QuickDraw--Wheels-Back.lwo" layer=1 children=none
 # CHECK-NEXT: 0x10000002 mesh "QuickDraw--Wheels-Front" parent=0x10000000 display=5 active file="../../../../shared/realdata/assimp/test/models-nonbsd/LWO/LWO2/LWSReferences/QuickDraw--Wheels-Front.lwo" layer=1 children=none

@@ -8,7 +8,7 @@
 # once, with the line that first names it, and the rest of the scene loads.
 load "../../../../shared/realdata/assimp/test/models-nonbsd/LWS/QuickDraw v.2.2.lws"
 activate QB:NameReplace
-# CHECK: panel open "QB:NameReplace(1.00) " flags=3
+# CHECK-NEXT: panel open "QB:NameReplace(1.00) " flags=3
 set 1 2
 set 11 "Quick Draw"
 set 12 QD

@@ -4,7 +4,7 @@
 # camera that version 1 declares with its ShowCamera line alone.
 load v1/Content/Scenes/box_v1.lws
 print scene
-# CHECK: scene items=5 parent-in-place=off
+# CHECK-NEXT: scene items=5 parent-in-place=off
 # CHECK-NEXT: 0x10000000 mesh "Box" parent=none display=6 active file="v1/Content/Objects/Box.lwo" layer=1 children=0x10000001
 # CHECK-NEXT: 0x10000001 null "Arm_L_Handle" parent=0x10000000 display=3 active file="" layer=0 children=0x10000002,0x20000000
 # CHECK-NEXT: 0x10000002 mesh "Box (2)" parent=0x10000001 display=4 active file="v1/Content/Objects/Box.lwo" layer=1 children=none

@@ -4,7 +4,7 @@
 # Layer 2 of a two-layer object is named "Arm:Lower".
 load v4/rig_v4.lws
 print scene
-# CHECK: scene items=6 parent-in-place=off
+# CHECK-NEXT: scene items=6 parent-in-place=off
 # CHECK-NEXT: 0x10000000 mesh "Arm:Lower" parent=0x10000001 display=6 active file="v4/Objects/Arm.lwo" layer=2 children=0x40000000
 # CHECK-NEXT: 0x40000000 bone "Arm_L_Up" object=0x10000000 parent=0x10000000 visible=1 active children=0x40010000
 # CHECK-NEXT: 0x40010000 bone "Arm_L_Low" object=0x10000000 parent=0x40000000 visible=1 inactive children=none

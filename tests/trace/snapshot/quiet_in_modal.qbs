@@ -4,7 +4,7 @@
 null Arm_L
 select Arm_L
 activate QB:NameReplace
-# CHECK: panel open "QB:NameReplace(1.00) " flags=3
+# CHECK-NEXT: panel open "QB:NameReplace(1.00) " flags=3
 snapshot /dev/null
 ok
 # CHECK-NEXT: cmd ok StatusMsg {1.00}QB:NameReplace: Renaming...

@@ -1,7 +1,7 @@
 # A title that no panel has stops the script; a title without its trailing
 # blank finds the panel, open or closed.
 activate QB:ItemTools
-# CHECK: panel open "QB:ItemTools(1.00) " flags=64
+# CHECK-NEXT: panel open "QB:ItemTools(1.00) " flags=64
 # CHECK-NEXT: result 0
 press 20
 # CHECK-NEXT: panel close "QB:ItemTools(1.00) "

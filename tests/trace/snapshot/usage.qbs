@@ -1,6 +1,6 @@
 # The statement takes a file and at most a title.
 activate QB:ItemTools
-# CHECK: panel open "QB:ItemTools(1.00) " flags=64
+# CHECK-NEXT: panel open "QB:ItemTools(1.00) " flags=64
 # CHECK-NEXT: result 0
 snapshot
 # CHECK-STDERR: usage.qbs:[[@LINE-1]]: usage: snapshot FILE.svg [TITLE]

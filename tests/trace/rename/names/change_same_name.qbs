@@ -5,7 +5,7 @@ light Fill
 null Rim
 select Key Fill Rim
 activate QB:NameReplace
-# CHECK: panel open "QB:NameReplace(1.00) " flags=3
+# CHECK-NEXT: panel open "QB:NameReplace(1.00) " flags=3
 set 6 1
 set 7 0
 ok

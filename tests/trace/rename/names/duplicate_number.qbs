@@ -5,7 +5,7 @@ null "Left Arm_L_ (3)"
 null "Leg_L_ (x)"
 select "Arm_L_Up (2)" "Left Arm_L_ (3)" "Leg_L_ (x)"
 activate QB:NameReplace
-# CHECK: panel open "QB:NameReplace(1.00) " flags=3
+# CHECK-NEXT: panel open "QB:NameReplace(1.00) " flags=3
 ok
 # CHECK-NEXT: cmd ok SelectItem 0x10000000
 # CHECK-NEXT: cmd ok Rename Arm_R_Up

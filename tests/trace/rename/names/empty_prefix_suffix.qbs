@@ -4,7 +4,7 @@ null Arm
 null Leg
 select Arm Leg
 activate QB:NameReplace
-# CHECK: panel open "QB:NameReplace(1.00) " flags=3
+# CHECK-NEXT: panel open "QB:NameReplace(1.00) " flags=3
 set 7 1
 ok
 # CHECK-NEXT: cmd ok StatusMsg {0.00}QB:NameReplace: Renaming...

@@ -4,7 +4,7 @@ null Arm_L_A
 null Arm_L_B
 select Arm_L_A Arm_L_B
 activate QB:NameReplace
-# CHECK: panel open "QB:NameReplace(1.00) " flags=3
+# CHECK-NEXT: panel open "QB:NameReplace(1.00) " flags=3
 set 7 4
 set 13 _[Ll
 ok

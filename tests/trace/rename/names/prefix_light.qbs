@@ -2,7 +2,7 @@
 light Key
 select Key
 activate QB:NameReplace
-# CHECK: panel open "QB:NameReplace(1.00) " flags=3
+# CHECK-NEXT: panel open "QB:NameReplace(1.00) " flags=3
 # Mode popup (7): Prefix; prefix field (10); Light box (6).
 set 7 1
 set 9 L_

@@ -4,7 +4,7 @@ null Bone12a
 null Bone7b
 select Bone12a
 activate QB:NameReplace
-# CHECK: panel open "QB:NameReplace(1.00) " flags=3
+# CHECK-NEXT: panel open "QB:NameReplace(1.00) " flags=3
 set 7 4
 set 13 [0-9]+
 set 14 #

@@ -3,7 +3,7 @@
 null Arm
 select Arm
 activate QB:NameReplace
-# CHECK: panel open "QB:NameReplace(1.00) " flags=3
+# CHECK-NEXT: panel open "QB:NameReplace(1.00) " flags=3
 set 7 4
 set 13 ""
 set 14 P_

@@ -4,7 +4,7 @@ null Arm_L_
 null Arm
 select arm_l_up Arm_L_ Arm
 activate QB:NameReplace
-# CHECK: panel open "QB:NameReplace(1.00) " flags=3
+# CHECK-NEXT: panel open "QB:NameReplace(1.00) " flags=3
 set 7 4
 ok
 # CHECK-NEXT: cmd ok SelectItem 0x10000000

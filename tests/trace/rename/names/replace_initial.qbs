@@ -6,7 +6,7 @@ null Leg_L_Low_L_
 null arm_l_up
 select Arm_L_Up Leg_L_Low_L_ arm_l_up
 activate QB:NameReplace
-# CHECK: panel open "QB:NameReplace(1.00) " flags=3
+# CHECK-NEXT: panel open "QB:NameReplace(1.00) " flags=3
 ok
 # CHECK-NEXT: cmd ok SelectItem 0x10000000
 # CHECK-NEXT: cmd ok Rename Arm_R_Up

@@ -3,7 +3,7 @@
 camera Cam_L_
 select Cam_L_
 activate QB:NameReplace
-# CHECK: panel open "QB:NameReplace(1.00) " flags=3
+# CHECK-NEXT: panel open "QB:NameReplace(1.00) " flags=3
 set 5 1
 set 1 2
 set 12 _X_

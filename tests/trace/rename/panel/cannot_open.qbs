@@ -4,7 +4,7 @@ null Arm_L_Up
 select Arm_L_Up
 fail-panels on
 activate QB:NameReplace
-# CHECK: result 2
+# CHECK-NEXT: result 2
 fail-panels off
 missing "LW Item Info 8"
 activate QB:NameReplace

@@ -3,7 +3,7 @@
 # other five fields hidden.  The title ends in one blank.  Cancel runs nothing.
 null Arm_L_Up
 activate QB:NameReplace
-# CHECK: panel open "QB:NameReplace(1.00) " flags=3
+# CHECK-NEXT: panel open "QB:NameReplace(1.00) " flags=3
 print panel
 # CHECK-NEXT: panel "QB:NameReplace(1.00) " open flags=3 width=320 height=170 controls=14
 # CHECK-NEXT:   1 PopupControl "Target" x=50 y=0 value=0 "Select Item" normal

@@ -1,7 +1,7 @@
 # Locale 1041: Japanese labels and item lists; the Null box keeps its label.
 locale 1041
 activate QB:NameReplace
-# CHECK: panel open "QB:NameReplace(1.00) " flags=3
+# CHECK-NEXT: panel open "QB:NameReplace(1.00) " flags=3
 print panel
 # CHECK-NEXT: panel "QB:NameReplace(1.00) " open flags=3 width=320 height=170 controls=14
 # CHECK-NEXT:   1 PopupControl "対象" x=50 y=0 value=0 "選択アイテム" normal

@@ -2,7 +2,7 @@
 # activation; a selection replaces it with the first item's name.
 null Arm
 activate QB:NameReplace
-# CHECK: panel open "QB:NameReplace(1.00) " flags=3
+# CHECK-NEXT: panel open "QB:NameReplace(1.00) " flags=3
 set 7 0
 set 8 Stored
 cancel

@@ -2,7 +2,7 @@
 # locale of that activation.
 locale 1041
 activate QB:NameReplace
-# CHECK: panel open "QB:NameReplace(1.00) " flags=3
+# CHECK-NEXT: panel open "QB:NameReplace(1.00) " flags=3
 cancel
 # CHECK-NEXT: panel close "QB:NameReplace(1.00) "
 # CHECK-NEXT: panel destroy "QB:NameReplace(1.00) "

@@ -7,7 +7,7 @@ null Rim
 camera Cam
 select Key Fill Rim Cam
 activate QB:NameReplace
-# CHECK: panel open "QB:NameReplace(1.00) " flags=3
+# CHECK-NEXT: panel open "QB:NameReplace(1.00) " flags=3
 set 7 0
 print control 7 value
 print control 8 value state

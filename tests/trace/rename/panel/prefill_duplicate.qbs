@@ -2,7 +2,7 @@
 null "Key (2)"
 select "Key (2)"
 activate QB:NameReplace
-# CHECK: panel open "QB:NameReplace(1.00) " flags=3
+# CHECK-NEXT: panel open "QB:NameReplace(1.00) " flags=3
 set 7 0
 print control 7 value
 print control 8 value state

@@ -2,7 +2,7 @@
 # the pattern field and the pattern replace field in their place; a hidden
 # field takes no input.
 activate QB:NameReplace
-# CHECK: panel open "QB:NameReplace(1.00) " flags=3
+# CHECK-NEXT: panel open "QB:NameReplace(1.00) " flags=3
 set 7 4
 print control 7 value
 print control 11 12 13 14 state

@@ -3,7 +3,7 @@ null ""
 null Arm
 select 0x10000000 Arm
 activate QB:NameReplace
-# CHECK: panel open "QB:NameReplace(1.00) " flags=3
+# CHECK-NEXT: panel open "QB:NameReplace(1.00) " flags=3
 set 7 1
 set 9 P_
 ok

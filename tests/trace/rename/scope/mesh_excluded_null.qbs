@@ -5,7 +5,7 @@ null Empty_L_
 bone Bone_L_ parent=Empty_L_
 select Crate Empty_L_ Bone_L_
 activate QB:NameReplace
-# CHECK: panel open "QB:NameReplace(1.00) " flags=3
+# CHECK-NEXT: panel open "QB:NameReplace(1.00) " flags=3
 set 3 0
 ok
 # CHECK-NEXT: cmd ok StatusMsg {0.00}QB:NameReplace: Renaming...

@@ -6,7 +6,7 @@ mesh Posix
 null Empty
 select Box Crate Posix Empty
 activate QB:NameReplace
-# CHECK: panel open "QB:NameReplace(1.00) " flags=3
+# CHECK-NEXT: panel open "QB:NameReplace(1.00) " flags=3
 set 7 1
 set 9 P_
 set 3 1

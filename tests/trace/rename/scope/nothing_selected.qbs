@@ -3,7 +3,7 @@
 null Arm_L_Up
 light Key
 activate QB:NameReplace
-# CHECK: panel open "QB:NameReplace(1.00) " flags=3
+# CHECK-NEXT: panel open "QB:NameReplace(1.00) " flags=3
 ok
 # CHECK-NEXT: cmd ok StatusMsg QB:NameReplace: Done(0).
 # CHECK-NEXT: panel close "QB:NameReplace(1.00) "

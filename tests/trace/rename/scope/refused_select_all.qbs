@@ -5,7 +5,7 @@ null Arm_L_B
 select Arm_L_A Arm_L_B
 refuse SelectItem
 activate QB:NameReplace
-# CHECK: panel open "QB:NameReplace(1.00) " flags=3
+# CHECK-NEXT: panel open "QB:NameReplace(1.00) " flags=3
 ok
 # CHECK-NEXT: cmd failed SelectItem 0x10000000
 # CHECK-NEXT: cmd ok StatusMsg {0.00}QB:NameReplace: Renaming...

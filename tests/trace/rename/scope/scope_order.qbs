@@ -11,7 +11,7 @@ light Lamp
 camera Cam
 select Root
 activate QB:NameReplace
-# CHECK: panel open "QB:NameReplace(1.00) " flags=3
+# CHECK-NEXT: panel open "QB:NameReplace(1.00) " flags=3
 set 1 1
 set 7 1
 set 9 a_

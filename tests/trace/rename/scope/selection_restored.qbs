@@ -6,7 +6,7 @@ null Arm_L_C
 null Other
 select Arm_L_B Arm_L_A Arm_L_C
 activate QB:NameReplace
-# CHECK: panel open "QB:NameReplace(1.00) " flags=3
+# CHECK-NEXT: panel open "QB:NameReplace(1.00) " flags=3
 ok
 # CHECK-NEXT: cmd ok SelectItem 0x10000001
 # CHECK-NEXT: cmd ok Rename Arm_R_B

@@ -7,7 +7,7 @@ camera Cam_L_
 select Arm_L_Up Leg_L_ Cam_L_ Plain
 refuse "SelectItem 0x10000002"
 activate QB:NameReplace
-# CHECK: panel open "QB:NameReplace(1.00) " flags=3
+# CHECK-NEXT: panel open "QB:NameReplace(1.00) " flags=3
 ok
 # CHECK-NEXT: cmd ok SelectItem 0x10000000
 # CHECK-NEXT: cmd ok Rename Arm_R_Up

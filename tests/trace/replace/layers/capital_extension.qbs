@@ -7,7 +7,7 @@ mesh Car:Wheel Objects/Car.lwo
 light Lamp
 select Old:Wheel Pivot Car:Wheel
 activate QB:ObjectReplacer
-# CHECK: panel open "QB:ObjectReplacer(1.00) " flags=64
+# CHECK-NEXT: panel open "QB:ObjectReplacer(1.00) " flags=64
 # CHECK-NEXT: result 0
 set 3 ../../../data/replace/car.lwo
 press 6

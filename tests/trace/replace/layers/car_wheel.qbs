@@ -5,7 +5,7 @@
 mesh "Car:Wheel (2)" Objects/Car.lwo
 select "Car:Wheel (2)"
 activate QB:ObjectReplacer
-# CHECK: panel open "QB:ObjectReplacer(1.00) " flags=64
+# CHECK-NEXT: panel open "QB:ObjectReplacer(1.00) " flags=64
 # CHECK-NEXT: result 0
 set 3 ../../../data/replace/car.lwo
 press 6

@@ -7,7 +7,7 @@ mesh Car:Rim Objects/Car.lwo
 mesh Car:Body Objects/Car.lwo
 select Car:Wheel Car:Rim Car:Body
 activate QB:ObjectReplacer
-# CHECK: panel open "QB:ObjectReplacer(1.00) " flags=64
+# CHECK-NEXT: panel open "QB:ObjectReplacer(1.00) " flags=64
 # CHECK-NEXT: result 0
 set 2 1
 set 4 ../../../data/replace/mixed/

@@ -4,7 +4,7 @@ mesh Car:Wheel Objects/Car.lwo
 mesh Van:Tyre Objects/Van.lwo
 select Car:Wheel Van:Tyre
 activate QB:ObjectReplacer
-# CHECK: panel open "QB:ObjectReplacer(1.00) " flags=64
+# CHECK-NEXT: panel open "QB:ObjectReplacer(1.00) " flags=64
 # CHECK-NEXT: result 0
 set 2 1
 set 4 ../../../data/replace/solo

@@ -4,7 +4,7 @@
 mesh "Car:Left Wheel" Objects/Car.lwo layer=3
 select "Car:Left Wheel"
 activate QB:ObjectReplacer
-# CHECK: panel open "QB:ObjectReplacer(1.00) " flags=64
+# CHECK-NEXT: panel open "QB:ObjectReplacer(1.00) " flags=64
 # CHECK-NEXT: result 0
 set 3 ../../../data/replace/parts.lwo
 press 6

@@ -9,7 +9,7 @@ mesh hierarchy:GrandChildOfRoot0 Objects/hierarchy.lwo layer=2 parent=hierarchy:
 mesh hierarchy:ChildOfRoot1 Objects/hierarchy.lwo layer=1 parent=hierarchy:RootOfHierarchy
 select hierarchy:RootOfHierarchy
 activate QB:ObjectReplacer
-# CHECK: panel open "QB:ObjectReplacer(1.00) " flags=64
+# CHECK-NEXT: panel open "QB:ObjectReplacer(1.00) " flags=64
 # CHECK-NEXT: result 0
 set 1 1
 set 3 ../../../../../shared/realdata/assimp/test/models/LWO/LWO2/hierarchy.lwo

@@ -3,7 +3,7 @@
 mesh Box Objects/Box.lwo
 select Box
 activate QB:ObjectReplacer
-# CHECK: panel open "QB:ObjectReplacer(1.00) " flags=64
+# CHECK-NEXT: panel open "QB:ObjectReplacer(1.00) " flags=64
 # CHECK-NEXT: result 0
 set 3 ../../../data/replace/box.lwo
 press 6

@@ -3,7 +3,7 @@
 # control, and the next activation builds it.
 interface-version 5
 activate QB:ObjectReplacer
-# CHECK: result 1
+# CHECK-NEXT: result 1
 interface-version 6
 missing "LW Light Info 6"
 activate QB:ObjectReplacer

@@ -10,7 +10,7 @@ mesh Car Objects/Car.lwo
 mesh Van Objects/Van.lwo
 select Lamp Crate Pivot Car Van
 activate QB:ObjectReplacer
-# CHECK: panel open "QB:ObjectReplacer(1.00) " flags=64
+# CHECK-NEXT: panel open "QB:ObjectReplacer(1.00) " flags=64
 # CHECK-NEXT: result 0
 print panel
 # CHECK-NEXT: panel "QB:ObjectReplacer(1.00) " open flags=64 width=280 height=165 controls=6

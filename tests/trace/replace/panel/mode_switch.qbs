@@ -1,7 +1,7 @@
 # Choosing "Select directory" ghosts the file field and draws the directory
 # field normally; "Select file" reverses it.  A ghosted field takes no input.
 activate QB:ObjectReplacer
-# CHECK: panel open "QB:ObjectReplacer(1.00) " flags=64
+# CHECK-NEXT: panel open "QB:ObjectReplacer(1.00) " flags=64
 # CHECK-NEXT: result 0
 print control 3 value
 # CHECK-NEXT: control 3 value=""

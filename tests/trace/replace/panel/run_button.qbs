@@ -3,7 +3,7 @@
 # four bytes of Shift-JIS, at 368.  The labels and choices are those of the
 # language of the activation that built the panel.
 activate QB:ObjectReplacer
-# CHECK: panel open "QB:ObjectReplacer(1.00) " flags=64
+# CHECK-NEXT: panel open "QB:ObjectReplacer(1.00) " flags=64
 # CHECK-NEXT: result 0
 print control 6 label x
 # CHECK-NEXT: control 6 label="Run" x=376

@@ -3,7 +3,7 @@
 mesh Car Objects/Car.lwo
 select Car
 activate QB:ObjectReplacer
-# CHECK: panel open "QB:ObjectReplacer(1.00) " flags=64
+# CHECK-NEXT: panel open "QB:ObjectReplacer(1.00) " flags=64
 # CHECK-NEXT: result 0
 set 1 1
 set 3 Objects/Other.lwo

@@ -4,7 +4,7 @@ mesh Car:Wheel Objects/Car.lwo
 select Car:Wheel
 # -- the default file path, which is not on disk
 activate QB:ObjectReplacer
-# CHECK: panel open "QB:ObjectReplacer(1.00) " flags=64
+# CHECK-NEXT: panel open "QB:ObjectReplacer(1.00) " flags=64
 # CHECK-NEXT: result 0
 press 6
 # CHECK-NEXT: cmd ok SelectItem 0x10000000

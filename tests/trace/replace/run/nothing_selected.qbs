@@ -2,7 +2,7 @@
 # file: no row, the final progress line at 1.00 and an empty result list.
 mesh Car:Wheel Objects/Car.lwo
 activate QB:ObjectReplacer
-# CHECK: panel open "QB:ObjectReplacer(1.00) " flags=64
+# CHECK-NEXT: panel open "QB:ObjectReplacer(1.00) " flags=64
 # CHECK-NEXT: result 0
 set 3 ../../../data/replace/car.lwo
 press 6

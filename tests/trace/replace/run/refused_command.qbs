@@ -6,7 +6,7 @@ mesh Car:Body Objects/Car.lwo
 select Car:Wheel Car:Body
 refuse ReplaceObjectLayer
 activate QB:ObjectReplacer
-# CHECK: panel open "QB:ObjectReplacer(1.00) " flags=64
+# CHECK-NEXT: panel open "QB:ObjectReplacer(1.00) " flags=64
 # CHECK-NEXT: result 0
 set 3 ../../../data/replace/car.lwo
 press 6

@@ -7,7 +7,7 @@ mesh Family:ChildB Objects/Family.lwo parent=Family:Parent
 mesh Other:Parent Objects/Other.lwo
 select Family:Parent
 activate QB:ObjectReplacer
-# CHECK: panel open "QB:ObjectReplacer(1.00) " flags=64
+# CHECK-NEXT: panel open "QB:ObjectReplacer(1.00) " flags=64
 # CHECK-NEXT: result 0
 set 1 1
 set 3 ../../../data/replace/family.lwo

@@ -6,7 +6,7 @@ mesh Car:Wheel Objects/Car.lwo
 mesh Spare Objects/Spare.lwo
 select Lamp Car:Wheel Car:Body
 activate QB:ObjectReplacer
-# CHECK: panel open "QB:ObjectReplacer(1.00) " flags=64
+# CHECK-NEXT: panel open "QB:ObjectReplacer(1.00) " flags=64
 # CHECK-NEXT: result 0
 set 1 2
 set 3 ../../../data/replace/car.lwo

@@ -2,7 +2,7 @@
 # missing service; a later activation in a sound host works.
 fail-panels on
 activate QB:ItemVisible
-# CHECK: result 2
+# CHECK-NEXT: result 2
 fail-panels off
 missing "LW Bone Info 6"
 activate QB:ItemVisible

@@ -4,7 +4,7 @@
 mesh Box
 select Box
 activate QB:ItemVisible
-# CHECK: panel open "QB:ItemVisible(1.00) " flags=64
+# CHECK-NEXT: panel open "QB:ItemVisible(1.00) " flags=64
 # CHECK-NEXT: result 0
 set 1 0
 missing "LW Interface Info 7"

@@ -6,7 +6,7 @@ mesh Ball
 select Box Ball
 refuse ItemVisibility
 activate QB:ItemVisible
-# CHECK: panel open "QB:ItemVisible(1.00) " flags=64
+# CHECK-NEXT: panel open "QB:ItemVisible(1.00) " flags=64
 # CHECK-NEXT: result 0
 set 1 0
 press 34

@@ -3,7 +3,7 @@
 mesh Box
 select Box
 activate QB:ToggleVisible Box a{
-# CHECK: cmd ok StatusMsg *** ERROR: Invalid range in '{}' in regular expression ***
+# CHECK-NEXT: cmd ok StatusMsg *** ERROR: Invalid range in '{}' in regular expression ***
 # CHECK-NEXT: result 2
 print status
 # CHECK-NEXT: status *** ERROR: Invalid range in '{}' in regular expression ***

@@ -5,7 +5,7 @@ mesh Ball
 select Box Ball
 refuse "SelectItem 0x10000001"
 activate QB:ToggleVisible
-# CHECK: cmd ok SelectItem 0x10000000
+# CHECK-NEXT: cmd ok SelectItem 0x10000000
 # CHECK-NEXT: cmd ok ItemVisibility 0
 # CHECK-NEXT: cmd ok SelectItem 0x10000000
 # CHECK-NEXT: cmd ok ItemActive

@@ -5,7 +5,7 @@ light Light
 null Pivot
 select Pivot
 activate QB:ToggleVisible Light "Left Arm
-# CHECK: cmd ok SelectItem 0x10000001
+# CHECK-NEXT: cmd ok SelectItem 0x10000001
 # CHECK-NEXT: cmd ok ItemVisibility 0
 # CHECK-NEXT: cmd ok SelectItem 0x10000001
 # CHECK-NEXT: cmd ok ItemActive

@@ -7,7 +7,7 @@ null Pivot
 light Key
 camera Cam
 activate QB:ItemVisible
-# CHECK: panel open "QB:ItemVisible(1.00) " flags=64
+# CHECK-NEXT: panel open "QB:ItemVisible(1.00) " flags=64
 # CHECK-NEXT: result 0
 set 1 4
 set 20 1

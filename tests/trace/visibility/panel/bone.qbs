@@ -5,7 +5,7 @@ mesh Body
 bone Arm parent=Body hidden
 select Arm
 activate QB:ItemVisible
-# CHECK: panel open "QB:ItemVisible(1.00) " flags=64
+# CHECK-NEXT: panel open "QB:ItemVisible(1.00) " flags=64
 # CHECK-NEXT: result 0
 set 1 0
 set 16 2

@@ -8,7 +8,7 @@ null Left parent=Body
 null Right parent=Body inactive
 select Body
 activate QB:ItemVisible
-# CHECK: panel open "QB:ItemVisible(1.00) " flags=64
+# CHECK-NEXT: panel open "QB:ItemVisible(1.00) " flags=64
 # CHECK-NEXT: result 0
 print panel
 # CHECK-NEXT: panel "QB:ItemVisible(1.00) " open flags=64 width=408 height=220 controls=34

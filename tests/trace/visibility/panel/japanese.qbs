@@ -4,7 +4,7 @@
 # again, so that they read as text).
 locale 1041
 activate QB:ItemVisible
-# CHECK: panel open "QB:ItemVisible(1.00) " flags=64
+# CHECK-NEXT: panel open "QB:ItemVisible(1.00) " flags=64
 # CHECK-NEXT: result 0
 print panel
 # CHECK-NEXT: panel "QB:ItemVisible(1.00) " open flags=64 width=408 height=220 controls=34

@@ -3,7 +3,7 @@
 # "Hide All" does the same the other way.  Nothing reaches the scene.
 mesh Box
 activate QB:ItemVisible
-# CHECK: panel open "QB:ItemVisible(1.00) " flags=64
+# CHECK-NEXT: panel open "QB:ItemVisible(1.00) " flags=64
 # CHECK-NEXT: result 0
 set 5 0
 set 20 1

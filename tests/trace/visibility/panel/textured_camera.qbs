@@ -4,7 +4,7 @@ mesh Box inactive
 camera Cam
 select Box Cam
 activate QB:ItemVisible
-# CHECK: panel open "QB:ItemVisible(1.00) " flags=64
+# CHECK-NEXT: panel open "QB:ItemVisible(1.00) " flags=64
 # CHECK-NEXT: result 0
 set 1 0
 set 6 7

@@ -5,7 +5,7 @@ bone Arm parent=Body
 bone Leg parent=Body inactive
 select Arm Leg
 activate QB:ToggleVisible
-# CHECK: cmd ok SelectItem 0x40000000
+# CHECK-NEXT: cmd ok SelectItem 0x40000000
 # CHECK-NEXT: cmd ok ItemVisibility 0
 # CHECK-NEXT: cmd ok SelectItem 0x40010000
 # CHECK-NEXT: cmd ok ItemVisibility 0

@@ -6,7 +6,7 @@ mesh Ball hidden
 mesh Cube inactive
 mesh Other hidden
 activate QB:ToggleVisible Cube C* Ball
-# CHECK: cmd ok SelectItem 0x10000000
+# CHECK-NEXT: cmd ok SelectItem 0x10000000
 # CHECK-NEXT: cmd ok ItemVisibility 1
 # CHECK-NEXT: cmd ok SelectItem 0x10000001
 # CHECK-NEXT: cmd ok ItemActive

@@ -6,7 +6,7 @@ light Key
 light Fill
 select Box Pivot Fill Key
 activate QB:ToggleVisible
-# CHECK: cmd ok SelectItem 0x10000000
+# CHECK-NEXT: cmd ok SelectItem 0x10000000
 # CHECK-NEXT: cmd ok ItemVisibility 0
 # CHECK-NEXT: cmd ok SelectItem 0x10000000
 # CHECK-NEXT: cmd ok ItemActive

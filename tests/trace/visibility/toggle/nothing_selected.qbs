@@ -3,7 +3,7 @@
 # either.
 mesh Box
 activate QB:ToggleVisible
-# CHECK: result 0
+# CHECK-NEXT: result 0
 activate QB:ToggleVisible ""
 # CHECK-NEXT: result 0
 print selection

@@ -4,7 +4,7 @@ null Left
 null Arm
 light Light
 activate QB:ToggleVisible "Left Arm" Light
-# CHECK: cmd ok SelectItem 0x10000000
+# CHECK-NEXT: cmd ok SelectItem 0x10000000
 # CHECK-NEXT: cmd ok ItemVisibility 0
 # CHECK-NEXT: cmd ok SelectItem 0x10000000
 # CHECK-NEXT: cmd ok ItemActive

@@ -9,7 +9,7 @@ null cube_b
 light cube
 camera Cubecam
 activate QB:ToggleVisible Cube*
-# CHECK: cmd ok SelectItem 0x10000000
+# CHECK-NEXT: cmd ok SelectItem 0x10000000
 # CHECK-NEXT: cmd ok ItemVisibility 0
 # CHECK-NEXT: cmd ok SelectItem 0x10000000
 # CHECK-NEXT: cmd ok ItemActive
