@@ -139,6 +139,9 @@ void drop_panels(HostState &host);
 void user_closes(HostState &host, Panel &panel, int result);
 int close_result(const Panel &panel);  // what a plain close makes a blocking open return
 std::vector<std::string> describe_panel(HostState &host, Panel &panel);
+// Control NUMBER's line as `print panel` gives it, or only the named fields.
+bool describe_control_fields(HostState &host, Panel &panel, int number, const std::vector<std::string> &fields,
+                             std::vector<std::string> &lines, std::string &error);
 
 // ---- scene printing (scene_print.cpp) ----------------------------------------------
 std::vector<std::string> describe_scene(const HostState &host);

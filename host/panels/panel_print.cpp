@@ -1,5 +1,6 @@
 // `print panel`: the panel's state, then one line per control, and under a
 // multi-list its heading and every row as the module's callbacks give them.
+// `print control`: one control's line, or only the fields a test names.
 #include <string>
 #include <vector>
 
@@ -47,6 +48,25 @@ void describe_list(const Control &list, bool jp, std::string &line, std::vector<
   }
 }
 
+std::string value_text(const Control &control, bool jp) {
+  if (control.kind == ValueKind::Text) return quoted(control.text_value, jp);
+  std::string text = std::to_string(control.int_value);
+  const int v = control.int_value;
+  if (control.desc_type == LWT_CHOICE && v >= 0 && static_cast<std::size_t>(v) < control.choices.size())
+    text += " " + quoted(control.choices[static_cast<std::size_t>(v)], jp);
+  return text;
+}
+
+void describe_control(const Control &control, bool jp, const std::string &indent, std::vector<std::string> &lines) {
+  std::string line = indent + std::to_string(control.number) + " " + control.type_name + " " + quoted(control.label, jp);
+  line += " x=" + std::to_string(control.x) + " y=" + std::to_string(control.y);
+  line += " value=" + value_text(control, jp) + " " + draw_state(control.draw_mode);
+  if (control.desc_type == LWT_MLIST)
+    describe_list(control, jp, line, lines);
+  else
+    lines.push_back(line);
+}
+
 }  // namespace
 
 std::vector<std::string> describe_panel(HostState &host, Panel &panel) {
@@ -56,25 +76,44 @@ std::vector<std::string> describe_panel(HostState &host, Panel &panel) {
   head += " width=" + std::to_string(panel.width) + " height=" + std::to_string(panel.height);
   head += " controls=" + std::to_string(panel.controls.size());
   lines.push_back(head);
-  for (const Control *control : panel.controls) {
-    std::string line = "  " + std::to_string(control->number) + " " + control->type_name + " " + quoted(control->label, jp);
-    line += " x=" + std::to_string(control->x) + " y=" + std::to_string(control->y);
-    if (control->kind == ValueKind::Text) {
-      line += " value=" + quoted(control->text_value, jp);
-    } else {
-      line += " value=" + std::to_string(control->int_value);
-      const int v = control->int_value;
-      if (control->desc_type == LWT_CHOICE && v >= 0 && static_cast<std::size_t>(v) < control->choices.size())
-        line += " " + quoted(control->choices[static_cast<std::size_t>(v)], jp);
-    }
-    line += " ";
-    line += draw_state(control->draw_mode);
-    if (control->desc_type == LWT_MLIST)
-      describe_list(*control, jp, line, lines);
-    else
-      lines.push_back(line);
-  }
+  for (const Control *control : panel.controls) describe_control(*control, jp, "  ", lines);
   return lines;
+}
+
+bool describe_control_fields(HostState &host, Panel &panel, int number, const std::vector<std::string> &fields,
+                             std::vector<std::string> &lines, std::string &error) {
+  if (number < 1 || static_cast<std::size_t>(number) > panel.controls.size()) {
+    error = "no control " + std::to_string(number) + " on panel " + quoted(panel.title, false);
+    return false;
+  }
+  const Control &control = *panel.controls[static_cast<std::size_t>(number - 1)];
+  const bool jp = japanese(host);
+  if (fields.empty()) {
+    describe_control(control, jp, "control ", lines);
+    return true;
+  }
+  std::string line = "control " + std::to_string(number);
+  std::vector<std::string> list_lines;
+  for (const std::string &field : fields) {
+    if (field == "type") line += " type=" + control.type_name;
+    else if (field == "label") line += " label=" + quoted(control.label, jp);
+    else if (field == "x") line += " x=" + std::to_string(control.x);
+    else if (field == "y") line += " y=" + std::to_string(control.y);
+    else if (field == "value") line += " value=" + value_text(control, jp);
+    else if (field == "state") line += std::string(" state=") + draw_state(control.draw_mode);
+    else if (field == "list" && control.desc_type == LWT_MLIST) {
+      std::string head;
+      describe_list(control, jp, head, list_lines);
+      line += list_lines.front();
+      list_lines.erase(list_lines.begin());
+    } else {
+      error = "no field " + field + " (type, label, x, y, value, state, or list of a multi-list)";
+      return false;
+    }
+  }
+  lines.push_back(line);
+  lines.insert(lines.end(), list_lines.begin(), list_lines.end());
+  return true;
 }
 
 }  // namespace qbhost

@@ -262,7 +262,7 @@ void user_button_statement(Statement &st, UserButton button) {
 // ---- output ---------------------------------------------------------------------------
 
 void print(Statement &st) {
-  if (st.argc() < 1) fail("usage: print selection|scene|panel [TITLE]|status");
+  if (st.argc() < 1) fail("usage: print selection|scene|panel [TITLE]|control N... [FIELD...]|status");
   const std::string &what = st.arg(1);
   HostState &host = st.host;
   if (what == "selection") {
@@ -283,8 +283,27 @@ void print(Statement &st) {
     Panel *panel = find_panel_for_print(host, st.argc() == 2 ? st.arg(2) : std::string(), error);
     if (panel == nullptr) fail(error);
     for (const std::string &line : describe_panel(host, *panel)) trace_line(host, line);
+  } else if (what == "control") {
+    // print control N… [FIELD…]: controls of the topmost open panel, whole or
+    // only the named fields, so that a test prints just what it checks.
+    st.expect(2, 64, "print control N... [FIELD...]");
+    Panel *panel = topmost_panel(host);
+    if (panel == nullptr) fail("no open panel");
+    std::vector<int> numbers;
+    std::size_t i = 2;
+    for (long long value = 0; i <= st.argc() && parse_number(st.arg(i), value); ++i)
+      numbers.push_back(static_cast<int>(number_arg(st.arg(i), 1, 100000, "a control number")));
+    if (numbers.empty()) fail("usage: print control N... [FIELD...]");
+    std::vector<std::string> fields;
+    for (; i <= st.argc(); ++i) fields.push_back(st.arg(i));
+    for (int number : numbers) {
+      std::vector<std::string> lines;
+      std::string error;
+      if (!describe_control_fields(host, *panel, number, fields, lines, error)) fail(error);
+      for (const std::string &line : lines) trace_line(host, line);
+    }
   } else {
-    fail("usage: print selection|scene|panel [TITLE]|status");
+    fail("usage: print selection|scene|panel [TITLE]|control N... [FIELD...]|status");
   }
 }
 

@@ -1,17 +1,17 @@
 #!/usr/bin/env bash
 # Runs one trace test: qbhost executes SCRIPT (NAME.qbs) from the script's own
-# folder, and what it prints must equal NAME.out byte for byte.  Standard error
-# follows standard output as "# stderr: " lines, and a non-zero exit status as
-# a last "# exit N" line, so that error cases are golden files too.
+# folder, and qb_trace_check matches its standard output, standard error and
+# exit status against the script's CHECK lines (tests/trace/README.md).
 #
 # A script whose first lines hold "# requires: realdata" is skipped (exit 77)
 # when ../shared/realdata is not beside the project.
 #
-# Set QB_UPDATE=1 to rewrite NAME.out from the actual output.
+# Set QB_UPDATE=1 to bring the script's expectations up to date: the diff of
+# what changed is printed; read it.
 set -u
 qbhost=$1
-script=$2
-expected=${script%.qbs}.out
+checker=$2
+script=$3
 dir=$(dirname "$script")
 base=$(basename "$script")
 
@@ -24,23 +24,14 @@ tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 (cd "$dir" && "$qbhost" "$base" >"$tmp/stdout" 2>"$tmp/stderr" </dev/null)
 rc=$?
-{
-  cat "$tmp/stdout"
-  sed 's/^/# stderr: /' "$tmp/stderr"
-  [ "$rc" -ne 0 ] && echo "# exit $rc"
-} >"$tmp/actual"
 
 if [ "${QB_UPDATE:-0}" = 1 ]; then
-  cp "$tmp/actual" "$expected"
-  echo "updated $expected"
-  exit 0
+  "$checker" "$script" "$tmp/stdout" "$tmp/stderr" "$rc" --update "$tmp/new.qbs"
+  fixed=$?
+  if ! diff -u "$script" "$tmp/new.qbs"; then
+    cp "$tmp/new.qbs" "$script"
+    echo "updated $script"
+  fi
+  [ "$fixed" -eq 0 ] || exit 1
 fi
-if [ ! -f "$expected" ]; then
-  echo "missing expected output $expected; actual output:"
-  cat "$tmp/actual"
-  exit 1
-fi
-if ! diff -u "$expected" "$tmp/actual"; then
-  echo "trace differs: $script"
-  exit 1
-fi
+"$checker" "$script" "$tmp/stdout" "$tmp/stderr" "$rc"

@@ -157,7 +157,7 @@ TEST_F(HostScripts, ErrorsNameFileAndLine) {
       {"locale x\n", "s.qbs:1: locale must be a number, not 'x'"},
       {"parent-in-place maybe\n", "s.qbs:1: usage: parent-in-place on|off"},
       {"trace lookups\n", "s.qbs:1: usage: trace lookups on|off"},
-      {"print\n", "s.qbs:1: usage: print selection|scene|panel [TITLE]|status"},
+      {"print\n", "s.qbs:1: usage: print selection|scene|panel [TITLE]|control N... [FIELD...]|status"},
       {"print panel\n", "s.qbs:1: no panel is open"},
       {"print panel Nope\n", "s.qbs:1: no panel titled \"Nope\""},
       {"press 1\n", "s.qbs:1: no panel is open"},

@@ -25,16 +25,6 @@ TEST(ItemToolsText, JapaneseTextsAreShiftJis) {
   EXPECT_EQ(wildcard.substr(1, 2), bytes({0x83, 0x8F}));  // ワ
 }
 
-TEST(ItemToolsText, EnglishTexts) {
-  EXPECT_STREQ(qb::kItemToolsTextEn[1], "Set selected items to child of input item");
-  EXPECT_STREQ(qb::kItemToolsTextEn[4], "Parent in place");
-  EXPECT_STREQ(qb::kItemToolsTextEn[13], "(Wildcard can use)");
-  EXPECT_STREQ(qb::kItemToolsTextEn[16], "Select selected item and their children");
-  EXPECT_STREQ(qb::kItemToolsTextEn[19], "Close");
-  EXPECT_STREQ(qb::kItemToolsMessagesEn[qb::kMsgParentNotFound], "Parent item not found!");
-  EXPECT_STREQ(qb::kItemToolsMessagesEn[qb::kMsgParentInSelection], "Include the parent item in selection!");
-}
-
 TEST(ItemToolsText, SharedPositionsAreEqualInBothLanguages) {
   for (int i : {0, 6, 9, 15, 18, 20}) {
     EXPECT_STREQ(qb::kItemToolsTextJa[i], "") << i;

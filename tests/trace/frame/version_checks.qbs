@@ -1,18 +1,28 @@
-# The interface version is checked before anything is looked up; the host's
-# major version (bits 20-23 of "Product Info") must be 15.
+# The interface version is checked before anything is looked up (no lookup at
+# all for versions 5 and 7); the host's major version (bits 20-23 of
+# "Product Info") must be 15.
 trace lookups on
 interface-version 5
 activate QB:ItemTools
+# CHECK-NEXT: result 1
 activate QB:NameReplace
+# CHECK-NEXT: result 1
 interface-version 7
 activate QB:ToggleVisible
+# CHECK-NEXT: result 1
 interface-version 6
-echo -- major 14 and 16
+# -- major 14 and 16
 product 0xE00000
 activate QB:SelectItem Cube
+# CHECK-NEXT: lookup Product Info
+# CHECK-NEXT: result 1
 product 0x1000000
 activate QB:ItemVisible
-echo -- bits above 23 are not part of the major version
+# CHECK-NEXT: lookup Product Info
+# CHECK-NEXT: result 1
+# -- bits above 23 are not part of the major version
 trace lookups off
 product 0x10F00000
 activate QB:SelectItem Nothing
+# CHECK-NEXT: cmd ok StatusMsg {1.0} No items found!
+# CHECK-NEXT: result 0

@@ -6,7 +6,16 @@ null Z parent=X
 null Y parent=R
 select R
 activate QB:SelectBranch
+# CHECK-NEXT: cmd ok SelectItem 0x10000000
+# CHECK-NEXT: cmd ok AddToSelection 0x10000001
+# CHECK-NEXT: cmd ok AddToSelection 0x10000003
+# CHECK-NEXT: cmd ok AddToSelection 0x10000002
+# CHECK-NEXT: result 0
 print selection
-echo -- a leaf alone
+# CHECK-NEXT: selection 0x10000000 0x10000001 0x10000003 0x10000002
+# -- a leaf alone
 activate QB:SelectBranch Z
+# CHECK-NEXT: cmd ok SelectItem 0x10000002
+# CHECK-NEXT: result 0
 print selection
+# CHECK-NEXT: selection 0x10000002

@@ -9,34 +9,66 @@ mesh Body
 mesh "Left Arm"
 light CubeLight
 camera Camera
-echo -- Cube*: the light is the last match, so only the light
+# -- Cube*: the light is the last match, so only the light
 activate QB:SelectItem Cube*
+# CHECK-NEXT: cmd ok SelectItem 0x20000000
+# CHECK-NEXT: result 0
 print selection
-echo -- Arm*: the bone follows its object and is the last match
+# CHECK-NEXT: selection 0x20000000
+# -- Arm*: the bone follows its object and is the last match
 activate QB:SelectItem Arm*
+# CHECK-NEXT: cmd ok SelectItem 0x40000002
+# CHECK-NEXT: result 0
 print selection
-echo -- mixed types: the object Body is last, the bone between is skipped
+# CHECK-NEXT: selection 0x40000002
+# -- mixed types: the object Body is last, the bone between is skipped
 activate QB:SelectItem Arm* body
+# CHECK-NEXT: cmd ok SelectItem 0x10000003
+# CHECK-NEXT: cmd ok AddToSelection 0x10000002
+# CHECK-NEXT: result 0
 print selection
-echo -- the same item named three times is selected once
+# CHECK-NEXT: selection 0x10000003 0x10000002
+# -- the same item named three times is selected once
 activate QB:SelectItem Body BODY b?dy
+# CHECK-NEXT: cmd ok SelectItem 0x10000003
+# CHECK-NEXT: result 0
 print selection
-echo -- a quoted word holds a blank
+# CHECK-NEXT: selection 0x10000003
+# -- a quoted word holds a blank
 activate QB:SelectItem "Left Arm" Cube
+# CHECK-NEXT: cmd ok SelectItem 0x10000004
+# CHECK-NEXT: cmd ok AddToSelection 0x10000000
+# CHECK-NEXT: result 0
 print selection
-echo -- no argument
+# CHECK-NEXT: selection 0x10000004 0x10000000
+# -- no argument
 activate QB:SelectItem
+# CHECK-NEXT: cmd ok StatusMsg {1.0} No items found!
+# CHECK-NEXT: result 0
 print selection
-echo -- only blanks
+# CHECK-NEXT: selection 0x10000004 0x10000000
+# -- only blanks
 activate QB:SelectItem    
+# CHECK-NEXT: cmd ok StatusMsg {1.0} No items found!
+# CHECK-NEXT: result 0
 print selection
-echo -- an unclosed quote drops every word
+# CHECK-NEXT: selection 0x10000004 0x10000000
+# -- an unclosed quote drops every word
 activate QB:SelectItem Cube "Left Arm
+# CHECK-NEXT: cmd ok StatusMsg {1.0} No items found!
+# CHECK-NEXT: result 0
 print selection
-echo -- a word that matches nothing
+# CHECK-NEXT: selection 0x10000004 0x10000000
+# -- a word that matches nothing
 activate QB:SelectItem Nothing*
+# CHECK-NEXT: cmd ok StatusMsg {1.0} No items found!
+# CHECK-NEXT: result 0
 print status
-echo -- a word that does not compile as a pattern changes nothing
+# CHECK-NEXT: status {1.0} No items found!
+# -- a word that does not compile as a pattern changes nothing
 select Cube
 activate QB:SelectItem Cube2 a{
+# CHECK-NEXT: cmd ok StatusMsg *** ERROR: Invalid range in '{}' in regular expression ***
+# CHECK-NEXT: result 2
 print selection
+# CHECK-NEXT: selection 0x10000000

@@ -5,12 +5,19 @@ mesh Cube
 null Pivot
 select Cube
 activate QB:ItemTools
-echo -- the user selects Pivot; the pick button reads the selection
+# CHECK-NEXT: panel open "QB:ItemTools(1.00) " flags=64
+# CHECK-NEXT: result 0
+# -- the user selects Pivot; the pick button reads the selection
 select Pivot
 trace lookups on
 press 4
-echo -- branch selection: select Pivot, then look again
+# CHECK-NEXT: lookup LW Interface Info 7
+# -- branch selection: select Pivot, then look again
 press 18
+# CHECK-NEXT: lookup LW Interface Info 7
+# CHECK-NEXT: cmd ok SelectItem 0x10000001
+# CHECK-NEXT: lookup LW Interface Info 7
 trace lookups off
-print panel
+print control 3 value
+# CHECK-NEXT: control 3 value="Pivot"
 close

@@ -2,3 +2,5 @@
 null A
 select A
 frobnicate A
+# CHECK-STDERR: unknown_statement.qbs:[[@LINE-1]]: unknown statement 'frobnicate'
+# CHECK-EXIT: 1

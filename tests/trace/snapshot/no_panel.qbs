@@ -2,4 +2,6 @@
 # written.
 null Pivot
 snapshot /dev/null
+# CHECK-STDERR: no_panel.qbs:[[@LINE-1]]: no panel is open
 echo never printed
+# CHECK-EXIT: 1
