@@ -20,9 +20,9 @@ int run_name_replace();                     // "QB:NameReplace"; 0 or 2
 void run_toggle_visible(const Words &words);// "QB:ToggleVisible"
 
 // Per-tool language selection (the item tools' is in toolkit/item_tools_text.h).
-void select_item_visible_language(GlobalFunc *global);
-void select_object_replacer_language(GlobalFunc *global);
-void select_name_replace_language(GlobalFunc *global);
+void select_item_visible_language(unsigned long locale);
+void select_object_replacer_language(unsigned long locale);
+void select_name_replace_language(unsigned long locale);
 
 // split_arguments: words of a command argument text (null gives none).
 Words split_arguments(const char *text);

@@ -1,4 +1,5 @@
-# "QB:ToggleVisible" has no texts: it never looks up "Locale Info".
+# "QB:ToggleVisible" has no texts: it looks up "Locale Info" once, only for
+# the code page of the names its words are matched against.
 mesh Cube
 null Pivot
 trace lookups on
