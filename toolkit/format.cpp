@@ -13,10 +13,6 @@ constexpr std::size_t kMessageBufferSize = 512;
 // format_text's buffer lives for the whole module lifetime and only grows.
 std::vector<char> g_format_buffer;
 
-bool is_shift_jis_lead_byte(unsigned char byte) {
-  return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
-}
-
 }  // namespace
 
 std::string format_text(const char *format, ...) {
@@ -67,17 +63,18 @@ int format_bounded(char *buffer, std::size_t size, const char *format, ...) {
   return written;
 }
 
-std::string lower_case(std::string_view text) {
+std::string lower_case(std::string_view text, CodePage code_page) {
   std::string result(text);
-  for (std::size_t i = 0; i < result.size(); ++i) {
-    auto byte = static_cast<unsigned char>(result[i]);
-    if (is_shift_jis_lead_byte(byte)) {
-      ++i;  // the trail byte may look like a capital (0x83 0x41 is a katakana A)
-    } else if (byte >= 'A' && byte <= 'Z') {
-      result[i] = static_cast<char>(byte - 'A' + 'a');
-    }
+  for (std::size_t i = 0; i < result.size();) {
+    const std::size_t length = char_length(code_page, result, i);
+    // The second byte of a double-byte character may look like a capital
+    // (0x83 0x41 is a katakana A): only single-byte letters fold.
+    if (length == 1 && result[i] >= 'A' && result[i] <= 'Z') result[i] = static_cast<char>(result[i] - 'A' + 'a');
+    i += length;
   }
   return result;
 }
+
+std::string lower_case(std::string_view text) { return lower_case(text, host_code_page()); }
 
 }  // namespace qb

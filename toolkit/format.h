@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "toolkit/code_page.h"
+
 namespace qb {
 
 // Any length, through the module-wide growing buffer (first layer).
@@ -21,7 +23,10 @@ std::string vformat_message(const char *format, va_list args);
 int format_bounded(char *buffer, std::size_t size, const char *format, ...)
     __attribute__((format(printf, 3, 4)));
 
-// ASCII capitals to small letters; every other byte unchanged (Shift-JIS safe).
+// ASCII capitals that are characters of their own to small letters; every
+// other byte unchanged, both bytes of a double-byte character included.
+std::string lower_case(std::string_view text, CodePage code_page);
+// In the host's code page.
 std::string lower_case(std::string_view text);
 
 }  // namespace qb
