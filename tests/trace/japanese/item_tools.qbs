@@ -1,0 +1,36 @@
+# The item tools panel on a Japanese host: the parent is found by its whole
+# characters (親 is not 職, whose second byte is the capital of 親's), the
+# name field's pattern takes whole characters, and a text that fills the
+# field's 512-byte buffer names no item: typed as 255 characters of two bytes
+# and two letters, it reaches the module cut to 511 bytes, which are the whole
+# name of another item.
+locale 1041
+null 職
+null 親
+null 右腕
+null 右脚
+light 影ライト
+null あああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああx
+activate QB:ItemTools
+echo -- the parent named 親
+select 右腕
+set 3 親
+press 6
+echo -- a parent name that fills the field is not looked up
+set 3 あああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああxy
+press 6
+print status
+echo -- 右* in the name field
+set 12 右*
+press 15
+print selection
+echo -- a pattern that fills the field selects nothing
+set 12 あああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああx*
+press 15
+print status
+echo -- the pick button writes the Japanese name of the last selected item
+set 3 ""
+select 右脚 影ライト
+press 13
+print panel
+close
