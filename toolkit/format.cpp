@@ -13,6 +13,14 @@ constexpr std::size_t kMessageBufferSize = 512;
 // format_text's buffer lives for the whole module lifetime and only grows.
 std::vector<char> g_format_buffer;
 
+// Removes a last byte that is the lead byte of a character cut in two.
+void drop_split_character(std::string &text) {
+  const CodePage code_page = host_code_page();
+  std::size_t last = 0;
+  for (std::size_t i = 0; i < text.size(); i += char_length(code_page, text, i)) last = i;
+  if (last + 1 == text.size() && is_lead_byte(code_page, static_cast<unsigned char>(text[last]))) text.pop_back();
+}
+
 }  // namespace
 
 std::string format_text(const char *format, ...) {
@@ -39,7 +47,11 @@ std::string vformat_message(const char *format, va_list args) {
   char buffer[kMessageBufferSize];
   int written = std::vsnprintf(buffer, sizeof buffer, format, args);
   if (written < 0) return std::string();
-  return std::string(buffer);  // vsnprintf cut it at 511 bytes when longer
+  std::string text(buffer);  // vsnprintf cut it at 511 bytes when longer
+  // A cut that leaves the first byte of a double-byte character at the end
+  // would join that byte to whatever text follows the message.
+  if (static_cast<std::size_t>(written) >= sizeof buffer) drop_split_character(text);
+  return text;
 }
 
 std::string format_message(const char *format, ...) {

@@ -14,7 +14,8 @@ namespace qb {
 std::string format_text(const char *format, ...) __attribute__((format(printf, 1, 2)));
 
 // Through a 512-byte buffer: at most 511 bytes; longer results are cut at 511
-// bytes; a formatting error gives "".
+// bytes (510 when the cut would split a double-byte character); a formatting
+// error gives "".
 std::string format_message(const char *format, ...) __attribute__((format(printf, 1, 2)));
 std::string vformat_message(const char *format, va_list args);
 

@@ -22,6 +22,16 @@ TEST(FormatMessage, LongResultIsCutAt511Bytes) {
   EXPECT_EQ(exact, std::string(511, 'y'));
 }
 
+TEST(FormatMessage, ACutNeverEndsInsideAShiftJisCharacter) {
+  std::string hiragana;  // 300 characters of 0x82 0xA0, cut after the 256th lead byte
+  for (int i = 0; i < 300; ++i) hiragana += "\x82\xa0";
+  EXPECT_EQ(qb::format_message("%s", hiragana.c_str()).size(), 511u);
+  qb::set_host_code_page(qb::CodePage::ShiftJis);
+  EXPECT_EQ(qb::format_message("%s", hiragana.c_str()), hiragana.substr(0, 510));
+  EXPECT_EQ(qb::format_message("x%s", hiragana.c_str()).size(), 511u);
+  qb::set_host_code_page(qb::CodePage::SingleByte);
+}
+
 TEST(FormatBounded, NeverWritesPastTheStatedSize) {
   char buffer[40];
   std::memset(buffer, '#', sizeof buffer);
