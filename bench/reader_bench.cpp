@@ -12,8 +12,8 @@
 
 #include "bench/bench_context.h"
 #include "bench/lwo_writer.h"
-#include "toolkit/files.h"
 #include "lwo/lwo_reader.h"
+#include "toolkit/files.h"
 
 #ifdef QB_BENCH_ASSIMP
 #include <assimp/cimport.h>

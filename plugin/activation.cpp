@@ -2,11 +2,12 @@
 // version, host services, language, argument words, then the tool.  Nothing
 // thrown by a tool may reach the host, so the whole protocol runs guarded.
 #include "plugin/frame.h"
-#include "tools/tools.h"
 #include "toolkit/guard.h"
-#include "tools/hierarchy/item_tools_text.h"
 #include "toolkit/lwtool2/services.h"
+#include "toolkit/panel.h"
 #include "toolkit/services.h"
+#include "tools/hierarchy/item_tools_text.h"
+#include "tools/tools.h"
 
 namespace qb {
 namespace {
@@ -15,7 +16,7 @@ enum class ServiceLayer { First, Second };
 
 struct ServerSteps {
   ServiceLayer services;
-  void (*select_language)(GlobalFunc *global);  // null: the server has no texts
+  void (*select_language)(unsigned long locale);  // null: the server has no texts
   bool reads_arguments;                         // the commands without a panel
 };
 
@@ -39,7 +40,11 @@ int activate(int version, GlobalFunc *global, void *local, const ServerSteps &st
       result = AFUNC_BADGLOBAL;
       return;
     }
-    if (steps.select_language != nullptr) steps.select_language(global);
+    // Every tool reads names, patterns or paths in the host's code page; the
+    // same look-up of the locale chooses the language of those with texts.
+    const unsigned long locale = lookup_locale(global);
+    set_host_code_page(host_code_page_for(locale));
+    if (steps.select_language != nullptr) steps.select_language(locale);
     Words words;
     if (steps.reads_arguments) words = split_arguments(argument_text(local));
     result = tool(words);

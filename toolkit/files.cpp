@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "toolkit/lwtool2/services.h"
+#include "toolkit/text/code_page.h"
 
 #ifdef _WIN32
 #include <windows.h>
@@ -62,15 +63,24 @@ void for_each_plain_file(const std::string &directory, Each &&each) {
 
 // Group 1 of "^(.*[^\\/]+)[\\/]*$" as a whole, read directly rather than
 // through the matcher: the group is the path without its trailing separators;
-// "." takes any byte but a line break, so none may come before the last
+// "." takes any character but a line break, so none may come before the last
 // separator that is left (after it, "[^\\/]+" takes them).  No match (empty,
-// separators only, such a line break) leaves the path as it is.
+// separators only, such a line break) leaves the path as it is.  A separator
+// is a character of its own: the second byte 0x5C of a double-byte character
+// (the 表 of a Japanese folder) is part of the name.
 std::string trim_trailing_separators(const std::string &path) {
-  const std::size_t last_kept = path.find_last_not_of("\\/");
-  if (last_kept == std::string::npos) return path;
-  const std::string_view kept(path.data(), last_kept + 1);
-  const std::size_t separator = kept.find_last_of("\\/");
-  if (separator != std::string_view::npos && kept.substr(0, separator).find_first_of("\n\r") != std::string_view::npos)
+  const CodePage code_page = host_code_page();
+  std::size_t kept_end = 0;
+  for (std::size_t i = 0; i < path.size();) {
+    const std::size_t length = char_length(code_page, path, i);
+    i += length;
+    if (length != 1 || !is_separator(path[i - 1])) kept_end = i;
+  }
+  if (kept_end == 0) return path;
+  const std::string_view kept(path.data(), kept_end);
+  const std::size_t separator = find_last_char_of(code_page, kept, "\\/");
+  if (separator != std::string_view::npos &&
+      find_char_of(code_page, kept.substr(0, separator), "\n\r") != std::string_view::npos)
     return path;
   return std::string(kept);
 }
@@ -80,9 +90,11 @@ std::vector<std::string> list_files(const std::string &directory, PathStyle styl
   files.reserve(32);
   const std::string trimmed = trim_trailing_separators(directory);
   if (trimmed.empty()) return files;
-  // Only a path of separators alone (a root) still ends in one.
+  // Only a path of separators alone (a root) still ends in one (a second
+  // byte 0x5C does not count).
   std::string prefix = trimmed;
-  if (!is_separator(prefix.back())) prefix += separator_of(style);
+  if (!is_separator(prefix.back()) || !is_char_boundary(host_code_page(), prefix, prefix.size() - 1))
+    prefix += separator_of(style);
   for_each_plain_file(trimmed, [&](const std::string &name) { files.push_back(prefix + name); });
   return files;
 }
@@ -98,11 +110,14 @@ int object_lacks_file_path(LWItemID item, PathStyle style) {
 // rather than through the matcher, since every mesh of a replacement run asks
 // it: group 1 ends at the first colon, group 2 at the first blank after it,
 // and what follows that blank must be the counter "(digits)" to the end.
+// Colon and blank are characters of their own, never the second byte of a
+// double-byte character.
 std::string layer_name_of(const std::string &name) {
-  const std::size_t colon = name.find(':');
+  const CodePage code_page = host_code_page();
+  const std::size_t colon = find_char_of(code_page, name, ":");
   if (colon == 0 || colon == std::string::npos) return std::string();
   const std::string_view rest = std::string_view(name).substr(colon + 1);
-  const std::size_t blank = rest.find(' ');
+  const std::size_t blank = find_char_of(code_page, rest, " ");
   if (blank == 0 || rest.empty()) return std::string();
   if (blank != std::string_view::npos) {
     if (rest.size() < blank + 4 || rest[blank + 1] != '(' || rest.back() != ')') return std::string();

@@ -2,8 +2,10 @@
 // thin wrappers over the host's attribute calls, and choice lists.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "abi/host_api.h"
@@ -56,6 +58,12 @@ void bring_to_front(LWPanelFuncs *funcs, LWPanelID panel);
 
 // First layer: value tag 4 through the module-wide 512-byte buffer.
 std::string read_control_text(LWControl *control);
+
+// A field's text that fills its 512-byte buffer (511 bytes) may have been cut
+// by the host, so it names no item: looked up, it could only find another
+// item whose name is its first bytes.
+inline constexpr std::size_t kFieldTextLimit = 511;
+inline bool fills_field_buffer(std::string_view text) { return text.size() >= kFieldTextLimit; }
 
 // Low 16 bits of "Locale Info" equal to 1041.
 bool locale_is_japanese(unsigned long locale);

@@ -20,8 +20,8 @@ int run_name_replace();                     // "QB:NameReplace"; 0 or 2
 void run_toggle_visible(const Words &words);// "QB:ToggleVisible"
 
 // Per-tool language selection (the item tools' is in tools/hierarchy/item_tools_text.h).
-void select_item_visible_language(GlobalFunc *global);
-void select_object_replacer_language(GlobalFunc *global);
-void select_name_replace_language(GlobalFunc *global);
+void select_item_visible_language(unsigned long locale);
+void select_object_replacer_language(unsigned long locale);
+void select_name_replace_language(unsigned long locale);
 
 }  // namespace qb

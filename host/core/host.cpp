@@ -4,9 +4,9 @@
 
 #include "host/core/host_state.h"
 #include "host/core/module.h"
-#include "host/script/script.h"
-#include "host/panels/user_actions.h"
 #include "host/core/text.h"
+#include "host/panels/user_actions.h"
+#include "host/script/script.h"
 
 namespace qbhost {
 namespace {

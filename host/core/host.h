@@ -22,8 +22,8 @@
 #include <string_view>
 #include <vector>
 
-#include "host/scene/scene.h"
 #include "abi/host_api.h"
+#include "host/scene/scene.h"
 
 namespace qbhost {
 

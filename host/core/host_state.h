@@ -12,11 +12,11 @@
 #include <unordered_set>
 #include <vector>
 
-#include "host/scene/commands.h"
+#include "abi/host_api.h"
 #include "host/core/host.h"
 #include "host/lws/lws.h"
+#include "host/scene/commands.h"
 #include "host/scene/scene.h"
-#include "abi/host_api.h"
 
 namespace qbhost {
 

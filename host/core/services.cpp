@@ -3,9 +3,9 @@
 #include <cstring>
 #include <string_view>
 
+#include "abi/service_names.h"
 #include "host/core/host_state.h"
 #include "host/core/text.h"
-#include "abi/service_names.h"
 
 namespace qbhost {
 namespace {

@@ -4,8 +4,8 @@
 #include <cstdint>
 
 #include "host/core/host_state.h"
-#include "host/script/script_words.h"
 #include "host/core/text.h"
+#include "host/script/script_words.h"
 
 namespace qbhost {
 namespace {

@@ -7,12 +7,12 @@
 #include <map>
 
 #include "host/core/host_state.h"
-#include "host/lws/lws.h"
 #include "host/core/module.h"
+#include "host/core/text.h"
+#include "host/lws/lws.h"
+#include "host/panels/user_actions.h"
 #include "host/script/script_words.h"
 #include "host/snapshot/snapshot.h"
-#include "host/core/text.h"
-#include "host/panels/user_actions.h"
 
 namespace qbhost {
 namespace {
@@ -130,7 +130,10 @@ void add_object(Statement &st, bool mesh) {
     scene.add_null(name, request.options);
     return;
   }
-  const std::string file = request.positional.size() > 1 ? request.positional[1] : "Objects/" + request.positional[0] + ".lwo";
+  // The object's file name is a text the module reads too, in the same code
+  // page as the names.
+  const bool named = request.positional.size() > 1;
+  const std::string file = host_text(st.host, named ? request.positional[1] : "Objects/" + request.positional[0] + ".lwo");
   scene.add_mesh(name, file, request.options);
 }
 

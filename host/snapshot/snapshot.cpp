@@ -10,8 +10,8 @@
 #include <fstream>
 
 #include "host/core/host_state.h"
-#include "host/snapshot/snapshot_draw.h"
 #include "host/core/text.h"
+#include "host/snapshot/snapshot_draw.h"
 
 namespace qbhost {
 namespace {

@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "host/core/host_state.h"
-#include "host/snapshot/snapshot_draw.h"
 #include "host/core/text.h"
+#include "host/snapshot/snapshot_draw.h"
 
 namespace qbhost::picture {
 namespace {

@@ -11,7 +11,8 @@ HERE = os.path.dirname(os.path.abspath(__file__))
 
 
 def s0(text):
-    data = text.encode("ascii") + b"\0"
+    # Layer names as a Japanese system writes them: Shift-JIS.
+    data = text.encode("cp932") + b"\0"
     return data + b"\0" if len(data) % 2 else data
 
 
@@ -55,6 +56,8 @@ FILES = {
     "replace/mixed/not_lwo.lwo": b"FORM" + struct.pack(">I", 4) + b"ILBM",
     # Below the directory: never read, since the listing does not recurse.
     "replace/mixed/sub/deeper.lwo": lwo([(5, "Wheel", None)]),
+    # Layers with Japanese names; ホ ends in 0x7A (z), ソ in 0x5C (\\).
+    "replace/japanese.lwo": lwo([(0, "ボディ", None), (1, "ホイール", 0), (2, "ソ", 0)]),
     # A directory holding a single object file.
     "replace/solo/only.lwo": lwo([(0, "Wheel", None), (1, "Tyre", None)]),
 }

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <regex>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,7 @@
 #include "toolkit/files.h"
 #include "toolkit/lwtool2/items.h"
 #include "toolkit/lwtool2/services.h"
+#include "toolkit/text/code_page.h"
 #include "toolkit/text/regex.h"
 #include "toolkit/text/text_buffer.h"
 #include "tools/rename/new_name.h"
@@ -140,6 +142,59 @@ TEST(FixedNameTests, ClassifyItemAnswersAsItsExpression) {
   EXPECT_EQ(lwtool2::classify_item(host.add(LWI_OBJECT, "no file")), qb::kNullObject);
   EXPECT_EQ(lwtool2::classify_item(host.mesh("broken", "C:\\o\r\\a.lwo")), qb::kNullObject);
   EXPECT_EQ(lwtool2::classify_item(host.mesh("plain", "\x81\x5c.lwo")), qb::kMeshObject);
+}
+
+// On a Japanese host the same tests read whole Shift-JIS characters: each
+// answers what its expression answers over the text decoded into one wide
+// character per character (a double-byte one above 0xFF, so that its second
+// byte is never a separator, a colon, a blank or a line break).
+std::wstring characters(const std::string &text) {
+  std::wstring out;
+  for (std::size_t i = 0; i < text.size();) {
+    const std::size_t n = qb::char_length(qb::CodePage::ShiftJis, text, i);
+    const auto lead = static_cast<unsigned char>(text[i]);
+    out += n == 1 ? wchar_t(lead) : wchar_t(0x10000 | lead << 8 | static_cast<unsigned char>(text[i + 1]));
+    i += n;
+  }
+  return out;
+}
+
+std::string bytes_of(const std::wstring &text) {
+  std::string out;
+  for (wchar_t c : text) {
+    if (c > 0xFF) out += static_cast<char>((c >> 8) & 0xFF);
+    out += static_cast<char>(c & 0xFF);
+  }
+  return out;
+}
+
+TEST(FixedNameTests, OnAJapaneseHostAnswerAsTheirExpressionsOverWholeCharacters) {
+  qb::set_host_code_page(qb::CodePage::ShiftJis);
+  const std::wregex trim(LR"(^(.*[^\\/]+)[\\/]*$)"), layer(LR"(^([^:]+):([^ ]+)( \([0-9]+\))?$)"),
+      duplicate(LR"(^([^ ]+) \(([0-9]+)\)$)"), backslash(LR"(^.*\\[^\\]+\.lwo$)"),
+      either(LR"(^.*[\\/][^\\/]+\.lwo$)"), lwo_file(LR"(^.*\.lwo$)");
+  int differ = 0;
+  for (const std::string &text : sample_texts(true)) {
+    const std::wstring wide = characters(text);
+    std::wsmatch m;
+    const bool trimmed = !text.empty() && std::regex_match(wide, m, trim);
+    ASSERT_EQ(qb::trim_trailing_separators(text), trimmed ? bytes_of(m[1]) : text) << shown(text);
+    ASSERT_EQ(qb::layer_name_of(text), std::regex_match(wide, m, layer) ? bytes_of(m[2]) : "") << shown(text);
+    ASSERT_EQ(qb::working_name(text), std::regex_search(wide, m, duplicate) ? bytes_of(m[1]) : text) << shown(text);
+    const qb::TextBuffer buffer{std::string_view(text)};
+    ASSERT_EQ(buffer.is_lwo_path(qb::PathStyle::Windows), std::regex_match(wide, backslash)) << shown(text);
+    ASSERT_EQ(buffer.is_lwo_path(qb::PathStyle::Posix), std::regex_match(wide, either)) << shown(text);
+    differ += wide.size() != text.size();
+  }
+  EXPECT_GT(differ, 1000);  // many samples hold double-byte characters
+  fake::FakeHost host;
+  ASSERT_TRUE(lwtool2::fetch_services(host.global()));
+  for (const std::string &file : sample_texts(false)) {
+    const bool mesh = std::regex_match(characters(file), lwo_file);
+    ASSERT_EQ(lwtool2::classify_item(host.mesh("object", file.c_str())), mesh ? qb::kMeshObject : qb::kNullObject)
+        << shown(file);
+  }
+  qb::set_host_code_page(qb::CodePage::SingleByte);
 }
 
 }  // namespace

@@ -22,6 +22,16 @@ TEST(FormatMessage, LongResultIsCutAt511Bytes) {
   EXPECT_EQ(exact, std::string(511, 'y'));
 }
 
+TEST(FormatMessage, ACutNeverEndsInsideAShiftJisCharacter) {
+  std::string hiragana;  // 300 characters of 0x82 0xA0, cut after the 256th lead byte
+  for (int i = 0; i < 300; ++i) hiragana += "\x82\xa0";
+  EXPECT_EQ(qb::format_message("%s", hiragana.c_str()).size(), 511u);
+  qb::set_host_code_page(qb::CodePage::ShiftJis);
+  EXPECT_EQ(qb::format_message("%s", hiragana.c_str()), hiragana.substr(0, 510));
+  EXPECT_EQ(qb::format_message("x%s", hiragana.c_str()).size(), 511u);
+  qb::set_host_code_page(qb::CodePage::SingleByte);
+}
+
 TEST(FormatBounded, NeverWritesPastTheStatedSize) {
   char buffer[40];
   std::memset(buffer, '#', sizeof buffer);
@@ -60,14 +70,17 @@ TEST(LowerCase, AsciiCapitalsOnly) {
 }
 
 TEST(LowerCase, ShiftJisCharactersPassUnchanged) {
+  constexpr qb::CodePage sjis = qb::CodePage::ShiftJis;
   // Katakana A is 0x83 0x41: its second byte looks like a capital A.
   const std::string katakana_a = "\x83\x41";
-  EXPECT_EQ(qb::lower_case(katakana_a), katakana_a);
-  EXPECT_EQ(qb::lower_case("X" + katakana_a + "Y"), "x" + katakana_a + "y");
+  EXPECT_EQ(qb::lower_case(katakana_a, sjis), katakana_a);
+  EXPECT_EQ(qb::lower_case("X" + katakana_a + "Y", sjis), "x" + katakana_a + "y");
   // "Kanji" 0x8A 0xBF then an ASCII capital.
-  EXPECT_EQ(qb::lower_case("\x8a\xbf" "B"), "\x8a\xbf" "b");
+  EXPECT_EQ(qb::lower_case("\x8a\xbf" "B", sjis), "\x8a\xbf" "b");
   // Half-width katakana (single bytes 0xA1-0xDF) are not lead bytes.
-  EXPECT_EQ(qb::lower_case("\xb1" "C"), "\xb1" "c");
+  EXPECT_EQ(qb::lower_case("\xb1" "C", sjis), "\xb1" "c");
+  // On any other host every byte is a character of its own.
+  EXPECT_EQ(qb::lower_case("\xe9" "A", qb::CodePage::SingleByte), "\xe9" "a");
 }
 
 }  // namespace

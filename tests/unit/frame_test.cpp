@@ -1,14 +1,16 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <vector>
 
+#include "abi/service_names.h"
 #include "fake_host.h"
 #include "plugin/frame.h"
-#include "abi/service_names.h"
-#include "tools/hierarchy/item_tools_text.h"
 #include "toolkit/panel.h"
+#include "toolkit/text/code_page.h"
+#include "tools/hierarchy/item_tools_text.h"
 
 namespace {
 
@@ -134,10 +136,20 @@ TEST(Activation, ServiceTableIsFilledOnceThenOnlyVersionAndLocaleAreAsked) {
   EXPECT_EQ(Names(host.lookups.begin(), host.lookups.begin() + 2), (Names{"Product Info", "Locale Info"}));
 }
 
-TEST(Activation, ToggleVisibleNeverAsksForTheLocale) {
+// Names, patterns and paths are Shift-JIS on a Japanese host: every server,
+// the text-less "QB:ToggleVisible" too, asks for the locale once and sets the
+// code page from it.
+TEST(Activation, EveryServerSetsTheCodePageFromOneLookupOfTheLocale) {
   fake::FakeHost host;
-  EXPECT_EQ(activate("QB:ToggleVisible", 6, host), 0);
-  for (const std::string &name : host.lookups) EXPECT_NE(name, "Locale Info");
+  for (const char *server : {"QB:ToggleVisible", "QB:SelectItem"}) {
+    for (uintptr_t locale : {uintptr_t{1041 + 0x10000}, uintptr_t{1033}}) {
+      host.locale = locale;
+      host.lookups.clear();
+      activate(server, 6, host);
+      EXPECT_EQ(std::count(host.lookups.begin(), host.lookups.end(), "Locale Info"), 1) << server;
+      EXPECT_EQ(qb::host_code_page(), locale == 1033 ? qb::CodePage::SingleByte : qb::CodePage::ShiftJis) << server;
+    }
+  }
 }
 
 TEST(Activation, ServiceTableKeepsTheFirstGlobalFunction) {
@@ -175,19 +187,14 @@ TEST(Language, LowSixteenBitsDecide) {
 }
 
 TEST(Language, ItemToolsTablesFollowTheLocaleAtEverySelection) {
-  fake::FakeHost host;
-  host.locale = 1041 + 0x10000;
-  qb::select_item_tools_language(host.global());
+  qb::select_item_tools_language(1041 + 0x10000);
   EXPECT_EQ(qb::g_item_tools_text, qb::kItemToolsTextJa);
   EXPECT_EQ(qb::g_item_tools_messages, qb::kItemToolsMessagesJa);
-  host.locale = 1033;
-  qb::select_item_tools_language(host.global());
+  qb::select_item_tools_language(1033);
   EXPECT_EQ(qb::g_item_tools_text, qb::kItemToolsTextEn);
   EXPECT_EQ(qb::g_item_tools_messages, qb::kItemToolsMessagesEn);
-  host.locale = 0;
-  qb::select_item_tools_language(host.global());
+  qb::select_item_tools_language(0);
   EXPECT_EQ(qb::g_item_tools_text, qb::kItemToolsTextEn);
-  EXPECT_EQ(host.lookups, (Names{"Locale Info", "Locale Info", "Locale Info"}));
 }
 
 TEST(Language, SelectCommandsChooseJapaneseForLocale1041) {

@@ -6,11 +6,11 @@
 #include <regex>
 #include <string>
 
+#include "small_stack.h"
 #include "toolkit/text/pattern.h"
 #include "toolkit/text/regex.h"
 #include "toolkit/text/text_buffer.h"
 #include "tools/rename/new_name.h"
-#include "small_stack.h"
 
 namespace {
 

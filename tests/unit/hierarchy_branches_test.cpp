@@ -2,9 +2,9 @@
 #include <gtest/gtest.h>
 
 #include "hierarchy_fake_host.h"
-#include "tools/tools.h"
 #include "toolkit/items/items.h"
 #include "tools/hierarchy/select_branches.h"
+#include "tools/tools.h"
 
 using hierarchy_test::FakeHost;
 using hierarchy_test::hex;

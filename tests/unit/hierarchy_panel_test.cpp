@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "hierarchy_fake_host.h"
-#include "tools/tools.h"
-#include "tools/hierarchy/item_tools_text.h"
 #include "tools/hierarchy/item_tools_state.h"
+#include "tools/hierarchy/item_tools_text.h"
+#include "tools/tools.h"
 
 using hierarchy_test::Control;
 using hierarchy_test::FakeHost;

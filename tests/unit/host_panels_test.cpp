@@ -5,8 +5,8 @@
 #include <cstring>
 #include <sstream>
 
-#include "host/core/host.h"
 #include "abi/host_api.h"
+#include "host/core/host.h"
 
 using namespace qbhost;
 

@@ -5,8 +5,8 @@
 #include <sstream>
 
 #include "host/core/host.h"
-#include "host/script/script_words.h"
 #include "host/core/text.h"
+#include "host/script/script_words.h"
 
 using namespace qbhost;
 

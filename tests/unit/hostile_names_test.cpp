@@ -13,8 +13,8 @@
 #include <vector>
 
 #include "host/core/host.h"
-#include "toolkit/files.h"
 #include "small_stack.h"
+#include "toolkit/files.h"
 
 extern "C" ModuleDescriptor _mod_descrip;
 

@@ -14,12 +14,12 @@
 #include <string>
 #include <vector>
 
+#include "small_stack.h"
 #include "toolkit/text/pattern.h"
 #include "toolkit/text/regex.h"
 #include "toolkit/text/text_buffer.h"
 #include "tools/rename/new_name.h"
 #include "tools/rename/rename_settings.h"
-#include "small_stack.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <random>
 
-#include "toolkit/text/format.h"
 #include "toolkit/items/items.h"
+#include "toolkit/text/format.h"
 
 namespace {
 

@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "fake_host.h"
-#include "toolkit/text/format.h"
 #include "toolkit/items/item_marks.h"
 #include "toolkit/items/items.h"
+#include "toolkit/text/format.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "tools/hierarchy/item_tools_text.h"
 #include "toolkit/panel.h"
+#include "tools/hierarchy/item_tools_text.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "fake_host.h"
-#include "toolkit/text/format.h"
 #include "toolkit/items/items.h"
+#include "toolkit/text/format.h"
 
 namespace {
 

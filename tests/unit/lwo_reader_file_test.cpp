@@ -12,9 +12,9 @@
 #include <string>
 #include <vector>
 
+#include "lwo/lwo_reader.h"
 #include "lwo_bytes.h"
 #include "test_folder.h"
-#include "lwo/lwo_reader.h"
 
 using namespace lwo_bytes;
 using qb::LwoFile;

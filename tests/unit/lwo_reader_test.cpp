@@ -11,9 +11,9 @@
 #include <string>
 #include <vector>
 
-#include "tests/unit/lwo_bytes.h"
-#include "test_folder.h"
 #include "lwo/lwo_reader.h"
+#include "test_folder.h"
+#include "tests/unit/lwo_bytes.h"
 
 namespace {
 

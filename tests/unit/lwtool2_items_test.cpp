@@ -5,8 +5,8 @@
 
 #include "fake_host.h"
 #include "toolkit/exceptions.h"
-#include "toolkit/text/format.h"
 #include "toolkit/lwtool2/items.h"
+#include "toolkit/text/format.h"
 
 namespace {
 

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "tools/tools.h"
-#include "tools/replace/object_replacer_panel.h"
 #include "replace_fake_host.h"
+#include "tools/replace/object_replacer_panel.h"
+#include "tools/tools.h"
 
 namespace {
 
@@ -26,7 +26,7 @@ class ReplacePanel : public ::testing::Test {
   // The frame's steps for this tool, then the tool.
   int activate() {
     if (!host.fetch()) return 2;
-    qb::select_object_replacer_language(lwtool2::g_global);
+    qb::select_object_replacer_language(host.locale);
     return qb::run_object_replacer();
   }
   int first_activation() {
@@ -171,7 +171,7 @@ TEST_F(ReplacePanel, ASelectionThatCannotBeReadStillGivesAWholePanel) {
   qb::reset_object_replacer_state();
   host.panels.clear();
   ASSERT_TRUE(host.fetch());
-  qb::select_object_replacer_language(lwtool2::g_global);
+  qb::select_object_replacer_language(host.locale);
   host.interface_info_gone = true;
   EXPECT_EQ(qb::run_object_replacer(), 0);
   ASSERT_EQ(host.panels.size(), 1u);

@@ -10,11 +10,11 @@
 #include <utility>
 #include <vector>
 
-#include "tools/tools.h"
-#include "toolkit/files.h"
-#include "tools/replace/replace_run.h"
 #include "replace_fake_host.h"
 #include "test_folder.h"
+#include "toolkit/files.h"
+#include "tools/replace/replace_run.h"
+#include "tools/tools.h"
 
 namespace {
 
@@ -49,7 +49,7 @@ class ReplaceRun : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_TRUE(host.fetch());
-    qb::select_object_replacer_language(lwtool2::g_global);
+    qb::select_object_replacer_language(host.locale);
   }
 
   std::vector<std::string> replace_commands() const {
@@ -262,7 +262,7 @@ TEST_F(ReplaceRun, ResultListShowsHeadingRowsAndMarks) {
 
 TEST_F(ReplaceRun, ResultListInJapanese) {
   host.locale = 1041 + 0x10000;
-  qb::select_object_replacer_language(lwtool2::g_global);
+  qb::select_object_replacer_language(host.locale);
   write_file(dir / "car.lwo", lwo({{1, "Wheel"}}));
   host.selection = {host.add_mesh("Car:Wheel", "car.lwo"), host.add_mesh("Car:Door", "car.lwo")};
   qb::replace_layers(qb::kScopeSelection, qb::kModeFile, (dir / "car.lwo").string(), "");

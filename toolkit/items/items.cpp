@@ -5,11 +5,11 @@
 #include <algorithm>
 
 #include "toolkit/command.h"
-#include "toolkit/text/format.h"
 #include "toolkit/items/item_marks.h"
+#include "toolkit/services.h"
+#include "toolkit/text/format.h"
 #include "toolkit/text/pattern.h"
 #include "toolkit/text/regex.h"
-#include "toolkit/services.h"
 
 namespace qb {
 namespace {

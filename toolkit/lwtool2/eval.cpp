@@ -7,8 +7,8 @@
 #include <string>
 
 #include "toolkit/exceptions.h"
-#include "toolkit/text/format.h"
 #include "toolkit/lwtool2/services.h"
+#include "toolkit/text/format.h"
 
 namespace lwtool2 {
 namespace {

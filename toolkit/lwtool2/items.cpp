@@ -9,6 +9,7 @@
 #include "toolkit/exceptions.h"
 #include "toolkit/lwtool2/eval.h"
 #include "toolkit/lwtool2/services.h"
+#include "toolkit/text/code_page.h"
 
 namespace lwtool2 {
 namespace {
@@ -52,11 +53,14 @@ void append_scene_walk(ItemList &list, bool unique) {
 }
 
 // "^.*\.lwo$" as a whole, read directly rather than through the matcher
-// (every item of a run is classified): "." takes any byte but a line break.
+// (every item of a run is classified): "." takes any character but a line
+// break, and ".lwo" starts a character.
 bool is_lwo_file_name(const char *file) {
   if (file == nullptr) return false;
+  const qb::CodePage code_page = qb::host_code_page();
   const std::string_view name(file);
-  return name.ends_with(".lwo") && name.find_first_of("\n\r") == std::string_view::npos;
+  return qb::ends_with_text(code_page, name, ".lwo") &&
+         qb::find_char_of(code_page, name, "\n\r") == std::string_view::npos;
 }
 
 template <class Each>

@@ -31,4 +31,23 @@ constexpr std::size_t char_length(CodePage code_page, std::string_view text, std
   return at + 1 < text.size() && is_lead_byte(code_page, static_cast<unsigned char>(text[at])) ? 2 : 1;
 }
 
+// Whether a character starts at text[at] (at == text.size() counts: the end).
+bool is_char_boundary(CodePage code_page, std::string_view text, std::size_t at) noexcept;
+
+// The first character at or after `from` (a character boundary) that is one
+// of the single-byte characters `chars`; npos when there is none.  The second
+// byte of a double-byte character is never taken for one of them.
+std::size_t find_char_of(CodePage code_page, std::string_view text, std::string_view chars,
+                         std::size_t from = 0) noexcept;
+
+// The last character that is one of `chars`; npos when there is none.
+std::size_t find_last_char_of(CodePage code_page, std::string_view text, std::string_view chars) noexcept;
+
+// The first occurrence of `find` that starts and ends between characters of
+// `text`; npos when there is none.  An empty `find` occurs at 0.
+std::size_t find_text(CodePage code_page, std::string_view text, std::string_view find) noexcept;
+
+// `text` ends with `suffix`, and the suffix starts a character.
+bool ends_with_text(CodePage code_page, std::string_view text, std::string_view suffix) noexcept;
+
 }  // namespace qb

@@ -13,8 +13,12 @@ constexpr std::size_t kMessageBufferSize = 512;
 // format_text's buffer lives for the whole module lifetime and only grows.
 std::vector<char> g_format_buffer;
 
-bool is_shift_jis_lead_byte(unsigned char byte) {
-  return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
+// Removes a last byte that is the lead byte of a character cut in two.
+void drop_split_character(std::string &text) {
+  const CodePage code_page = host_code_page();
+  std::size_t last = 0;
+  for (std::size_t i = 0; i < text.size(); i += char_length(code_page, text, i)) last = i;
+  if (last + 1 == text.size() && is_lead_byte(code_page, static_cast<unsigned char>(text[last]))) text.pop_back();
 }
 
 }  // namespace
@@ -43,7 +47,11 @@ std::string vformat_message(const char *format, va_list args) {
   char buffer[kMessageBufferSize];
   int written = std::vsnprintf(buffer, sizeof buffer, format, args);
   if (written < 0) return std::string();
-  return std::string(buffer);  // vsnprintf cut it at 511 bytes when longer
+  std::string text(buffer);  // vsnprintf cut it at 511 bytes when longer
+  // A cut that leaves the first byte of a double-byte character at the end
+  // would join that byte to whatever text follows the message.
+  if (static_cast<std::size_t>(written) >= sizeof buffer) drop_split_character(text);
+  return text;
 }
 
 std::string format_message(const char *format, ...) {
@@ -67,17 +75,18 @@ int format_bounded(char *buffer, std::size_t size, const char *format, ...) {
   return written;
 }
 
-std::string lower_case(std::string_view text) {
+std::string lower_case(std::string_view text, CodePage code_page) {
   std::string result(text);
-  for (std::size_t i = 0; i < result.size(); ++i) {
-    auto byte = static_cast<unsigned char>(result[i]);
-    if (is_shift_jis_lead_byte(byte)) {
-      ++i;  // the trail byte may look like a capital (0x83 0x41 is a katakana A)
-    } else if (byte >= 'A' && byte <= 'Z') {
-      result[i] = static_cast<char>(byte - 'A' + 'a');
-    }
+  for (std::size_t i = 0; i < result.size();) {
+    const std::size_t length = char_length(code_page, result, i);
+    // The second byte of a double-byte character may look like a capital
+    // (0x83 0x41 is a katakana A): only single-byte letters fold.
+    if (length == 1 && result[i] >= 'A' && result[i] <= 'Z') result[i] = static_cast<char>(result[i] - 'A' + 'a');
+    i += length;
   }
   return result;
 }
+
+std::string lower_case(std::string_view text) { return lower_case(text, host_code_page()); }
 
 }  // namespace qb

@@ -2,7 +2,9 @@
 #include "toolkit/text/pattern.h"
 
 #include <locale>
+#include <string_view>
 
+#include "toolkit/text/code_page.h"
 #include "toolkit/text/regex.h"
 #include "toolkit/text/wildcard_match.h"
 
@@ -11,32 +13,38 @@ namespace {
 
 // Only these are taken literally; { } - , : = ! and blanks keep their
 // regular-expression meaning, so a{2} still matches aa.
-const Regex &special_characters() {
-  static const Regex re = compile_regex(R"(([\^\.\$\|\(\)\[\]\*\+\?\/\\]))");
-  return re;
-}
-
-const Regex &escaped_star() {
-  static const Regex re = compile_regex(R"(\\\*)");
-  return re;
-}
-
-const Regex &escaped_question_mark() {
-  static const Regex re = compile_regex(R"(\\\?)");
-  return re;
-}
+constexpr std::string_view kSpecialCharacters = "^.$|()[]*+?/\\";
 
 }  // namespace
 
+// Each character in turn: a star becomes ".*", a question mark ".", another
+// special character is escaped, and everything else, both bytes of a
+// double-byte character included, is copied (so a second byte is never
+// escaped on its own nor read as a brace).
 std::string wildcard_to_regex_text(const std::string &pattern) {
-  std::string text = regex_replace_all(pattern, special_characters(), R"(\$&)");
-  text = regex_replace_all(text, escaped_star(), ".*");
-  return regex_replace_all(text, escaped_question_mark(), ".");
+  const CodePage code_page = host_code_page();
+  std::string text;
+  text.reserve(pattern.size() * 2);
+  for (std::size_t i = 0; i < pattern.size();) {
+    const std::size_t length = char_length(code_page, pattern, i);
+    const char c = pattern[i];
+    if (length == 1 && c == '*') {
+      text += ".*";
+    } else if (length == 1 && c == '?') {
+      text += '.';
+    } else {
+      if (length == 1 && kSpecialCharacters.find(c) != std::string_view::npos) text += '\\';
+      text.append(pattern, i, length);
+    }
+    i += length;
+  }
+  return text;
 }
 
 Regex wildcard_to_regex(const std::string &pattern) {
   Regex compiled = compile_regex(wildcard_to_regex_text(pattern), true);
-  compiled.wildcard = make_wildcard_program(pattern, std::use_facet<std::ctype<char>>(compiled.re.getloc()));
+  compiled.wildcard =
+      make_wildcard_program(pattern, std::use_facet<std::ctype<char>>(compiled.re.getloc()), host_code_page());
   return compiled;
 }
 

@@ -5,6 +5,8 @@
 #include <limits>
 #include <stdexcept>
 
+#include "toolkit/text/code_page.h"
+
 namespace qb {
 namespace {
 
@@ -126,7 +128,9 @@ TextBuffer TextBuffer::substring(int32_t from, int32_t to) const {
 TextBuffer TextBuffer::replace_first(std::string_view find, std::string_view with) const {
   std::string_view text = view();
   if (text.empty()) return TextBuffer(*this);
-  std::size_t at = text.find(find);
+  // An occurrence starts and ends between characters: L is not found in the
+  // second byte of キ (0x83 0x4C).
+  std::size_t at = find_text(host_code_page(), text, find);
   if (at == std::string_view::npos) return TextBuffer(*this);
   std::string result;
   result.reserve(text.size() - find.size() + with.size());
@@ -136,16 +140,19 @@ TextBuffer TextBuffer::replace_first(std::string_view find, std::string_view wit
 
 // "^.*\\[^\\]+\.lwo$" as a whole ("^.*[\\/][^\\/]+\.lwo$" where / separates
 // too), read directly rather than through the matcher, since every object of a
-// rename run is tested: the separator is the last one, at least one byte comes
-// between it and ".lwo", and "." takes any byte but a line break, so none may
-// come before the separator.
+// rename run is tested: the separator is the last one, at least one character
+// comes between it and ".lwo", and "." takes any character but a line break,
+// so none may come before the separator.  Separators, ".lwo" and line breaks
+// are characters of their own: the second byte 0x5C of 表 or ソ is part of a
+// name, not a separator.
 bool TextBuffer::is_lwo_path(PathStyle style) const {
+  const CodePage code_page = host_code_page();
   const std::string_view text = view();
-  const std::size_t separator = text.find_last_of(style == PathStyle::Windows ? "\\" : "\\/");
+  const std::size_t separator = find_last_char_of(code_page, text, style == PathStyle::Windows ? "\\" : "\\/");
   if (separator == std::string_view::npos) return false;
   const std::string_view file = text.substr(separator + 1);
-  return file.size() > 4 && file.ends_with(".lwo") &&
-         text.substr(0, separator).find_first_of("\n\r") == std::string_view::npos;
+  return file.size() > 4 && ends_with_text(code_page, file, ".lwo") &&
+         find_char_of(code_page, text.substr(0, separator), "\n\r") == std::string_view::npos;
 }
 
 }  // namespace qb

@@ -38,6 +38,8 @@ struct TextBuffer {
   void reserve(int32_t n);
   void join(std::string_view a, std::string_view b);
   TextBuffer substring(int32_t from, int32_t to) const;
+  // The first occurrence of `find` that does not split a character of the
+  // host's code page.
   TextBuffer replace_first(std::string_view find, std::string_view with) const;
   // Whole text matches "^.*\\[^\\]+\.lwo$" (with / as a separator too in the
   // POSIX style).

@@ -1,48 +1,69 @@
 #include "toolkit/text/wildcard_match.h"
 
 #include <cstddef>
+#include <string_view>
 
 namespace qb {
 namespace {
 
 unsigned char byte(char c) { return static_cast<unsigned char>(c); }
 
+// Whether the pattern character at p[k] (of `pattern_length` bytes) takes the
+// name character at name[n] (of `name_length` bytes): '?' takes any one
+// character, a single-byte character its own in either case, a double-byte
+// character only itself.
+bool takes(const char *p, std::size_t k, std::size_t pattern_length, const char *name, std::size_t n,
+           std::size_t name_length, const WildcardProgram &program) {
+  if (pattern_length == 1 && p[k] == '?') return true;
+  if (pattern_length != name_length) return false;
+  if (pattern_length == 1) return program.folded[byte(p[k])] == program.folded[byte(name[n])];
+  return p[k] == name[n] && p[k + 1] == name[n + 1];
+}
+
 // Whole-segment match of a pattern and a name piece, neither holding a line
-// break: every star may take any run, so the usual walk (retry from the last
-// star, one character further) is exact.
-bool segment_matches(const char *name, std::size_t n_end, const char *p, std::size_t p_end,
-                     const WildcardProgram &program) {
-  const auto &folded = program.folded;
+// break: every star may take any run of characters, so the usual walk (retry
+// from the last star, one character further) is exact.
+bool segment_matches(std::string_view name, std::string_view p, const WildcardProgram &program) {
+  const CodePage code_page = program.code_page;
   std::size_t n = 0, k = 0;
   std::size_t star = std::string::npos, star_name = 0;
-  while (n < n_end) {
-    if (k < p_end && p[k] == '*') {
+  while (n < name.size()) {
+    const std::size_t name_length = char_length(code_page, name, n);
+    const std::size_t pattern_length = k < p.size() ? char_length(code_page, p, k) : 0;
+    if (pattern_length == 1 && p[k] == '*') {
       star = k++;
       star_name = n;
-    } else if (k < p_end && (p[k] == '?' || folded[byte(p[k])] == folded[byte(name[n])])) {
-      ++k;
-      ++n;
+    } else if (pattern_length != 0 && takes(p.data(), k, pattern_length, name.data(), n, name_length, program)) {
+      k += pattern_length;
+      n += name_length;
     } else if (star != std::string::npos) {
       k = star + 1;
-      n = ++star_name;
+      star_name += char_length(code_page, name, star_name);
+      n = star_name;
     } else {
       return false;
     }
   }
-  while (k < p_end && p[k] == '*') ++k;
-  return k == p_end;
+  while (k < p.size() && p[k] == '*') ++k;
+  return k == p.size();
 }
 
+// The first line break of `text` at or after `from` that is a character of
+// its own, else the end.
 std::size_t next_line_break(const std::string &text, std::size_t from, const WildcardProgram &program) {
-  while (from < text.size() && !program.line_break[byte(text[from])]) ++from;
+  while (from < text.size()) {
+    const std::size_t length = char_length(program.code_page, text, from);
+    if (length == 1 && program.line_break[byte(text[from])]) break;
+    from += length;
+  }
   return from;
 }
 
 }  // namespace
 
-WildcardProgram make_wildcard_program(const std::string &pattern, const std::ctype<char> &fold) {
+WildcardProgram make_wildcard_program(const std::string &pattern, const std::ctype<char> &fold, CodePage code_page) {
   // Braces keep their counted-repeat meaning: those patterns need the engine.
-  WildcardProgram program{pattern, pattern.find_first_of("{}") == std::string::npos, {}, {}};
+  WildcardProgram program{pattern, find_char_of(code_page, pattern, "{}") == std::string::npos, code_page, {}, {}};
   for (int b = 0; b < 256; ++b) program.folded[b] = byte(fold.tolower(static_cast<char>(b)));
   // "." and so "?" and "*" never take a line break; the regex compares every
   // character after case folding, line breaks included.
@@ -60,7 +81,9 @@ bool wildcard_full_match(const std::string &name, const WildcardProgram &program
   for (;;) {
     const std::size_t n_end = next_line_break(name, n, program);
     const std::size_t k_end = next_line_break(p, k, program);
-    if (!segment_matches(name.data() + n, n_end - n, p.data() + k, k_end - k, program)) return false;
+    if (!segment_matches(std::string_view(name).substr(n, n_end - n), std::string_view(p).substr(k, k_end - k),
+                         program))
+      return false;
     const bool name_done = n_end == name.size(), pattern_done = k_end == p.size();
     if (name_done || pattern_done) return name_done && pattern_done;
     if (program.folded[byte(name[n_end])] != program.folded[byte(p[k_end])]) return false;

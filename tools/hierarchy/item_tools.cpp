@@ -1,8 +1,8 @@
 // "QB:ItemTools": opens the non-blocking item tools panel, built at the
 // first activation and reused afterwards.
-#include "tools/tools.h"
 #include "toolkit/services.h"
 #include "tools/hierarchy/item_tools_state.h"
+#include "tools/tools.h"
 
 namespace qb {
 

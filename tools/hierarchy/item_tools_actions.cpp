@@ -3,10 +3,11 @@
 #include <algorithm>
 
 #include "toolkit/command.h"
+#include "toolkit/items/items.h"
+#include "toolkit/panel.h"
+#include "toolkit/services.h"
 #include "toolkit/text/format.h"
 #include "tools/hierarchy/item_tools_text.h"
-#include "toolkit/items/items.h"
-#include "toolkit/services.h"
 #include "tools/hierarchy/select_branches.h"
 
 namespace qb {
@@ -38,7 +39,7 @@ bool contains(const ItemList &items, LWItemID item) {
 void parent_selection(const std::string &parent_name, bool in_place) {
   const ItemList selection = selected_items();
   if (parent_name.empty()) return;
-  const LWItemID parent = find_item(parent_name);
+  const LWItemID parent = fills_field_buffer(parent_name) ? LWITEM_NULL : find_item(parent_name);
   if (parent == LWITEM_NULL) {
     status_text(message(kMsgParentNotFound));
     return;
@@ -69,7 +70,8 @@ void unparent_selection() {
 }
 
 void select_by_pattern(const std::string &pattern) {
-  const ItemList matches = pattern.empty() ? ItemList{} : items_matching_wildcard(pattern);
+  const ItemList matches =
+      pattern.empty() || fills_field_buffer(pattern) ? ItemList{} : items_matching_wildcard(pattern);
   if (matches.empty()) {
     status_text(kNoItemsFound);
     return;

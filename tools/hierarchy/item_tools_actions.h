@@ -9,13 +9,15 @@ namespace qb {
 
 // Parents the selection to the first item named `parent_name` (letter case
 // ignored), in the host's parent-in-place mode when `in_place`; the host's
-// own mode is as it was afterwards.  An empty name does nothing.
+// own mode is as it was afterwards.  An empty name does nothing; a name that
+// fills the field's buffer names no item.
 void parent_selection(const std::string &parent_name, bool in_place);
 
 // Removes the parent of every selected item, then selects them again.
 void unparent_selection();
 
-// The whole text is one wildcard pattern.
+// The whole text is one wildcard pattern; one that fills the field's buffer
+// matches nothing.
 void select_by_pattern(const std::string &pattern);
 
 // The selection with everything below it.

@@ -3,11 +3,11 @@
 #include <cstddef>
 
 #include "toolkit/guard.h"
-#include "tools/hierarchy/item_tools_text.h"
 #include "toolkit/panel.h"
 #include "toolkit/services.h"
 #include "tools/hierarchy/item_tools_actions.h"
 #include "tools/hierarchy/item_tools_state.h"
+#include "tools/hierarchy/item_tools_text.h"
 
 namespace qb {
 namespace {

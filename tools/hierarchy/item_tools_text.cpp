@@ -8,8 +8,8 @@ namespace qb {
 const char *const *g_item_tools_text = kItemToolsTextEn;
 const char *const *g_item_tools_messages = kItemToolsMessagesEn;
 
-void select_item_tools_language(GlobalFunc *global) {
-  const bool japanese = locale_is_japanese(lookup_locale(global));
+void select_item_tools_language(unsigned long locale) {
+  const bool japanese = locale_is_japanese(locale);
   g_item_tools_text = japanese ? kItemToolsTextJa : kItemToolsTextEn;
   g_item_tools_messages = japanese ? kItemToolsMessagesJa : kItemToolsMessagesEn;
 }

@@ -18,7 +18,7 @@ inline constexpr int kMsgParentInSelection = 4;
 // English only, in every language.
 inline constexpr const char *kNoItemsFound = "No items found!";
 
-void select_item_tools_language(GlobalFunc *global);
+void select_item_tools_language(unsigned long locale);
 
 // The tables themselves (Shift-JIS in the Japanese ones).
 extern const char *const kItemToolsTextJa[kItemToolsTextCount];

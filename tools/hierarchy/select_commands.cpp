@@ -1,10 +1,10 @@
 // "QB:SelectItem" and "QB:SelectBranch": selection by wildcard words given on
 // the command line, without a panel.
-#include "tools/tools.h"
 #include "toolkit/command.h"
-#include "tools/hierarchy/item_tools_text.h"
 #include "toolkit/items/items.h"
+#include "tools/hierarchy/item_tools_text.h"
 #include "tools/hierarchy/select_branches.h"
+#include "tools/tools.h"
 
 namespace qb {
 namespace {

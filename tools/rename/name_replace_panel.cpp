@@ -7,16 +7,16 @@
 #include <stdexcept>
 #include <vector>
 
-#include "tools/tools.h"
-#include "toolkit/text/format.h"
 #include "toolkit/guard.h"
 #include "toolkit/lwtool2/items.h"
 #include "toolkit/lwtool2/services.h"
 #include "toolkit/panel.h"
+#include "toolkit/text/format.h"
 #include "tools/rename/name_replace_state.h"
 #include "tools/rename/name_replace_text.h"
 #include "tools/rename/new_name.h"
 #include "tools/rename/rename_engine.h"
+#include "tools/tools.h"
 
 namespace qb {
 namespace {

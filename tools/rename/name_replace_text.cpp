@@ -1,7 +1,7 @@
 // Language choice for "QB:NameReplace", made again at every activation so
 // that the panel, rebuilt each time, follows the host's current locale.
-#include "tools/tools.h"
 #include "tools/rename/name_replace_text.h"
+#include "tools/tools.h"
 
 namespace qb {
 
@@ -12,10 +12,10 @@ ChoiceLists &name_replace_choices() {
   return lists;
 }
 
-void select_name_replace_language(GlobalFunc *global) {
+void select_name_replace_language(unsigned long locale) {
   ChoiceLists &choices = name_replace_choices();
   choices.clear();
-  const bool japanese = locale_is_japanese(lookup_locale(global));
+  const bool japanese = locale_is_japanese(locale);
   g_name_replace_text = japanese ? kNameReplaceTextJa : kNameReplaceTextEn;
   choices.add(japanese ? kNameReplaceTargetJa : kNameReplaceTargetEn, kTargetItemCount);
   choices.add(japanese ? kNameReplaceModeJa : kNameReplaceModeEn, kModeItemCount);

@@ -1,7 +1,9 @@
 // New names for the five change modes.  Every comparison is byte for byte and
-// case-sensitive; names may be Shift-JIS and are never decoded.
+// case-sensitive; names may be Shift-JIS and are never decoded, but a search
+// never starts or ends inside one of their characters.
 #include "tools/rename/new_name.h"
 
+#include "toolkit/text/code_page.h"
 #include "toolkit/text/regex.h"
 
 namespace qb {
@@ -11,9 +13,9 @@ namespace {
 // of a repeated name (^([^ ]+) \(([0-9]+)\)$): the length of the run, else 0.
 // Read directly rather than through the regular-expression matcher, since the
 // rename run asks it of every item; the run holds no blank, so the first blank
-// ends it.
+// (a character of its own) ends it.
 std::size_t duplicate_number_base(const std::string &name) {
-  const std::size_t blank = name.find(' ');
+  const std::size_t blank = find_char_of(host_code_page(), name, " ");
   if (blank == 0 || blank == std::string::npos) return 0;
   // " (" digits ")" to the end, at least one digit.
   if (name.size() < blank + 4 || name[blank + 1] != '(' || name.back() != ')') return 0;

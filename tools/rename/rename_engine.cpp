@@ -9,11 +9,11 @@
 #include <regex>
 
 #include "toolkit/files.h"
-#include "toolkit/text/format.h"
 #include "toolkit/items/items.h"
 #include "toolkit/lwtool2/eval.h"
 #include "toolkit/lwtool2/items.h"
 #include "toolkit/lwtool2/services.h"
+#include "toolkit/text/format.h"
 #include "tools/rename/new_name.h"
 
 namespace qb {

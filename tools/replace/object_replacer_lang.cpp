@@ -1,7 +1,7 @@
 // The object replacer's texts in Japanese and English.  This file is compiled
 // with the Shift-JIS execution character set: only texts belong here.
-#include "tools/tools.h"
 #include "tools/replace/object_replacer_text.h"
+#include "tools/tools.h"
 
 namespace qb {
 
@@ -36,10 +36,10 @@ ChoiceLists &object_replacer_choices() {
   return lists;
 }
 
-void select_object_replacer_language(GlobalFunc *global) {
+void select_object_replacer_language(unsigned long locale) {
   ChoiceLists &choices = object_replacer_choices();
   choices.clear();
-  const bool japanese = locale_is_japanese(lookup_locale(global));
+  const bool japanese = locale_is_japanese(locale);
   g_object_replacer_labels = japanese ? kObjectReplacerLabelsJa : kObjectReplacerLabelsEn;
   g_object_replacer_marks = japanese ? kObjectReplacerMarksJa : kObjectReplacerMarksEn;
   choices.add(japanese ? scopes_ja : scopes_en, 4);

@@ -4,7 +4,6 @@
 
 #include <memory>
 
-#include "tools/tools.h"
 #include "toolkit/guard.h"
 #include "toolkit/items/items.h"
 #include "toolkit/lwtool2/items.h"
@@ -12,6 +11,7 @@
 #include "toolkit/panel.h"
 #include "tools/replace/object_replacer_text.h"
 #include "tools/replace/replace_run.h"
+#include "tools/tools.h"
 
 namespace qb {
 namespace {

@@ -2,11 +2,11 @@
 #include "tools/replace/replace_run.h"
 
 #include "toolkit/files.h"
-#include "toolkit/text/format.h"
 #include "toolkit/items/items.h"
 #include "toolkit/lwtool2/eval.h"
 #include "toolkit/lwtool2/items.h"
 #include "toolkit/lwtool2/services.h"
+#include "toolkit/text/format.h"
 
 namespace qb {
 namespace {

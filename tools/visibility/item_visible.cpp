@@ -2,9 +2,9 @@
 // panel is built at the first activation and kept; later activations bring
 // it to the front and open it again with the choices it had.
 #include "abi/host_api.h"
-#include "tools/tools.h"
 #include "toolkit/lwtool2/services.h"
 #include "toolkit/panel.h"
+#include "tools/tools.h"
 #include "tools/visibility/item_visible.h"
 
 namespace qb {

@@ -55,10 +55,10 @@ ChoiceLists &item_visible_choices() {
   return lists;
 }
 
-void select_item_visible_language(GlobalFunc *global) {
+void select_item_visible_language(unsigned long locale) {
   ChoiceLists &lists = item_visible_choices();
   lists.clear();
-  const bool japanese = locale_is_japanese(lookup_locale(global));
+  const bool japanese = locale_is_japanese(locale);
   g_item_visible_labels = japanese ? kItemVisibleLabelsJa : kItemVisibleLabelsEn;
   lists.add(japanese ? kScopeChoicesJa : kScopeChoicesEn, kScopeChoiceCount);
   lists.add(japanese ? kDisplayChoicesJa : kDisplayChoicesEn, kDisplayChoiceCount);

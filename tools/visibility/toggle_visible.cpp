@@ -3,11 +3,11 @@
 // is hidden, hidden and inactive otherwise.  The selection is restored at the
 // end.
 #include "abi/host_api.h"
-#include "tools/tools.h"
 #include "toolkit/command.h"
-#include "toolkit/text/format.h"
 #include "toolkit/items/items.h"
 #include "toolkit/services.h"
+#include "toolkit/text/format.h"
+#include "tools/tools.h"
 
 namespace qb {
 namespace {

@@ -73,13 +73,14 @@ activate QB:SelectItem Nothing
 # CHECK-NEXT: result 0
 activate QB:ToggleVisible Nothing
 # CHECK-NEXT: lookup Product Info
+# CHECK-NEXT: lookup Locale Info
 # CHECK-NEXT: lookup LW Interface Info 7
 # CHECK-NEXT: result 0
 unload
 activate QB:ToggleVisible Nothing
 # CHECK-NEXT: lookup Product Info
 # CHECK-NEXT: lookup Animation Envelopes 2
-# CHECK-NOT: lookup Locale Info
 # CHECK: lookup LWPanelServices 2
+# CHECK-NEXT: lookup Locale Info
 # CHECK-NEXT: lookup LW Interface Info 7
 # CHECK-NEXT: result 0

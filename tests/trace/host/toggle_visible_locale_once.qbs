@@ -1,8 +1,11 @@
-# "QB:ToggleVisible" has no texts: it never looks up "Locale Info".
+# "QB:ToggleVisible" has no texts: it looks up "Locale Info" once, only for
+# the code page of the names its words are matched against.
 mesh Cube
 null Pivot
 trace lookups on
 activate QB:ToggleVisible Cube
+# CHECK: lookup LWPanelServices 2
+# CHECK-NEXT: lookup Locale Info
 # CHECK-NOT: lookup Locale Info
 # CHECK: cmd ok SelectItem 0x10000000
 # CHECK-NEXT: lookup LW Interface Info 7
