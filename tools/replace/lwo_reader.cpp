@@ -4,14 +4,12 @@
 // and each chunk's data is decoded through a bounds-checked cursor over just
 // that data (take() refuses to step past the bytes it was given), so no step
 // can read outside them, whatever the sizes in the file claim.  The file is
-// read, not mapped: a file cut short while mapped would kill the host.
+// read, not mapped: a file cut short while mapped would kill the host.  Only
+// the C runtime's file functions are used, so the reader is the same on
+// every platform.
 #include "tools/replace/lwo_reader.h"
 
-#include <fcntl.h>
-#include <sys/mman.h>
-#include <unistd.h>
-
-#include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <new>
@@ -171,70 +169,53 @@ bool decode_source(const ByteSource &source, std::vector<LwoLayer> &layers) {
 
 // ---- the file ------------------------------------------------------------------------
 
-// Exactly n bytes from the file's current position, or false (a file cut
-// short, a read error).
-bool read_exactly(int fd, unsigned char *out, std::size_t n) {
-  while (n > 0) {
-    const ssize_t got = ::read(fd, out, n);
-    if (got < 0 && errno == EINTR) continue;
-    if (got <= 0) return false;
-    out += got;
-    n -= static_cast<std::size_t>(got);
+// The file, unbuffered: the four-byte test reads four bytes, and the read of
+// the whole file goes from the system straight into the block.  Closed on
+// every path out of read_lwo_file.
+struct OpenFile {
+  std::FILE *file;
+  explicit OpenFile(const std::string &path) : file(std::fopen(path.c_str(), "rb")) {
+    if (file != nullptr) std::setvbuf(file, nullptr, _IONBF, 0);
   }
-  return true;
-}
+  OpenFile(const OpenFile &) = delete;
+  OpenFile &operator=(const OpenFile &) = delete;
+  ~OpenFile() {
+    if (file != nullptr) std::fclose(file);
+  }
+};
 
-// A plain read of four bytes: a file that is not an IFF file costs no more,
-// and a pipe can be told apart after four bytes too.
-bool starts_with_form(int fd) {
+// A file that is not an IFF file costs one small read.
+bool starts_with_form(std::FILE *file) {
   unsigned char magic[4];
-  return read_exactly(fd, magic, sizeof magic) && std::memcmp(magic, "FORM", 4) == 0;
+  return std::fread(magic, 1, sizeof magic, file) == sizeof magic && std::memcmp(magic, "FORM", 4) == 0;
 }
 
 // Sizes are 32-bit; anything larger (or a file that cannot seek) is refused.
-// Leaves the position at the start again.
-bool measure(int fd, uint64_t &size) {
-  const off_t end = ::lseek(fd, 0, SEEK_END);
+// Leaves the position at the start again.  Where long is 32 bits (Windows),
+// ftell cannot give a position of 2 GiB or more, so such a file is refused
+// too.
+bool measure(std::FILE *file, uint64_t &size) {
+  if (std::fseek(file, 0, SEEK_END) != 0) return false;
+  const long end = std::ftell(file);
   if (end < 0 || static_cast<unsigned long long>(end) > 0xFFFFFFFFull) return false;
   size = static_cast<uint64_t>(end);
-  return ::lseek(fd, 0, SEEK_SET) == 0;
+  return std::fseek(file, 0, SEEK_SET) == 0;
 }
 
-// The block a whole file is read into.  A large block is asked for in huge
-// pages where the system has them: reading 256 MiB into fresh 4 KiB pages
-// costs twice what the read itself costs, in page faults.
 struct Block {
   unsigned char *bytes = nullptr;
   std::size_t size = 0;
-  bool mapped = false;
 
   Block() = default;
   Block(const Block &) = delete;
   Block &operator=(const Block &) = delete;
-  ~Block() {
-    if (mapped)
-      ::munmap(bytes, size);
-    else
-      std::free(bytes);
+  ~Block() { std::free(bytes); }
+  bool allocate(uint64_t wanted) {
+    size = static_cast<std::size_t>(wanted);
+    bytes = static_cast<unsigned char *>(std::malloc(size ? size : 1));
+    return bytes != nullptr;
   }
 };
-
-constexpr std::size_t kHugeBlock = std::size_t{4} << 20;
-
-bool allocate(Block &block, std::size_t size) {
-  block.size = size;
-  if (size >= kHugeBlock) {
-    void *memory = ::mmap(nullptr, size, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
-    if (memory != MAP_FAILED) {
-      ::madvise(memory, size, MADV_HUGEPAGE);
-      block.bytes = static_cast<unsigned char *>(memory);
-      block.mapped = true;
-      return true;
-    }
-  }
-  block.bytes = static_cast<unsigned char *>(std::malloc(size ? size : 1));
-  return block.bytes != nullptr;
-}
 
 }  // namespace
 
@@ -247,17 +228,17 @@ bool decode_lwo(const unsigned char *data, std::size_t size, std::vector<LwoLaye
 
 bool read_lwo_file(const std::string &path, LwoFile &file) {
   file.layers.clear();
-  // A path with a NUL inside cannot reach open unchanged; opening its prefix
+  // A path with a NUL inside cannot reach fopen unchanged; opening its prefix
   // would read some other file.
   if (path.find('\0') != std::string::npos) return false;
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return false;
   Block block;
-  uint64_t size = 0;
-  const bool loaded = starts_with_form(fd) && measure(fd, size) && allocate(block, static_cast<std::size_t>(size)) &&
-                      read_exactly(fd, block.bytes, block.size);
-  ::close(fd);
-  if (!loaded) return false;
+  {
+    OpenFile opened(path);
+    uint64_t size = 0;
+    if (opened.file == nullptr || !starts_with_form(opened.file) || !measure(opened.file, size) ||
+        !block.allocate(size) || std::fread(block.bytes, 1, block.size, opened.file) != block.size)
+      return false;
+  }
   bool ok = false;
   try {
     file.path = path;
