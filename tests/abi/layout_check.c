@@ -209,7 +209,7 @@ static void control_get(LWControlID id, int tag, LWValue *value) {
   } else if (tag == CTL_X || tag == CTL_Y) {
     value->intv.value = tag == CTL_X ? c->x : c->y;
   } else {
-    char detail[64];
+    char detail[192];
     snprintf(detail, sizeof detail, "tag %d of control %s", tag, c->label);
     fail("LWControl.get of a tag the module has no use for", detail);
   }
@@ -231,7 +231,7 @@ static void control_set(LWControlID id, int tag, LWValue *value) {
     ++c->text_writes;
     snprintf(c->text, sizeof c->text, "%s", value->str.buf ? value->str.buf : "");
   } else {
-    char detail[64];
+    char detail[192];
     snprintf(detail, sizeof detail, "tag %d of control %s", tag, c->label);
     fail("LWControl.set of a tag the module has no use for", detail);
   }
