@@ -42,16 +42,6 @@ struct Converter {
   static bool errno_is_fatal() { return errno != E2BIG; }
 };
 
-const Converter &from_sjis() {
-  static const Converter converter("UTF-8", "CP932");
-  return converter;
-}
-
-const Converter &to_sjis() {
-  static const Converter converter("CP932", "UTF-8");
-  return converter;
-}
-
 }  // namespace
 
 void *open_library(const std::string &path, std::string &error) {

@@ -8,8 +8,12 @@
  * positions), values read and written through the value union, and the
  * commands of button events driven through the controls' stored callbacks.
  *
- *   qb_layout_check MODULE    exit 0: every check held; 1: a check failed;
- *                             2: the module cannot be loaded; 3: a trap
+ *   qb_layout_check MODULE [GUIDE]
+ *
+ * With GUIDE (the install guide), every server the module registers must be
+ * a row of the guide's table of tools, and the table must have no other.
+ * Exit status 0: every check held; 1: a check failed; 2: the module cannot
+ * be loaded; 3: the module called a slot it has no business calling.
  */
 #include <stdint.h>
 #include <stdio.h>
@@ -508,6 +512,31 @@ static void check_descriptor(const ModuleDescriptor *module) {
   expect_int("servers before the all-zero record", rows, 7);
 }
 
+/* The guide's table rows begin with "| `NAME` |". */
+static void check_guide(const ModuleDescriptor *module, const char *path) {
+  FILE *guide = fopen(path, "rb");
+  if (guide == NULL) {
+    fail("cannot read the guide", path);
+    return;
+  }
+  int rows = 0, servers = 0;
+  char line[512];
+  while (fgets(line, sizeof line, guide) != NULL) {
+    if (strncmp(line, "| `QB:", 6) != 0) continue;
+    ++rows;
+    int listed = 0;
+    for (const ServerRecord *s = module->serverDefs; s->className != NULL; ++s) {
+      char row[160];
+      snprintf(row, sizeof row, "| `%s` |", s->name ? s->name : "");
+      if (strncmp(line, row, strlen(row)) == 0) listed = 1;
+    }
+    if (!listed) fail("the guide lists a tool the module does not register", line);
+  }
+  fclose(guide);
+  for (const ServerRecord *s = module->serverDefs; s->className != NULL; ++s) ++servers;
+  expect_int("tools in the guide's table", rows, servers);
+}
+
 static void run_select_item(const ModuleDescriptor *module, void *server_data) {
   const ServerRecord *server = find_server(module, "QB:SelectItem");
   if (server == NULL) return;
@@ -561,8 +590,8 @@ static void run_item_tools(const ModuleDescriptor *module, void *server_data) {
 }
 
 int main(int argc, char **argv) {
-  if (argc != 2) {
-    fprintf(stderr, "usage: qb_layout_check MODULE\n");
+  if (argc != 2 && argc != 3) {
+    fprintf(stderr, "usage: qb_layout_check MODULE [GUIDE]\n");
     return 2;
   }
   ModuleDescriptor *module = load(argv[1]);
@@ -572,6 +601,7 @@ int main(int argc, char **argv) {
   }
   check_descriptor(module);
   if (module->sysSync != MOD_SYSSYNC || module->serverDefs == NULL) return 1;
+  if (argc == 3) check_guide(module, argv[2]);
   serve_records();
   void *server_data = module->startup ? module->startup() : NULL;
   run_select_item(module, server_data);
