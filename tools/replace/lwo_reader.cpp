@@ -4,15 +4,17 @@
 // and each chunk's data is decoded through a bounds-checked cursor over just
 // that data (take() refuses to step past the bytes it was given), so no step
 // can read outside them, whatever the sizes in the file claim.  The file is
-// read, not mapped: a file cut short while mapped would kill the host.  Only
-// the C runtime's file functions are used, so the reader is the same on
-// every platform.
+// read, not mapped: a file cut short while mapped would kill the host.  The
+// file is handled through the C runtime's file functions alone, so the reader
+// is the same on every platform; only the block comes from the system
+// (read_block.h).
 #include "tools/replace/lwo_reader.h"
 
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <new>
+
+#include "tools/replace/read_block.h"
 
 namespace qb {
 namespace {
@@ -202,21 +204,6 @@ bool measure(std::FILE *file, uint64_t &size) {
   return std::fseek(file, 0, SEEK_SET) == 0;
 }
 
-struct Block {
-  unsigned char *bytes = nullptr;
-  std::size_t size = 0;
-
-  Block() = default;
-  Block(const Block &) = delete;
-  Block &operator=(const Block &) = delete;
-  ~Block() { std::free(bytes); }
-  bool allocate(uint64_t wanted) {
-    size = static_cast<std::size_t>(wanted);
-    bytes = static_cast<unsigned char *>(std::malloc(size ? size : 1));
-    return bytes != nullptr;
-  }
-};
-
 }  // namespace
 
 bool decode_lwo(const unsigned char *data, std::size_t size, std::vector<LwoLayer> &layers) {
@@ -231,18 +218,19 @@ bool read_lwo_file(const std::string &path, LwoFile &file) {
   // A path with a NUL inside cannot reach fopen unchanged; opening its prefix
   // would read some other file.
   if (path.find('\0') != std::string::npos) return false;
-  Block block;
+  ReadBlock block;
   {
     OpenFile opened(path);
     uint64_t size = 0;
     if (opened.file == nullptr || !starts_with_form(opened.file) || !measure(opened.file, size) ||
-        !block.allocate(size) || std::fread(block.bytes, 1, block.size, opened.file) != block.size)
+        !block.allocate(static_cast<std::size_t>(size)) ||
+        std::fread(block.bytes(), 1, block.size(), opened.file) != block.size())
       return false;
   }
   bool ok = false;
   try {
     file.path = path;
-    ok = decode_lwo(block.bytes, block.size, file.layers);
+    ok = decode_lwo(block.bytes(), block.size(), file.layers);
   } catch (const std::bad_alloc &) {
     ok = false;
   }
