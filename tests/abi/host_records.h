@@ -256,6 +256,7 @@ enum {
   PAN_USEROPEN = 9,
   PAN_USERCLOSE = 10,
   PAN_USERDATA = 12,
+  PAN_TO_FRONT = 23,
   CTL_X = 0,
   CTL_Y = 1,
   CTL_VALUE = 4,

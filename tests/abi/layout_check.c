@@ -1,7 +1,8 @@
 /*
  * The layout check: a minimal host of its own, written in C from the host's
  * published interface, loads the built module as the real host does and
- * runs "QB:SelectItem" with an argument and the "QB:ItemTools" panel through
+ * runs "QB:SelectItem" with an argument and the "QB:ItemTools" and
+ * "QB:ItemVisible" panels through
  * the real records alone.  Every slot the module has no business calling is
  * a trap.  It checks the descriptor, the servers, the command texts sent,
  * the controls the panel builds (type names, labels, descriptor variants,
@@ -182,6 +183,7 @@ typedef struct {
   ControlEvent *event;
   char text[512];
   int text_writes, text_reads;
+  int value, last_draw; /* an integer value; the last draw mode, -1 before any */
 } Control;
 
 typedef struct {
@@ -190,7 +192,7 @@ typedef struct {
   PanelHook *open_hook, *close_hook;
   void *draw_hook;
   int width, height, open, opened_with, closes;
-  Control controls[32];
+  Control controls[40];
   int count;
 } Panel;
 
@@ -200,7 +202,7 @@ static LWPanelFuncs g_panel_funcs;
 
 static Control *control_of(LWControlID id) { return (Control *)id; }
 
-static void control_draw(LWControlID id, int mode) { (void)id; (void)mode; }
+static void control_draw(LWControlID id, int mode) { control_of(id)->last_draw = mode; }
 
 static void control_get(LWControlID id, int tag, LWValue *value) {
   Control *c = control_of(id);
@@ -210,6 +212,8 @@ static void control_get(LWControlID id, int tag, LWValue *value) {
     ++c->text_reads;
     expect_int("text read: the buffer size handed over", value->str.bufLen, 512);
     if (value->str.buf != NULL && value->str.bufLen > 0) snprintf(value->str.buf, (size_t)value->str.bufLen, "%s", c->text);
+  } else if (tag == CTL_VALUE) {
+    value->intv.value = c->value;
   } else if (tag == CTL_X || tag == CTL_Y) {
     value->intv.value = tag == CTL_X ? c->x : c->y;
   } else {
@@ -234,6 +238,8 @@ static void control_set(LWControlID id, int tag, LWValue *value) {
   } else if (tag == CTL_VALUE && c->desc.type == LWT_STRING) {
     ++c->text_writes;
     snprintf(c->text, sizeof c->text, "%s", value->str.buf ? value->str.buf : "");
+  } else if (tag == CTL_VALUE) {
+    c->value = value->intv.value;
   } else {
     char detail[192];
     snprintf(detail, sizeof detail, "tag %d of control %s", tag, c->label);
@@ -282,6 +288,7 @@ static void panel_set(LWPanelID panel, int tag, void *value) {
     case PAN_USEROPEN: p->open_hook = (PanelHook *)value; break;
     case PAN_USERCLOSE: p->close_hook = (PanelHook *)value; break;
     case PAN_USERDRAW: p->draw_hook = value; break;
+    case PAN_TO_FRONT: break;
     default: fail("LWPanelFuncs.set of a tag the module has no use for", NULL);
   }
 }
@@ -304,12 +311,13 @@ static void copy_descriptor(LWPanControlDesc *to, const LWPanControlDesc *from) 
 
 static LWControl *panel_add_control(LWPanelID panel, const char *type_name, LWPanControlDesc *desc, const char *label) {
   Panel *p = (Panel *)panel;
-  if (p->count == 32) {
-    fail("more than 32 controls", NULL);
+  if (p->count == (int)(sizeof p->controls / sizeof p->controls[0])) {
+    fail("more controls than the check holds", NULL);
     exit(1);
   }
   Control *c = &p->controls[p->count++];
   memset(c, 0, sizeof *c);
+  c->last_draw = -1;
   c->record.draw = control_draw;
   c->record.get = control_get;
   c->record.set = control_set;
@@ -589,6 +597,80 @@ static void run_item_tools(const ModuleDescriptor *module, void *server_data) {
   expect_int("Close: the close callback ran", g_panel.open, 0);
 }
 
+static int list_length(const char **items) {
+  int n = 0;
+  while (items != NULL && items[n] != NULL && n < 64) ++n;
+  return items == NULL ? -1 : n;
+}
+
+/* A pop-up: the choice variant, its list (length and first entry) and its
+ * width carried in `vertical`. */
+static void check_popup(int number, const char *label, int entries, const char *first, int width, int x, int y) {
+  const Control *c = &g_panel.controls[number - 1];
+  char what[64];
+  snprintf(what, sizeof what, "QB:ItemVisible control %d", number);
+  expect_text(what, c->type_name, "PopupControl");
+  expect_text(what, c->label, label);
+  expect_int(what, c->desc.type, LWT_CHOICE);
+  expect_int(what, list_length(c->desc.choice.items), entries);
+  if (entries > 0 && list_length(c->desc.choice.items) > 0) expect_text(what, c->desc.choice.items[0], first);
+  expect_int(what, c->desc.choice.vertical, width);
+  expect_int(what, c->x, x);
+  expect_int(what, c->y, y);
+}
+
+static void check_area(int number, const char *type_name, const char *label, int width, int height) {
+  const Control *c = &g_panel.controls[number - 1];
+  char what[64];
+  snprintf(what, sizeof what, "QB:ItemVisible control %d", number);
+  expect_text(what, c->type_name, type_name);
+  expect_text(what, c->label, label);
+  expect_int(what, c->desc.type, LWT_AREA);
+  expect_int(what, c->desc.area.width, width);
+  expect_int(what, c->desc.area.height, height);
+}
+
+static void run_item_visible(const ModuleDescriptor *module, void *server_data) {
+  const ServerRecord *server = find_server(module, "QB:ItemVisible");
+  if (server == NULL) return;
+  const int made = g_panels_made;
+  expect_int("QB:ItemVisible result", activate(server, server_data, NULL), 0);
+  expect_int("QB:ItemVisible: panels made", g_panels_made, made + 1);
+  if (g_panels_made != made + 1) return;
+  expect_text("QB:ItemVisible panel title", g_panel.title, "QB:ItemVisible(1.00) ");
+  expect_int("QB:ItemVisible panel width", g_panel.width, 408);
+  expect_int("QB:ItemVisible panel height", g_panel.height, 220);
+  expect_int("QB:ItemVisible open flags", g_panel.opened_with, 64);
+  expect_int("QB:ItemVisible controls built", g_panel.count, 34);
+  if (g_panel.count != 34) return;
+  check_popup(1, "Target", 5, "Selection Item", 160, 43, 10);
+  check_popup(6, "", 9, "As is", 150, 69, 60);
+  check_popup(7, "", 3, "As is", 76, 219, 60);
+  check_popup(16, "", 3, "As is", 150, 69, 100);
+  check_area(5, "BoolButtonControl", "Mesh", 70, 0);
+  check_area(8, "ButtonControl", "Show", 50, 0);
+  check_area(32, "BorderControl", "", 398, 30);
+  /* Values set through the integer variant when the panel is built. */
+  expect_int("QB:ItemVisible scope popup value", g_panel.controls[0].value, 2);
+  expect_int("QB:ItemVisible Mesh button value", g_panel.controls[4].value, 1);
+  expect_int("QB:ItemVisible Camera button value", g_panel.controls[19].value, 0);
+  /* The type toggles draw a disabled row ghosted and erase the Bone row's
+   * active pop-up. */
+  expect_int("QB:ItemVisible Camera row's pop-up drawn ghosted", g_panel.controls[20].last_draw, 2);
+  expect_int("QB:ItemVisible Mesh row's pop-up drawn normally", g_panel.controls[5].last_draw, 1);
+  expect_int("QB:ItemVisible Bone row's active pop-up erased", g_panel.controls[16].last_draw, 0);
+  /* "Show" of the Camera row: enabled, Visible and On, written through the
+   * value union and drawn normally; nothing sent to the scene. */
+  press(23);
+  expect_int("Show: Camera button value", g_panel.controls[19].value, 1);
+  expect_int("Show: Camera visibility pop-up value", g_panel.controls[20].value, 2);
+  expect_int("Show: Camera active pop-up value", g_panel.controls[21].value, 2);
+  expect_int("Show: Camera row's pop-up drawn normally", g_panel.controls[20].last_draw, 1);
+  expect_commands("Show of the Camera row", NULL, 0);
+  press(33);
+  expect_int("QB:ItemVisible Close", g_panel.open, 0);
+}
+
 int main(int argc, char **argv) {
   if (argc != 2 && argc != 3) {
     fprintf(stderr, "usage: qb_layout_check MODULE [GUIDE]\n");
@@ -606,11 +688,12 @@ int main(int argc, char **argv) {
   void *server_data = module->startup ? module->startup() : NULL;
   run_select_item(module, server_data);
   run_item_tools(module, server_data);
+  run_item_visible(module, server_data);
   if (module->shutdown) module->shutdown(server_data);
   if (g_failures != 0) {
     fprintf(stderr, "layout check: %d failed\n", g_failures);
     return 1;
   }
-  printf("layout check: the descriptor, QB:SelectItem and QB:ItemTools as the host's records give them\n");
+  printf("layout check: the descriptor, QB:SelectItem, QB:ItemTools and QB:ItemVisible as the host's records give them\n");
   return 0;
 }
