@@ -4,6 +4,11 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdint>
+
+#ifdef __APPLE__
+#include <mach-o/dyld.h>
+#endif
 
 #include "host/layer_tables.h"
 #include "host/platform.h"
@@ -70,9 +75,15 @@ bool library_still_loaded(const std::string &path) {
 
 std::string executable_folder() {
   char path[4096];
+#ifdef __APPLE__
+  uint32_t room = sizeof path;
+  if (_NSGetExecutablePath(path, &room) != 0) return std::string();
+  const std::string self(path);
+#else
   const ssize_t length = readlink("/proc/self/exe", path, sizeof path - 1);
   if (length <= 0) return std::string();
   const std::string self(path, static_cast<std::size_t>(length));
+#endif
   return self.substr(0, self.rfind('/') + 1);
 }
 
