@@ -1,6 +1,4 @@
 // qbhost: runs a script against the module, standing in for Layout.
-#include <unistd.h>
-
 #include <cstring>
 #include <fstream>
 #include <iostream>
@@ -9,6 +7,7 @@
 #include <string>
 
 #include "host/core/host.h"
+#include "host/core/platform.h"
 
 namespace {
 
@@ -37,15 +36,6 @@ const char kUsage[] =
     "  result 0\n"
     "  selection 0x10000000\n";
 
-std::string beside_executable(const char *file) {
-  char path[4096];
-  const ssize_t length = readlink("/proc/self/exe", path, sizeof path - 1);
-  if (length <= 0) return file;
-  std::string self(path, static_cast<std::size_t>(length));
-  const std::size_t slash = self.rfind('/');
-  return self.substr(0, slash + 1) + file;
-}
-
 int usage_error(const std::string &message) {
   std::cerr << "qbhost: " << message << "\n" << kUsage;
   return 2;
@@ -54,6 +44,7 @@ int usage_error(const std::string &message) {
 }  // namespace
 
 int main(int argc, char **argv) {
+  qbhost::use_binary_standard_streams();
   std::string plugin;
   std::string script_path;
   for (int i = 1; i < argc; ++i) {
@@ -85,7 +76,7 @@ int main(int argc, char **argv) {
     if (!in) return usage_error("cannot read the script " + script_path);
     text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
   }
-  if (plugin.empty()) plugin = beside_executable("QB_Layout_Kit_A.p");
+  if (plugin.empty()) plugin = qbhost::executable_folder() + "QB_Layout_Kit_A.p";
 
   qbhost::Host host;
   host.set_trace(&std::cout);

@@ -4,17 +4,17 @@
 // and each chunk's data is decoded through a bounds-checked cursor over just
 // that data (take() refuses to step past the bytes it was given), so no step
 // can read outside them, whatever the sizes in the file claim.  The file is
-// read, not mapped: a file cut short while mapped would kill the host.
+// read, not mapped: a file cut short while mapped would kill the host.  The
+// file is handled through the C runtime's file functions alone, so the reader
+// is the same on every platform; only the block comes from the system
+// (read_block.h).
 #include "lwo/lwo_reader.h"
 
-#include <fcntl.h>
-#include <sys/mman.h>
-#include <unistd.h>
-
-#include <cerrno>
-#include <cstdlib>
+#include <cstdio>
 #include <cstring>
 #include <new>
+
+#include "lwo/read_block.h"
 
 namespace qb {
 namespace {
@@ -171,69 +171,37 @@ bool decode_source(const ByteSource &source, std::vector<LwoLayer> &layers) {
 
 // ---- the file ------------------------------------------------------------------------
 
-// Exactly n bytes from the file's current position, or false (a file cut
-// short, a read error).
-bool read_exactly(int fd, unsigned char *out, std::size_t n) {
-  while (n > 0) {
-    const ssize_t got = ::read(fd, out, n);
-    if (got < 0 && errno == EINTR) continue;
-    if (got <= 0) return false;
-    out += got;
-    n -= static_cast<std::size_t>(got);
+// The file, unbuffered: the four-byte test reads four bytes, and the read of
+// the whole file goes from the system straight into the block.  Closed on
+// every path out of read_lwo_file.
+struct OpenFile {
+  std::FILE *file;
+  explicit OpenFile(const std::string &path) : file(std::fopen(path.c_str(), "rb")) {
+    if (file != nullptr) std::setvbuf(file, nullptr, _IONBF, 0);
   }
-  return true;
-}
-
-// A plain read of four bytes: a file that is not an IFF file costs no more,
-// and a pipe can be told apart after four bytes too.
-bool starts_with_form(int fd) {
-  unsigned char magic[4];
-  return read_exactly(fd, magic, sizeof magic) && std::memcmp(magic, "FORM", 4) == 0;
-}
-
-// Sizes are 32-bit; anything larger (or a file that cannot seek) is refused.
-// Leaves the position at the start again.
-bool measure(int fd, uint64_t &size) {
-  const off_t end = ::lseek(fd, 0, SEEK_END);
-  if (end < 0 || static_cast<unsigned long long>(end) > 0xFFFFFFFFull) return false;
-  size = static_cast<uint64_t>(end);
-  return ::lseek(fd, 0, SEEK_SET) == 0;
-}
-
-// The block a whole file is read into.  A large block is asked for in huge
-// pages where the system has them: reading 256 MiB into fresh 4 KiB pages
-// costs twice what the read itself costs, in page faults.
-struct Block {
-  unsigned char *bytes = nullptr;
-  std::size_t size = 0;
-  bool mapped = false;
-
-  Block() = default;
-  Block(const Block &) = delete;
-  Block &operator=(const Block &) = delete;
-  ~Block() {
-    if (mapped)
-      ::munmap(bytes, size);
-    else
-      std::free(bytes);
+  OpenFile(const OpenFile &) = delete;
+  OpenFile &operator=(const OpenFile &) = delete;
+  ~OpenFile() {
+    if (file != nullptr) std::fclose(file);
   }
 };
 
-constexpr std::size_t kHugeBlock = std::size_t{4} << 20;
+// A file that is not an IFF file costs one small read.
+bool starts_with_form(std::FILE *file) {
+  unsigned char magic[4];
+  return std::fread(magic, 1, sizeof magic, file) == sizeof magic && std::memcmp(magic, "FORM", 4) == 0;
+}
 
-bool allocate(Block &block, std::size_t size) {
-  block.size = size;
-  if (size >= kHugeBlock) {
-    void *memory = ::mmap(nullptr, size, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
-    if (memory != MAP_FAILED) {
-      ::madvise(memory, size, MADV_HUGEPAGE);
-      block.bytes = static_cast<unsigned char *>(memory);
-      block.mapped = true;
-      return true;
-    }
-  }
-  block.bytes = static_cast<unsigned char *>(std::malloc(size ? size : 1));
-  return block.bytes != nullptr;
+// Sizes are 32-bit; anything larger (or a file that cannot seek) is refused.
+// Leaves the position at the start again.  Where long is 32 bits (Windows),
+// ftell cannot give a position of 2 GiB or more, so such a file is refused
+// too.
+bool measure(std::FILE *file, uint64_t &size) {
+  if (std::fseek(file, 0, SEEK_END) != 0) return false;
+  const long end = std::ftell(file);
+  if (end < 0 || static_cast<unsigned long long>(end) > 0xFFFFFFFFull) return false;
+  size = static_cast<uint64_t>(end);
+  return std::fseek(file, 0, SEEK_SET) == 0;
 }
 
 }  // namespace
@@ -247,21 +215,22 @@ bool decode_lwo(const unsigned char *data, std::size_t size, std::vector<LwoLaye
 
 bool read_lwo_file(const std::string &path, LwoFile &file) {
   file.layers.clear();
-  // A path with a NUL inside cannot reach open unchanged; opening its prefix
+  // A path with a NUL inside cannot reach fopen unchanged; opening its prefix
   // would read some other file.
   if (path.find('\0') != std::string::npos) return false;
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return false;
-  Block block;
-  uint64_t size = 0;
-  const bool loaded = starts_with_form(fd) && measure(fd, size) && allocate(block, static_cast<std::size_t>(size)) &&
-                      read_exactly(fd, block.bytes, block.size);
-  ::close(fd);
-  if (!loaded) return false;
+  ReadBlock block;
+  {
+    OpenFile opened(path);
+    uint64_t size = 0;
+    if (opened.file == nullptr || !starts_with_form(opened.file) || !measure(opened.file, size) ||
+        !block.allocate(static_cast<std::size_t>(size)) ||
+        std::fread(block.bytes(), 1, block.size(), opened.file) != block.size())
+      return false;
+  }
   bool ok = false;
   try {
     file.path = path;
-    ok = decode_lwo(block.bytes, block.size, file.layers);
+    ok = decode_lwo(block.bytes(), block.size(), file.layers);
   } catch (const std::bad_alloc &) {
     ok = false;
   }

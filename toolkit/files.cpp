@@ -5,15 +5,9 @@
 #include <string>
 #include <string_view>
 
+#include "platform/directory.h"
 #include "toolkit/lwtool2/services.h"
 #include "toolkit/text/code_page.h"
-
-#ifdef _WIN32
-#include <windows.h>
-#else
-#include <dirent.h>
-#include <sys/stat.h>
-#endif
 
 namespace qb {
 namespace {
@@ -21,43 +15,6 @@ namespace {
 char separator_of(PathStyle style) { return style == PathStyle::Windows ? '\\' : '/'; }
 
 bool is_separator(char c) { return c == '\\' || c == '/'; }
-
-#ifdef _WIN32
-template <class Each>
-void for_each_plain_file(const std::string &directory, Each &&each) {
-  WIN32_FIND_DATAA entry;
-  HANDLE search = FindFirstFileA((directory + "\\*").c_str(), &entry);
-  if (search == INVALID_HANDLE_VALUE) return;
-  do {
-    std::string name = entry.cFileName;
-    if (name == "." || name == "..") continue;
-    if ((entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) continue;
-    each(name);
-  } while (FindNextFileA(search, &entry));
-  FindClose(search);
-}
-#else
-bool is_directory(const std::string &directory, const dirent *entry) {
-  if (entry->d_type == DT_DIR) return true;
-  if (entry->d_type != DT_UNKNOWN && entry->d_type != DT_LNK) return false;
-  struct stat info;
-  std::string path = directory + "/" + entry->d_name;
-  return stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
-}
-
-template <class Each>
-void for_each_plain_file(const std::string &directory, Each &&each) {
-  DIR *dir = opendir(directory.c_str());
-  if (dir == nullptr) return;
-  while (const dirent *entry = readdir(dir)) {
-    std::string name = entry->d_name;
-    if (name == "." || name == "..") continue;
-    if (is_directory(directory, entry)) continue;
-    each(name);
-  }
-  closedir(dir);
-}
-#endif
 
 }  // namespace
 
@@ -95,7 +52,7 @@ std::vector<std::string> list_files(const std::string &directory, PathStyle styl
   std::string prefix = trimmed;
   if (!is_separator(prefix.back()) || !is_char_boundary(host_code_page(), prefix, prefix.size() - 1))
     prefix += separator_of(style);
-  for_each_plain_file(trimmed, [&](const std::string &name) { files.push_back(prefix + name); });
+  for (const std::string &name : plain_file_names(trimmed)) files.push_back(prefix + name);
   return files;
 }
 

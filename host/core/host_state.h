@@ -81,11 +81,11 @@ struct SnapshotStore {
 
 struct ModuleState {
   std::string path;              // the file (empty for an attached descriptor)
-  void *library = nullptr;       // dlopen handle
+  void *library = nullptr;       // the system loader's handle
   ModuleDescriptor *descriptor = nullptr;
   void *server_data = nullptr;   // what start-up returned
   bool loaded = false;
-  bool fresh_copy_next = false;  // dlclose left the library mapped
+  bool fresh_copy_next = false;  // the last close left the library loaded
   std::string copy_dir;          // where the fresh copy lives
   int copies = 0;
 };

@@ -1,22 +1,9 @@
 #include "host/core/layer_tables.h"
 
-#include <sys/stat.h>
+#include "host/core/platform.h"
 
 namespace qbhost {
 namespace {
-
-bool stamp_of(const std::string &path, FileStamp &stamp) {
-  struct stat info {};
-  if (path.find('\0') != std::string::npos || ::stat(path.c_str(), &info) != 0) return false;
-  stamp.device = static_cast<uint64_t>(info.st_dev);
-  stamp.inode = static_cast<uint64_t>(info.st_ino);
-  stamp.size = static_cast<uint64_t>(info.st_size);
-  stamp.modified_s = info.st_mtim.tv_sec;
-  stamp.modified_ns = info.st_mtim.tv_nsec;
-  stamp.changed_s = info.st_ctim.tv_sec;
-  stamp.changed_ns = info.st_ctim.tv_nsec;
-  return true;
-}
 
 const qb::LwoFile *read_unkept(LayerTables &tables, const std::string &path) {
   tables.by_path.erase(path);

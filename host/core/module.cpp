@@ -1,14 +1,13 @@
-// Loading the module: dlopen, the descriptor check, start-up and shut-down,
-// and activations.
-#include <dlfcn.h>
-#include <unistd.h>
-
+// Loading the module: the system's library loader, the descriptor check,
+// start-up and shut-down, and activations.
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <random>
 
 #include "host/core/host_state.h"
 #include "host/core/module.h"
+#include "host/core/platform.h"
 
 namespace qbhost {
 namespace {
@@ -24,18 +23,24 @@ const char *command_arguments(void *data) {
   return host != nullptr && host->has_argument ? host->argument.c_str() : nullptr;
 }
 
-// glibc keeps a library that has unique symbols mapped after dlclose; a copy
-// under another name is a new library with fresh module-wide state.
+// A library the system keeps loaded after its last close (glibc does so for
+// one with unique symbols) would come back with its old module-wide state; a
+// copy under another name is a new library.  The copy lives in a folder of
+// its own in the system's temporary folder.
 bool fresh_copy(ModuleState &module, std::string &copy, std::string &error) {
   namespace fs = std::filesystem;
-  char dir_template[] = "/tmp/qbhost.XXXXXX";
-  if (mkdtemp(dir_template) == nullptr) {
+  std::error_code failed;
+  const fs::path temporary = fs::temp_directory_path(failed);
+  std::random_device seed;
+  for (int attempt = 0; !failed && attempt < 100 && module.copy_dir.empty(); ++attempt) {
+    const fs::path folder = temporary / ("qbhost." + std::to_string(seed()));
+    if (fs::create_directory(folder, failed)) module.copy_dir = folder.string();
+  }
+  if (module.copy_dir.empty()) {
     error = "cannot make a folder for a fresh copy of the module";
     return false;
   }
-  module.copy_dir = dir_template;
-  copy = module.copy_dir + "/module." + std::to_string(++module.copies) + ".p";
-  std::error_code failed;
+  copy = (fs::path(module.copy_dir) / ("module." + std::to_string(++module.copies) + ".p")).string();
   fs::copy_file(module.path, copy, failed);
   if (failed) {
     error = "cannot copy the module: " + failed.message();
@@ -48,6 +53,7 @@ void remove_copy(ModuleState &module, const std::string &copy) {
   std::error_code ignored;
   std::filesystem::remove(copy, ignored);
   std::filesystem::remove(module.copy_dir, ignored);
+  module.copy_dir.clear();
 }
 
 }  // namespace
@@ -94,20 +100,20 @@ bool start_module(HostState &host, ModuleDescriptor *descriptor, std::string &er
 bool load_module_file(HostState &host, const std::string &path, std::string &error) {
   unload_module(host);
   ModuleState &module = host.module;
-  module.path = path.find('/') == std::string::npos ? "./" + path : path;
+  module.path = path;
   std::string file = module.path;
   if (module.fresh_copy_next && !fresh_copy(module, file, error)) return false;
-  void *library = dlopen(file.c_str(), RTLD_NOW | RTLD_LOCAL);
+  std::string why;
+  void *library = open_library(file, why);
   if (file != module.path) remove_copy(module, file);
   if (library == nullptr) {
-    const char *why = dlerror();
-    error = "cannot load " + path + ": " + (why == nullptr ? "unknown error" : why);
+    error = "cannot load " + path + ": " + why;
     return false;
   }
-  auto *descriptor = static_cast<ModuleDescriptor *>(dlsym(library, "_mod_descrip"));
+  auto *descriptor = static_cast<ModuleDescriptor *>(library_symbol(library, "_mod_descrip"));
   if (!start_module(host, descriptor, error)) {
     error = path + ": " + error;
-    dlclose(library);
+    close_library(library);
     return false;
   }
   module.library = library;
@@ -126,12 +132,9 @@ void unload_module(HostState &host) {
   if (module.descriptor->shutdown != nullptr) module.descriptor->shutdown(module.server_data);
   module.loaded = false;
   if (module.library != nullptr) {
-    dlclose(module.library);
+    close_library(module.library);
     module.library = nullptr;
-    if (void *still = dlopen(module.path.c_str(), RTLD_NOW | RTLD_NOLOAD)) {
-      dlclose(still);
-      module.fresh_copy_next = true;
-    }
+    if (library_still_loaded(module.path)) module.fresh_copy_next = true;
   }
   drop_panels(host);
   drop_snapshots(host);

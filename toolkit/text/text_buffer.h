@@ -6,17 +6,9 @@
 #include <string>
 #include <string_view>
 
-namespace qb {
+#include "platform/path_style.h"
 
-// Which characters separate path components in the name tests.  The POSIX
-// build accepts the forward slash as well as the backslash; a Windows build
-// keeps the backslash alone.
-enum class PathStyle { Windows, Posix };
-#ifdef _WIN32
-inline constexpr PathStyle kNativePathStyle = PathStyle::Windows;
-#else
-inline constexpr PathStyle kNativePathStyle = PathStyle::Posix;
-#endif
+namespace qb {
 
 struct TextBuffer {
   int32_t length = 0;

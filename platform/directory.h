@@ -1,0 +1,17 @@
+// The system's directory listing, the one place the module asks the
+// operating system for the entries of a folder.  directory_win32.cpp uses
+// FindFirstFileA/FindNextFileA/FindClose, directory_posix.cpp opendir/readdir.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace qb {
+
+// The names of the plain files directly in `directory` (no folders, no "."
+// or ".."), in the order the system lists them.  The directory is given as
+// the caller has it, without trailing separators (but for a root); names are
+// the system's bytes, unchanged.  Empty when the directory cannot be read.
+std::vector<std::string> plain_file_names(const std::string &directory);
+
+}  // namespace qb
