@@ -30,7 +30,15 @@ ItemId Scene::add_item(Item item, const ItemOptions &opt) {
     case ItemType::Object: object_slots_.push_back(slot), objects_.push_back(id); break;
     case ItemType::Light: light_slots_.push_back(slot), lights_.push_back(id); break;
     case ItemType::Camera: camera_slots_.push_back(slot), cameras_.push_back(id); break;
-    case ItemType::Bone: bone_slots_.emplace(id, slot); break;
+    case ItemType::Bone: {
+      const uint32_t owner = id & kBoneObjectMask;
+      if (bone_slots_.size() <= owner) bone_slots_.resize(owner + 1);
+      std::vector<uint32_t> &bones = bone_slots_[owner];
+      const uint32_t j = (id - kBoneBase) >> 16;
+      if (bones.size() <= j) bones.resize(j + 1, kNoSlot);
+      bones[j] = slot;
+      break;
+    }
   }
   items_.push_back(std::move(item));
   if (!names_stale_) index_name(items_.back());
@@ -66,7 +74,7 @@ ItemId Scene::add_bone(ItemId object, const std::string &name, const ItemOptions
   const auto j = static_cast<uint32_t>(owner->bones.size());
   if (j >= kMaxBonesPerObject) return 0;
   const ItemId id = kBoneBase + (j << 16) + owner->kind_index;
-  if (bone_slots_.count(id) != 0) return 0;
+  if (item(id) != nullptr) return 0;
   Item bone;
   bone.id = id;
   bone.type = ItemType::Bone;
@@ -125,8 +133,12 @@ const Item *Scene::item(ItemId id) const {
   if ((i = index_in(id, kLightBase, light_slots_.size())) >= 0) return &items_[light_slots_[i]];
   if ((i = index_in(id, kCameraBase, camera_slots_.size())) >= 0) return &items_[camera_slots_[i]];
   if (id < kBoneBase) return nullptr;
-  auto found = bone_slots_.find(id);
-  return found == bone_slots_.end() ? nullptr : &items_[found->second];
+  // Bone j of object i: the slot list of the identifier's low 16 bits, at j.
+  const uint32_t j = (id - kBoneBase) >> 16;
+  const uint32_t owner = id & kBoneObjectMask;
+  if (j >= kMaxBonesPerObject || owner >= bone_slots_.size()) return nullptr;
+  const std::vector<uint32_t> &bones = bone_slots_[owner];
+  return j < bones.size() && bones[j] != kNoSlot ? &items_[bones[j]] : nullptr;
 }
 
 Item *Scene::find(ItemId id) {

@@ -1,6 +1,6 @@
 // The stand-in host's scene model.  Items are numbered as the real host's
 // scene files do, by kind and creation order.  Look-ups by identifier are
-// direct (objects, lights, cameras) or hashed (bones), child lists know each
+// direct, by the index the identifier carries (no hashing), child lists know each
 // child's position, and names are indexed, so that scenes of a million items
 // stay fast: no operation walks more than the items it touches.
 #pragma once
@@ -151,7 +151,12 @@ class Scene {
   // items_ positions of objects, lights and cameras by creation index; bones
   // by identifier.
   std::vector<uint32_t> object_slots_, light_slots_, camera_slots_;
-  std::unordered_map<ItemId, uint32_t> bone_slots_;
+  // Bones: items_ positions by the identifier's low 16 bits (the object's
+  // index modulo 65536), then by j.  Identifiers are unique, so each pair
+  // names at most one bone.
+  static constexpr uint32_t kBoneObjectMask = 0xFFFFu;
+  static constexpr uint32_t kNoSlot = UINT32_MAX;
+  std::vector<std::vector<uint32_t>> bone_slots_;
   std::vector<ItemId> objects_, lights_, cameras_;
   std::vector<ItemId> selection_;
   std::unordered_set<ItemId> selected_;
