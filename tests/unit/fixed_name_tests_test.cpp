@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "fake_host.h"
+#include "qbhost_fixture.h"
 #include "toolkit/files.h"
 #include "toolkit/lwtool2/items.h"
 #include "toolkit/lwtool2/services.h"
@@ -125,13 +125,13 @@ TEST(FixedNameTests, LwoPathAnswersAsItsExpressionInBothStyles) {
 }
 
 TEST(FixedNameTests, ClassifyItemAnswersAsItsExpression) {
-  fake::FakeHost host;
+  qbtest::TestHost host;
   ASSERT_TRUE(lwtool2::fetch_services(host.global()));
   const qb::Regex re = qb::compile_regex(R"(^.*\.lwo$)");
   int meshes = 0;
   // File names reach the module as C strings: no NUL inside.
   for (const std::string &file : sample_texts(false)) {
-    const LWItemID object = host.mesh("object", file.c_str());
+    const LWItemID object = qbtest::handle(host.scene().add_mesh("object", file));
     const bool mesh = qb::regex_full_match(file, re);
     ASSERT_EQ(lwtool2::classify_item(object), mesh ? qb::kMeshObject : qb::kNullObject) << shown(file);
     meshes += mesh;

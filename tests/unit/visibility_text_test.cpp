@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "fake_host.h"
+#include "qbhost_fixture.h"
 #include "plugin/tools.h"
 #include "tools/visibility/item_visible_text.h"
 
@@ -87,10 +87,10 @@ TEST(ItemVisibleText, LabelsFollowTheControlsInBothLanguages) {
 class ItemVisibleLanguage : public ::testing::Test {
  protected:
   void select(uintptr_t locale) {
-    host.locale = locale;
-    qb::select_item_visible_language(fake::FakeHost::global());
+    host.settings().locale = locale;
+    qb::select_item_visible_language(host.global());
   }
-  fake::FakeHost host;
+  qbtest::TestHost host;
 };
 
 TEST_F(ItemVisibleLanguage, LocaleWithLow16Bits1041ChoosesJapanese) {
@@ -114,7 +114,7 @@ TEST_F(ItemVisibleLanguage, AnyOtherLocaleChoosesEnglishAndReplacesTheLists) {
                                                        qb::kVisibilityChoicesEn, qb::kActiveChoicesEn}));
     EXPECT_EQ(lists.counts, (std::vector<int32_t>{5, 9, 3, 3}));
   }
-  EXPECT_EQ(host.lookups.back(), "Locale Info");
+  EXPECT_EQ(host.lookups().back(), "Locale Info");
 }
 
 }  // namespace

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "fake_host.h"
+#include "qbhost_fixture.h"
 #include "plugin/frame.h"
 #include "plugin/tools.h"
 
@@ -13,21 +13,19 @@ class ToggleVisible : public ::testing::Test {
  protected:
   void SetUp() override { host.load_services(); }
 
-  bool shown(LWItemID item) { return host.item(item).visibility != 0; }
-  bool active(LWItemID item) { return (host.item(item).flags & LWITEMF_ACTIVE) != 0; }
-  void hide(LWItemID item) { host.item(item).visibility = 0; }
-  void deactivate(LWItemID item) { host.item(item).flags &= ~LWITEMF_ACTIVE; }
+  bool shown(LWItemID item) { return host.item(item).display != 0; }
+  bool active(LWItemID item) { return host.item(item).active; }
+  void hide(LWItemID item) { host.item(item).display = 0; }
+  void deactivate(LWItemID item) { host.item(item).active = false; }
 
   // The activation as the host calls it, with the argument text of the
   // command line.
   int activate(const char *arguments) {
-    static const char *text;
-    text = arguments;
-    LWLayoutGeneric generic{nullptr, [](void *) { return text; }};
-    return qb::activate_toggle_visible(LWLAYOUTGENERIC_VERSION, fake::FakeHost::global(), &generic, nullptr);
+    host.attach_module();
+    return host.host().activate("QB:ToggleVisible", arguments);
   }
 
-  fake::FakeHost host;
+  qbtest::TestHost host;
 };
 
 TEST_F(ToggleVisible, EveryTargetEndsShownAndActiveWhenTheFirstIsHidden) {
@@ -69,11 +67,11 @@ TEST_F(ToggleVisible, EveryTargetButBonesEndsHiddenAndInactiveWhenTheFirstIsShow
 TEST_F(ToggleVisible, ActivationReadsItsWordsAndNeverTheLocale) {
   LWItemID cube = host.mesh("Cube", "Cube.lwo");
   LWItemID other = host.mesh("Other", "Other.lwo");
-  host.lookups.clear();
+  host.clear_trace();
   EXPECT_EQ(activate("cube"), AFUNC_OK);
   EXPECT_FALSE(shown(cube));
   EXPECT_TRUE(shown(other));
-  for (const std::string &name : host.lookups) EXPECT_NE(name, "Locale Info");
+  for (const std::string &name : host.lookups()) EXPECT_NE(name, "Locale Info");
 }
 
 }  // namespace
