@@ -86,60 +86,6 @@ TEST(Activation, WrongInterfaceVersionLooksNothingUp) {
   }
 }
 
-TEST(Activation, UnsupportedHostStopsAfterProductInfo) {
-  for (unsigned major : {14u, 16u}) {
-    qbtest::TestHost host;
-    host.settings().product = major << 20;
-    EXPECT_EQ(activate("QB:ItemVisible", 6, host), 1);
-    EXPECT_EQ(activate("QB:SelectItem", 6, host, "x"), 1);
-    EXPECT_EQ(host.lookups(), (Names{"Product Info", "Product Info"}));
-  }
-}
-
-TEST(Activation, MissingSecondLayerServiceGivesTwoAndStopsTheFetch) {
-  qbtest::TestHost host;
-  host.settings().missing = {"LW Time Info"};
-  EXPECT_EQ(activate("QB:NameReplace", 6, host), 2);
-  Names expected = {"Product Info"};
-  for (const auto &name : qb::kLwtool2ServiceNames) {
-    expected.emplace_back(name);
-    if (name == "LW Time Info") break;
-  }
-  EXPECT_EQ(host.lookups(), expected);
-  EXPECT_TRUE(host.commands.empty());
-}
-
-TEST(Activation, ZeroLocaleCountsAsAMissingService) {
-  qbtest::TestHost host;
-  host.settings().locale = 0;
-  EXPECT_EQ(activate("QB:ObjectReplacer", 6, host), 2);
-  EXPECT_EQ(host.lookups().back(), "Locale Info");
-}
-
-TEST(Activation, ServiceTableIsFilledOnceThenOnlyVersionAndLocaleAreAsked) {
-  qbtest::TestHost host;
-  // Nothing in the scene: the command finds no item and says so.
-  EXPECT_EQ(activate("QB:SelectItem", 6, host, "Nothing*"), 0);
-  Names first = {"Product Info"};
-  for (const auto &name : qb::kServiceTableNames) first.emplace_back(name);
-  first.emplace_back("Locale Info");
-  Names looked_up = host.lookups();
-  ASSERT_GE(looked_up.size(), first.size());
-  EXPECT_EQ(Names(looked_up.begin(), looked_up.begin() + first.size()), first);
-
-  host.clear_trace();
-  EXPECT_EQ(activate("QB:SelectItem", 6, host, "Nothing*"), 0);
-  looked_up = host.lookups();
-  ASSERT_GE(looked_up.size(), 2u);
-  EXPECT_EQ(Names(looked_up.begin(), looked_up.begin() + 2), (Names{"Product Info", "Locale Info"}));
-}
-
-TEST(Activation, ToggleVisibleNeverAsksForTheLocale) {
-  qbtest::TestHost host;
-  EXPECT_EQ(activate("QB:ToggleVisible", 6, host), 0);
-  for (const std::string &name : host.lookups()) EXPECT_NE(name, "Locale Info");
-}
-
 TEST(Activation, ServiceTableKeepsTheFirstGlobalFunction) {
   qbtest::TestHost host;
   qb::load_service_table(host.global());

@@ -107,13 +107,4 @@ TEST_F(HierarchyPanel, CloseOnAClosedPanelDoesNothing) {
   EXPECT_TRUE(host.commands.empty());
 }
 
-TEST_F(HierarchyPanel, APanelThatCannotBeMadeEndsTheActivationWithTwoAndIsTriedAgain) {
-  host.settings().fail_panels = true;
-  EXPECT_EQ(qb::run_item_tools(), AFUNC_BADGLOBAL);
-  EXPECT_EQ(qb::item_tools_state().panel, nullptr);
-  host.settings().fail_panels = false;
-  EXPECT_EQ(qb::run_item_tools(), AFUNC_OK);
-  EXPECT_TRUE(qb::item_tools_state().open);
-}
-
 }  // namespace

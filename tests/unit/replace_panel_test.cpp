@@ -168,15 +168,6 @@ TEST_F(ReplacePanel, FieldTextsAreCutAtTheBufferSize) {
   EXPECT_EQ(qb::existing_object_replacer_state()->file_path, std::string(511, 'p'));
 }
 
-TEST_F(ReplacePanel, APanelThatCannotBeCreatedEndsTheActivationWithTwo) {
-  host.settings().fail_panels = true;
-  qb::reset_object_replacer_state();
-  EXPECT_EQ(activate(), 2);
-  host.settings().fail_panels = false;
-  EXPECT_EQ(activate(), 0);
-  EXPECT_EQ(panels(), 2u);
-}
-
 TEST_F(ReplacePanel, ASelectionThatCannotBeReadStillGivesAWholePanel) {
   forget_panels();
   ASSERT_TRUE(host.fetch());

@@ -18,13 +18,6 @@ class ToggleVisible : public ::testing::Test {
   void hide(LWItemID item) { host.item(item).display = 0; }
   void deactivate(LWItemID item) { host.item(item).active = false; }
 
-  // The activation as the host calls it, with the argument text of the
-  // command line.
-  int activate(const char *arguments) {
-    host.attach_module();
-    return host.host().activate("QB:ToggleVisible", arguments);
-  }
-
   qbtest::TestHost host;
 };
 
@@ -59,19 +52,6 @@ TEST_F(ToggleVisible, EveryTargetButBonesEndsHiddenAndInactiveWhenTheFirstIsShow
   EXPECT_FALSE(active(light));
   EXPECT_TRUE(active(arm));   // bones keep their active state
   EXPECT_FALSE(active(leg));
-}
-
-
-
-
-TEST_F(ToggleVisible, ActivationReadsItsWordsAndNeverTheLocale) {
-  LWItemID cube = host.mesh("Cube", "Cube.lwo");
-  LWItemID other = host.mesh("Other", "Other.lwo");
-  host.clear_trace();
-  EXPECT_EQ(activate("cube"), AFUNC_OK);
-  EXPECT_FALSE(shown(cube));
-  EXPECT_TRUE(shown(other));
-  for (const std::string &name : host.lookups()) EXPECT_NE(name, "Locale Info");
 }
 
 }  // namespace
