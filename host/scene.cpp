@@ -177,13 +177,6 @@ ItemId Scene::item_at_key(uint64_t key) const {
 
 void Scene::index_name(const Item &it) { names_[it.name].insert(order_key(it)); }
 
-void Scene::unindex_name(const Item &it) {
-  auto found = names_.find(it.name);
-  if (found == names_.end()) return;
-  found->second.erase(order_key(it));
-  if (found->second.empty()) names_.erase(found);
-}
-
 void Scene::rebuild_name_index() const {
   names_.clear();
   for (const Item &it : items_) names_[it.name].insert(order_key(it));
@@ -200,9 +193,10 @@ ItemId Scene::find_by_name(std::string_view name) const {
 void Scene::rename(ItemId id, const std::string &name) {
   Item *it = const_cast<Item *>(item(id));
   if (it == nullptr || it->name == name) return;
-  if (!names_stale_) unindex_name(*it);
+  // The index is rebuilt at the next look-up by name: a tool renames items
+  // one command at a time, and only scripts look items up by name.
   it->name = name;
-  if (!names_stale_) index_name(*it);
+  names_stale_ = true;
 }
 
 // ---- hierarchy ----------------------------------------------------------------
@@ -362,16 +356,16 @@ std::vector<ItemId> Scene::scene_order() const {
 // ---- selection ----------------------------------------------------------------
 
 void Scene::select_only(ItemId id) {
-  // Member by member: clear() empties every bucket, and after a large
-  // selection each later "SelectItem" would pay for all of them.
-  for (ItemId selected : selection_) selected_.erase(selected);
+  for (ItemId selected : selection_) const_cast<Item *>(item(selected))->selected = false;
   selection_.clear();
   ++selection_version_;
   if (id != 0) add_to_selection(id);
 }
 
 void Scene::add_to_selection(ItemId id) {
-  if (!contains(id) || !selected_.insert(id).second) return;
+  Item *it = const_cast<Item *>(item(id));
+  if (it == nullptr || it->selected) return;
+  it->selected = true;
   selection_.push_back(id);
   ++selection_version_;
 }
