@@ -35,13 +35,6 @@ struct HierarchyPanel : ::testing::Test {
     control(number).kind = qbhost::ValueKind::Text;
     control(number).text_value = text;
   }
-  // How often the module opened or closed the panel ("panel open" lines...).
-  int calls(const std::string &what) {
-    const std::string trace = host.trace(), line = "panel " + what + " ";
-    int count = 0;
-    for (std::size_t at = trace.find(line); at != std::string::npos; at = trace.find(line, at + 1)) ++count;
-    return count;
-  }
 };
 
 TEST_F(HierarchyPanel, TwentyControlsInOrderWithFieldsLinedUp) {
@@ -85,16 +78,16 @@ TEST_F(HierarchyPanel, BuiltOnceOpenedOnceSizedAtEveryOpening) {
   EXPECT_EQ(panel().height, 384);
   ASSERT_EQ(qb::run_item_tools(), AFUNC_OK);
   EXPECT_EQ(host.state().panels.size(), 1u);
-  EXPECT_EQ(calls("open"), 1);
+  EXPECT_EQ(host.trace_lines("panel open"), 1);
 
   type(3, "kept");
   press(20);
   EXPECT_FALSE(qb::item_tools_state().open);
-  EXPECT_EQ(calls("close"), 1);
+  EXPECT_EQ(host.trace_lines("panel close"), 1);
   panel().width = panel().height = 0;
   ASSERT_EQ(qb::run_item_tools(), AFUNC_OK);
   EXPECT_EQ(host.state().panels.size(), 1u);
-  EXPECT_EQ(calls("open"), 2);
+  EXPECT_EQ(host.trace_lines("panel open"), 2);
   EXPECT_EQ(panel().width, 320);
   EXPECT_EQ(control(3).text_value, "kept");
 }
@@ -103,7 +96,7 @@ TEST_F(HierarchyPanel, CloseOnAClosedPanelDoesNothing) {
   ASSERT_EQ(qb::run_item_tools(), AFUNC_OK);
   press(20);
   press(20);
-  EXPECT_EQ(calls("close"), 1);
+  EXPECT_EQ(host.trace_lines("panel close"), 1);
   EXPECT_TRUE(host.commands.empty());
 }
 
