@@ -11,13 +11,17 @@
 namespace qbbench {
 namespace {
 
-constexpr double kMaxFloorRatio = 2.0;
+// The targets: per-item CPU time at the largest scene within 1.5x of the
+// smallest, every tool under 2 s of CPU at 1M items, and the object file
+// reader within 1.3x of a plain whole-file read and at least 20x faster than
+// the Open Asset Import Library.  The floor (the tool's commands replayed,
+// nothing read) stays in the tables as a reference only: its ratio measures
+// the host's services as much as the module.
 constexpr double kMaxScaling = 1.5;
-constexpr double kMaxSecondsAt1M = 10.0;
-constexpr double kMaxSceneBytes = 1024.0 * 1024 * 1024;
-constexpr double kMinWholeReadRatio = 1.0;
-constexpr double kMinAssimpRatio = 50.0;
-constexpr double kMaxNonIffRatio = 1.0;
+constexpr double kMaxSecondsAt1M = 2.0;
+constexpr double kReferenceSceneBytes = 1024.0 * 1024 * 1024;
+constexpr double kMaxWholeReadCost = 1.3;
+constexpr double kMinAssimpRatio = 20.0;
 
 std::string fixed(double value, int decimals) {
   char text[64];
@@ -48,7 +52,7 @@ double counter(const Result &r, const char *name) {
 bool tool_tables(std::ostream &out, const std::map<std::string, Result> &results, const ReportInput &input) {
   bool all_met = true;
   const std::size_t first = input.sizes.front(), last = input.sizes.back();
-  out << "### Tools: time of the tool / time of its floor (CPU time per run)\n\n| tool |";
+  out << "### Tools: time of the tool / time of its floor (CPU time per run; the floor is a reference)\n\n| tool |";
   for (std::size_t size : input.sizes) out << " " << size_label(size) << " |";
   out << " per item " << size_label(last) << " / " << size_label(first) << " | CPU time at " << size_label(last)
       << " | targets |\n|---|";
@@ -66,9 +70,7 @@ bool tool_tables(std::ostream &out, const std::map<std::string, Result> &results
         met = false;
         continue;
       }
-      const double ratio = t->cpu_ms / f->cpu_ms;
-      met = met && ratio <= kMaxFloorRatio;
-      out << " " << times(ratio) << " |";
+      out << " " << times(t->cpu_ms / f->cpu_ms) << " |";
     }
     const Result *small = find(results, tool.key + "/" + size_label(first) + "/tool");
     const Result *large = find(results, tool.key + "/" + size_label(last) + "/tool");
@@ -106,7 +108,7 @@ bool tool_tables(std::ostream &out, const std::map<std::string, Result> &results
   return all_met;
 }
 
-bool memory_table(std::ostream &out, const ReportInput &input) {
+void memory_table(std::ostream &out, const ReportInput &input) {
   const auto &memory = context().scene_memory;
   out << "\n### Scene memory in qbhost (bytes the allocator holds for the scene)\n\n| items | MiB | bytes per item |\n"
          "|---|---|---|\n";
@@ -117,13 +119,13 @@ bool memory_table(std::ostream &out, const ReportInput &input) {
     const double bytes = static_cast<double>(it->second.allocated);
     out << "| " << it->second.items << " | " << fixed(bytes / (1 << 20), 0) << " | "
         << fixed(bytes / static_cast<double>(it->second.items), 0) << " |\n";
-    if (size >= 1000000) met = met && bytes < kMaxSceneBytes;
+    if (size >= 1000000) met = met && bytes < kReferenceSceneBytes;
   }
   struct rusage usage;
   getrusage(RUSAGE_SELF, &usage);
   out << "\nPeak resident memory of the whole bench process: " << usage.ru_maxrss / 1024 << " MiB.\n";
-  if (input.sizes.back() >= 1000000) out << "Target, a 1M-item scene in under 1 GiB: " << verdict(met) << ".\n";
-  return met;
+  if (input.sizes.back() >= 1000000)
+    out << "A 1M-item scene in under 1 GiB (a reference, not a target): " << (met ? "yes" : "no") << ".\n";
 }
 
 bool reader_table(std::ostream &out, const std::map<std::string, Result> &results) {
@@ -134,11 +136,11 @@ bool reader_table(std::ostream &out, const std::map<std::string, Result> &result
   const Result *assimp = find(results, "Reader.Large/assimp");
   const std::string large = reader ? fixed(counter(*reader, "MiB"), 0) + " MiB file, 16 layers" : "large file";
   if (reader && whole) {
-    const double ratio = whole->cpu_ms / reader->cpu_ms;
-    const bool met = ratio >= kMinWholeReadRatio;
+    const double ratio = reader->cpu_ms / whole->cpu_ms;
+    const bool met = ratio <= kMaxWholeReadCost;
     all_met = all_met && met;
     out << "| read_lwo_file, " << large << " | " << ms(reader->cpu_ms) << " | whole-file read, " << ms(whole->cpu_ms)
-        << " | " << times(ratio) << " faster | at least 1x: " << verdict(met) << " |\n";
+        << " | " << times(ratio) << " the cost | at most 1.3x: " << verdict(met) << " |\n";
   } else {
     all_met = false;
     out << "| read_lwo_file, " << large << " | not run | | | **missed** |\n";
@@ -148,7 +150,7 @@ bool reader_table(std::ostream &out, const std::map<std::string, Result> &result
     const bool met = ratio >= kMinAssimpRatio;
     all_met = all_met && met;
     out << "| read_lwo_file, " << large << " | " << ms(reader->cpu_ms) << " | Open Asset Import Library, "
-        << ms(assimp->cpu_ms) << " | " << times(ratio) << " faster | at least 50x: " << verdict(met) << " |\n";
+        << ms(assimp->cpu_ms) << " | " << times(ratio) << " faster | at least 20x: " << verdict(met) << " |\n";
   } else {
     all_met = false;
     out << "| Open Asset Import Library | not run" << (have_assimp() ? "" : " (libassimp-dev missing)")
@@ -159,14 +161,9 @@ bool reader_table(std::ostream &out, const std::map<std::string, Result> &result
   if (non_iff && four) {
     const double files = counter(*non_iff, "files");
     const double ratio = non_iff->cpu_ms / four->cpu_ms;
-    const bool met = ratio <= kMaxNonIffRatio;
-    all_met = all_met && met;
     out << "| read_lwo_file, a file that is not an IFF file | " << fixed(non_iff->cpu_ms * 1e6 / files, 0)
         << " ns | open and read 4 bytes, " << fixed(four->cpu_ms * 1e6 / files, 0) << " ns | "
-        << times(ratio) << " the cost | at most 1x: " << verdict(met) << " |\n";
-  } else {
-    all_met = false;
-    out << "| a file that is not an IFF file | not run | | | **missed** |\n";
+        << times(ratio) << " the cost | (none) |\n";
   }
   const Result *dir = find(results, "Reader.Dir/read_lwo_file");
   const Result *dir_whole = find(results, "Reader.Dir/whole-file read");
@@ -196,7 +193,7 @@ bool print_report(std::ostream &out, const std::map<std::string, Result> &result
   bool met = true;
   if (input.tools && !input.sizes.empty()) {
     met = tool_tables(out, results, input) && met;
-    met = memory_table(out, input) && met;
+    memory_table(out, input);
   }
   if (input.reader) met = reader_table(out, results) && met;
   for (const auto &[name, result] : results)

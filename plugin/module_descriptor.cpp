@@ -24,6 +24,6 @@ ServerRecord g_servers[] = {
 
 extern "C" {
 __attribute__((visibility("default"))) ModuleDescriptor _mod_descrip = {
-    MOD_SYNC, MOD_SYSVER, MOD_MACHINE, module_startup, module_shutdown, g_servers,
+    MOD_SYSSYNC, MOD_SYSVER, MOD_MACHINE, module_startup, module_shutdown, g_servers,
 };
 }

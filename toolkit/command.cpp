@@ -6,10 +6,7 @@
 namespace qb {
 namespace {
 
-LWCommandFunc *command_function() {
-  LWCommandInterface *command = service_table().command;
-  return command == nullptr ? nullptr : command->evaluate;
-}
+LWCommandFunc *command_function() { return service_table().command; }
 
 }  // namespace
 

@@ -12,11 +12,8 @@ namespace qb {
 namespace {
 
 LWCommandFunc *available_command_function() {
-  if (LWCommandInterface *command = lwtool2::services().command; command != nullptr && command->evaluate)
-    return command->evaluate;
-  if (LWCommandInterface *command = service_table().command; command != nullptr && command->evaluate)
-    return command->evaluate;
-  return nullptr;
+  if (LWCommandFunc *command = lwtool2::services().command) return command;
+  return service_table().command;
 }
 
 // What went wrong, in words; false when the exception has shown itself.

@@ -17,8 +17,8 @@ const char *g_no_texts[] = {nullptr};
 
 LWValue pointer_value(void *pointer) {
   LWValue value{};
-  value.type = LWT_NULL;
-  value.ptr = pointer;
+  value.ptr.type = LWT_POINTER;
+  value.ptr.ptr = pointer;
   return value;
 }
 
@@ -26,9 +26,9 @@ std::string read_text_into(LWControl *control, char *buffer, int size) {
   buffer[0] = '\0';
   if (control == nullptr || control->get == nullptr) return std::string();
   LWValue value{};
-  value.type = LWT_STRING;
-  value.buf = buffer;
-  value.bufLen = size;
+  value.str.type = LWT_STRING;
+  value.str.buf = buffer;
+  value.str.bufLen = size;
   control->get(control, CTL_VALUE, &value);
   buffer[size - 1] = '\0';  // whatever the control wrote, the text ends in the buffer
   return std::string(buffer);
@@ -43,65 +43,87 @@ std::string panel_title(const char *server_name) {
 
 LWPanControlDesc string_desc(int width) {
   LWPanControlDesc desc{};
-  desc.type = LWT_STRING;
-  desc.width = width;
+  desc.string.type = LWT_STRING;
+  desc.string.width = width;
   return desc;
 }
 
-LWPanControlDesc choice_desc(const char **items, int width_or_layout) {
+LWPanControlDesc choice_desc(const char **items, int vertical) {
   LWPanControlDesc desc{};
-  desc.type = LWT_CHOICE;
-  desc.items = items;
-  // Pop-ups read it as their width, choice controls as their layout.
-  desc.width = width_or_layout;
-  desc.vertical = width_or_layout;
+  desc.choice.type = LWT_CHOICE;
+  desc.choice.items = items;
+  desc.choice.vertical = vertical;
   return desc;
+}
+
+LWPanControlDesc popup_desc(const char **items, int width) {
+  // A pop-up's width travels in the choice variant's `vertical`.
+  return choice_desc(items, width);
 }
 
 LWPanControlDesc area_desc(int width, int height) {
   LWPanControlDesc desc{};
-  desc.type = LWT_AREA;
-  desc.width = width;
-  desc.height = height;
+  desc.area.type = LWT_AREA;
+  desc.area.width = width;
+  desc.area.height = height;
   return desc;
 }
 
-LWPanControlDesc text_desc() { return choice_desc(g_no_texts, 0); }
+LWPanControlDesc text_desc() {
+  LWPanControlDesc desc{};
+  desc.text.type = LWT_TEXT;
+  desc.text.text = g_no_texts;
+  return desc;
+}
+
+LWPanControlDesc bool_desc() {
+  LWPanControlDesc desc{};
+  desc.type = LWT_BOOLEAN;
+  return desc;
+}
 
 LWPanControlDesc multilist_desc(int width, int visible_rows, LWMListCountFunc *count, LWMListNameFunc *name,
                                 LWMListColWidthFunc *col_width) {
   LWPanControlDesc desc{};
-  desc.type = LWT_MLIST;
-  desc.width = width;
-  desc.visItems = visible_rows;
-  desc.countFn = count;
-  desc.nameFn = name;
-  desc.colWidth = col_width;
+  desc.multiList.type = LWT_MLIST;
+  desc.multiList.width = width;
+  desc.multiList.visItems = visible_rows;
+  desc.multiList.countFn = count;
+  desc.multiList.nameFn = name;
+  desc.multiList.colWidth = col_width;
   return desc;
+}
+
+LWPanelID create_panel(LWPanelFuncs *funcs, GlobalFunc *global, const char *title, void *user_data) {
+  if (funcs == nullptr || funcs->create == nullptr) return nullptr;
+  // The host's panel services look services up through the plug-in's own
+  // global function, which must be in place before the first panel exists.
+  funcs->globalFun = global;
+  return funcs->create(title, user_data);
 }
 
 void set_int(LWControl *control, int tag, int value) {
   if (control == nullptr || control->set == nullptr) return;
   LWValue v{};
-  v.type = LWT_INTEGER;
-  v.intv = value;
+  v.intv.type = LWT_INTEGER;
+  v.intv.value = value;
   control->set(control, tag, &v);
 }
 
 int get_int(LWControl *control, int tag) {
   if (control == nullptr || control->get == nullptr) return 0;
   LWValue v{};
-  v.type = LWT_INTEGER;
+  v.intv.type = LWT_INTEGER;
   control->get(control, tag, &v);
-  return v.intv;
+  return v.intv.value;
 }
 
 void set_text(LWControl *control, const std::string &text) {
   if (control == nullptr || control->set == nullptr) return;
   LWValue v{};
-  v.type = LWT_STRING;
-  v.buf = const_cast<char *>(text.c_str());  // read only by the host
-  v.bufLen = static_cast<int>(text.size()) + 1;
+  v.str.type = LWT_STRING;
+  v.str.buf = const_cast<char *>(text.c_str());  // read only by the host
+  v.str.bufLen = static_cast<int>(text.size()) + 1;
   control->set(control, CTL_VALUE, &v);
 }
 

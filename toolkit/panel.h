@@ -32,13 +32,19 @@ inline constexpr const char *kDir = "DirControl";
 inline constexpr const char *kMultiList = "MultiListBoxControl";
 }  // namespace ctl
 
-// Descriptors.
-LWPanControlDesc string_desc(int width);
-LWPanControlDesc choice_desc(const char **items, int width_or_layout);
-LWPanControlDesc area_desc(int width, int height);
-LWPanControlDesc text_desc();  // a text control without lines: an empty choice list
+// Descriptors, one per variant of the host's descriptor union.
+LWPanControlDesc string_desc(int width);                       // edit, file and folder fields
+LWPanControlDesc choice_desc(const char **items, int vertical);  // choice controls: 0 horizontal, 1 vertical
+LWPanControlDesc popup_desc(const char **items, int width);     // pop-ups
+LWPanControlDesc area_desc(int width, int height);  // borders; sized buttons and bool buttons (height 0)
+LWPanControlDesc text_desc();                       // a text control without lines
+LWPanControlDesc bool_desc();                       // check boxes
 LWPanControlDesc multilist_desc(int width, int visible_rows, LWMListCountFunc *count,
                                 LWMListNameFunc *name, LWMListColWidthFunc *col_width);
+
+// Stores `global` into the panel services (as the host requires before any
+// panel exists), then creates the panel; null when it cannot be made.
+LWPanelID create_panel(LWPanelFuncs *funcs, GlobalFunc *global, const char *title, void *user_data);
 
 // Control attributes.
 void set_int(LWControl *control, int tag, int value);

@@ -15,7 +15,7 @@ void *lookup(GlobalFunc *global, std::string_view name) {
 }
 
 void bind_used_service(ServiceTable &table, std::string_view name, void *service) {
-  if (name == LWCOMMANDINTERFACE_GLOBAL) table.command = static_cast<LWCommandInterface *>(service);
+  if (name == LWCOMMANDINTERFACE_GLOBAL) table.command = reinterpret_cast<LWCommandFunc *>(service);
   else if (name == LWINTERFACEINFO_GLOBAL) table.interface_info = static_cast<LWInterfaceInfo *>(service);
   else if (name == LWITEMINFO_GLOBAL) table.item_info = static_cast<LWItemInfo *>(service);
   else if (name == LWOBJECTINFO_GLOBAL) table.object_info = static_cast<LWObjectInfo *>(service);

@@ -13,7 +13,7 @@ struct ServiceTable {
   // Every lookup of kServiceTableNames, in list order, null included.
   void *lookups[kServiceTableNames.size()] = {};
   // The five that are used (views into lookups).
-  LWCommandInterface *command = nullptr;
+  LWCommandFunc *command = nullptr;  // "LW Command Interface" is the function itself
   LWInterfaceInfo *interface_info = nullptr;  // replaced after every selection change
   LWItemInfo *item_info = nullptr;
   LWObjectInfo *object_info = nullptr;

@@ -34,6 +34,7 @@ struct Control {
   int desc_type = LWT_NULL;
   int width = 0, height = 0, vertical = 0, visible_rows = 0;
   std::vector<std::string> choices;  // choice texts, copied at creation
+  std::vector<std::string> lines;    // a text control's lines, copied at creation
   LWMListCountFunc *count_fn = nullptr;
   LWMListNameFunc *name_fn = nullptr;
   LWMListColWidthFunc *col_width_fn = nullptr;

@@ -8,6 +8,7 @@
 #include "host/core/host_state.h"
 #include "host/core/module.h"
 #include "host/core/platform.h"
+#include "host/core/unexpected_call.h"
 
 namespace qbhost {
 namespace {
@@ -21,6 +22,22 @@ std::string hex(uint32_t value) {
 const char *command_arguments(void *data) {
   auto *host = static_cast<HostState *>(data);
   return host != nullptr && host->has_argument ? host->argument.c_str() : nullptr;
+}
+
+// The local record of a LayoutGeneric activation: the argument text is all
+// the module may ask of it; scene files and the command language are the
+// host's own business.
+LWLayoutGeneric layout_generic(HostState &host) {
+  LWLayoutGeneric generic{};
+  generic.saveScene = QBHOST_TRAP(LWLayoutGeneric, saveScene);
+  generic.loadScene = QBHOST_TRAP(LWLayoutGeneric, loadScene);
+  generic.data = &host;
+  generic.lookup = QBHOST_TRAP(LWLayoutGeneric, lookup);
+  generic.execute = QBHOST_TRAP(LWLayoutGeneric, execute);
+  generic.evaluate = QBHOST_TRAP(LWLayoutGeneric, evaluate);
+  generic.commandArguments = command_arguments;
+  generic.parsedArguments = QBHOST_TRAP(LWLayoutGeneric, parsedArguments);
+  return generic;
 }
 
 // A library the system keeps loaded after its last close (glibc does so for
@@ -63,8 +80,8 @@ bool check_descriptor(const ModuleDescriptor *descriptor, std::string &error) {
     error = "the module has no _mod_descrip";
     return false;
   }
-  if (descriptor->sysSync != MOD_SYNC) {
-    error = "descriptor sync code " + hex(descriptor->sysSync) + " is not " + hex(MOD_SYNC);
+  if (descriptor->sysSync != MOD_SYSSYNC) {
+    error = "descriptor sync code " + hex(descriptor->sysSync) + " is not " + hex(MOD_SYSSYNC);
     return false;
   }
   if (descriptor->sysVersion != MOD_SYSVER) {
@@ -158,7 +175,7 @@ const ServerRecord *find_server(const HostState &host, const std::string &name) 
 }
 
 int run_activation(HostState &host, const ServerRecord &server, const char *argument) {
-  LWLayoutGeneric generic{&host, command_arguments};
+  LWLayoutGeneric generic = layout_generic(host);
   const bool had_argument = host.has_argument;
   std::string outer_argument = std::move(host.argument);
   host.has_argument = argument != nullptr;

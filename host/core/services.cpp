@@ -1,11 +1,14 @@
 // The host services the module looks up by name, and the records behind them.
 #include <cstdint>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string_view>
 
 #include "abi/service_names.h"
 #include "host/core/host_state.h"
 #include "host/core/text.h"
+#include "host/core/unexpected_call.h"
 
 namespace qbhost {
 namespace {
@@ -45,7 +48,7 @@ int host_evaluate(const char *command) {
 
 namespace {
 
-LWCommandInterface g_command_interface = {host_evaluate};
+#define QBHOST_TRAP_SLOT(record, Record, member) record.member = QBHOST_TRAP(Record, member)
 
 // ---- "LW Item Info 8"
 
@@ -91,8 +94,52 @@ unsigned int item_flags(LWItemID item) {
   return it != nullptr && it->active ? LWITEMF_ACTIVE : 0u;
 }
 
-LWItemInfo g_item_info = {item_first, item_next, item_first_child, item_next_child,
-                          item_parent, item_name,  item_type,        item_flags};
+LWItemInfo make_item_info() {
+  LWItemInfo r{};
+  r.first = item_first;
+  r.next = item_next;
+  r.firstChild = item_first_child;
+  r.nextChild = item_next_child;
+  r.parent = item_parent;
+  QBHOST_TRAP_SLOT(r, LWItemInfo, target);
+  QBHOST_TRAP_SLOT(r, LWItemInfo, goal);
+  r.type = item_type;
+  r.name = item_name;
+  QBHOST_TRAP_SLOT(r, LWItemInfo, param);
+  QBHOST_TRAP_SLOT(r, LWItemInfo, limits);
+  QBHOST_TRAP_SLOT(r, LWItemInfo, getTag);
+  QBHOST_TRAP_SLOT(r, LWItemInfo, setTag);
+  QBHOST_TRAP_SLOT(r, LWItemInfo, chanGroup);
+  QBHOST_TRAP_SLOT(r, LWItemInfo, server);
+  QBHOST_TRAP_SLOT(r, LWItemInfo, serverFlags);
+  QBHOST_TRAP_SLOT(r, LWItemInfo, controller);
+  r.flags = item_flags;
+  QBHOST_TRAP_SLOT(r, LWItemInfo, lookAhead);
+  QBHOST_TRAP_SLOT(r, LWItemInfo, goalStrength);
+  QBHOST_TRAP_SLOT(r, LWItemInfo, stiffness);
+  QBHOST_TRAP_SLOT(r, LWItemInfo, axisLocks);
+  QBHOST_TRAP_SLOT(r, LWItemInfo, maxLookSteps);
+  QBHOST_TRAP_SLOT(r, LWItemInfo, reliableDistance);
+  QBHOST_TRAP_SLOT(r, LWItemInfo, goalObjective);
+  QBHOST_TRAP_SLOT(r, LWItemInfo, ikfkBlending);
+  QBHOST_TRAP_SLOT(r, LWItemInfo, ikInitialState);
+  QBHOST_TRAP_SLOT(r, LWItemInfo, ikInitialStateFrame);
+  QBHOST_TRAP_SLOT(r, LWItemInfo, ikSoft);
+  QBHOST_TRAP_SLOT(r, LWItemInfo, pole);
+  QBHOST_TRAP_SLOT(r, LWItemInfo, sameItem);
+  QBHOST_TRAP_SLOT(r, LWItemInfo, sameItemBlend);
+  QBHOST_TRAP_SLOT(r, LWItemInfo, sameItemBlendMethod);
+  QBHOST_TRAP_SLOT(r, LWItemInfo, sameItemFlags);
+  QBHOST_TRAP_SLOT(r, LWItemInfo, selected);
+  QBHOST_TRAP_SLOT(r, LWItemInfo, follow);
+  QBHOST_TRAP_SLOT(r, LWItemInfo, controllerTrans);
+  QBHOST_TRAP_SLOT(r, LWItemInfo, splineItem);
+  QBHOST_TRAP_SLOT(r, LWItemInfo, splineFit);
+  QBHOST_TRAP_SLOT(r, LWItemInfo, splineT);
+  return r;
+}
+
+LWItemInfo g_item_info = make_item_info();
 
 // ---- "LW Object Info 12"
 
@@ -106,7 +153,57 @@ unsigned int object_layer(LWItemID object) {
   return it == nullptr || !it->is_object() || it->layer < 0 ? 0u : static_cast<unsigned int>(it->layer);
 }
 
-LWObjectInfo g_object_info = {object_filename, object_layer};
+LWObjectInfo make_object_info() {
+  LWObjectInfo r{};
+  r.filename = object_filename;
+  QBHOST_TRAP_SLOT(r, LWObjectInfo, numPoints);
+  QBHOST_TRAP_SLOT(r, LWObjectInfo, numPolygons);
+  QBHOST_TRAP_SLOT(r, LWObjectInfo, shadowOpts);
+  QBHOST_TRAP_SLOT(r, LWObjectInfo, dissolve);
+  QBHOST_TRAP_SLOT(r, LWObjectInfo, meshInfo);
+  QBHOST_TRAP_SLOT(r, LWObjectInfo, flags);
+  QBHOST_TRAP_SLOT(r, LWObjectInfo, fog);
+  QBHOST_TRAP_SLOT(r, LWObjectInfo, dispMap);
+  QBHOST_TRAP_SLOT(r, LWObjectInfo, clipMap);
+  QBHOST_TRAP_SLOT(r, LWObjectInfo, patchLevel);
+  QBHOST_TRAP_SLOT(r, LWObjectInfo, metaballRes);
+  QBHOST_TRAP_SLOT(r, LWObjectInfo, boneSource);
+  QBHOST_TRAP_SLOT(r, LWObjectInfo, morphTarget);
+  QBHOST_TRAP_SLOT(r, LWObjectInfo, morphAmount);
+  QBHOST_TRAP_SLOT(r, LWObjectInfo, edgeOpts);
+  QBHOST_TRAP_SLOT(r, LWObjectInfo, edgeColor);
+  QBHOST_TRAP_SLOT(r, LWObjectInfo, subdivOrder);
+  QBHOST_TRAP_SLOT(r, LWObjectInfo, polygonSize);
+  QBHOST_TRAP_SLOT(r, LWObjectInfo, excluded);
+  QBHOST_TRAP_SLOT(r, LWObjectInfo, matteColor);
+  QBHOST_TRAP_SLOT(r, LWObjectInfo, thickness);
+  QBHOST_TRAP_SLOT(r, LWObjectInfo, edgeZScale);
+  QBHOST_TRAP_SLOT(r, LWObjectInfo, shrinkEdgesNominalDistance);
+  QBHOST_TRAP_SLOT(r, LWObjectInfo, maxDissolveDistance);
+  QBHOST_TRAP_SLOT(r, LWObjectInfo, bumpDistance);
+  r.getGroupIndex = object_layer;
+  QBHOST_TRAP_SLOT(r, LWObjectInfo, dispMapOrder);
+  QBHOST_TRAP_SLOT(r, LWObjectInfo, bumpOrder);
+  QBHOST_TRAP_SLOT(r, LWObjectInfo, getNodeEditor);
+  QBHOST_TRAP_SLOT(r, LWObjectInfo, nodeOrder);
+  QBHOST_TRAP_SLOT(r, LWObjectInfo, bounds);
+  QBHOST_TRAP_SLOT(r, LWObjectInfo, shadowoffsetdistance);
+  QBHOST_TRAP_SLOT(r, LWObjectInfo, instancer);
+  QBHOST_TRAP_SLOT(r, LWObjectInfo, getEdgeNodeEditor);
+  QBHOST_TRAP_SLOT(r, LWObjectInfo, layerLoaded);
+  QBHOST_TRAP_SLOT(r, LWObjectInfo, getAlphaValue);
+  QBHOST_TRAP_SLOT(r, LWObjectInfo, giMode);
+  QBHOST_TRAP_SLOT(r, LWObjectInfo, bruteForceRays);
+  QBHOST_TRAP_SLOT(r, LWObjectInfo, primaryRays);
+  QBHOST_TRAP_SLOT(r, LWObjectInfo, secondaryRays);
+  QBHOST_TRAP_SLOT(r, LWObjectInfo, missingSampleRays);
+  QBHOST_TRAP_SLOT(r, LWObjectInfo, angularTolerance);
+  QBHOST_TRAP_SLOT(r, LWObjectInfo, minimumPixelSpacing);
+  QBHOST_TRAP_SLOT(r, LWObjectInfo, maximumPixelSpacing);
+  return r;
+}
+
+LWObjectInfo g_object_info = make_object_info();
 
 // ---- "LW Interface Info 7"
 
@@ -149,9 +246,21 @@ const LWItemID *selection_array(HostState &host) {
 
 LWInterfaceInfo *new_snapshot(HostState &host) {
   LWInterfaceInfo &record = host.snapshots.records.emplace_back();
+  record.curTime = 0.0;
   record.selItems = selection_array(host);
+  QBHOST_TRAP_SLOT(record, LWInterfaceInfo, itemFlags);
+  record.previewStart = 0;
+  record.previewEnd = 60;
+  record.previewStep = 1;
+  QBHOST_TRAP_SLOT(record, LWInterfaceInfo, schemaPos);
   record.itemVis = item_visibility;
   record.generalFlags = host.scene.general_flags;
+  QBHOST_TRAP_SLOT(record, LWInterfaceInfo, itemColor);
+  QBHOST_TRAP_SLOT(record, LWInterfaceInfo, setItemColorIndex);
+  QBHOST_TRAP_SLOT(record, LWInterfaceInfo, setItemColorCustom);
+  QBHOST_TRAP_SLOT(record, LWInterfaceInfo, defaultItemTypeColor);
+  QBHOST_TRAP_SLOT(record, LWInterfaceInfo, itemColorRgba);
+  QBHOST_TRAP_SLOT(record, LWInterfaceInfo, itemIconScale);
   return &record;
 }
 
@@ -184,7 +293,7 @@ void *host_global(const char *name, int) {
   }
   if (service == LWPRODUCTINFO_GLOBAL) return number(host->settings.product);
   if (service == LWLOCALEINFO_GLOBAL) return number(host->settings.locale);
-  if (service == LWCOMMANDINTERFACE_GLOBAL) return &g_command_interface;
+  if (service == LWCOMMANDINTERFACE_GLOBAL) return reinterpret_cast<void *>(&host_evaluate);
   if (service == LWINTERFACEINFO_GLOBAL) return new_snapshot(*host);
   if (service == LWITEMINFO_GLOBAL) return &g_item_info;
   if (service == LWOBJECTINFO_GLOBAL) return &g_object_info;
@@ -193,5 +302,13 @@ void *host_global(const char *name, int) {
 }
 
 void drop_snapshots(HostState &host) { host.snapshots = SnapshotStore(); }
+
+[[noreturn]] void unexpected_call(const char *slot) {
+  if (HostState *host = current_host(); host != nullptr && host->trace != nullptr) host->trace->flush();
+  std::fflush(nullptr);
+  std::fprintf(stderr, "host: unexpected call of %s\n", slot);
+  std::fflush(stderr);
+  std::_Exit(3);
+}
 
 }  // namespace qbhost

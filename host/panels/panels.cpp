@@ -8,6 +8,7 @@
 
 #include "host/core/host_state.h"
 #include "host/core/text.h"
+#include "host/core/unexpected_call.h"
 
 namespace qbhost {
 namespace {
@@ -20,9 +21,9 @@ Panel *panel_of(LWPanelID handle) {
   return static_cast<Panel *>(handle);
 }
 
-Control *control_of(LWControl *handle) {
+Control *control_of(LWControlID handle) {
   if (handle == nullptr || current_host() == nullptr) return nullptr;
-  auto *control = static_cast<Control *>(handle->priv_data);
+  auto *control = static_cast<Control *>(static_cast<LWControl *>(handle)->priv_data);
   return control != nullptr && control->alive ? control : nullptr;
 }
 
@@ -153,75 +154,100 @@ int label_width(const std::string &label) {
   return 8 * static_cast<int>(label.size());
 }
 
-void control_draw(LWControl *handle, int mode) {
+void control_draw(LWControlID handle, int mode) {
   Control *control = control_of(handle);
   if (control != nullptr && mode >= DR_ERASE && mode <= DR_GHOST) control->draw_mode = mode;
 }
 
-void control_get(LWControl *handle, int tag, LWValue *value) {
+// Values travel in the variant of the LWValue union their tag calls for:
+// positions, integer values and the label width in `intv`, texts in `str`,
+// user data and callbacks in `ptr`.
+void control_get(LWControlID handle, int tag, LWValue *value) {
   Control *control = control_of(handle);
   if (control == nullptr || value == nullptr) return;
   switch (tag) {
-    case CTL_X: value->intv = control->x; break;
-    case CTL_Y: value->intv = control->y; break;
-    case CTL_LABELWIDTH: value->intv = label_width(control->label); break;
-    case CTL_USEREVENT: value->ptr = reinterpret_cast<void *>(control->event); break;
-    case CTL_USERDATA: value->ptr = control->user_data; break;
+    case CTL_X: value->intv.value = control->x; break;
+    case CTL_Y: value->intv.value = control->y; break;
+    case CTL_LABELWIDTH: value->intv.value = label_width(control->label); break;
+    case CTL_USEREVENT: value->ptr.ptr = reinterpret_cast<void *>(control->event); break;
+    case CTL_USERDATA: value->ptr.ptr = control->user_data; break;
     case CTL_VALUE:
       if (value->type != LWT_STRING) {
-        value->intv = control->int_value;
-      } else if (value->buf != nullptr && value->bufLen > 0) {
+        value->intv.value = control->int_value;
+      } else if (value->str.buf != nullptr && value->str.bufLen > 0) {
         // At most bufLen - 1 bytes and the terminator: never past the buffer.
-        const std::size_t room = static_cast<std::size_t>(value->bufLen) - 1;
+        const std::size_t room = static_cast<std::size_t>(value->str.bufLen) - 1;
         const std::size_t length = std::min(room, control->text_value.size());
-        std::memcpy(value->buf, control->text_value.data(), length);
-        value->buf[length] = '\0';
+        std::memcpy(value->str.buf, control->text_value.data(), length);
+        value->str.buf[length] = '\0';
       }
       break;
     default: break;
   }
 }
 
-void control_set(LWControl *handle, int tag, LWValue *value) {
+void control_set(LWControlID handle, int tag, LWValue *value) {
   Control *control = control_of(handle);
   if (control == nullptr || value == nullptr) return;
   switch (tag) {
-    case CTL_X: control->x = value->intv; break;
-    case CTL_Y: control->y = value->intv; break;
-    case CTL_USEREVENT: control->event = reinterpret_cast<LWCtlEventFunc *>(value->ptr); break;
-    case CTL_USERDATA: control->user_data = value->ptr; break;
+    case CTL_X: control->x = value->intv.value; break;
+    case CTL_Y: control->y = value->intv.value; break;
+    case CTL_USEREVENT: control->event = reinterpret_cast<LWCtlEventFunc *>(value->ptr.ptr); break;
+    case CTL_USERDATA: control->user_data = value->ptr.ptr; break;
     case CTL_VALUE:
       if (value->type == LWT_STRING) {
         control->kind = ValueKind::Text;
         // The text ends at its terminator or after bufLen - 1 bytes, whichever
         // comes first; a size of 0 or less means "up to the terminator".
-        const char *text = value->buf == nullptr ? "" : value->buf;
-        const std::size_t limit = value->bufLen > 0 ? static_cast<std::size_t>(value->bufLen) - 1 : SIZE_MAX;
+        const char *text = value->str.buf == nullptr ? "" : value->str.buf;
+        const std::size_t limit = value->str.bufLen > 0 ? static_cast<std::size_t>(value->str.bufLen) - 1 : SIZE_MAX;
         control->text_value.assign(text, strnlen(text, limit));
       } else {
         control->kind = ValueKind::Integer;
-        control->int_value = value->intv;
+        control->int_value = value->intv.value;
       }
       break;
     default: break;  // label width is read only
   }
 }
 
-void copy_descriptor(Control &control, const LWPanControlDesc *desc) {
+std::vector<std::string> text_list(const char *const *texts) {
+  std::vector<std::string> list;
+  if (texts == nullptr) return list;
+  for (std::size_t i = 0; i < kMaxChoices && texts[i] != nullptr; ++i) list.emplace_back(texts[i]);
+  return list;
+}
+
+// The descriptor union is read in the variant the control type takes, and
+// only when its type code says that variant was filled in (a plain button's
+// integer or a plain bool button's boolean carries nothing more).
+void copy_descriptor(Control &control, const std::string &type_name, const LWPanControlDesc *desc) {
   if (desc == nullptr) return;
   control.desc_type = desc->type;
-  control.width = desc->width;
-  control.height = desc->height;
-  control.vertical = desc->vertical;
-  control.visible_rows = desc->visItems;
-  if (desc->type == LWT_CHOICE && desc->items != nullptr)
-    for (std::size_t i = 0; i < kMaxChoices && desc->items[i] != nullptr; ++i) control.choices.emplace_back(desc->items[i]);
-  if (desc->type == LWT_MLIST) {
-    control.count_fn = desc->countFn;
-    control.name_fn = desc->nameFn;
-    control.col_width_fn = desc->colWidth;
+  if (type_name == "EditControl" || type_name == "FileControl" || type_name == "DirControl") {
+    if (desc->type != LWT_STRING) return;
+    control.width = desc->string.width;
+    control.kind = ValueKind::Text;
+  } else if (type_name == "ChoiceControl" || type_name == "PopupControl") {
+    if (desc->type != LWT_CHOICE) return;
+    // Choice controls read `vertical` as their layout, pop-ups as their width.
+    control.width = desc->choice.vertical;
+    control.vertical = desc->choice.vertical;
+    control.choices = text_list(desc->choice.items);
+  } else if (type_name == "TextControl") {
+    if (desc->type == LWT_TEXT) control.lines = text_list(desc->text.text);
+  } else if (type_name == "ButtonControl" || type_name == "BoolButtonControl" || type_name == "BorderControl") {
+    if (desc->type != LWT_AREA) return;
+    control.width = desc->area.width;
+    control.height = desc->area.height;
+  } else if (type_name == "MultiListBoxControl") {
+    if (desc->type != LWT_MLIST) return;
+    control.width = desc->multiList.width;
+    control.visible_rows = desc->multiList.visItems;
+    control.count_fn = desc->multiList.countFn;
+    control.name_fn = desc->multiList.nameFn;
+    control.col_width_fn = desc->multiList.colWidth;
   }
-  if (desc->type == LWT_STRING) control.kind = ValueKind::Text;
 }
 
 LWControl *panel_add_control(LWPanelID handle, const char *type_name, LWPanControlDesc *desc, const char *label) {
@@ -233,7 +259,7 @@ LWControl *panel_add_control(LWPanelID handle, const char *type_name, LWPanContr
   control->number = static_cast<int>(panel->controls.size()) + 1;
   control->type_name = type_name == nullptr ? "" : type_name;
   control->label = label == nullptr ? "" : label;
-  copy_descriptor(*control, desc);
+  copy_descriptor(*control, control->type_name, desc);
   control->handle.draw = control_draw;
   control->handle.get = control_get;
   control->handle.set = control_set;
@@ -243,8 +269,30 @@ LWControl *panel_add_control(LWPanelID handle, const char *type_name, LWPanContr
   return &host->controls.back()->handle;
 }
 
-LWPanelFuncs g_panel_funcs = {2, panel_create, panel_destroy, panel_open, panel_close,
-                              panel_set, panel_get, panel_add_control, nullptr};
+// The panel services hand these to the module as `drawFuncs`; the module
+// never draws, so the record is never read.
+alignas(16) unsigned char g_draw_funcs[256];
+
+LWPanelFuncs make_panel_funcs() {
+  LWPanelFuncs r{};
+  r.create = panel_create;
+  r.destroy = panel_destroy;
+  r.open = panel_open;
+  r.handle = QBHOST_TRAP(LWPanelFuncs, handle);
+  r.draw = QBHOST_TRAP(LWPanelFuncs, draw);
+  r.close = panel_close;
+  r.get = panel_get;
+  r.set = panel_set;
+  r.addControl = panel_add_control;
+  r.nextControl = QBHOST_TRAP(LWPanelFuncs, nextControl);
+  r.drawFuncs = reinterpret_cast<LWDrawFuncs *>(g_draw_funcs);
+  r.user_data = nullptr;
+  r.globalFun = nullptr;  // the module's to fill in
+  r.destroyControl = QBHOST_TRAP(LWPanelFuncs, destroyControl);
+  return r;
+}
+
+LWPanelFuncs g_panel_funcs = make_panel_funcs();
 
 }  // namespace
 

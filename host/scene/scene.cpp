@@ -30,7 +30,15 @@ ItemId Scene::add_item(Item item, const ItemOptions &opt) {
     case ItemType::Object: object_slots_.push_back(slot), objects_.push_back(id); break;
     case ItemType::Light: light_slots_.push_back(slot), lights_.push_back(id); break;
     case ItemType::Camera: camera_slots_.push_back(slot), cameras_.push_back(id); break;
-    case ItemType::Bone: bone_slots_.emplace(id, slot); break;
+    case ItemType::Bone: {
+      const uint32_t owner = id & kBoneObjectMask;
+      if (bone_slots_.size() <= owner) bone_slots_.resize(owner + 1);
+      std::vector<uint32_t> &bones = bone_slots_[owner];
+      const uint32_t j = (id - kBoneBase) >> 16;
+      if (bones.size() <= j) bones.resize(j + 1, kNoSlot);
+      bones[j] = slot;
+      break;
+    }
   }
   items_.push_back(std::move(item));
   if (!names_stale_) index_name(items_.back());
@@ -66,7 +74,7 @@ ItemId Scene::add_bone(ItemId object, const std::string &name, const ItemOptions
   const auto j = static_cast<uint32_t>(owner->bones.size());
   if (j >= kMaxBonesPerObject) return 0;
   const ItemId id = kBoneBase + (j << 16) + owner->kind_index;
-  if (bone_slots_.count(id) != 0) return 0;
+  if (item(id) != nullptr) return 0;
   Item bone;
   bone.id = id;
   bone.type = ItemType::Bone;
@@ -125,8 +133,12 @@ const Item *Scene::item(ItemId id) const {
   if ((i = index_in(id, kLightBase, light_slots_.size())) >= 0) return &items_[light_slots_[i]];
   if ((i = index_in(id, kCameraBase, camera_slots_.size())) >= 0) return &items_[camera_slots_[i]];
   if (id < kBoneBase) return nullptr;
-  auto found = bone_slots_.find(id);
-  return found == bone_slots_.end() ? nullptr : &items_[found->second];
+  // Bone j of object i: the slot list of the identifier's low 16 bits, at j.
+  const uint32_t j = (id - kBoneBase) >> 16;
+  const uint32_t owner = id & kBoneObjectMask;
+  if (j >= kMaxBonesPerObject || owner >= bone_slots_.size()) return nullptr;
+  const std::vector<uint32_t> &bones = bone_slots_[owner];
+  return j < bones.size() && bones[j] != kNoSlot ? &items_[bones[j]] : nullptr;
 }
 
 Item *Scene::find(ItemId id) {
@@ -165,13 +177,6 @@ ItemId Scene::item_at_key(uint64_t key) const {
 
 void Scene::index_name(const Item &it) { names_[it.name].insert(order_key(it)); }
 
-void Scene::unindex_name(const Item &it) {
-  auto found = names_.find(it.name);
-  if (found == names_.end()) return;
-  found->second.erase(order_key(it));
-  if (found->second.empty()) names_.erase(found);
-}
-
 void Scene::rebuild_name_index() const {
   names_.clear();
   for (const Item &it : items_) names_[it.name].insert(order_key(it));
@@ -188,9 +193,10 @@ ItemId Scene::find_by_name(std::string_view name) const {
 void Scene::rename(ItemId id, const std::string &name) {
   Item *it = const_cast<Item *>(item(id));
   if (it == nullptr || it->name == name) return;
-  if (!names_stale_) unindex_name(*it);
+  // The index is rebuilt at the next look-up by name: a tool renames items
+  // one command at a time, and only scripts look items up by name.
   it->name = name;
-  if (!names_stale_) index_name(*it);
+  names_stale_ = true;
 }
 
 // ---- hierarchy ----------------------------------------------------------------
@@ -350,16 +356,16 @@ std::vector<ItemId> Scene::scene_order() const {
 // ---- selection ----------------------------------------------------------------
 
 void Scene::select_only(ItemId id) {
-  // Member by member: clear() empties every bucket, and after a large
-  // selection each later "SelectItem" would pay for all of them.
-  for (ItemId selected : selection_) selected_.erase(selected);
+  for (ItemId selected : selection_) const_cast<Item *>(item(selected))->selected = false;
   selection_.clear();
   ++selection_version_;
   if (id != 0) add_to_selection(id);
 }
 
 void Scene::add_to_selection(ItemId id) {
-  if (!contains(id) || !selected_.insert(id).second) return;
+  Item *it = const_cast<Item *>(item(id));
+  if (it == nullptr || it->selected) return;
+  it->selected = true;
   selection_.push_back(id);
   ++selection_version_;
 }

@@ -1,6 +1,6 @@
 // The stand-in host's scene model.  Items are numbered as the real host's
 // scene files do, by kind and creation order.  Look-ups by identifier are
-// direct (objects, lights, cameras) or hashed (bones), child lists know each
+// direct, by the index the identifier carries (no hashing), child lists know each
 // child's position, and names are indexed, so that scenes of a million items
 // stay fast: no operation walks more than the items it touches.
 #pragma once
@@ -51,6 +51,7 @@ struct Item {
   // Bookkeeping kept by Scene:
   uint32_t kind_index = 0;        // creation index among its kind (bones: within the object)
   uint32_t child_pos = 0;         // position in the parent's child list
+  bool selected = false;          // in the selection (membership without a hash)
 
   bool is_object() const { return type == ItemType::Object; }
   bool is_mesh() const { return type == ItemType::Object && !file.empty(); }
@@ -125,10 +126,13 @@ class Scene {
   // lights, then cameras.
   std::vector<ItemId> scene_order() const;
 
-  // Selection: ordered, membership hashed.  Identifiers that name no item
+  // Selection: ordered, membership marked on the items.  Identifiers that name no item
   // are left out.
   const std::vector<ItemId> &selection() const { return selection_; }
-  bool is_selected(ItemId id) const { return selected_.count(id) != 0; }
+  bool is_selected(ItemId id) const {
+    const Item *it = item(id);
+    return it != nullptr && it->selected;
+  }
   void select_only(ItemId id);   // id 0: empty selection
   void add_to_selection(ItemId id);  // unless already selected
   void set_selection(const std::vector<ItemId> &ids);
@@ -144,17 +148,20 @@ class Scene {
   uint64_t order_key(const Item &item) const;
   ItemId item_at_key(uint64_t key) const;
   void index_name(const Item &item);
-  void unindex_name(const Item &item);
   void rebuild_name_index() const;
 
   std::vector<Item> items_;
   // items_ positions of objects, lights and cameras by creation index; bones
   // by identifier.
   std::vector<uint32_t> object_slots_, light_slots_, camera_slots_;
-  std::unordered_map<ItemId, uint32_t> bone_slots_;
+  // Bones: items_ positions by the identifier's low 16 bits (the object's
+  // index modulo 65536), then by j.  Identifiers are unique, so each pair
+  // names at most one bone.
+  static constexpr uint32_t kBoneObjectMask = 0xFFFFu;
+  static constexpr uint32_t kNoSlot = UINT32_MAX;
+  std::vector<std::vector<uint32_t>> bone_slots_;
   std::vector<ItemId> objects_, lights_, cameras_;
   std::vector<ItemId> selection_;
-  std::unordered_set<ItemId> selected_;
   uint64_t selection_version_ = 0;
   // Name -> scene-order keys of the items of that name.
   mutable std::unordered_map<std::string, std::set<uint64_t>> names_;

@@ -8,11 +8,11 @@
 #include <string>
 #include <vector>
 
-#include "hierarchy_fake_host.h"
+#include "qbhost_fixture.h"
 #include "toolkit/items/items.h"
 #include "tools/hierarchy/select_branches.h"
 
-using hierarchy_test::FakeHost;
+using qbtest::TestHost;
 using qb::ItemList;
 
 namespace {
@@ -41,7 +41,7 @@ TEST(BranchListRandom, AgreesWithItsDefinition) {
   std::mt19937 random(4242);
   auto pick = [&](std::size_t n) { return std::uniform_int_distribution<std::size_t>(0, n - 1)(random); };
   for (int scene = 0; scene < 60; ++scene) {
-    FakeHost host;
+    TestHost host;
     std::vector<LWItemID> items;
     const std::size_t count = 1 + pick(80);
     for (std::size_t i = 0; i < count; ++i) {
@@ -50,15 +50,15 @@ TEST(BranchListRandom, AgreesWithItsDefinition) {
       LWItemID parent = items.empty() || pick(3) == 0 ? nullptr : items[pick(items.size())];
       const std::size_t type = pick(5);
       const std::string name = "item" + std::to_string(i);
-      if (type == 0) items.push_back(host.mesh(name, parent));
-      else if (type == 1) items.push_back(host.add(LWI_LIGHT, name, parent));
-      else if (type == 2 && parent != nullptr && host.item(parent).type != LWI_LIGHT) {
-        items.push_back(host.add(LWI_BONE, name, parent));
+      if (type == 0) items.push_back(host.mesh(name, "", parent));
+      else if (type == 1) items.push_back(host.light(name, parent));
+      else if (type == 2 && parent != nullptr && host.item(parent).type != qbhost::ItemType::Light) {
+        items.push_back(host.add(LWI_BONE, name.c_str(), parent));
       } else {
         items.push_back(host.null_object(name, parent));
       }
     }
-    host.load();
+    qb::load_service_table(host.global());
     for (int run = 0; run < 20; ++run) {
       ItemList roots;
       const std::size_t n = 1 + pick(8);

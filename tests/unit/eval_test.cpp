@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "fake_host.h"
+#include "qbhost_fixture.h"
 #include "toolkit/command.h"
 #include "toolkit/exceptions.h"
 #include "toolkit/guard.h"
@@ -17,8 +17,11 @@ using Commands = std::vector<std::string>;
 
 class EvalTest : public ::testing::Test {
  protected:
-  void SetUp() override { host.load_services(); }
-  fake::FakeHost host;
+  void SetUp() override {
+    for (const char *name : {"A", "B", "C", "D"}) host.mesh(name);  // 0x10000000 to 0x10000003
+    host.load_services();
+  }
+  qbtest::TestHost host;
 };
 
 TEST_F(EvalTest, AcceptedCommandAnswersNotFailed) {
@@ -27,14 +30,14 @@ TEST_F(EvalTest, AcceptedCommandAnswersNotFailed) {
 }
 
 TEST_F(EvalTest, RefusedCommandIsReportedOnceAndAnswersFailed) {
-  host.refused = {"SelectItem"};
+  host.settings().refused = {"SelectItem"};
   EXPECT_TRUE(lwtool2::eval("SelectItem 0x0"));
   EXPECT_EQ(host.commands,
             (Commands{"SelectItem 0x0", "StatusMsg *** ERROR: eval( \"SelectItem 0x0\" ) !(0) ***"}));
 }
 
 TEST_F(EvalTest, PercentInARefusedCommandIsShownNotInterpreted) {
-  host.refused = {"Rename"};
+  host.settings().refused = {"Rename"};
   lwtool2::eval("Rename 100%s %d");
   ASSERT_EQ(host.commands.size(), 2u);
   EXPECT_EQ(host.commands[1], "StatusMsg *** ERROR: eval( \"Rename 100%s %d\" ) !(0) ***");
@@ -60,7 +63,7 @@ TEST_F(EvalTest, CEvalExIsACBaseEx) {
 }
 
 TEST_F(EvalTest, EvalfFormatsAndAlwaysAnswersTrue) {
-  host.refused = {"AddToSelection"};
+  host.settings().refused = {"AddToSelection"};
   EXPECT_TRUE(lwtool2::evalf("%s 0x%x", "SelectItem", 0x10000002u));
   EXPECT_TRUE(lwtool2::evalf("%s 0x%x", "AddToSelection", 0x10000003u));
   EXPECT_EQ(host.commands, (Commands{"SelectItem 0x10000002", "AddToSelection 0x10000003",
@@ -77,6 +80,7 @@ TEST_F(EvalTest, EvalfRefusesACommandTooLongForItsBuffer) {
   EXPECT_LE(host.commands[0].size(), std::string("StatusMsg *** ERROR: ").size() + 511 + 4);
 
   host.commands.clear();
+  host.select({qbtest::handle(0x10000000u)});  // Rename acts on the selection
   const std::string fits(511 - 7, 'n');
   lwtool2::evalf("Rename %s", fits.c_str());
   EXPECT_EQ(host.commands, Commands{"Rename " + fits});
@@ -97,13 +101,13 @@ TEST_F(EvalTest, StatusProgressCutsALongMessage) {
 }
 
 TEST_F(EvalTest, StatusErrorGoesStraightToTheHost) {
-  host.refused = {"StatusMsg"};
+  host.settings().refused = {"StatusMsg"};
   lwtool2::status_error("bad");  // refused, yet nothing further is reported
   EXPECT_EQ(host.commands, Commands{"StatusMsg *** ERROR: bad ***"});
 }
 
 TEST(EvalWithoutHost, NoCommandFunctionSendsNothing) {
-  fake::FakeHost host;  // services not loaded
+  qbtest::TestHost host;  // services not loaded
   EXPECT_TRUE(lwtool2::eval("SelectItem 0x1"));
   lwtool2::status_error("x");
   qb::run_command("SelectItem 0x1");
@@ -112,7 +116,7 @@ TEST(EvalWithoutHost, NoCommandFunctionSendsNothing) {
 }
 
 TEST_F(EvalTest, FirstLayerSendsAndIgnoresResults) {
-  host.refused = {"SelectItem"};
+  host.settings().refused = {"SelectItem"};
   qb::run_command("SelectItem 0x0");
   qb::status_text("No items found!");
   EXPECT_EQ(host.commands, (Commands{"SelectItem 0x0", "StatusMsg {1.0} No items found!"}));
@@ -135,7 +139,7 @@ TEST_F(EvalTest, GuardedReportsForeignExceptionsOnly) {
 }
 
 TEST(GuardFirstLayer, UsesTheServiceTableWhenTheSecondLayerHasNothing) {
-  fake::FakeHost host;
+  qbtest::TestHost host;
   qb::load_service_table(host.global());
   EXPECT_FALSE(qb::guarded([] { throw std::regex_error(std::regex_constants::error_brace); }));
   ASSERT_EQ(host.commands.size(), 1u);
@@ -143,7 +147,7 @@ TEST(GuardFirstLayer, UsesTheServiceTableWhenTheSecondLayerHasNothing) {
 }
 
 TEST(GuardWithoutHost, NeverThrows) {
-  fake::FakeHost host;
+  qbtest::TestHost host;
   EXPECT_FALSE(qb::guarded([] { throw std::logic_error("nobody listens"); }));
   EXPECT_TRUE(host.commands.empty());
 }

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "fake_host.h"
+#include "qbhost_fixture.h"
 #include "toolkit/files.h"
 
 namespace {
@@ -83,7 +83,7 @@ TEST(LayerName, NameColonLayer) {
 }
 
 TEST(LayerName, OfHostItems) {
-  fake::FakeHost host;
+  qbtest::TestHost host;
   host.load_services();
   LWItemID layered = host.mesh("box:Top (3)", "/o/box.lwo");
   LWItemID plain = host.mesh("box", "/o/box.lwo");
@@ -94,7 +94,7 @@ TEST(LayerName, OfHostItems) {
 }
 
 TEST(ObjectLacksFilePath, BothPathStyles) {
-  fake::FakeHost host;
+  qbtest::TestHost host;
   host.load_services();
   LWItemID posix = host.mesh("a", "/home/me/a.lwo");
   LWItemID windows = host.mesh("b", "C:\\Objects\\b.lwo");

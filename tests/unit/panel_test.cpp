@@ -19,30 +19,32 @@ struct FakeControl {
   int drawn = -1;
 };
 
-FakeControl &of(LWControl *control) { return *reinterpret_cast<FakeControl *>(control->priv_data); }
+FakeControl &of(LWControlID control) {
+  return *reinterpret_cast<FakeControl *>(static_cast<LWControl *>(control)->priv_data);
+}
 
-void get(LWControl *control, int tag, LWValue *value) {
+void get(LWControlID control, int tag, LWValue *value) {
   FakeControl &c = of(control);
   c.last_tag = tag;
   if (value->type == LWT_STRING) {
-    c.last_buffer_size = value->bufLen;
-    std::size_t n = std::min<std::size_t>(c.text.size(), static_cast<std::size_t>(value->bufLen));
-    std::memcpy(value->buf, c.text.data(), n);
-    if (!c.forget_terminator) value->buf[std::min<std::size_t>(n, value->bufLen - 1)] = '\0';
+    c.last_buffer_size = value->str.bufLen;
+    std::size_t n = std::min<std::size_t>(c.text.size(), static_cast<std::size_t>(value->str.bufLen));
+    std::memcpy(value->str.buf, c.text.data(), n);
+    if (!c.forget_terminator) value->str.buf[std::min<std::size_t>(n, value->str.bufLen - 1)] = '\0';
   } else {
-    value->intv = c.integer;
+    value->intv.value = c.integer;
   }
 }
 
-void set(LWControl *control, int tag, LWValue *value) {
+void set(LWControlID control, int tag, LWValue *value) {
   FakeControl &c = of(control);
   c.last_tag = tag;
-  if (value->type == LWT_STRING) c.text.assign(value->buf, value->bufLen - 1);
-  else if (value->type == LWT_INTEGER) c.integer = value->intv;
-  else c.pointer = value->ptr;
+  if (value->type == LWT_STRING) c.text.assign(value->str.buf, value->str.bufLen - 1);
+  else if (value->type == LWT_INTEGER) c.integer = value->intv.value;
+  else if (value->type == LWT_POINTER) c.pointer = value->ptr.ptr;
 }
 
-void draw(LWControl *control, int mode) { of(control).drawn = mode; }
+void draw(LWControlID control, int mode) { of(control).drawn = mode; }
 
 struct PanelControl : ::testing::Test {
   PanelControl() {
@@ -89,30 +91,41 @@ TEST_F(PanelControl, AttributeWrappers) {
   qb::set_user_data(control, &data);
   EXPECT_EQ(fake.last_tag, CTL_USERDATA);
   EXPECT_EQ(fake.pointer, &data);
-  qb::set_event(control, [](LWControl *, void *) {});
+  qb::set_event(control, [](LWControlID, void *) {});
   EXPECT_EQ(fake.last_tag, CTL_USEREVENT);
   EXPECT_NE(fake.pointer, nullptr);
   qb::draw(control, DR_GHOST);
   EXPECT_EQ(fake.drawn, DR_GHOST);
 }
 
-TEST(PanelDescriptors, CarryTheirKindAndSizes) {
+// Each descriptor fills its own variant of the union, at the host's offsets.
+TEST(PanelDescriptors, FillTheirVariantOfTheUnion) {
   EXPECT_EQ(qb::string_desc(200).type, LWT_STRING);
-  EXPECT_EQ(qb::string_desc(200).width, 200);
+  EXPECT_EQ(qb::string_desc(200).string.width, 200);
   const char *items[] = {"a", "b", nullptr};
-  LWPanControlDesc choice = qb::choice_desc(items, 120);
+  LWPanControlDesc choice = qb::choice_desc(items, 1);
   EXPECT_EQ(choice.type, LWT_CHOICE);
-  EXPECT_EQ(choice.items, items);
+  EXPECT_EQ(choice.choice.items, items);
+  EXPECT_EQ(choice.choice.vertical, 1);
+  LWPanControlDesc popup = qb::popup_desc(items, 120);
+  EXPECT_EQ(popup.type, LWT_CHOICE);
+  EXPECT_EQ(popup.choice.items, items);
+  EXPECT_EQ(popup.choice.vertical, 120);  // the pop-up's width
   LWPanControlDesc text = qb::text_desc();
-  EXPECT_EQ(text.type, LWT_CHOICE);
-  ASSERT_NE(text.items, nullptr);
-  EXPECT_EQ(text.items[0], nullptr);
+  EXPECT_EQ(text.type, LWT_TEXT);
+  ASSERT_NE(text.text.text, nullptr);
+  EXPECT_EQ(text.text.text[0], nullptr);
+  EXPECT_EQ(qb::bool_desc().type, LWT_BOOLEAN);
   LWPanControlDesc area = qb::area_desc(300, 2);
   EXPECT_EQ(area.type, LWT_AREA);
-  EXPECT_EQ(area.height, 2);
-  LWPanControlDesc list = qb::multilist_desc(400, 10, nullptr, nullptr, nullptr);
+  EXPECT_EQ(area.area.width, 300);
+  EXPECT_EQ(area.area.height, 2);
+  int (*count)(void *) = [](void *) { return 0; };
+  LWPanControlDesc list = qb::multilist_desc(400, 10, count, nullptr, nullptr);
   EXPECT_EQ(list.type, LWT_MLIST);
-  EXPECT_EQ(list.visItems, 10);
+  EXPECT_EQ(list.multiList.width, 400);
+  EXPECT_EQ(list.multiList.visItems, 10);
+  EXPECT_EQ(list.multiList.countFn, count);
 }
 
 struct PanelLog {

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "fake_host.h"
+#include "qbhost_fixture.h"
 #include "tools/rename/rename_engine.h"
 
 namespace {
@@ -19,7 +19,7 @@ class RenameRun : public ::testing::Test {
     std::snprintf(text, sizeof text, "0x%x", static_cast<unsigned>(reinterpret_cast<uintptr_t>(item)));
     return text;
   }
-  fake::FakeHost host;
+  qbtest::TestHost host;
   qb::RenameSettings settings;
 };
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "replace_fake_host.h"
+#include "qbhost_fixture.h"
 #include "tools/replace/replace_run.h"
 
 namespace {
@@ -42,7 +42,7 @@ class ReplaceLayerIndex : public ::testing::Test {
     return indexed;
   }
 
-  replace_test::FakeHost host;
+  qbtest::TestHost host;
 };
 
 TEST_F(ReplaceLayerIndex, RepeatedNamesAcrossFilesAndWithinAFileGiveTheFirst) {
@@ -51,19 +51,19 @@ TEST_F(ReplaceLayerIndex, RepeatedNamesAcrossFilesAndWithinAFileGiveTheFirst) {
       file("b.lwo", {layer(0, "Wheel"), layer(3, "Door"), layer(5, "Wheel")}),
       file("c.lwo", {layer(2, "Wheel"), layer(7, "Door"), layer(8, "Roof"), layer(9, "Roof")}),
   };
-  qb::ReplaceRow row = expect_same(host.add_mesh("Car:Wheel (2)", "car.lwo"), files);
+  qb::ReplaceRow row = expect_same(host.mesh("Car:Wheel (2)", "car.lwo"), files);
   EXPECT_EQ(row.layer, 0);
   EXPECT_EQ(row.path, "b.lwo");
-  row = expect_same(host.add_mesh("Car:Body", "car.lwo"), files);
+  row = expect_same(host.mesh("Car:Body", "car.lwo"), files);
   EXPECT_EQ(row.layer, 0);
   EXPECT_EQ(row.path, "a.lwo");
-  row = expect_same(host.add_mesh("Car:Door", "car.lwo"), files);
+  row = expect_same(host.mesh("Car:Door", "car.lwo"), files);
   EXPECT_EQ(row.layer, 3);
   EXPECT_EQ(row.path, "b.lwo");
-  row = expect_same(host.add_mesh("Car:Roof", "car.lwo"), files);
+  row = expect_same(host.mesh("Car:Roof", "car.lwo"), files);
   EXPECT_EQ(row.layer, 8);
   EXPECT_EQ(row.path, "c.lwo");
-  row = expect_same(host.add_mesh("Car:Trunk", "car.lwo"), files);
+  row = expect_same(host.mesh("Car:Trunk", "car.lwo"), files);
   EXPECT_EQ(row.layer, -1);
   EXPECT_EQ(row.path, "");
 }
@@ -71,15 +71,15 @@ TEST_F(ReplaceLayerIndex, RepeatedNamesAcrossFilesAndWithinAFileGiveTheFirst) {
 TEST_F(ReplaceLayerIndex, KeysFromTheHostNumberAndTheWholeName) {
   const std::vector<qb::LwoFile> files = {file("n.lwo", {layer(2, "Layer3"), layer(0, "Box")}),
                                           file("m.lwo", {layer(1, "Layer3")})};
-  EXPECT_EQ(expect_same(host.add_mesh("Car:Left Wheel", "car.lwo", 3), files).path, "n.lwo");
-  EXPECT_EQ(expect_same(host.add_mesh("Box", "box.lwo", 0), files).layer, 0);
+  EXPECT_EQ(expect_same(host.mesh_layer("Car:Left Wheel", "car.lwo", 3), files).path, "n.lwo");
+  EXPECT_EQ(expect_same(host.mesh_layer("Box", "box.lwo", 0), files).layer, 0);
 }
 
 TEST_F(ReplaceLayerIndex, EmptyKeysEmptyNamesAndNoFilesFindNothing) {
   const std::vector<qb::LwoFile> files = {file("odd.lwo", {layer(0, ""), layer(1, "wheel")})};
-  expect_same(host.add_mesh("", "odd.lwo", 0), files);
-  expect_same(host.add_mesh("Car:Wheel", "car.lwo"), files);
-  expect_same(host.add_mesh("Car:wheel", "car.lwo"), {});
+  expect_same(host.mesh_layer("", "odd.lwo", 0), files);
+  expect_same(host.mesh("Car:Wheel", "car.lwo"), files);
+  expect_same(host.mesh("Car:wheel", "car.lwo"), {});
 }
 
 // Many files of few names, so that most names repeat both within files and
@@ -97,7 +97,7 @@ TEST_F(ReplaceLayerIndex, AgreesWithTheWalkOnManyRepeatedNames) {
   const qb::LayerIndex index = qb::index_layers(files);
   for (const std::string &name : names) {
     qb::ReplaceRow walked, indexed;
-    walked.item = indexed.item = host.add_mesh("Rig:" + name, "rig.lwo");
+    walked.item = indexed.item = host.mesh("Rig:" + name, "rig.lwo");
     EXPECT_EQ(qb::match_item(indexed, index), qb::match_item(walked, files)) << name;
     EXPECT_EQ(indexed.layer, walked.layer) << name;
     EXPECT_EQ(indexed.path, walked.path) << name;

@@ -5,15 +5,11 @@
 #include <string>
 #include <vector>
 
-#include "replace_fake_host.h"
+#include "qbhost_fixture.h"
 #include "tools/replace/object_replacer_panel.h"
 #include "tools/tools.h"
 
 namespace {
-
-using replace_test::FakeControl;
-using replace_test::FakeHost;
-using replace_test::FakePanel;
 
 class ReplacePanel : public ::testing::Test {
  protected:
@@ -26,38 +22,48 @@ class ReplacePanel : public ::testing::Test {
   // The frame's steps for this tool, then the tool.
   int activate() {
     if (!host.fetch()) return 2;
-    qb::select_object_replacer_language(host.locale);
+    qb::select_object_replacer_language(host.settings().locale);
     return qb::run_object_replacer();
   }
-  int first_activation() {
+  // A module that has not built its panel yet, on a host whose earlier
+  // panels are gone.
+  void forget_panels() {
     qb::reset_object_replacer_state();
-    host.panels.clear();
+    qbhost::drop_panels(host.state());
+    first_panel = host.state().panels.size();
+  }
+  int first_activation() {
+    forget_panels();
     return activate();
   }
+  std::size_t panels() { return host.state().panels.size() - first_panel; }
 
-  FakePanel &panel() { return *host.panels.at(0); }
-  FakeControl &control(std::size_t i) { return *panel().controls.at(i); }
+  qbhost::Panel &panel() { return *host.state().panels.at(first_panel); }
+  qbhost::Control &control(std::size_t i) { return *panel().controls.at(i); }
+  // What the user does, as the host passes it on: the value, then the event.
   void user_sets_int(std::size_t i, int value) {
-    control(i).ints[CTL_VALUE] = value;
-    control(i).event(&control(i).base, control(i).user_data);
+    control(i).int_value = value;
+    user_presses(i);
   }
   void user_sets_text(std::size_t i, const std::string &text) {
-    control(i).text = text;
-    control(i).event(&control(i).base, control(i).user_data);
+    control(i).kind = qbhost::ValueKind::Text;
+    control(i).text_value = text;
+    user_presses(i);
   }
-  void user_presses(std::size_t i) { control(i).event(&control(i).base, control(i).user_data); }
+  void user_presses(std::size_t i) { control(i).event(&control(i).handle, control(i).user_data); }
 
-  FakeHost host;
+  qbtest::TestHost host;
+  std::size_t first_panel = 0;
 };
 
 constexpr std::size_t kScope = 0, kMode = 1, kFile = 2, kDirectory = 3, kBorder = 4, kRun = 5;
 
 TEST_F(ReplacePanel, BuildsItsSixControlsOnceAndOpensWithoutBlocking) {
-  ASSERT_EQ(host.panels.size(), 1u);
+  ASSERT_EQ(panels(), 1u);
   EXPECT_EQ(panel().title, "QB:ObjectReplacer(1.00) ");
-  EXPECT_EQ(panel().open_flags, PANF_NOBUTT);
-  EXPECT_EQ(panel().ints.at(PAN_W), 280);
-  EXPECT_EQ(panel().ints.at(PAN_H), 165);
+  EXPECT_EQ(panel().flags, PANF_NOBUTT);
+  EXPECT_EQ(panel().width, 280);
+  EXPECT_EQ(panel().height, 165);
 
   const std::vector<std::string> types = {"PopupControl", "ChoiceControl", "FileControl",
                                           "DirControl",   "BorderControl", "ButtonControl"};
@@ -66,77 +72,81 @@ TEST_F(ReplacePanel, BuildsItsSixControlsOnceAndOpensWithoutBlocking) {
   ASSERT_EQ(panel().controls.size(), 6u);
   for (std::size_t i = 0; i < 6; ++i) {
     SCOPED_TRACE(i);
-    EXPECT_EQ(control(i).type, types[i]);
+    EXPECT_EQ(control(i).type_name, types[i]);
     EXPECT_EQ(control(i).label, labels[i]);
-    EXPECT_EQ(control(i).ints.at(CTL_X), places[i].first);
-    EXPECT_EQ(control(i).ints.at(CTL_Y), places[i].second);
+    EXPECT_EQ(control(i).x, places[i].first);
+    EXPECT_EQ(control(i).y, places[i].second);
     EXPECT_EQ(control(i).event == nullptr, i == kBorder);
     EXPECT_EQ(control(i).user_data == nullptr, i == kBorder);
   }
-  EXPECT_STREQ(control(kScope).desc.items[1], "Select Item + Children");
-  EXPECT_EQ(control(kScope).desc.width, 200);
-  EXPECT_STREQ(control(kMode).desc.items[1], "Select directory");
-  EXPECT_EQ(control(kMode).desc.vertical, 0);
-  EXPECT_EQ(control(kFile).desc.width, 65);
-  EXPECT_EQ(control(kBorder).desc.width, 510);
-  EXPECT_EQ(control(kBorder).desc.height, 30);
-  EXPECT_EQ(control(kRun).desc.width, 100);
+  EXPECT_EQ(control(kScope).choices.at(1), "Select Item + Children");
+  EXPECT_EQ(control(kScope).width, 200);
+  EXPECT_EQ(control(kMode).choices.at(1), "Select directory");
+  EXPECT_EQ(control(kMode).vertical, 0);
+  EXPECT_EQ(control(kFile).width, 65);
+  EXPECT_EQ(control(kBorder).width, 510);
+  EXPECT_EQ(control(kBorder).height, 30);
+  EXPECT_EQ(control(kRun).width, 100);
+  EXPECT_EQ(control(kScope).desc_type, LWT_CHOICE);
+  EXPECT_EQ(control(kFile).desc_type, LWT_STRING);
+  EXPECT_EQ(control(kBorder).desc_type, LWT_AREA);
+  EXPECT_EQ(qbhost::panel_funcs()->globalFun, host.global());  // stored before the panel was made
 
   EXPECT_EQ(activate(), 0);
-  EXPECT_EQ(host.panels.size(), 1u);
-  EXPECT_EQ(panel().opened, 2);
+  EXPECT_EQ(panels(), 1u);
+  EXPECT_EQ(host.trace_lines("panel open"), 2);
   EXPECT_EQ(panel().controls.size(), 6u);
 }
 
 TEST_F(ReplacePanel, RunButtonEndsWhereTheLabelWidthPutsIt) {
-  host.locale = 1041;
+  host.settings().locale = 1041;
   ASSERT_EQ(first_activation(), 0);
   // "実行" is four bytes in Shift-JIS, eight pixels each.
   EXPECT_EQ(control(kRun).label, "\x8e\xc0\x8d\x73");
-  EXPECT_EQ(control(kRun).ints.at(CTL_X), 400 - 32);
+  EXPECT_EQ(control(kRun).x, 400 - 32);
 }
 
 TEST_F(ReplacePanel, DefaultFileComesFromTheFirstSelectedMeshObjectAtTheFirstBuildOnly) {
-  LWItemID lamp = host.add_light("Lamp");
-  LWItemID capital = host.add_mesh("Crate", "Objects/Crate.LWO");
-  LWItemID car = host.add_mesh("Car:Wheel", "Objects/Car.lwo");
-  LWItemID van = host.add_mesh("Van", "Objects/Van.lwo");
-  host.selection = {lamp, capital, car, van};
+  LWItemID lamp = host.light("Lamp");
+  LWItemID capital = host.mesh("Crate", "Objects/Crate.LWO");
+  LWItemID car = host.mesh("Car:Wheel", "Objects/Car.lwo");
+  LWItemID van = host.mesh("Van", "Objects/Van.lwo");
+  host.select({lamp, capital, car, van});
   ASSERT_EQ(first_activation(), 0);
-  EXPECT_EQ(control(kFile).text, "Objects/Car.lwo");
+  EXPECT_EQ(control(kFile).text_value, "Objects/Car.lwo");
   EXPECT_EQ(qb::existing_object_replacer_state()->file_path, "Objects/Car.lwo");
 
   user_sets_text(kFile, "");
-  host.selection = {van};
+  host.select({van});
   EXPECT_EQ(activate(), 0);
-  EXPECT_EQ(control(kFile).text, "");
+  EXPECT_EQ(control(kFile).text_value, "");
   EXPECT_EQ(qb::existing_object_replacer_state()->file_path, "");
 
-  host.selection = {lamp};
+  host.select({lamp});
   ASSERT_EQ(first_activation(), 0);
-  EXPECT_EQ(control(kFile).text, "");
+  EXPECT_EQ(control(kFile).text_value, "");
 }
 
 TEST_F(ReplacePanel, ModeGhostsTheFieldItDoesNotUse) {
-  EXPECT_EQ(control(kFile).drawn, DR_RENDER);
-  EXPECT_EQ(control(kDirectory).drawn, DR_GHOST);
+  EXPECT_EQ(control(kFile).draw_mode, DR_RENDER);
+  EXPECT_EQ(control(kDirectory).draw_mode, DR_GHOST);
   user_sets_int(kMode, 1);
-  EXPECT_EQ(control(kFile).drawn, DR_GHOST);
-  EXPECT_EQ(control(kDirectory).drawn, DR_RENDER);
+  EXPECT_EQ(control(kFile).draw_mode, DR_GHOST);
+  EXPECT_EQ(control(kDirectory).draw_mode, DR_RENDER);
   user_sets_int(kMode, 0);
-  EXPECT_EQ(control(kFile).drawn, DR_RENDER);
-  EXPECT_EQ(control(kDirectory).drawn, DR_GHOST);
+  EXPECT_EQ(control(kFile).draw_mode, DR_RENDER);
+  EXPECT_EQ(control(kDirectory).draw_mode, DR_GHOST);
 }
 
 TEST_F(ReplacePanel, RunUsesTheSettingsClosesThePanelAndKeepsThem) {
-  LWItemID wheel = host.add_mesh("Car:Wheel", "car.lwo");
-  host.selection = {wheel};
+  LWItemID wheel = host.mesh("Car:Wheel", "car.lwo");
+  host.select({wheel});
   user_sets_int(kScope, 2);
   user_sets_int(kMode, 1);
   user_sets_text(kFile, "absent.lwo");
   user_sets_text(kDirectory, "no/such/directory");
   user_presses(kRun);
-  EXPECT_EQ(panel().closed, 1);
+  EXPECT_EQ(host.trace_lines("panel close"), 1);
   // Nothing could be read, so only the selection was given back.
   EXPECT_EQ(host.commands, std::vector<std::string>{"SelectItem 0x10000000"});
 
@@ -146,11 +156,11 @@ TEST_F(ReplacePanel, RunUsesTheSettingsClosesThePanelAndKeepsThem) {
   EXPECT_EQ(state.file_path, "absent.lwo");
   EXPECT_EQ(state.directory_path, "no/such/directory");
   EXPECT_EQ(activate(), 0);
-  EXPECT_EQ(host.panels.size(), 1u);
-  EXPECT_EQ(control(kScope).ints.at(CTL_VALUE), 2);
-  EXPECT_EQ(control(kMode).ints.at(CTL_VALUE), 1);
-  EXPECT_EQ(control(kFile).text, "absent.lwo");
-  EXPECT_EQ(control(kDirectory).text, "no/such/directory");
+  EXPECT_EQ(panels(), 1u);
+  EXPECT_EQ(control(kScope).int_value, 2);
+  EXPECT_EQ(control(kMode).int_value, 1);
+  EXPECT_EQ(control(kFile).text_value, "absent.lwo");
+  EXPECT_EQ(control(kDirectory).text_value, "no/such/directory");
 }
 
 TEST_F(ReplacePanel, FieldTextsAreCutAtTheBufferSize) {
@@ -158,25 +168,15 @@ TEST_F(ReplacePanel, FieldTextsAreCutAtTheBufferSize) {
   EXPECT_EQ(qb::existing_object_replacer_state()->file_path, std::string(511, 'p'));
 }
 
-TEST_F(ReplacePanel, APanelThatCannotBeCreatedEndsTheActivationWithTwo) {
-  host.fail_panels = true;
-  qb::reset_object_replacer_state();
-  EXPECT_EQ(activate(), 2);
-  host.fail_panels = false;
-  EXPECT_EQ(activate(), 0);
-  EXPECT_EQ(host.panels.size(), 2u);
-}
-
 TEST_F(ReplacePanel, ASelectionThatCannotBeReadStillGivesAWholePanel) {
-  qb::reset_object_replacer_state();
-  host.panels.clear();
+  forget_panels();
   ASSERT_TRUE(host.fetch());
-  qb::select_object_replacer_language(host.locale);
-  host.interface_info_gone = true;
+  qb::select_object_replacer_language(host.settings().locale);
+  host.settings().missing.insert(LWINTERFACEINFO_GLOBAL);
   EXPECT_EQ(qb::run_object_replacer(), 0);
-  ASSERT_EQ(host.panels.size(), 1u);
+  ASSERT_EQ(panels(), 1u);
   EXPECT_EQ(panel().controls.size(), 6u);
-  EXPECT_EQ(control(kFile).text, "");
+  EXPECT_EQ(control(kFile).text_value, "");
   EXPECT_EQ(host.commands,
             std::vector<std::string>{"StatusMsg *** ERROR: g_global( LWINTERFACEINFO_GLOBAL, GFUSE_TRANSIENT ) ***"});
 }

@@ -10,7 +10,7 @@
 #include <utility>
 #include <vector>
 
-#include "replace_fake_host.h"
+#include "qbhost_fixture.h"
 #include "test_folder.h"
 #include "toolkit/files.h"
 #include "tools/replace/replace_run.h"
@@ -19,7 +19,6 @@
 namespace {
 
 namespace fs = std::filesystem;
-using replace_test::FakeHost;
 
 std::string u2(unsigned v) { return {static_cast<char>(v >> 8), static_cast<char>(v & 0xFF)}; }
 std::string u4(uint32_t v) { return u2(v >> 16) + u2(v & 0xFFFF); }
@@ -49,7 +48,7 @@ class ReplaceRun : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_TRUE(host.fetch());
-    qb::select_object_replacer_language(host.locale);
+    qb::select_object_replacer_language(host.settings().locale);
   }
 
   std::vector<std::string> replace_commands() const {
@@ -60,17 +59,17 @@ class ReplaceRun : public ::testing::Test {
     return found;
   }
 
-  FakeHost host;
+  qbtest::TestHost host;
   qbtest::TestFolder folder{"qb_replace"};
   const fs::path &dir = folder.path;
 };
 
 TEST_F(ReplaceRun, LayerKeyComesFromTheNameThenTheHostNumberThenTheWholeName) {
-  LWItemID counted = host.add_mesh("Car:Wheel (2)", "car.lwo");
-  LWItemID plain = host.add_mesh("Car:Wheel", "car.lwo");
-  LWItemID blank = host.add_mesh("Car:Left Wheel", "car.lwo", 3);
-  LWItemID box = host.add_mesh("Box", "box.lwo", 1);
-  LWItemID unnumbered = host.add_mesh("Box", "box.lwo", 0);
+  LWItemID counted = host.mesh("Car:Wheel (2)", "car.lwo");
+  LWItemID plain = host.mesh("Car:Wheel", "car.lwo");
+  LWItemID blank = host.mesh_layer("Car:Left Wheel", "car.lwo", 3);
+  LWItemID box = host.mesh_layer("Box", "box.lwo", 1);
+  LWItemID unnumbered = host.mesh_layer("Box", "box.lwo", 0);
   EXPECT_EQ(qb::item_layer_key(counted), "Wheel");
   EXPECT_EQ(qb::item_layer_key(plain), "Wheel");
   EXPECT_EQ(qb::item_layer_key(blank), "Layer3");
@@ -91,7 +90,7 @@ TEST_F(ReplaceRun, FirstFileHoldingTheLayerWinsAndNamesCompareByteForByte) {
   files[1].layers[1].name = "Wheel";
 
   qb::ReplaceRow row;
-  row.item = host.add_mesh("Car:Wheel", "car.lwo");
+  row.item = host.mesh("Car:Wheel", "car.lwo");
   ASSERT_TRUE(qb::match_item(row, files));
   EXPECT_EQ(row.layer, 1);
   EXPECT_EQ(row.path, "second.lwo");
@@ -102,7 +101,7 @@ TEST_F(ReplaceRun, FirstFileHoldingTheLayerWinsAndNamesCompareByteForByte) {
   EXPECT_EQ(row.path, "first.lwo");
 
   qb::ReplaceRow missing;
-  missing.item = host.add_mesh("Car:Door", "car.lwo");
+  missing.item = host.mesh("Car:Door", "car.lwo");
   EXPECT_FALSE(qb::match_item(missing, files));
   EXPECT_EQ(missing.layer, -1);
   EXPECT_EQ(missing.path, "");
@@ -113,7 +112,7 @@ TEST_F(ReplaceRun, AnItemWithoutNameOrLayerNumberFindsNothing) {
   files[0].path = "odd.lwo";
   files[0].layers.resize(1);  // a layer stored with an empty name
   qb::ReplaceRow row;
-  row.item = host.add_mesh("", "odd.lwo", 0);
+  row.item = host.mesh_layer("", "odd.lwo", 0);
   EXPECT_EQ(qb::item_layer_key(row.item), "");
   EXPECT_FALSE(qb::match_item(row, files));
 }
@@ -149,9 +148,9 @@ TEST_F(ReplaceRun, InDirectoryModeTheFileListedFirstGivesTheLayer) {
   ASSERT_FALSE(first.empty());
   const int number = fs::path(first).filename() == "a.lwo" ? 1 : 2;
 
-  LWItemID front = host.add_mesh("Car:Wheel", "car.lwo");
-  LWItemID back = host.add_mesh("Van:Wheel (2)", "van.lwo");
-  host.selection = {front, back};
+  LWItemID front = host.mesh("Car:Wheel", "car.lwo");
+  LWItemID back = host.mesh("Van:Wheel (2)", "van.lwo");
+  host.select({front, back});
   qb::replace_layers(qb::kScopeSelection, qb::kModeDirectory, "", dir.string());
 
   const std::string expected = "ReplaceObjectLayer " + std::to_string(number) + " " + first;
@@ -167,22 +166,22 @@ TEST_F(ReplaceRun, PathsLongerThanTheOldBuffersReachTheHostWhole) {
   const std::string path = deep.string() + "/" + name;
   ASSERT_GT(path.size(), 511u);
 
-  LWItemID wheel = host.add_mesh("Car:Wheel", "car.lwo");
-  host.selection = {wheel};
+  LWItemID wheel = host.mesh("Car:Wheel", "car.lwo");
+  host.select({wheel});
   qb::replace_layers(qb::kScopeSelection, qb::kModeDirectory, "", deep.string());
 
   EXPECT_EQ(replace_commands(), std::vector<std::string>{"ReplaceObjectLayer 3 " + path});
-  ASSERT_EQ(host.panels.size(), 1u);
-  ASSERT_EQ(host.panels[0]->cells.size(), 2u);
-  EXPECT_EQ(host.panels[0]->cells[1][2], path);
+  ASSERT_EQ(host.state().panels.size(), 1u);
+  ASSERT_EQ(host.cells.size(), 2u);
+  EXPECT_EQ(host.cells[1][2], path);
 }
 
 TEST_F(ReplaceRun, ProgressCountsEveryItemInScopeAndRestoresTheSelection) {
   write_file(dir / "car.lwo", lwo({{0, "Body"}, {1, "Wheel"}}));
-  LWItemID wheel = host.add_mesh("Car:Wheel", "car.lwo");
-  LWItemID lamp = host.add_light("Lamp");
-  LWItemID door = host.add_mesh("Car:Door", "car.lwo");
-  host.selection = {door, lamp, wheel};
+  LWItemID wheel = host.mesh("Car:Wheel", "car.lwo");
+  LWItemID lamp = host.light("Lamp");
+  LWItemID door = host.mesh("Car:Door", "car.lwo");
+  host.select({door, lamp, wheel});
   qb::replace_layers(qb::kScopeSelection, qb::kModeFile, (dir / "car.lwo").string(), "");
 
   const std::string file = (dir / "car.lwo").string();
@@ -198,7 +197,7 @@ TEST_F(ReplaceRun, ProgressCountsEveryItemInScopeAndRestoresTheSelection) {
       "AddToSelection 0x10000001",
   };
   EXPECT_EQ(host.commands, expected);
-  EXPECT_EQ(host.selection, (std::vector<LWItemID>{wheel, lamp, door}));
+  EXPECT_EQ(host.selection(), (std::vector<LWItemID>{wheel, lamp, door}));
 }
 
 TEST_F(ReplaceRun, ALoneItemInScopeReportsItselfFinished) {
@@ -208,7 +207,7 @@ TEST_F(ReplaceRun, ALoneItemInScopeReportsItselfFinished) {
   EXPECT_EQ(qb::progress_fraction(2, 3), 1.0f);
 
   write_file(dir / "box.lwo", lwo({{0, ""}}));
-  host.selection = {host.add_mesh("Box", "box.lwo", 1)};
+  host.select({host.mesh_layer("Box", "box.lwo", 1)});
   qb::replace_layers(qb::kScopeSelection, qb::kModeFile, (dir / "box.lwo").string(), "");
   ASSERT_EQ(host.commands.size(), 5u);
   EXPECT_EQ(host.commands[2], "StatusMsg {1.00}ReplaceObjectLayer...");
@@ -216,44 +215,45 @@ TEST_F(ReplaceRun, ALoneItemInScopeReportsItselfFinished) {
 }
 
 TEST_F(ReplaceRun, WithoutObjectFilesNothingButTheSelectionHappens) {
-  LWItemID wheel = host.add_mesh("Car:Wheel", "car.lwo");
-  host.selection = {wheel};
+  LWItemID wheel = host.mesh("Car:Wheel", "car.lwo");
+  host.select({wheel});
   qb::replace_layers(qb::kScopeSelection, qb::kModeFile, "", "");
   qb::replace_layers(qb::kScopeSelection, qb::kModeDirectory, "", (dir / "nothing").string());
   EXPECT_EQ(host.commands, (std::vector<std::string>{"SelectItem 0x10000000", "SelectItem 0x10000000"}));
-  EXPECT_TRUE(host.panels.empty());
+  EXPECT_TRUE(host.state().panels.empty());
 }
 
 TEST_F(ReplaceRun, ResultListShowsHeadingRowsAndMarks) {
   write_file(dir / "car.lwo", lwo({{0, "Body"}, {1, "Wheel"}}));
-  LWItemID wheel = host.add_mesh("Car:Wheel", "car.lwo");
-  LWItemID door = host.add_mesh("Car:Door", "car.lwo");
-  host.selection = {wheel, door};
+  LWItemID wheel = host.mesh("Car:Wheel", "car.lwo");
+  LWItemID door = host.mesh("Car:Door", "car.lwo");
+  host.select({wheel, door});
   qb::replace_layers(qb::kScopeSelection, qb::kModeFile, (dir / "car.lwo").string(), "");
 
-  ASSERT_EQ(host.panels.size(), 1u);
-  const replace_test::FakePanel &panel = *host.panels[0];
+  ASSERT_EQ(host.state().panels.size(), 1u);
+  const qbhost::Panel &panel = *host.state().panels[0];
   EXPECT_EQ(panel.title, "Result");
-  EXPECT_EQ(panel.open_flags, PANF_BLOCKING);
+  EXPECT_EQ(panel.flags, PANF_BLOCKING);
   EXPECT_TRUE(panel.destroyed);
-  EXPECT_EQ(panel.ints.at(PAN_W), 610);
-  EXPECT_EQ(panel.ints.at(PAN_H), 320);
+  EXPECT_EQ(panel.width, 610);
+  EXPECT_EQ(panel.height, 320);
   ASSERT_EQ(panel.controls.size(), 1u);
-  const replace_test::FakeControl &list = *panel.controls[0];
-  EXPECT_EQ(list.type, "MultiListBoxControl");
+  const qbhost::Control &list = *panel.controls[0];
+  EXPECT_EQ(list.type_name, "MultiListBoxControl");
   EXPECT_EQ(list.label, "");
-  EXPECT_EQ(list.desc.width, 600);
-  EXPECT_EQ(list.desc.visItems, 18);
-  EXPECT_EQ(list.ints.at(CTL_X), 5);
-  EXPECT_EQ(list.ints.at(CTL_Y), 0);
+  EXPECT_EQ(list.desc_type, LWT_MLIST);
+  EXPECT_EQ(list.width, 600);
+  EXPECT_EQ(list.visible_rows, 18);
+  EXPECT_EQ(list.x, 5);
+  EXPECT_EQ(list.y, 0);
 
   const std::string file = (dir / "car.lwo").string();
   const std::vector<std::vector<std::string>> expected = {
       {"Item", "Layer", "File", "Result"},
-      {"Car:Wheel", "2", file, "v"},
+      {"car:Wheel", "2", file, "v"},  // the name the host gave the item with the layer
       {"Car:Door", "-", "", "o"},
   };
-  EXPECT_EQ(panel.cells, expected);
+  EXPECT_EQ(host.cells, expected);
   for (int column = 0; column < 5; ++column) {
     EXPECT_EQ(qb::result_column_width(column), std::vector<int>({220, 20, 320, 40, 0})[column]);
   }
@@ -261,14 +261,14 @@ TEST_F(ReplaceRun, ResultListShowsHeadingRowsAndMarks) {
 }
 
 TEST_F(ReplaceRun, ResultListInJapanese) {
-  host.locale = 1041 + 0x10000;
-  qb::select_object_replacer_language(host.locale);
+  host.settings().locale = 1041 + 0x10000;
+  qb::select_object_replacer_language(host.settings().locale);
   write_file(dir / "car.lwo", lwo({{1, "Wheel"}}));
-  host.selection = {host.add_mesh("Car:Wheel", "car.lwo"), host.add_mesh("Car:Door", "car.lwo")};
+  host.select({host.mesh("Car:Wheel", "car.lwo"), host.mesh("Car:Door", "car.lwo")});
   qb::replace_layers(qb::kScopeSelection, qb::kModeFile, (dir / "car.lwo").string(), "");
 
-  ASSERT_EQ(host.panels.size(), 1u);
-  const auto &cells = host.panels[0]->cells;
+  ASSERT_EQ(host.state().panels.size(), 1u);
+  const auto &cells = host.cells;
   ASSERT_EQ(cells.size(), 3u);
   // Shift-JIS bytes of the four titles.
   EXPECT_EQ(cells[0], (std::vector<std::string>{"\x83\x41\x83\x43\x83\x65\x83\x80\x96\xbc", "\x83\x8c\x83\x43\x83\x84\x81\x5b",
@@ -280,7 +280,7 @@ TEST_F(ReplaceRun, ResultListInJapanese) {
 
 TEST_F(ReplaceRun, CellsOutsideTheListGiveNoText) {
   qb::ReplaceRows rows(1);
-  rows[0].item = host.add_mesh("Box", "box.lwo");
+  rows[0].item = host.mesh("Box", "box.lwo");
   EXPECT_EQ(qb::result_cell_text(&rows, -1, -1), nullptr);
   EXPECT_EQ(qb::result_cell_text(&rows, -1, 4), nullptr);
   EXPECT_EQ(qb::result_cell_text(&rows, 1, 0), nullptr);

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "fake_host.h"
+#include "qbhost_fixture.h"
 #include "toolkit/exceptions.h"
 #include "tools/visibility/item_visible.h"
 
@@ -45,7 +45,7 @@ class ItemVisibleRun : public ::testing::Test {
     std::snprintf(text, sizeof text, "0x%x", static_cast<unsigned>(reinterpret_cast<uintptr_t>(item)));
     return text;
   }
-  fake::FakeHost host;
+  qbtest::TestHost host;
   qb::ItemVisibleState state;
 };
 
@@ -56,7 +56,7 @@ TEST_F(ItemVisibleRun, EachKindFollowsItsOwnRow) {
   LWItemID camera = host.add(LWI_CAMERA, "Cam");
   LWItemID light = host.add(LWI_LIGHT, "Key");
   LWItemID upper = host.mesh("Upper", "Objects/Upper.LWO");  // not a mesh to this layer: a null
-  host.item(light).flags = 0;
+  host.item(light).active = false;
   state.enabled = {1, 1, 1, 1, 1};
   state.visibility = {7, 3, 2, 1, 2};
   state.active = {1, 1, 1, 0, 2};
@@ -101,7 +101,7 @@ TEST_F(ItemVisibleRun, DeepHierarchyIsWalkedWithoutExhaustingTheStack) {
   qb::run_visibility(state);
   ASSERT_EQ(host.commands.size(), 2u * (kDepth + 1) + 2);
   EXPECT_EQ(host.commands[host.commands.size() - 2], "StatusMsg {1.00}Done(100001).");
-  EXPECT_EQ(host.item(parent).visibility, 0);
+  EXPECT_EQ(host.item(parent).display, 0);
 }
 
 }  // namespace

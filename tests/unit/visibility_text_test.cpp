@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "fake_host.h"
+#include "qbhost_fixture.h"
 #include "tools/tools.h"
 #include "tools/visibility/item_visible_text.h"
 
@@ -86,7 +86,7 @@ TEST(ItemVisibleText, LabelsFollowTheControlsInBothLanguages) {
 
 class ItemVisibleLanguage : public ::testing::Test {
  protected:
-  void select(uintptr_t locale) { qb::select_item_visible_language(locale); }
+  void select(uintptr_t locale) { qb::select_item_visible_language(static_cast<unsigned long>(locale)); }
 };
 
 TEST_F(ItemVisibleLanguage, LocaleWithLow16Bits1041ChoosesJapanese) {

@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "fake_host.h"
 #include "plugin/frame.h"
+#include "qbhost_fixture.h"
 #include "tools/tools.h"
 
 namespace {
@@ -13,21 +13,12 @@ class ToggleVisible : public ::testing::Test {
  protected:
   void SetUp() override { host.load_services(); }
 
-  bool shown(LWItemID item) { return host.item(item).visibility != 0; }
-  bool active(LWItemID item) { return (host.item(item).flags & LWITEMF_ACTIVE) != 0; }
-  void hide(LWItemID item) { host.item(item).visibility = 0; }
-  void deactivate(LWItemID item) { host.item(item).flags &= ~LWITEMF_ACTIVE; }
+  bool shown(LWItemID item) { return host.item(item).display != 0; }
+  bool active(LWItemID item) { return host.item(item).active; }
+  void hide(LWItemID item) { host.item(item).display = 0; }
+  void deactivate(LWItemID item) { host.item(item).active = false; }
 
-  // The activation as the host calls it, with the argument text of the
-  // command line.
-  int activate(const char *arguments) {
-    static const char *text;
-    text = arguments;
-    LWLayoutGeneric generic{nullptr, [](void *) { return text; }};
-    return qb::activate_toggle_visible(LWLAYOUTGENERIC_VERSION, fake::FakeHost::global(), &generic, nullptr);
-  }
-
-  fake::FakeHost host;
+  qbtest::TestHost host;
 };
 
 TEST_F(ToggleVisible, EveryTargetEndsShownAndActiveWhenTheFirstIsHidden) {
@@ -61,17 +52,6 @@ TEST_F(ToggleVisible, EveryTargetButBonesEndsHiddenAndInactiveWhenTheFirstIsShow
   EXPECT_FALSE(active(light));
   EXPECT_TRUE(active(arm));   // bones keep their active state
   EXPECT_FALSE(active(leg));
-}
-
-
-
-
-TEST_F(ToggleVisible, ActivationReadsItsWords) {
-  LWItemID cube = host.mesh("Cube", "Cube.lwo");
-  LWItemID other = host.mesh("Other", "Other.lwo");
-  EXPECT_EQ(activate("cube"), AFUNC_OK);
-  EXPECT_FALSE(shown(cube));
-  EXPECT_TRUE(shown(other));
 }
 
 }  // namespace

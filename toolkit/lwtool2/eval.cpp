@@ -15,10 +15,7 @@ namespace {
 
 constexpr std::size_t kCommandLimit = 511;  // bytes of text in a 512-byte buffer
 
-LWCommandFunc *command_function() {
-  LWCommandInterface *command = services().command;
-  return command == nullptr ? nullptr : command->evaluate;
-}
+LWCommandFunc *command_function() { return services().command; }
 
 void report_refused(const std::string &command) {
   status_error(qb::format_message("eval( \"%s\" ) !(%d)", command.c_str(), 0));

@@ -15,7 +15,7 @@ namespace {
 ServiceSet g_services;
 
 void bind_used_service(ServiceSet &set, std::string_view name, void *service) {
-  if (name == LWCOMMANDINTERFACE_GLOBAL) set.command = static_cast<LWCommandInterface *>(service);
+  if (name == LWCOMMANDINTERFACE_GLOBAL) set.command = reinterpret_cast<LWCommandFunc *>(service);
   else if (name == LWINTERFACEINFO_GLOBAL) set.interface_info = static_cast<LWInterfaceInfo *>(service);
   else if (name == LWITEMINFO_GLOBAL) set.item_info = static_cast<LWItemInfo *>(service);
   else if (name == LWOBJECTINFO_GLOBAL) set.object_info = static_cast<LWObjectInfo *>(service);

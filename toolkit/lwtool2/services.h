@@ -12,7 +12,7 @@ extern GlobalFunc *g_global;
 
 struct ServiceSet {
   void *lookups[qb::kLwtool2ServiceNames.size()] = {};
-  LWCommandInterface *command = nullptr;
+  LWCommandFunc *command = nullptr;  // "LW Command Interface" is the function itself
   LWInterfaceInfo *interface_info = nullptr;  // replaced by refresh_interface_info
   LWItemInfo *item_info = nullptr;
   LWObjectInfo *object_info = nullptr;

@@ -73,9 +73,7 @@ LWPanControlDesc descriptor(const ControlRow &row) {
     case Shape::kButton: return area_desc(row.width, 0);
     case Shape::kCheck: break;
   }
-  LWPanControlDesc check{};
-  check.type = LWT_INTEGER;
-  return check;
+  return bool_desc();
 }
 
 ItemToolsState *state_of(void *user_data) { return static_cast<ItemToolsState *>(user_data); }
@@ -108,7 +106,8 @@ void on_close(LWPanelID, void *user_data) {
 
 // ---- control callbacks ------------------------------------------------------
 
-void on_pick(LWControl *control, void *user_data) {
+void on_pick(LWControlID id, void *user_data) {
+  auto *control = static_cast<LWControl *>(id);
   guarded([&] {
     ItemToolsState *state = state_of(user_data);
     if (state == nullptr) return;
@@ -117,7 +116,8 @@ void on_pick(LWControl *control, void *user_data) {
   });
 }
 
-void on_run(LWControl *control, void *user_data) {
+void on_run(LWControlID id, void *user_data) {
+  auto *control = static_cast<LWControl *>(id);
   guarded([&] {
     ItemToolsState *state = state_of(user_data);
     if (state == nullptr) return;
@@ -134,7 +134,7 @@ void on_run(LWControl *control, void *user_data) {
   });
 }
 
-void on_close_button(LWControl *, void *user_data) {
+void on_close_button(LWControlID, void *user_data) {
   guarded([&] {
     ItemToolsState *state = state_of(user_data);
     LWPanelFuncs *funcs = service_table().panel;
@@ -180,7 +180,7 @@ bool add_controls(ItemToolsState &state, LWPanelFuncs *funcs) {
 }  // namespace
 
 bool build_item_tools_panel(ItemToolsState &state, LWPanelFuncs *funcs) {
-  state.panel = funcs->create(panel_title("QB:ItemTools").c_str(), &state);
+  state.panel = create_panel(funcs, service_table().global, panel_title("QB:ItemTools").c_str(), &state);
   if (state.panel == nullptr) return false;
   if (!add_controls(state, funcs)) {
     // A panel missing controls would leave buttons without their fields.

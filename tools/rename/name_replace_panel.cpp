@@ -44,13 +44,13 @@ LWControl *add_control(NameReplaceState &state, const char *type, LWPanControlDe
 const char **choice_items(int list) { return name_replace_choices().lists.at(static_cast<std::size_t>(list)); }
 
 void add_controls(NameReplaceState &s) {
-  s.target_popup = add_control(s, ctl::kPopup, choice_desc(choice_items(kTargetChoices), 160), kLabelTarget, 50, 0);
+  s.target_popup = add_control(s, ctl::kPopup, popup_desc(choice_items(kTargetChoices), 160), kLabelTarget, 50, 0);
   s.type_label = add_control(s, ctl::kText, text_desc(), kLabelType, 45, 30);
   s.null_box = add_control(s, ctl::kBoolButton, area_desc(kBoxWidth, 0), kLabelNull, 80, 30);
   s.bone_box = add_control(s, ctl::kBoolButton, area_desc(kBoxWidth, 0), kLabelBone, 130, 30);
   s.camera_box = add_control(s, ctl::kBoolButton, area_desc(kBoxWidth, 0), kLabelCamera, 180, 30);
   s.light_box = add_control(s, ctl::kBoolButton, area_desc(kBoxWidth, 0), kLabelLight, 230, 30);
-  s.mode_popup = add_control(s, ctl::kPopup, choice_desc(choice_items(kModeChoices), 200), kLabelMode, 50, 60);
+  s.mode_popup = add_control(s, ctl::kPopup, popup_desc(choice_items(kModeChoices), 200), kLabelMode, 50, 60);
   // The fields of the different modes share one place; the mode decides which show.
   const LWPanControlDesc field = string_desc(kFieldWidth);
   s.change_field = add_control(s, ctl::kEdit, field, kLabelField + 0, kFieldX, kFirstFieldY);
@@ -176,7 +176,7 @@ NameReplaceState &name_replace_state() {
 void build_rename_panel(NameReplaceState &s) {
   if (s.panel != nullptr) return;
   format_bounded(s.title, sizeof s.title, "%s(%d.%02d)%s", kNameReplaceServer, kVersionMajor, kVersionMinor, " ");
-  s.panel = panel_funcs()->create(s.title, &s);
+  s.panel = create_panel(panel_funcs(), lwtool2::g_global, s.title, &s);
   if (s.panel == nullptr) return;
   add_controls(s);
   set_values(s);
@@ -193,14 +193,15 @@ int open_rename_panel(NameReplaceState &s) {
   return panel_funcs()->open(s.panel, PANF_BLOCKING | PANF_CANCEL);
 }
 
-void on_choice_changed(LWControl *control, void *state) {
+void on_choice_changed(LWControlID id, void *state) {
+  auto *control = static_cast<LWControl *>(id);
   guarded([&] {
     auto &s = *static_cast<NameReplaceState *>(state);
     if (int32_t *setting = choice_setting(s, control)) *setting = get_int(control, CTL_VALUE);
   });
 }
 
-void on_mode_changed(LWControl *, void *state) {
+void on_mode_changed(LWControlID, void *state) {
   guarded([&] {
     auto &s = *static_cast<NameReplaceState *>(state);
     s.settings.mode = get_int(s.mode_popup, CTL_VALUE);
@@ -208,7 +209,8 @@ void on_mode_changed(LWControl *, void *state) {
   });
 }
 
-void on_text_changed(LWControl *control, void *state) {
+void on_text_changed(LWControlID id, void *state) {
+  auto *control = static_cast<LWControl *>(id);
   guarded([&] {
     auto &s = *static_cast<NameReplaceState *>(state);
     if (TextBuffer *setting = text_setting(s, control)) setting->assign(lwtool2::read_control_text(control));

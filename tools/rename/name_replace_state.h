@@ -40,8 +40,8 @@ void build_rename_panel(NameReplaceState &state);
 int open_rename_panel(NameReplaceState &state);
 
 // Change handlers; the state record comes as the control's user data.
-void on_choice_changed(LWControl *control, void *state);
-void on_mode_changed(LWControl *control, void *state);
-void on_text_changed(LWControl *control, void *state);
+void on_choice_changed(LWControlID control, void *state);
+void on_mode_changed(LWControlID control, void *state);
+void on_text_changed(LWControlID control, void *state);
 
 }  // namespace qb

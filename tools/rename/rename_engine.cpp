@@ -41,9 +41,9 @@ CommandText compose(const char *format, ...) {
 
 // The host's result: non-zero when the command was carried out.
 int send(const CommandText &command) {
-  LWCommandInterface *commands = lwtool2::services().command;
-  if (!command.fits || commands == nullptr || commands->evaluate == nullptr) return 0;
-  return commands->evaluate(command.text);
+  LWCommandFunc *evaluate = lwtool2::services().command;
+  if (!command.fits || evaluate == nullptr) return 0;
+  return evaluate(command.text);
 }
 
 bool type_is_wanted(const RenameSettings &settings, LWItemID item) {

@@ -70,7 +70,8 @@ void handle_event(LWControl *control, ObjectReplacerState &state) {
   }
 }
 
-void on_event(LWControl *control, void *data) {
+void on_event(LWControlID id, void *data) {
+  auto *control = static_cast<LWControl *>(id);
   if (!data) return;
   guarded([&] { handle_event(control, *static_cast<ObjectReplacerState *>(data)); });
 }
@@ -91,7 +92,7 @@ LWControl *add_control(LWPanelFuncs *funcs, LWPanelID panel, const char *type, L
 void add_settings_controls(LWPanelFuncs *funcs, ObjectReplacerState &state) {
   LWPanelID panel = state.panel;
   state.scope_control =
-      add_control(funcs, panel, ctl::kPopup, choice_desc(choice_list(kChoiceScopes), 200), kLabelScope, 50, 0);
+      add_control(funcs, panel, ctl::kPopup, popup_desc(choice_list(kChoiceScopes), 200), kLabelScope, 50, 0);
   state.mode_control =
       add_control(funcs, panel, ctl::kChoice, choice_desc(choice_list(kChoiceModes), 0), kLabelMode, 43, 25);
   state.file_control = add_control(funcs, panel, ctl::kFile, string_desc(65), kLabelFile, 34, 60);
@@ -125,7 +126,7 @@ void add_run_row(LWPanelFuncs *funcs, ObjectReplacerState &state) {
 
 void build_panel(LWPanelFuncs *funcs, ObjectReplacerState &state) {
   state.title = panel_title(kServerName);
-  state.panel = funcs->create(state.title.c_str(), nullptr);
+  state.panel = create_panel(funcs, lwtool2::g_global, state.title.c_str(), nullptr);
   if (!state.panel) return;
   add_settings_controls(funcs, state);
   add_run_row(funcs, state);

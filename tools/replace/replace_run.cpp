@@ -22,7 +22,7 @@ std::string host_item_name(LWItemID item) {
 
 unsigned int host_layer_number(LWItemID item) {
   const LWObjectInfo *info = lwtool2::services().object_info;
-  return info ? info->layerNum(item) : 0;
+  return info ? info->getGroupIndex(item) : 0;
 }
 
 lwtool2::ItemList scope_list(int scope) {

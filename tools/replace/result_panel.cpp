@@ -80,7 +80,7 @@ int result_column_width(int column) {
 void show_results(ReplaceRows &rows) {
   LWPanelFuncs *funcs = lwtool2::services().panel;
   if (!funcs) return;
-  LWPanelID panel = funcs->create("Result", nullptr);
+  LWPanelID panel = create_panel(funcs, lwtool2::g_global, "Result", nullptr);
   if (!panel) return;
   LWPanControlDesc desc = multilist_desc(600, 18, &count_rows, &cell_text, &column_width);
   if (LWControl *list = funcs->addControl(panel, ctl::kMultiList, &desc, "")) {

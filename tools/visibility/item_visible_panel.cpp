@@ -38,9 +38,9 @@ ControlPlan row_control_plan(int row, int which) {
   switch (which) {
     case kRowType: return {ctl::kBoolButton, area_desc(70, 0), x, y};
     case kRowVisibility:
-      return is_display_row(row) ? ControlPlan{ctl::kPopup, choice_desc(choices.lists[kChoiceDisplay], 150), x, y}
-                                 : ControlPlan{ctl::kPopup, choice_desc(choices.lists[kChoiceVisibility], 150), x, y};
-    case kRowActive: return {ctl::kPopup, choice_desc(choices.lists[kChoiceActive], 76), x, y};
+      return is_display_row(row) ? ControlPlan{ctl::kPopup, popup_desc(choices.lists[kChoiceDisplay], 150), x, y}
+                                 : ControlPlan{ctl::kPopup, popup_desc(choices.lists[kChoiceVisibility], 150), x, y};
+    case kRowActive: return {ctl::kPopup, popup_desc(choices.lists[kChoiceActive], 76), x, y};
     default: return {ctl::kButton, area_desc(50, 0), x, y};
   }
 }
@@ -51,7 +51,7 @@ ControlPlan control_plan(int index) {
     return row_control_plan(offset / kRowControlCount, offset % kRowControlCount);
   }
   switch (index) {
-    case kControlScope: return {ctl::kPopup, choice_desc(item_visible_choices().lists[kChoiceScope], 160), 43, 10};
+    case kControlScope: return {ctl::kPopup, popup_desc(item_visible_choices().lists[kChoiceScope], 160), 43, 10};
     case 1: return {ctl::kText, text_desc(), 5, 40};
     case 2: return {ctl::kText, text_desc(), 79, 40};
     case 3: return {ctl::kText, text_desc(), 227, 40};
@@ -72,7 +72,8 @@ int row_holding(const ItemVisibleState &state, const LWControl *control, int whi
   return -1;
 }
 
-void on_store_value(LWControl *control, void *data) {
+void on_store_value(LWControlID id, void *data) {
+  auto *control = static_cast<LWControl *>(id);
   guarded([&] {
     ItemVisibleState *state = state_of(data);
     if (state == nullptr) return;
@@ -87,7 +88,8 @@ void on_store_value(LWControl *control, void *data) {
   });
 }
 
-void on_type_toggle(LWControl *control, void *data) {
+void on_type_toggle(LWControlID id, void *data) {
+  auto *control = static_cast<LWControl *>(id);
   guarded([&] {
     ItemVisibleState *state = state_of(data);
     if (state == nullptr) return;
@@ -95,7 +97,8 @@ void on_type_toggle(LWControl *control, void *data) {
   });
 }
 
-void on_preset_row(LWControl *control, void *data) {
+void on_preset_row(LWControlID id, void *data) {
+  auto *control = static_cast<LWControl *>(id);
   guarded([&] {
     ItemVisibleState *state = state_of(data);
     if (state == nullptr) return;
@@ -108,7 +111,8 @@ void on_preset_row(LWControl *control, void *data) {
 }
 
 // "Show All" and "Hide All" leave the Camera and Light rows as they are.
-void on_preset_all(LWControl *control, void *data) {
+void on_preset_all(LWControlID id, void *data) {
+  auto *control = static_cast<LWControl *>(id);
   guarded([&] {
     ItemVisibleState *state = state_of(data);
     if (state == nullptr) return;
@@ -117,7 +121,7 @@ void on_preset_all(LWControl *control, void *data) {
   });
 }
 
-void on_close(LWControl *, void *data) {
+void on_close(LWControlID, void *data) {
   guarded([&] {
     ItemVisibleState *state = state_of(data);
     LWPanelFuncs *funcs = lwtool2::services().panel;
@@ -125,7 +129,7 @@ void on_close(LWControl *, void *data) {
   });
 }
 
-void on_run(LWControl *, void *data) {
+void on_run(LWControlID, void *data) {
   guarded([&] {
     if (ItemVisibleState *state = state_of(data)) run_visibility(*state);
   });
@@ -186,7 +190,7 @@ bool build_item_visible_panel(ItemVisibleState &state) {
   LWPanelFuncs *funcs = lwtool2::services().panel;
   if (funcs == nullptr || item_visible_choices().lists.size() <= kChoiceActive) return false;
   state.title = panel_title(kServerName);
-  state.panel = funcs->create(state.title.c_str(), &state);
+  state.panel = create_panel(funcs, lwtool2::g_global, state.title.c_str(), &state);
   if (state.panel == nullptr) return false;
   set_panel_int(funcs, state.panel, PAN_W, kPanelWidth);
   set_panel_int(funcs, state.panel, PAN_H, kPanelHeight);

@@ -1,0 +1,88 @@
+// The records qbhost serves: every function slot holds a function, and a
+// slot the module has no business calling ends the run with status 3.
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "abi/host_api.h"
+#include "host/core/host.h"
+#include "host/core/host_state.h"
+
+namespace {
+
+// How many pointer-sized words of the record from `first` to `last`
+// (inclusive) are null.
+template <class Record>
+int null_words(const Record &record, std::size_t first, std::size_t last) {
+  int nulls = 0;
+  for (std::size_t offset = first; offset <= last; offset += sizeof(void *)) {
+    void *word = nullptr;
+    std::memcpy(&word, reinterpret_cast<const unsigned char *>(&record) + offset, sizeof word);
+    nulls += word == nullptr ? 1 : 0;
+  }
+  return nulls;
+}
+
+LWLayoutGeneric g_local{};
+
+int keep_local(int, GlobalFunc *, void *local, void *) {
+  g_local = *static_cast<LWLayoutGeneric *>(local);
+  return AFUNC_OK;
+}
+
+ServerRecord g_servers[] = {{LWLAYOUTGENERIC_CLASS, "Test:Local", keep_local, nullptr}, {nullptr, nullptr, nullptr, nullptr}};
+ModuleDescriptor g_module = {MOD_SYSSYNC, MOD_SYSVER, MOD_MACHINE, nullptr, nullptr, g_servers};
+
+struct HostRecords : ::testing::Test {
+  qbhost::Host host;
+  template <class Record>
+  Record *service(const char *name) {
+    return static_cast<Record *>(host.global_function()(name, GFUSE_TRANSIENT));
+  }
+};
+
+TEST_F(HostRecords, EveryFunctionSlotHoldsAFunction) {
+  EXPECT_EQ(null_words(*service<LWItemInfo>(LWITEMINFO_GLOBAL), 0, offsetof(LWItemInfo, splineT)), 0);
+  EXPECT_EQ(null_words(*service<LWObjectInfo>(LWOBJECTINFO_GLOBAL), 0, offsetof(LWObjectInfo, maximumPixelSpacing)),
+            0);
+  const LWInterfaceInfo &info = *service<LWInterfaceInfo>(LWINTERFACEINFO_GLOBAL);
+  for (auto slot : {offsetof(LWInterfaceInfo, itemFlags), offsetof(LWInterfaceInfo, schemaPos),
+                    offsetof(LWInterfaceInfo, itemVis), offsetof(LWInterfaceInfo, itemColor),
+                    offsetof(LWInterfaceInfo, setItemColorIndex), offsetof(LWInterfaceInfo, setItemColorCustom),
+                    offsetof(LWInterfaceInfo, defaultItemTypeColor), offsetof(LWInterfaceInfo, itemColorRgba),
+                    offsetof(LWInterfaceInfo, itemIconScale)})
+    EXPECT_EQ(null_words(info, slot, slot), 0) << slot;
+  const LWPanelFuncs &panels = *service<LWPanelFuncs>(LWPANELFUNCS_GLOBAL);
+  EXPECT_EQ(null_words(panels, 0, offsetof(LWPanelFuncs, drawFuncs)), 0);
+  EXPECT_EQ(null_words(panels, offsetof(LWPanelFuncs, destroyControl), offsetof(LWPanelFuncs, destroyControl)), 0);
+
+  std::string error;
+  ASSERT_TRUE(host.attach_module(&g_module, error)) << error;
+  ASSERT_EQ(host.activate("Test:Local", "words"), AFUNC_OK);
+  EXPECT_EQ(null_words(g_local, 0, offsetof(LWLayoutGeneric, parsedArguments)), 0);
+}
+
+TEST_F(HostRecords, TheCommandInterfaceIsTheCommandFunctionItself) {
+  auto *command = reinterpret_cast<LWCommandFunc *>(host.global_function()(LWCOMMANDINTERFACE_GLOBAL, 0));
+  host.scene().add_null("Pivot");
+  EXPECT_EQ(command("SelectItem 0x10000000"), 1);
+  EXPECT_EQ(host.scene().selection(), std::vector<qbhost::ItemId>{0x10000000u});
+}
+
+using HostRecordsDeathTest = HostRecords;
+
+TEST_F(HostRecordsDeathTest, AnUnexpectedCallEndsTheRunWithStatusThree) {
+  LWItemInfo *items = service<LWItemInfo>(LWITEMINFO_GLOBAL);
+  LWObjectInfo *objects = service<LWObjectInfo>(LWOBJECTINFO_GLOBAL);
+  LWPanelFuncs *panels = service<LWPanelFuncs>(LWPANELFUNCS_GLOBAL);
+  EXPECT_EXIT(items->target(nullptr), ::testing::ExitedWithCode(3), "host: unexpected call of LWItemInfo.target\n");
+  EXPECT_EXIT(objects->layerLoaded(), ::testing::ExitedWithCode(3), "host: unexpected call of LWObjectInfo.layerLoaded");
+  EXPECT_EXIT(panels->handle(nullptr, 0), ::testing::ExitedWithCode(3), "host: unexpected call of LWPanelFuncs.handle");
+  std::string error;
+  ASSERT_TRUE(host.attach_module(&g_module, error)) << error;
+  ASSERT_EQ(host.activate("Test:Local", nullptr), AFUNC_OK);
+  EXPECT_EXIT(g_local.loadScene("a.lws", "a"), ::testing::ExitedWithCode(3),
+              "host: unexpected call of LWLayoutGeneric.loadScene");
+}
+
+}  // namespace
