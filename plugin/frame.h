@@ -33,7 +33,6 @@ bool host_is_supported(GlobalFunc *global);
 // Shift-JIS for a Japanese locale (low 16 bits 1041) or, on Windows, a
 // system code page 932; one byte per character otherwise.
 CodePage host_code_page_for(unsigned long locale);
-bool system_code_page_is_shift_jis();  // false off Windows
 
 // One activation function per row of the server table, in row order.
 int activate_item_tools(int version, GlobalFunc *global, void *local, void *server_data);

@@ -1,0 +1,7 @@
+#include "platform/system_code_page.h"
+
+namespace qb {
+
+bool system_code_page_is_shift_jis() { return false; }
+
+}  // namespace qb
