@@ -35,16 +35,15 @@ struct Guard {
 };
 thread_local Guard *active_guard = nullptr;
 
-std::uintptr_t stack_position() {
-  char here = 0;
-  return reinterpret_cast<std::uintptr_t>(&here);
-}
+// Given a local of the calling frame: where the stack is now.
+std::uintptr_t address_of(const char &local) { return reinterpret_cast<std::uintptr_t>(&local); }
 
 void step() {
   Guard *guard = active_guard;
   if (guard == nullptr) return;
   if (guard->steps_left-- == 0) throw std::regex_error(std::regex_constants::error_complexity);
-  if (stack_position() >= guard->floor) return;
+  const char here = 0;
+  if (address_of(here) >= guard->floor) return;
   if (guard->on_caller) throw TooDeepForCaller{};
   throw std::regex_error(std::regex_constants::error_complexity);
 }
@@ -96,7 +95,9 @@ void on_helper_thread(const std::function<void()> &work) {
 
 struct ActiveGuard {
   Guard guard;
-  ActiveGuard(std::size_t depth, bool on_caller) : guard{kMatchStepLimit, stack_position() - depth, on_caller} {
+  ActiveGuard(std::size_t depth, bool on_caller) {
+    const char here = 0;
+    guard = Guard{kMatchStepLimit, address_of(here) - depth, on_caller};
     active_guard = &guard;
   }
   ~ActiveGuard() { active_guard = nullptr; }
