@@ -13,36 +13,40 @@ namespace qb {
 namespace {
 
 // The caller's thread (the host's interface thread, a megabyte or less) lends
-// the engine kCallerDepth of stack; a helper thread lends kHelperDepth (about
-// 100,000 characters of ".*") and keeps the rest of its stack for the
-// engine's frames between two steps the guard sees, at most one pass over the
-// compiled pattern.  A stop then unwinds less than 64 MiB, which the
-// sanitizers follow.
+// the engine kCallerDepth of stack.  A helper thread lends kHelperDepth (about
+// 100,000 characters of ".*") and keeps the rest for the engine's frames
+// between two steps the guard sees (one pass over the compiled pattern at
+// most); a stop unwinds less than 64 MiB, which the sanitizers follow.
 constexpr std::size_t kCallerDepth = std::size_t(256) << 10;
 constexpr std::size_t kHelperStack = std::size_t(256) << 20;
 constexpr std::size_t kHelperDepth = std::size_t(56) << 20;
-
-// A pattern this short without counted repeats compiles to few states:
-// compiling it, and one pass over it, takes a few dozen kilobytes of stack.
-constexpr std::size_t kSmallPattern = 64;
+// Compiling such a pattern, or one pass over it, takes a few dozen kilobytes.
+constexpr std::size_t kSmallPattern = 64;  // bytes, and no counted repeat
 
 struct TooDeepForCaller {};
 
-struct Guard {
-  std::uint64_t steps_left;
-  std::uintptr_t floor;  // the engine's frames stay above this address
-  bool on_caller;        // too deep: the match moves to a helper thread
-};
-thread_local Guard *active_guard = nullptr;
-
-// Given a local of the calling frame: where the stack is now.
 std::uintptr_t address_of(const char &local) { return reinterpret_cast<std::uintptr_t>(&local); }
+
+// The guard of the match running on this thread.
+struct Guard;
+thread_local Guard *active_guard = nullptr;
+struct Guard {
+  std::uint64_t steps_left = kMatchStepLimit;
+  std::uintptr_t floor = 0;  // the engine's frames stay above this address
+  bool on_caller;            // too deep: the match moves to a helper thread
+  Guard(std::size_t depth, bool caller) : on_caller(caller) {
+    const char here = 0;
+    floor = address_of(here) - depth;
+    active_guard = this;
+  }
+  ~Guard() { active_guard = nullptr; }
+};
 
 void step() {
   Guard *guard = active_guard;
+  const char here = 0;
   if (guard == nullptr) return;
   if (guard->steps_left-- == 0) throw std::regex_error(std::regex_constants::error_complexity);
-  const char here = 0;
   if (address_of(here) >= guard->floor) return;
   if (guard->on_caller) throw TooDeepForCaller{};
   throw std::regex_error(std::regex_constants::error_complexity);
@@ -83,38 +87,26 @@ void on_helper_thread(const std::function<void()> &work) {
     return nullptr;
   };
   pthread_attr_t attr;
-  pthread_attr_init(&attr);
-  pthread_attr_setstacksize(&attr, kHelperStack);
   pthread_t thread;
-  const bool started = pthread_create(&thread, &attr, run, &job) == 0;
+  pthread_attr_init(&attr);
+  const bool started =
+      pthread_attr_setstacksize(&attr, kHelperStack) == 0 && pthread_create(&thread, &attr, run, &job) == 0;
   pthread_attr_destroy(&attr);
   if (!started) throw std::regex_error(std::regex_constants::error_space);
   pthread_join(thread, nullptr);
   if (job.error) std::rethrow_exception(job.error);
 }
 
-struct ActiveGuard {
-  Guard guard;
-  ActiveGuard(std::size_t depth, bool on_caller) {
-    const char here = 0;
-    guard = Guard{kMatchStepLimit, address_of(here) - depth, on_caller};
-    active_guard = &guard;
-  }
-  ~ActiveGuard() { active_guard = nullptr; }
-  ActiveGuard(const ActiveGuard &) = delete;
-  ActiveGuard &operator=(const ActiveGuard &) = delete;
-};
-
 void guarded(bool small, const std::function<void()> &match) {
-  if (small) {
-    try {
-      ActiveGuard guard(kCallerDepth, true);
+  try {
+    if (small) {
+      Guard guard(kCallerDepth, true);
       return match();
-    } catch (const TooDeepForCaller &) {
     }
+  } catch (const TooDeepForCaller &) {
   }
   on_helper_thread([&] {
-    ActiveGuard guard(kHelperDepth, false);
+    Guard guard(kHelperDepth, false);
     match();
   });
 }
@@ -128,10 +120,10 @@ struct WideText {
 
 WideText widen(const std::string &bytes) {
   WideText wide;
-  for (std::size_t i = 0; i < bytes.size(); i += char_length(CodePage::ShiftJis, bytes, i)) {
-    unsigned code = static_cast<unsigned char>(bytes[i]);
-    if (char_length(CodePage::ShiftJis, bytes, i) == 2) code = code << 8 | static_cast<unsigned char>(bytes[i + 1]);
-    wide.text.push_back(static_cast<wchar_t>(code));
+  for (std::size_t i = 0, n = 0; i < bytes.size(); i += n) {
+    n = char_length(CodePage::ShiftJis, bytes, i);
+    const unsigned lead = static_cast<unsigned char>(bytes[i]);
+    wide.text.push_back(static_cast<wchar_t>(n == 1 ? lead : lead << 8 | static_cast<unsigned char>(bytes[i + 1])));
     wide.offsets.push_back(static_cast<std::ptrdiff_t>(i));
   }
   wide.offsets.push_back(static_cast<std::ptrdiff_t>(bytes.size()));
@@ -140,7 +132,7 @@ WideText widen(const std::string &bytes) {
 
 // The engine reads counts and group numbers into a long without an overflow
 // check.  None of ten digits or more can be meant (a pattern is refused past
-// 100,000 states), so such a pattern is refused before the engine reads it.
+// 100,000 states), so the pattern is refused before the engine reads one.
 void refuse_huge_numbers(const std::string &p, CodePage code_page) {
   auto digits_at = [&](std::size_t j) {
     std::size_t n = 0;
@@ -173,7 +165,7 @@ bool run(bool small, const Engine &engine, const std::basic_string<Char> &text, 
   guarded(small, [&] {
     std::match_results<Position<Char>> m;
     found = whole ? std::regex_match(begin, end, m, engine) : std::regex_search(begin, end, m, engine);
-    if (!found || span == nullptr || group >= m.size() || !m[group].matched) return;
+    if (!found || group >= m.size() || !m[group].matched) return;
     result.position = byte_offset(m[group].first.at - begin.at);
     result.length = byte_offset(m[group].second.at - begin.at) - result.position;
   });
