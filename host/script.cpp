@@ -268,7 +268,7 @@ void print(Statement &st) {
   if (what == "selection") {
     st.expect(1, 1, "print selection");
     std::string line = "selection";
-    for (ItemId id : host.scene.selection()) line += " " + hex(id);
+    for (ItemId id : host.scene.selection()) line.append(" ").append(hex(id));
     trace_line(host, line);
   } else if (what == "status") {
     st.expect(1, 1, "print status");
