@@ -56,7 +56,10 @@ std::string render(std::string_view bytes, bool japanese, bool in_quotes) {
 
 std::string printable(std::string_view bytes, bool japanese) { return render(bytes, japanese, false); }
 
-std::string quoted(std::string_view bytes, bool japanese) { return "\"" + render(bytes, japanese, true) + "\""; }
+std::string quoted(std::string_view bytes, bool japanese) {
+  std::string text(1, '"');
+  return text.append(render(bytes, japanese, true)).append(1, '"');
+}
 
 bool to_host_text(std::string_view utf8, bool japanese, std::string &out) {
   bool ascii = true;

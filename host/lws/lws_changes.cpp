@@ -52,7 +52,10 @@ std::string with_first_value(std::string_view line, const std::string &value) {
   next_word(rest);
   std::size_t after = rest.empty() ? line.size() : static_cast<std::size_t>(rest.data() - line.data());
   std::string tail = value;
-  if (!rest.empty()) tail += " " + std::string(line.substr(after));
+  if (!rest.empty()) {
+    tail += ' ';
+    tail += line.substr(after);
+  }
   return with_tail(line, st.rest_column, tail);
 }
 

@@ -17,8 +17,7 @@ SceneFile new_scene_file(const std::string &path) {
   SceneFile file;
   file.path = path;
   file.version = 3;
-  file.eol = "\n";
-  file.bytes = "LWSC\n3\n";
+  file.bytes = "LWSC\n3\n";  // new lines end in "\n", the default
   file.lines = split_lines(file.bytes);
   return file;
 }

@@ -37,13 +37,13 @@ void describe_list(const Control &list, bool jp, std::string &line, std::vector<
   const int rows = list.count_fn == nullptr ? 0 : list.count_fn(list.user_data);
   const std::vector<int> widths = column_widths(list);
   line += " rows=" + std::to_string(rows) + " columns=";
-  for (std::size_t c = 0; c < widths.size(); ++c) line += (c == 0 ? "" : ",") + std::to_string(widths[c]);
+  for (std::size_t c = 0; c < widths.size(); ++c) line.append(c == 0 ? "" : ",").append(std::to_string(widths[c]));
   lines.push_back(line);
   if (list.name_fn == nullptr) return;
   for (int row = -1; row < rows; ++row) {
     std::string text = row < 0 ? "    heading" : "    row " + std::to_string(row);
     for (std::size_t c = 0; c < widths.size(); ++c)
-      text += " " + cell(list.name_fn(list.user_data, row, static_cast<int>(c)), jp);
+      text.append(" ").append(cell(list.name_fn(list.user_data, row, static_cast<int>(c)), jp));
     lines.push_back(text);
   }
 }

@@ -36,7 +36,7 @@ std::string describe_item(const Item &item, bool jp) {
   if (item.is_object()) line += " file=" + quoted(item.file, jp) + " layer=" + std::to_string(item.layer);
   line += " children=";
   if (item.children.empty()) line += "none";
-  for (std::size_t i = 0; i < item.children.size(); ++i) line += (i == 0 ? "" : ",") + hex(item.children[i]);
+  for (std::size_t i = 0; i < item.children.size(); ++i) line.append(i == 0 ? "" : ",").append(hex(item.children[i]));
   return line;
 }
 

@@ -271,7 +271,7 @@ void print(Statement &st) {
   if (what == "selection") {
     st.expect(1, 1, "print selection");
     std::string line = "selection";
-    for (ItemId id : host.scene.selection()) line += " " + hex(id);
+    for (ItemId id : host.scene.selection()) line.append(" ").append(hex(id));
     trace_line(host, line);
   } else if (what == "status") {
     st.expect(1, 1, "print status");
@@ -473,12 +473,20 @@ RunStatus run_script(HostState &host, std::string_view text, const std::string &
   ScriptContext script;
   script.name = name;
   script.lines = split_lines(text);
-  ScriptContext *outer = host.script;
+  // The host points at this script only while it runs, whatever ends it (an
+  // exception from a module's code included): panels opened later must not
+  // read their statements from a script that is gone.
+  struct RunningScript {
+    HostState &host;
+    ScriptContext *outer;
+    ~RunningScript() {
+      host.script = outer;
+      host.trace_muted = false;
+      if (host.trace != nullptr) host.trace->flush();
+    }
+  } running{host, host.script};
   host.script = &script;
   run_lines(host, script, [] { return false; });
-  host.script = outer;
-  host.trace_muted = false;
-  if (host.trace != nullptr) host.trace->flush();
   error = script.error;
   return script.status;
 }

@@ -65,12 +65,12 @@ std::string shown(const std::string &text) {
 }
 
 TEST(FixedNameTests, TrimTrailingSeparatorsAnswersAsItsExpression) {
-  const qb::Regex re = qb::compile_regex(R"(^(.*[^\\/]+)[\\/]*$)");
+  const std::regex re(R"(^(.*[^\\/]+)[\\/]*$)");
   int trimmed = 0;
   for (const std::string &path : sample_texts(true)) {
-    std::vector<std::string> groups;
-    const bool matched = !path.empty() && qb::regex_full_match_groups(path, re, groups);
-    const std::string expected = matched ? groups[1] : path;
+    std::smatch groups;
+    const bool matched = !path.empty() && std::regex_match(path, groups, re);
+    const std::string expected = matched ? groups[1].str() : path;
     ASSERT_EQ(qb::trim_trailing_separators(path), expected) << shown(path);
     trimmed += expected != path;
   }
@@ -80,11 +80,11 @@ TEST(FixedNameTests, TrimTrailingSeparatorsAnswersAsItsExpression) {
 }
 
 TEST(FixedNameTests, LayerNameAnswersAsItsExpression) {
-  const qb::Regex re = qb::compile_regex(R"(^([^:]+):([^ ]+)( \([0-9]+\))?$)");
+  const std::regex re(R"(^([^:]+):([^ ]+)( \([0-9]+\))?$)");
   int named = 0;
   for (const std::string &name : sample_texts(true)) {
-    std::vector<std::string> groups;
-    const std::string expected = qb::regex_full_match_groups(name, re, groups) ? groups[2] : std::string();
+    std::smatch groups;
+    const std::string expected = std::regex_match(name, groups, re) ? groups[2].str() : std::string();
     ASSERT_EQ(qb::layer_name_of(name), expected) << shown(name);
     named += !expected.empty();
   }

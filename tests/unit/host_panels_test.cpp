@@ -4,6 +4,7 @@
 
 #include <cstring>
 #include <sstream>
+#include <stdexcept>
 
 #include "abi/host_api.h"
 #include "host/core/host.h"
@@ -34,6 +35,7 @@ struct FakeState {
   std::vector<std::string> rows = {"alpha", "beta"};
   bool event_opens_modal = false;  // a button that shows a blocking panel
   int inner_result = -1;
+  bool activation_throws = false;  // a module whose code lets an exception out
 };
 
 FakeState fake;
@@ -132,6 +134,7 @@ int activate_arguments(int, GlobalFunc *, void *local, void *) {
   fake.argument = generic->commandArguments(generic->data);
   fake.had_argument = fake.argument != nullptr;
   fake.argument_text = fake.argument == nullptr ? "" : fake.argument;
+  if (fake.activation_throws) throw std::runtime_error("from the module");
   return 0;
 }
 
@@ -413,6 +416,25 @@ TEST_F(HostWithFake, ModalHandlerOutsideScripts) {
   EXPECT_EQ(seen, "Fake Panel");
   EXPECT_EQ(fake.open_result, 1);
   EXPECT_EQ(fake.edit_text, "from handler");
+}
+
+// An exception that is no script error leaves the script; a panel opened
+// afterwards, outside any script, goes to the modal handler instead of
+// reading statements from the script that is gone.
+TEST_F(HostWithFake, ScriptEndedByAnExceptionIsNoLongerTheRunningScript) {
+  fake.activation_throws = true;
+  EXPECT_THROW(script("activate Fake:Arguments\nclose\n"), std::runtime_error);
+  fake.activation_throws = false;
+  fake.open_flags = PANF_BLOCKING | PANF_CANCEL;
+  std::string seen;
+  host.set_modal_handler([&](const std::string &title) {
+    seen = title;
+    std::string message;
+    EXPECT_TRUE(host.user_ok(message)) << message;
+  });
+  EXPECT_EQ(host.activate("Fake:Panel", nullptr), 0);
+  EXPECT_EQ(seen, "Fake Panel");
+  EXPECT_EQ(fake.open_result, 1);
 }
 
 // ---- services -----------------------------------------------------------------------

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "qbhost_fixture.h"
+#include "toolkit/lwtool2/services.h"
 #include "tools/rename/rename_engine.h"
 
 namespace {
@@ -50,6 +51,15 @@ TEST_F(RenameRun, ItemWithoutANameFromTheHostIsSkipped) {
   qb::rename_items(settings);
   EXPECT_EQ(host.commands, (Commands{"StatusMsg {1.00}QB:NameReplace: Renaming...",
                                      "StatusMsg QB:NameReplace: Done(1).", "SelectItem " + id(nameless)}));
+}
+
+TEST_F(RenameRun, WithoutTheItemRecordNothingIsRenamed) {
+  LWItemID a = host.add(LWI_OBJECT, "A_L_");
+  host.select({a});
+  lwtool2::services().item_info = nullptr;  // the host gave no item record
+  qb::rename_items(settings);
+  EXPECT_EQ(host.commands, (Commands{"StatusMsg {1.00}QB:NameReplace: Renaming...", "StatusMsg QB:NameReplace: Done(1).",
+                                     "SelectItem " + id(a)}));
 }
 
 TEST_F(RenameRun, UnknownScopeHasNoTargets) {

@@ -95,21 +95,30 @@ TEST(Wildcard, LineBreaksMatchOnlyWhenSpelledOut) {
   EXPECT_FALSE(matches("*\xe9", "caf\xc9"));  // bytes above 127 have no letter case here
 }
 
-TEST(RegexHelpers, GroupsAndSearch) {
-  std::vector<std::string> groups;
-  ASSERT_TRUE(qb::regex_full_match_groups("ab12", qb::compile_regex("([a-z]+)([0-9]+)(x)?"), groups));
-  EXPECT_EQ(groups, (std::vector<std::string>{"ab12", "ab", "12", ""}));
-  EXPECT_FALSE(qb::regex_full_match_groups("ab12!", qb::compile_regex("([a-z]+)([0-9]+)"), groups));
-
+TEST(RegexHelpers, SearchAndCase) {
   qb::RegexSpan span;
   ASSERT_TRUE(qb::regex_search_group("xxLeftArm", qb::compile_regex("(Left)Arm"), 1, span));
   EXPECT_EQ(span.position, 2);
   EXPECT_EQ(span.length, 4);
   EXPECT_FALSE(qb::regex_search_group("Right", qb::compile_regex("Left"), 0, span));
-
-  EXPECT_EQ(qb::regex_replace_all("a1b22", qb::compile_regex("[0-9]+"), "#"), "a#b#");
   EXPECT_TRUE(qb::regex_full_match("ABC", qb::compile_regex("abc", true)));
   EXPECT_FALSE(qb::regex_full_match("ABC", qb::compile_regex("abc")));
+}
+
+// The conversion is what escaping every special character and then turning
+// the escaped star and question mark into ".*" and "." through the standard
+// library's replace gives, on random patterns over every byte that matters.
+TEST(Wildcard, ConversionEscapesAsTheReplacementsDid) {
+  const std::regex special(R"(([\^\.\$\|\(\)\[\]\*\+\?\/\\]))"), star(R"(\\\*)"), question(R"(\\\?)");
+  const std::string alphabet = std::string("a*?.\\^$|()[]+/{},-:=! ") + '\0' + '\x81' + '\xe9';
+  std::mt19937 random(17);
+  for (int round = 0; round < 5000; ++round) {
+    std::string pattern;
+    for (std::size_t n = random() % 10; n > 0; --n) pattern += alphabet[random() % alphabet.size()];
+    std::string expected = std::regex_replace(pattern, special, R"(\$&)");
+    expected = std::regex_replace(std::regex_replace(expected, star, ".*"), question, ".");
+    ASSERT_EQ(qb::wildcard_to_regex_text(pattern), expected) << pattern;
+  }
 }
 
 }  // namespace

@@ -2,449 +2,211 @@
 // every match is safe for texts of any length and bounded in time.
 #include "toolkit/text/regex.h"
 
-#include <algorithm>
+#include <pthread.h>
+
+#include <exception>
 #include <functional>
 #include <iterator>
-#include <stdexcept>
+#include <vector>
 
-#include "toolkit/text/deep_stack.h"
+#include "toolkit/text/code_page.h"
 
 namespace qb {
 namespace {
 
-// Sanitizer builds give every frame red zones: about five times the stack.
-#if defined(__SANITIZE_ADDRESS__)
-constexpr std::size_t kFrameScale = 6;
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-constexpr std::size_t kFrameScale = 6;
-#else
-constexpr std::size_t kFrameScale = 1;
-#endif
-#else
-constexpr std::size_t kFrameScale = 1;
-#endif
+// The caller's thread (the host's interface thread, a megabyte or less) lends
+// the engine kCallerDepth of stack.  A helper thread lends kHelperDepth (about
+// 100,000 characters of ".*") and keeps the rest for the engine's frames
+// between two steps the guard sees (one pass over the compiled pattern at
+// most); a stop unwinds less than 64 MiB, which the sanitizers follow.
+constexpr std::size_t kCallerDepth = std::size_t(256) << 10;
+constexpr std::size_t kHelperStack = std::size_t(256) << 20;
+constexpr std::size_t kHelperDepth = std::size_t(56) << 20;
+// Compiling such a pattern, or one pass over it, takes a few dozen kilobytes.
+constexpr std::size_t kSmallPattern = 64;  // bytes, and no counted repeat
 
-// Measured with libstdc++ through the guarded iterator: the matcher takes a
-// frame of about 100 to 300 bytes for every state on its path.  A path passes
-// a state that lies on no cycle of the pattern (outside every "*", "+" and
-// "{n,}") at most once, and those on cycles (a plain repeat like ".*" costs
-// about 560 bytes) up to twice per character.  The estimate takes about twice
-// that.
-constexpr std::size_t kStateCost = 256 * kFrameScale;
-constexpr std::size_t kCharCost = 512 * kFrameScale;
-// Between two steps the guard sees, the matcher passes at most every state
-// once; unwinding the exception that stops a match needs some stack of its
-// own.
-constexpr std::size_t kChainStateCost = 256 * kFrameScale;
-constexpr std::size_t kUnwindReserve = 64 * 1024 * kFrameScale;
-// The compiler recurses once per term and per nesting level of the pattern
-// (about 100 and 420 bytes).
-constexpr std::size_t kCompileCostPerByte = 1024 * kFrameScale;
+struct TooDeepForCaller {};
 
-// libstdc++ refuses patterns of more than 100000 states (error_space); counts
-// are capped a little above that.
-constexpr std::size_t kStateCap = 200000;
+std::uintptr_t address_of(const char &local) { return reinterpret_cast<std::uintptr_t>(&local); }
 
-std::size_t capped_add(std::size_t a, std::size_t b) { return std::min(kStateCap, a + b); }
-
-std::size_t capped_mul(std::size_t a, std::size_t b) {
-  if (a != 0 && b > kStateCap / a) return kStateCap;
-  return std::min(kStateCap, a * b);
-}
-
-// Index after the bracket expression that starts at `i` ("[^a-z\]]",
-// "[[:alpha:]]"); the end of the pattern when it is not closed.
-std::size_t skip_bracket(const std::string &p, std::size_t i) {
-  std::size_t j = i + 1;
-  if (j < p.size() && p[j] == '^') ++j;
-  while (j < p.size()) {
-    const char c = p[j];
-    if (c == '\\') {
-      j += 2;
-    } else if (c == '[' && j + 1 < p.size() && (p[j + 1] == ':' || p[j + 1] == '.' || p[j + 1] == '=')) {
-      const char close[] = {p[j + 1], ']', '\0'};
-      const std::size_t end = p.find(close, j + 2);
-      j = end == std::string::npos ? p.size() : end + 2;
-    } else if (c == ']') {
-      return j + 1;
-    } else {
-      ++j;
-    }
-  }
-  return p.size();
-}
-
-// A counted repeat "{n}", "{n,}" or "{n,m}" at `i`: how many copies of the
-// repeated part the compiled pattern holds, and the index after the brace.
-bool parse_counted_repeat(const std::string &p, std::size_t i, std::size_t &copies, std::size_t &next) {
-  auto number = [&](std::size_t &j, std::size_t &value) {
-    const std::size_t start = j;
-    value = 0;
-    while (j < p.size() && p[j] >= '0' && p[j] <= '9') value = capped_add(capped_mul(value, 10), std::size_t(p[j++] - '0'));
-    return j > start;
-  };
-  std::size_t j = i + 1;
-  std::size_t low = 0;
-  std::size_t high = 0;
-  if (!number(j, low)) return false;
-  copies = low;
-  if (j < p.size() && p[j] == ',') {
-    ++j;
-    copies = number(j, high) ? std::max(low, high) : capped_add(low, 1);
-  }
-  if (j >= p.size() || p[j] != '}') return false;
-  next = j + 1;
-  return true;
-}
-
-// libstdc++ reads the numbers of counted repeats and back-references into a
-// long without checking for overflow: twenty digits are undefined behaviour.
-// No count or group number of ten digits or more can be meant (the library
-// refuses patterns of more than 100,000 states), so such a pattern is refused
-// before the library sees it.
-constexpr std::size_t kMaxNumberDigits = 9;
-
-std::size_t digits_at(const std::string &p, std::size_t j) {
-  std::size_t n = 0;
-  while (j + n < p.size() && p[j + n] >= '0' && p[j + n] <= '9') ++n;
-  return n;
-}
-
-void refuse_huge_numbers(const std::string &p) {
-  for (std::size_t i = 0; i < p.size(); ++i) {
-    if (p[i] != '\\') continue;
-    if (i + 1 < p.size() && p[i + 1] != '0' && digits_at(p, i + 1) > kMaxNumberDigits)
-      throw std::regex_error(std::regex_constants::error_backref);
-    ++i;
-  }
-  for (std::size_t i = 0; i < p.size();) {
-    if (p[i] == '\\') {
-      i += 2;
-    } else if (p[i] == '[') {
-      i = skip_bracket(p, i);
-    } else if (p[i] == '{') {
-      for (++i; i < p.size() && (p[i] == ',' || digits_at(p, i) > 0); i += std::max<std::size_t>(1, digits_at(p, i)))
-        if (digits_at(p, i) > kMaxNumberDigits) throw std::regex_error(std::regex_constants::error_badbrace);
-    } else {
-      ++i;
-    }
-  }
-}
-
-// States of the group being read, and of its last atom (what a quantifier
-// repeats); each with the part that lies on cycles.
-struct StateCount {
-  RegexStates total;
-  RegexStates last;
-};
-
-// Keeps a match within its step limit and its stack.  Every move, read and
-// comparison of the matcher's position passes through step(); the matcher
-// cannot go deeper than one pass over its states without one.
-struct MatchGuard {
+// The guard of the match running on this thread.
+struct Guard;
+thread_local Guard *active_guard = nullptr;
+struct Guard {
   std::uint64_t steps_left = kMatchStepLimit;
-  std::uintptr_t stack_floor = 0;  // 0: the stack's end is unknown
-
-  [[noreturn]] __attribute__((noinline, cold)) static void stop() {
-    throw std::regex_error(std::regex_constants::error_complexity);
+  std::uintptr_t floor = 0;  // the engine's frames stay above this address
+  bool on_caller;            // too deep: the match moves to a helper thread
+  Guard(std::size_t depth, bool caller) : on_caller(caller) {
+    const char here = 0;
+    floor = address_of(here) - depth;
+    active_guard = this;
   }
-
-  void step() {
-    const auto frame = reinterpret_cast<std::uintptr_t>(__builtin_frame_address(0));
-    if (__builtin_expect(steps_left == 0 || frame < stack_floor, 0)) stop();
-    --steps_left;
-  }
+  ~Guard() { active_guard = nullptr; }
 };
 
-// The guard of the match running on this thread.  Kept out of the iterator:
-// a plain pointer as iterator keeps the matcher's frames small.
-thread_local MatchGuard *active_guard = nullptr;
-
-struct ActiveGuard {
-  MatchGuard guard;
-  MatchGuard *outer;
-  explicit ActiveGuard(std::uintptr_t floor) : guard{kMatchStepLimit, floor}, outer(active_guard) {
-    active_guard = &guard;
-  }
-  ~ActiveGuard() { active_guard = outer; }
-  ActiveGuard(const ActiveGuard &) = delete;
-  ActiveGuard &operator=(const ActiveGuard &) = delete;
-};
+void step() {
+  Guard *guard = active_guard;
+  const char here = 0;
+  if (guard == nullptr) return;
+  if (guard->steps_left-- == 0) throw std::regex_error(std::regex_constants::error_complexity);
+  if (address_of(here) >= guard->floor) return;
+  if (guard->on_caller) throw TooDeepForCaller{};
+  throw std::regex_error(std::regex_constants::error_complexity);
+}
 
 // A position in the text that reports every use to the active guard.
-struct GuardedIterator {
+template <class Char>
+struct Position {
   using iterator_category = std::bidirectional_iterator_tag;
-  using value_type = char;
+  using value_type = Char;
   using difference_type = std::ptrdiff_t;
-  using pointer = const char *;
-  using reference = const char &;
+  using pointer = const Char *;
+  using reference = const Char &;
+  const Char *at = nullptr;
 
-  const char *at = nullptr;
-
-  static void step() {
-    if (active_guard != nullptr) active_guard->step();
-  }
-  reference operator*() const {
-    step();
-    return *at;
-  }
+  reference operator*() const { return step(), *at; }
   pointer operator->() const { return &**this; }
-  GuardedIterator &operator++() {
-    step();
-    ++at;
-    return *this;
-  }
-  GuardedIterator operator++(int) {
-    GuardedIterator before = *this;
-    ++*this;
-    return before;
-  }
-  GuardedIterator &operator--() {
-    step();
-    --at;
-    return *this;
-  }
-  GuardedIterator operator--(int) {
-    GuardedIterator before = *this;
-    --*this;
-    return before;
-  }
-  friend bool operator==(const GuardedIterator &a, const GuardedIterator &b) {
-    step();
-    return a.at == b.at;
-  }
+  Position &operator++() { return step(), ++at, *this; }
+  Position &operator--() { return step(), --at, *this; }
+  Position operator++(int) { return step(), Position{at++}; }
+  Position operator--(int) { return step(), Position{at--}; }
+  friend bool operator==(const Position &a, const Position &b) { return step(), a.at == b.at; }
 };
 
-using GuardedMatch = std::match_results<GuardedIterator>;
-
-struct GuardedText {
-  const std::string &text;
-
-  GuardedIterator at(std::size_t position) const { return GuardedIterator{text.data() + position}; }
-  GuardedIterator begin() const { return at(0); }
-  GuardedIterator end() const { return at(text.size()); }
-  std::size_t position(const GuardedIterator &it) const { return static_cast<std::size_t>(it.at - text.data()); }
-};
-
-// Where the stack of the calling thread ends, plus the reserve; 0 when the
-// system cannot tell (then only the step limit guards the match).
-std::uintptr_t stack_floor(std::size_t reserve) {
-  const std::size_t left = stack_left();
-  if (left == 0) return 0;
-  const auto frame = reinterpret_cast<std::uintptr_t>(__builtin_frame_address(0));
-  return frame - left + reserve;
+// Runs work on a thread with kHelperStack of stack; its exception reaches the caller.
+void on_helper_thread(const std::function<void()> &work) {
+  struct Job {
+    const std::function<void()> &work;
+    std::exception_ptr error;
+  } job{work, nullptr};
+  auto run = [](void *arg) -> void * {
+    auto &j = *static_cast<Job *>(arg);
+    try {
+      j.work();
+    } catch (...) {
+      j.error = std::current_exception();
+    }
+    return nullptr;
+  };
+  pthread_attr_t attr;
+  pthread_t thread;
+  pthread_attr_init(&attr);
+  const bool started =
+      pthread_attr_setstacksize(&attr, kHelperStack) == 0 && pthread_create(&thread, &attr, run, &job) == 0;
+  pthread_attr_destroy(&attr);
+  if (!started) throw std::regex_error(std::regex_constants::error_space);
+  pthread_join(thread, nullptr);
+  if (job.error) std::rethrow_exception(job.error);
 }
 
-// Runs the match with the stack it needs (a helper thread when the caller
-// lacks it) and a fresh guard for the thread that runs it.
-void guarded_match(const Regex &re, const std::string &text, const std::function<void(GuardedText &)> &match) {
-  run_with_stack(regex_stack_need(re, text.size()), [&] {
-    ActiveGuard guard(stack_floor(re.stack_reserve));
-    GuardedText guarded{text};
-    match(guarded);
+void guarded(bool small, const std::function<void()> &match) {
+  try {
+    if (small) {
+      Guard guard(kCallerDepth, true);
+      return match();
+    }
+  } catch (const TooDeepForCaller &) {
+  }
+  on_helper_thread([&] {
+    Guard guard(kHelperDepth, false);
+    match();
   });
 }
 
-// The replacement of one match, as std::match_results::format writes it with
-// the default flags: $$ $& $` $' $n $nn.
-void append_format(std::string &out, const std::string &text, std::size_t prefix_start, const GuardedMatch &m,
-                   const GuardedText &guarded, const std::string &format) {
-  auto group = [&](std::size_t n) {
-    if (n < m.size() && m[n].matched)
-      out.append(text, guarded.position(m[n].first), static_cast<std::size_t>(m[n].second.at - m[n].first.at));
+// A Shift-JIS text as the wide engine reads it, with the byte offset of each
+// character and of the end.
+struct WideText {
+  std::wstring text;
+  std::vector<std::ptrdiff_t> offsets;
+};
+
+WideText widen(const std::string &bytes) {
+  WideText wide;
+  for (std::size_t i = 0, n = 0; i < bytes.size(); i += n) {
+    n = char_length(CodePage::ShiftJis, bytes, i);
+    const unsigned lead = static_cast<unsigned char>(bytes[i]);
+    wide.text.push_back(static_cast<wchar_t>(n == 1 ? lead : lead << 8 | static_cast<unsigned char>(bytes[i + 1])));
+    wide.offsets.push_back(static_cast<std::ptrdiff_t>(i));
+  }
+  wide.offsets.push_back(static_cast<std::ptrdiff_t>(bytes.size()));
+  return wide;
+}
+
+// The engine reads counts and group numbers into a long without an overflow
+// check.  None of ten digits or more can be meant (a pattern is refused past
+// 100,000 states), so the pattern is refused before the engine reads one.
+void refuse_huge_numbers(const std::string &p, CodePage code_page) {
+  auto digits_at = [&](std::size_t j) {
+    std::size_t n = 0;
+    while (j + n < p.size() && p[j + n] >= '0' && p[j + n] <= '9') ++n;
+    return n;
   };
-  const std::size_t match_start = guarded.position(m[0].first);
-  const std::size_t match_end = guarded.position(m[0].second);
-  auto digit = [](char c) { return c >= '0' && c <= '9'; };
-  for (std::size_t i = 0; i < format.size(); ++i) {
-    if (format[i] != '$' || i + 1 == format.size()) {
-      out.push_back(format[i]);
-      continue;
-    }
-    const char c = format[++i];
-    if (c == '$') {
-      out.push_back('$');
-    } else if (c == '&') {
-      group(0);
-    } else if (c == '`') {
-      out.append(text, prefix_start, match_start - prefix_start);
-    } else if (c == '\'') {
-      out.append(text, match_end, std::string::npos);
-    } else if (digit(c)) {
-      std::size_t n = std::size_t(c - '0');
-      if (i + 1 < format.size() && digit(format[i + 1])) n = n * 10 + std::size_t(format[++i] - '0');
-      group(n);
+  bool in_bracket = false, in_brace = false;
+  for (std::size_t i = 0; i < p.size(); i += char_length(code_page, p, i)) {
+    const char c = p[i];
+    if (c == '\\' && i + 1 < p.size()) {
+      if (p[i + 1] != '0' && digits_at(i + 1) > 9) throw std::regex_error(std::regex_constants::error_backref);
+      i += char_length(code_page, p, i + 1);
+    } else if (in_bracket || c == '[') {
+      in_bracket = c != ']';  // the first ']' closes, as in "[]", the empty class
+    } else if (in_brace && digits_at(i) > 9) {
+      throw std::regex_error(std::regex_constants::error_badbrace);
     } else {
-      out.push_back('$');
-      --i;
+      in_brace = c == '{' || (in_brace && (c == ',' || (c >= '0' && c <= '9')));
     }
   }
+}
+
+// Whole-text match or first match, with the byte span of `group` in `span`.
+template <class Char, class Engine, class Offset>
+bool run(bool small, const Engine &engine, const std::basic_string<Char> &text, bool whole, std::size_t group,
+         RegexSpan *span, Offset byte_offset) {
+  const Position<Char> begin{text.data()}, end{text.data() + text.size()};
+  bool found = false;
+  RegexSpan result;
+  guarded(small, [&] {
+    std::match_results<Position<Char>> m;
+    found = whole ? std::regex_match(begin, end, m, engine) : std::regex_search(begin, end, m, engine);
+    if (!found || group >= m.size() || !m[group].matched) return;
+    result.position = byte_offset(m[group].first.at - begin.at);
+    result.length = byte_offset(m[group].second.at - begin.at) - result.position;
+  });
+  if (found && span != nullptr) *span = result;
+  return found;
+}
+
+bool run(const Regex &re, const std::string &text, bool whole, std::size_t group, RegexSpan *span) {
+  if (!re.shift_jis) return run(re.small, re.re, text, whole, group, span, [](std::ptrdiff_t i) { return i; });
+  const WideText wide = widen(text);
+  return run(re.small, re.characters, wide.text, whole, group, span,
+             [&](std::ptrdiff_t i) { return wide.offsets[static_cast<std::size_t>(i)]; });
 }
 
 }  // namespace
 
-RegexStates regex_state_estimate(const std::string &p) {
-  std::vector<StateCount> groups(1);
-  auto add = [](RegexStates &to, RegexStates more) {
-    to.states = capped_add(to.states, more.states);
-    to.on_cycles = capped_add(to.on_cycles, more.on_cycles);
-  };
-  auto atom = [&](RegexStates states) {
-    add(groups.back().total, states);
-    groups.back().last = states;
-  };
-  auto close_group = [&] {
-    RegexStates inner = groups.back().total;
-    groups.pop_back();
-    inner.states = capped_add(inner.states, 2);
-    atom(inner);
-  };
-  // The repeated part once more per copy, and the repeat's own states; an
-  // unbounded repeat puts all of them on a cycle.
-  auto quantify = [&](std::size_t copies, bool unbounded) {
-    StateCount &group = groups.back();
-    RegexStates more{capped_add(capped_mul(group.last.states, copies), capped_mul(2, copies)),
-                     capped_mul(group.last.on_cycles, copies)};
-    if (unbounded) {
-      more.on_cycles = capped_add(more.states, group.last.states - group.last.on_cycles);
-    }
-    add(group.total, more);
-    group.last = RegexStates{};
-  };
-  std::size_t i = 0;
-  while (i < p.size()) {
-    const char c = p[i];
-    std::size_t copies = 0;
-    std::size_t next = 0;
-    if (c == '\\') {
-      i += 2;
-      atom(RegexStates{1, 0});
-    } else if (c == '[') {
-      i = skip_bracket(p, i);
-      atom(RegexStates{1, 0});
-    } else if (c == '(') {
-      ++i;
-      if (i + 1 < p.size() && p[i] == '?' && (p[i + 1] == ':' || p[i + 1] == '=' || p[i + 1] == '!')) i += 2;
-      groups.emplace_back();
-    } else if (c == ')' && groups.size() > 1) {
-      ++i;
-      close_group();
-    } else if (c == '|') {
-      ++i;
-      add(groups.back().total, RegexStates{2, 0});
-      groups.back().last = RegexStates{};
-    } else if (c == '*' || c == '+' || c == '?') {
-      ++i;
-      if (i < p.size() && p[i] == '?') ++i;
-      quantify(1, c != '?');
-    } else if (c == '{' && parse_counted_repeat(p, i, copies, next)) {
-      const bool unbounded = p[next - 2] == ',';
-      i = next;
-      if (i < p.size() && p[i] == '?') ++i;
-      quantify(copies, unbounded);
-    } else {
-      ++i;
-      atom(RegexStates{1, 0});
-    }
-  }
-  while (groups.size() > 1) close_group();
-  RegexStates all = groups.back().total;
-  all.states = capped_add(all.states, 4);
-  return all;
-}
-
 Regex compile_regex(const std::string &pattern, bool icase) {
-  refuse_huge_numbers(pattern);
-  auto flags = std::regex::ECMAScript;
-  if (icase) flags |= std::regex::icase;
-  const RegexStates states = regex_state_estimate(pattern);
-  const std::size_t need = kUnwindReserve + std::min(pattern.size(), kStateCap) * kCompileCostPerByte;
   Regex compiled;
-  compiled.stack_reserve = kUnwindReserve + kChainStateCost * states.states;
-  compiled.stack_base = compiled.stack_reserve + kStateCost * states.states;
-  compiled.stack_per_char = states.on_cycles == 0 ? 0 : kCharCost + 2 * kStateCost * states.on_cycles;
-  run_with_stack(std::min(need, kMaxHelperStack), [&] { compiled.re = std::regex(pattern, flags); });
+  compiled.shift_jis = host_code_page() == CodePage::ShiftJis;
+  compiled.small = pattern.size() <= kSmallPattern && pattern.find('{') == std::string::npos;
+  refuse_huge_numbers(pattern, host_code_page());
+  const auto flags = icase ? std::regex::ECMAScript | std::regex::icase : std::regex::ECMAScript;
+  auto compile = [&] {
+    compiled.characters.imbue(std::locale::classic());
+    if (compiled.shift_jis) compiled.characters.assign(widen(pattern).text, flags);
+    else compiled.re.assign(pattern, flags);
+  };
+  if (compiled.small) compile();
+  else on_helper_thread(compile);
   return compiled;
-}
-
-std::size_t regex_stack_need(const Regex &re, std::size_t text_length) {
-  if (re.stack_base >= kMaxHelperStack) return kMaxHelperStack;
-  const std::size_t most = kMaxHelperStack - re.stack_base;
-  if (re.stack_per_char != 0 && text_length >= most / re.stack_per_char) return kMaxHelperStack;
-  return re.stack_base + (text_length + 1) * re.stack_per_char;
 }
 
 bool regex_full_match(const std::string &text, const Regex &re) {
   if (re.wildcard.usable) return wildcard_full_match(text, re.wildcard);
-  bool matched = false;
-  guarded_match(re, text, [&](GuardedText &guarded) {
-    matched = std::regex_match(guarded.begin(), guarded.end(), re.re);
-  });
-  return matched;
+  return run(re, text, true, 0, nullptr);
 }
 
 bool regex_search_group(const std::string &text, const Regex &re, std::size_t group, RegexSpan &span) {
-  bool found = false;
-  RegexSpan result;
-  guarded_match(re, text, [&](GuardedText &guarded) {
-    GuardedMatch match;
-    found = std::regex_search(guarded.begin(), guarded.end(), match, re.re);
-    if (found && group < match.size() && match[group].matched) {
-      result.position = static_cast<std::ptrdiff_t>(guarded.position(match[group].first));
-      result.length = match[group].second.at - match[group].first.at;
-    }
-  });
-  if (found) span = result;
-  return found;
-}
-
-bool regex_full_match_groups(const std::string &text, const Regex &re, std::vector<std::string> &groups) {
-  bool matched = false;
-  groups.clear();
-  std::vector<std::string> found;
-  guarded_match(re, text, [&](GuardedText &guarded) {
-    GuardedMatch match;
-    matched = std::regex_match(guarded.begin(), guarded.end(), match, re.re);
-    if (!matched) return;
-    for (std::size_t i = 0; i < match.size(); ++i) {
-      found.push_back(match[i].matched ? std::string(match[i].first.at, match[i].second.at) : std::string());
-    }
-  });
-  if (matched) groups = std::move(found);
-  return matched;
-}
-
-// Walks the matches as std::regex_iterator does (an empty match is followed
-// by a non-empty one at the same place, else the search moves on by one).
-std::string regex_replace_all(const std::string &text, const Regex &re, const std::string &format) {
-  std::string out;
-  guarded_match(re, text, [&](GuardedText &guarded) {
-    namespace rc = std::regex_constants;
-    GuardedMatch match;
-    auto flags = rc::match_default;
-    std::size_t copied = 0;  // text before this is in `out`
-    bool found = std::regex_search(guarded.begin(), guarded.end(), match, re.re, flags);
-    while (found) {
-      const std::size_t start = guarded.position(match[0].first);
-      const std::size_t end = guarded.position(match[0].second);
-      out.append(text, copied, start - copied);
-      append_format(out, text, copied, match, guarded, format);
-      copied = end;
-      std::size_t from = end;
-      if (start == end) {
-        if (end == text.size()) break;
-        found = std::regex_search(guarded.at(from), guarded.end(), match, re.re,
-                                  flags | rc::match_not_null | rc::match_continuous);
-        if (found) continue;
-        ++from;
-      }
-      flags |= rc::match_prev_avail;
-      found = std::regex_search(guarded.at(from), guarded.end(), match, re.re, flags);
-    }
-    out.append(text, copied, std::string::npos);
-  });
-  return out;
+  return run(re, text, false, group, &span);
 }
 
 }  // namespace qb

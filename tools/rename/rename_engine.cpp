@@ -46,8 +46,11 @@ int send(const CommandText &command) {
   return evaluate(command.text);
 }
 
+// Without the host's item record no item can be told apart or named.
 bool type_is_wanted(const RenameSettings &settings, LWItemID item) {
-  switch (lwtool2::services().item_info->type(item)) {
+  LWItemInfo *info = lwtool2::services().item_info;
+  if (info == nullptr) return false;
+  switch (info->type(item)) {
     case LWI_OBJECT:
       // Only objects loaded from a .lwo file are meshes, and meshes keep
       // their names; every other object is a null.
@@ -117,7 +120,9 @@ bool prepare_pattern(const RenameSettings &settings, std::optional<Regex> &patte
 }  // namespace
 
 std::string host_item_name(LWItemID item) {
-  const char *name = lwtool2::services().item_info->name(item);
+  LWItemInfo *info = lwtool2::services().item_info;
+  if (info == nullptr) return std::string();
+  const char *name = info->name(item);
   return name == nullptr ? std::string() : std::string(name);
 }
 
