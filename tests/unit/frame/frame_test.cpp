@@ -16,38 +16,15 @@ namespace {
 
 using Names = std::vector<std::string>;
 
-TEST(ModuleDescriptor, HeaderValues) {
-  EXPECT_EQ(_mod_descrip.sysSync, 0x04121994u);
-  EXPECT_EQ(_mod_descrip.sysVersion, 3u);
-  EXPECT_EQ(_mod_descrip.sysMachine, MOD_MACHINE);  // the platform built for
-#if defined(__linux__)
-  EXPECT_EQ(_mod_descrip.sysMachine, 0x500u);
-#endif
+// The descriptor's header and server rows are checked by the layout check
+// (tests/abi), which loads the module as a host does; what it passes on
+// without looking at is the handle startup gives.
+TEST(ModuleDescriptor, StartupGivesTheHandleShutdownTakes) {
   ASSERT_NE(_mod_descrip.startup, nullptr);
   ASSERT_NE(_mod_descrip.shutdown, nullptr);
   void *handle = _mod_descrip.startup();
   EXPECT_EQ(reinterpret_cast<std::uintptr_t>(handle), 4u);
   _mod_descrip.shutdown(handle);
-}
-
-TEST(ModuleDescriptor, SevenLayoutGenericServersThenANullRow) {
-  const Names expected = {"QB:ItemTools",   "QB:SelectBranch",   "QB:SelectItem",   "QB:ItemVisible",
-                          "QB:ObjectReplacer", "QB:NameReplace", "QB:ToggleVisible"};
-  const ServerRecord *rows = _mod_descrip.serverDefs;
-  ASSERT_NE(rows, nullptr);
-  for (std::size_t i = 0; i < expected.size(); ++i) {
-    ASSERT_NE(rows[i].className, nullptr) << i;
-    EXPECT_STREQ(rows[i].className, "LayoutGeneric");
-    ASSERT_NE(rows[i].name, nullptr) << i;
-    EXPECT_EQ(rows[i].name, expected[i]);
-    EXPECT_NE(rows[i].activate, nullptr);
-    EXPECT_EQ(rows[i].tagInfo, nullptr);
-  }
-  const ServerRecord &end = rows[expected.size()];
-  EXPECT_EQ(end.className, nullptr);
-  EXPECT_EQ(end.name, nullptr);
-  EXPECT_EQ(end.activate, nullptr);
-  EXPECT_EQ(end.tagInfo, nullptr);
 }
 
 TEST(ProductVersion, FieldsDecodeFromTheirBits) {

@@ -1,4 +1,4 @@
-// Branch selection and the item look-ups it and the panel rely on.
+// Branch selection: the branch list of the selected roots and what selecting it sends.
 #include <gtest/gtest.h>
 
 #include "tests/unit/support/qbhost_fixture.h"
@@ -90,30 +90,6 @@ TEST(HierarchySelectItem, AnInvalidWildcardSelectsNothing) {
   EXPECT_THROW(qb::run_select_item({"Body", "a{"}), std::regex_error);
   EXPECT_TRUE(rig.host.commands.empty());
   EXPECT_EQ(rig.host.selection(), (ItemList{rig.key}));
-}
-
-TEST(HierarchyItems, FindItemIgnoresCaseAndFindsTheFirstNamelessItem) {
-  TestHost host;
-  const LWItemID light = host.add(LWI_LIGHT, "");
-  const LWItemID arm = host.mesh("Arm");
-  const LWItemID bone = host.add(LWI_BONE, "", arm);
-  host.add(LWI_CAMERA, "");
-  qb::load_service_table(host.global());
-  EXPECT_EQ(qb::find_item("aRM"), arm);
-  EXPECT_EQ(qb::find_item(""), bone);  // the object's bones come before every light
-  EXPECT_EQ(qb::find_item("arms"), nullptr);
-  (void)light;
-}
-
-TEST(HierarchyItems, MeshExtensionInAnyLetterCase) {
-  TestHost host;
-  const LWItemID upper = host.mesh("Upper", "C:\\Objects\\BOX.LWO");
-  const LWItemID other = host.mesh("Other", "C:\\Objects\\box.lwo.bak");
-  const LWItemID none = host.null_object("None");
-  qb::load_service_table(host.global());
-  EXPECT_EQ(qb::item_kind(upper), qb::kMeshObject);
-  EXPECT_EQ(qb::item_kind(other), qb::kNullObject);
-  EXPECT_EQ(qb::item_kind(none), qb::kNullObject);
 }
 
 }  // namespace

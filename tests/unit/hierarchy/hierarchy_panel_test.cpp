@@ -37,33 +37,19 @@ struct HierarchyPanel : ::testing::Test {
   }
 };
 
-TEST_F(HierarchyPanel, TwentyControlsInOrderWithFieldsLinedUp) {
+TEST_F(HierarchyPanel, TwentyControlsWithTheirSizesAndEvents) {
   ASSERT_EQ(qb::run_item_tools(), AFUNC_OK);
   ASSERT_EQ(host.state().panels.size(), 1u);
   EXPECT_EQ(panel().title, "QB:ItemTools(1.00) ");
   ASSERT_EQ(panel().controls.size(), 20u);
-  const char *types[] = {"BorderControl", "TextControl",   "EditControl",   "ButtonControl", "BoolControl",
-                         "ButtonControl", "BorderControl", "TextControl",   "ButtonControl", "BorderControl",
-                         "TextControl",   "EditControl",   "ButtonControl", "TextControl",   "ButtonControl",
-                         "BorderControl", "TextControl",   "ButtonControl", "BorderControl", "ButtonControl"};
-  const int ys[] = {0, 4, 32, 32, 56, 80, 108, 112, 140, 168, 172, 200, 200, 224, 248, 276, 280, 308, 348, 352};
-  for (int i = 1; i <= 20; ++i) {
-    SCOPED_TRACE(i);
-    EXPECT_EQ(control(i).type_name, types[i - 1]);
-    EXPECT_EQ(control(i).label, qb::kItemToolsTextEn[i - 1]);
-    EXPECT_EQ(control(i).y, ys[i - 1]);
-  }
-  EXPECT_EQ(control(3).x, 80 - 8 * 11);  // "Parent Item"
-  EXPECT_EQ(control(12).x, 80 - 8 * 9);  // "Item Name"
+  // Types, labels and places are stated by the panel traces; what a trace
+  // cannot see is sizes, descriptor kinds, events and the panel's record.
   EXPECT_EQ(control(1).width, 320);
   EXPECT_EQ(control(1).height, 28);
   EXPECT_EQ(control(5).desc_type, LWT_BOOLEAN);  // the check box
   EXPECT_EQ(control(2).desc_type, LWT_TEXT);
   EXPECT_EQ(qbhost::panel_funcs()->globalFun, host.global());  // stored before the panel was made
   EXPECT_EQ(control(3).width, 34);
-  EXPECT_EQ(control(4).x, 292);
-  EXPECT_EQ(control(18).x, 230);
-  EXPECT_EQ(control(20).x, 120);
   for (int i : {4, 6, 9, 13, 15, 18, 20}) {
     EXPECT_NE(control(i).event, nullptr) << i;
     EXPECT_EQ(control(i).user_data, &qb::item_tools_state()) << i;

@@ -24,7 +24,6 @@ struct FakeState {
   int opens = 0, closes = 0, draws = 0, events = 0;
   LWControl *last_event = nullptr;
   std::string edit_text;  // read in the event callback
-  bool ghost_button = false, erase_edit = false;
   const char *argument = nullptr;
   bool had_argument = false;
   std::string argument_text;
@@ -120,8 +119,6 @@ int activate_panel(int, GlobalFunc *global, void *, void *) {
     }
     set_value(fake.button, CTL_X, 40);
     set_value(fake.button, CTL_Y, 7);
-    if (fake.ghost_button) fake.button->draw(fake.button, DR_GHOST);
-    if (fake.erase_edit) fake.edit->draw(fake.edit, DR_ERASE);
   }
   fake.open_result = fake.panels->open(fake.panel, fake.open_flags);
   return 0;
@@ -312,17 +309,6 @@ TEST_F(HostWithFake, ModalPanelFromAControlCallback) {
   EXPECT_EQ(trace.str(), "panel open \"Inner\" flags=1\n");
 }
 
-TEST_F(HostWithFake, GhostedAndErasedControlsTakeNoAction) {
-  fake.ghost_button = true;
-  fake.erase_edit = true;
-  ASSERT_EQ(script("activate Fake:Panel\npress 2\nset 1 typed\nset 3 2\n"), RunStatus::Ok) << error;
-  EXPECT_EQ(fake.events, 1);  // only the popup
-  EXPECT_EQ(fake.last_event, fake.popup);
-  EXPECT_EQ(fake.edit_text, "");
-  EXPECT_NE(trace.str().find("no action: control 2 \"Run\" is ghosted\n"), std::string::npos) << trace.str();
-  EXPECT_NE(trace.str().find("no action: control 1 \"Name\" is erased\n"), std::string::npos) << trace.str();
-}
-
 TEST_F(HostWithFake, ValuesAreCheckedAgainstTheControl) {
   ASSERT_EQ(script("activate Fake:Panel\n"), RunStatus::Ok);
   EXPECT_EQ(script("set 3 3\n"), RunStatus::ScriptError);
@@ -331,13 +317,6 @@ TEST_F(HostWithFake, ValuesAreCheckedAgainstTheControl) {
   EXPECT_EQ(error, "test.qbs:1: control 2 takes a number, not 'abc'");
   EXPECT_EQ(script("set 3 0x2\nset 1 \"a \\\"q\\\" \\\\ b\"\n"), RunStatus::Ok) << error;
   EXPECT_EQ(fake.edit_text, "a \"q\" \\ b");
-}
-
-TEST_F(HostWithFake, FailingPanelCreation) {
-  EXPECT_EQ(script("fail-panels on\nactivate Fake:Panel\n"), RunStatus::Ok);
-  EXPECT_EQ(trace.str(), "result 2\n");
-  EXPECT_EQ(script("fail-panels off\nactivate Fake:Panel\n"), RunStatus::Ok);
-  EXPECT_EQ(fake.open_result, 1);
 }
 
 TEST_F(HostWithFake, ControlAttributesAndLabelWidths) {

@@ -116,27 +116,6 @@ TEST_F(HostScripts, SceneStatements) {
   EXPECT_EQ(scene.item(0x20000000u)->parent, 0x10000002u);
   EXPECT_EQ(scene.item(0x30000000u)->parent, 0x10000000u);
   EXPECT_EQ(trace.str(), "");  // scene statements print nothing
-
-  ASSERT_EQ(run("select Key 0x10000001 Cube\nprint selection\nselect\nprint selection\nparent-in-place on\n"),
-            RunStatus::Ok)
-      << error;
-  EXPECT_EQ(trace.str(), "selection 0x20000000 0x10000001 0x10000000\nselection\n");
-  EXPECT_EQ(scene.general_flags, 4u);
-}
-
-TEST_F(HostScripts, PrintScene) {
-  ASSERT_EQ(run("mesh Cube\nnull Pivot parent=Cube display=0 inactive\nbone Root parent=Cube\n"
-                "light \"Key \\\"Light\\\"\"\ncamera Cam hidden\nparent-in-place on\nprint scene\n"),
-            RunStatus::Ok)
-      << error;
-  EXPECT_EQ(trace.str(),
-            "scene items=5 parent-in-place=on\n"
-            "0x10000000 mesh \"Cube\" parent=none display=6 active file=\"Objects/Cube.lwo\" layer=1 "
-            "children=0x10000001,0x40000000\n"
-            "0x40000000 bone \"Root\" object=0x10000000 parent=0x10000000 visible=1 active children=none\n"
-            "0x10000001 null \"Pivot\" parent=0x10000000 display=0 inactive file=\"\" layer=0 children=none\n"
-            "0x20000000 light \"Key \\\"Light\\\"\" parent=none visible=1 active children=none\n"
-            "0x30000000 camera \"Cam\" parent=none visible=0 active children=none\n");
 }
 
 TEST_F(HostScripts, ErrorsNameFileAndLine) {
@@ -205,13 +184,6 @@ TEST_F(HostScripts, JapaneseLocaleConvertsNamesAndDecodesOutput) {
   ASSERT_EQ(run("locale 1033\nprint scene\n"), RunStatus::Ok) << error;
   EXPECT_NE(trace.str().find("null \"\\x83e\\x83X\\x83g\""), std::string::npos) << trace.str();
   EXPECT_EQ(run("locale 1041\nnull \xF0\x9F\x98\x80\n"), RunStatus::ScriptError);
-}
-
-TEST_F(HostScripts, StatusLine) {
-  ASSERT_EQ(run("print status\n"), RunStatus::Ok);
-  host.evaluate("StatusMsg {1.0} Done");
-  ASSERT_EQ(run("print status\n"), RunStatus::Ok);
-  EXPECT_EQ(trace.str(), "status\ncmd ok StatusMsg {1.0} Done\nstatus {1.0} Done\n");
 }
 
 }  // namespace

@@ -15,23 +15,6 @@ RenameSettings in_mode(int32_t mode) {
   return settings;
 }
 
-TEST(RenameSettings, InitialValues) {
-  const RenameSettings s;
-  EXPECT_EQ(s.scope, qb::kScopeSelection);
-  EXPECT_EQ(s.include_null, 1);
-  EXPECT_EQ(s.include_bone, 1);
-  EXPECT_EQ(s.include_camera, 0);
-  EXPECT_EQ(s.include_light, 0);
-  EXPECT_EQ(s.mode, qb::kModeReplace);
-  EXPECT_EQ(s.change_text.str(), "");
-  EXPECT_EQ(s.prefix_text.str(), "");
-  EXPECT_EQ(s.suffix_text.str(), "");
-  EXPECT_EQ(s.search_text.str(), "_L_");
-  EXPECT_EQ(s.replace_text.str(), "_R_");
-  EXPECT_EQ(s.pattern_text.str(), "_[Ll]_");
-  EXPECT_EQ(s.pattern_replace_text.str(), "_R_");
-}
-
 TEST(RenameWorkingName, DuplicateNumberFormGivesItsBase) {
   EXPECT_EQ(qb::working_name("Arm_L (2)"), "Arm_L");
   EXPECT_EQ(qb::working_name("Key (12)"), "Key");

@@ -14,11 +14,7 @@ using Commands = std::vector<std::string>;
 class RenameRun : public ::testing::Test {
  protected:
   void SetUp() override { host.load_services(); }
-  static std::string id(LWItemID item) {
-    char text[32];
-    std::snprintf(text, sizeof text, "0x%x", static_cast<unsigned>(reinterpret_cast<uintptr_t>(item)));
-    return text;
-  }
+  static std::string id(LWItemID item) { return qbtest::hex(item); }
   qbtest::TestHost host;
   qb::RenameSettings settings;
 };

@@ -12,7 +12,7 @@ namespace {
 using Commands = std::vector<std::string>;
 using qb::ItemList;
 
-std::string id(LWItemID item) { return qb::format_text("0x%x", qb::item_id_bits(item)); }
+using qbtest::hex;
 
 class FirstLayer : public ::testing::Test {
  protected:
@@ -25,14 +25,14 @@ TEST_F(FirstLayer, SelectSameTypeWalksFromTheEndAndKeepsTheLastType) {
   LWItemID b = host.add(LWI_OBJECT, "B");
   LWItemID c = host.add(LWI_OBJECT, "C");
   qb::select_same_type({light, b, c});
-  EXPECT_EQ(host.commands, (Commands{"SelectItem " + id(c), "AddToSelection " + id(b)}));
+  EXPECT_EQ(host.commands, (Commands{"SelectItem " + hex(c), "AddToSelection " + hex(b)}));
   EXPECT_EQ(qb::selected_items(), (ItemList{c, b}));
 }
 
 TEST_F(FirstLayer, SelectSameTypeSkipsRepeatsAndNulls) {
   LWItemID b = host.add(LWI_OBJECT, "B");
   qb::select_same_type({b, nullptr, b});
-  EXPECT_EQ(host.commands, Commands{"SelectItem " + id(b)});
+  EXPECT_EQ(host.commands, Commands{"SelectItem " + hex(b)});
 }
 
 TEST_F(FirstLayer, SelectSameTypeOfNothingSendsAndLooksUpNothing) {
@@ -56,7 +56,7 @@ TEST_F(FirstLayer, FailedCommandsArePassedOver) {
   LWItemID c = host.add(LWI_OBJECT, "C");
   host.settings().refused = {"SelectItem"};
   qb::select_same_type({b, c});
-  EXPECT_EQ(host.commands, (Commands{"SelectItem " + id(c), "AddToSelection " + id(b)}));
+  EXPECT_EQ(host.commands, (Commands{"SelectItem " + hex(c), "AddToSelection " + hex(b)}));
 }
 
 TEST_F(FirstLayer, BranchIsBreadthFirstWithoutTheRoot) {
@@ -82,11 +82,14 @@ TEST_F(FirstLayer, SceneOrderIsObjectsWithBonesThenLightsThenCameras) {
 
 TEST_F(FirstLayer, FindItemIgnoresCaseAndTakesTheFirst) {
   host.add(LWI_LIGHT, "Camera");
+  host.add(LWI_LIGHT, nullptr);
   LWItemID camera = host.add(LWI_CAMERA, "Camera");
   LWItemID object = host.add(LWI_OBJECT, "CAMERA");
-  LWItemID unnamed = host.add(LWI_OBJECT, nullptr);
+  LWItemID unnamed_bone = host.add(LWI_BONE, nullptr, object, object);
+  host.add(LWI_OBJECT, nullptr);
   EXPECT_EQ(qb::find_item("camera"), object);  // objects come first
-  EXPECT_EQ(qb::find_item(""), unnamed);
+  EXPECT_EQ(qb::find_item(""), unnamed_bone);  // an object's bones follow it, before the next object
+  EXPECT_EQ(qb::find_item("cameras"), nullptr);
   EXPECT_EQ(qb::find_item("nothing"), nullptr);
   (void)camera;
 }
@@ -108,12 +111,14 @@ TEST_F(FirstLayer, ItemKindAcceptsLwoInAnyCase) {
   LWItemID mesh = host.mesh("m", "C:\\Objects\\m.LWO");
   LWItemID plain = host.mesh("p", "box.lwo");
   LWItemID other_file = host.mesh("o", "/x/scene.lws");
+  LWItemID backup = host.mesh("b", "C:\\Objects\\box.lwo.bak");
   LWItemID null_object = host.add(LWI_OBJECT, "n");
   LWItemID object = host.add(LWI_OBJECT, "o");
   LWItemID bone = host.add(LWI_BONE, "b", object, object);
   EXPECT_EQ(qb::item_kind(mesh), qb::kMeshObject);
   EXPECT_EQ(qb::item_kind(plain), qb::kMeshObject);
   EXPECT_EQ(qb::item_kind(other_file), qb::kNullObject);
+  EXPECT_EQ(qb::item_kind(backup), qb::kNullObject);
   EXPECT_EQ(qb::item_kind(null_object), qb::kNullObject);
   EXPECT_EQ(qb::item_kind(bone), qb::kBoneItem);
   EXPECT_EQ(qb::item_kind(host.add(LWI_LIGHT, "l")), qb::kLightItem);
@@ -130,7 +135,7 @@ TEST_F(FirstLayer, VisibilityAndActiveChangeOnlyWhenDifferent) {
   EXPECT_TRUE(host.commands.empty());
   qb::set_item_visibility(a, false);
   qb::set_item_active(a, false);
-  EXPECT_EQ(host.commands, (Commands{"SelectItem " + id(a), "ItemVisibility 0", "SelectItem " + id(a),
+  EXPECT_EQ(host.commands, (Commands{"SelectItem " + hex(a), "ItemVisibility 0", "SelectItem " + hex(a),
                                      "ItemActive"}));
   EXPECT_EQ(host.item(a).display, 0);
   EXPECT_FALSE(host.item(a).active);

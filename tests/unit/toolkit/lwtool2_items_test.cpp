@@ -13,7 +13,7 @@ namespace {
 using Commands = std::vector<std::string>;
 using Ids = std::vector<LWItemID>;
 
-std::string id(LWItemID item) { return qb::format_text("0x%x", qb::item_id_bits(item)); }
+using qbtest::hex;
 
 Ids ids(const lwtool2::ItemList &list) { return list.items(); }
 
@@ -74,16 +74,16 @@ TEST_F(SecondLayer, SelectListFromTheEndWithoutFilters) {
   LWItemID light = host.add(LWI_LIGHT, "L");
   lwtool2::select_list(list_of({x, light, x}));
   EXPECT_EQ(host.commands,
-            (Commands{"SelectItem " + id(x), "AddToSelection " + id(light), "AddToSelection " + id(x)}));
+            (Commands{"SelectItem " + hex(x), "AddToSelection " + hex(light), "AddToSelection " + hex(x)}));
   EXPECT_EQ(lwtool2::services().interface_info->selItems[0], x);
 }
 
 TEST_F(SecondLayer, SelectListReportsRefusalsAndGoesOn) {
   host.settings().refused = {"SelectItem"};
   lwtool2::select_list(list_of({x, y}));
-  EXPECT_EQ(host.commands, (Commands{"SelectItem " + id(y),
-                                     "StatusMsg *** ERROR: eval( \"SelectItem " + id(y) + "\" ) !(0) ***",
-                                     "AddToSelection " + id(x)}));
+  EXPECT_EQ(host.commands, (Commands{"SelectItem " + hex(y),
+                                     "StatusMsg *** ERROR: eval( \"SelectItem " + hex(y) + "\" ) !(0) ***",
+                                     "AddToSelection " + hex(x)}));
 }
 
 TEST_F(SecondLayer, EmptySelectListStillRefreshes) {

@@ -34,13 +34,7 @@ class ItemVisiblePanel : public ::testing::Test {
   qbtest::TestHost host;
 };
 
-struct Expected {
-  const char *type;
-  const char *label;
-  int x, y;
-};
-
-TEST_F(ItemVisiblePanel, FirstActivationBuildsTheWholePanelAndOpensIt) {
+TEST_F(ItemVisiblePanel, FirstActivationBuildsThePanelWithItsEventsAndOpensIt) {
   ASSERT_EQ(activate(), AFUNC_OK);
   ASSERT_EQ(host.state().panels.size(), 1u);
   ASSERT_NE(host.panel("QB:ItemVisible(1.00) "), nullptr);
@@ -52,30 +46,11 @@ TEST_F(ItemVisiblePanel, FirstActivationBuildsTheWholePanelAndOpensIt) {
   EXPECT_EQ(host.trace().find("panel front"), std::string::npos);
   EXPECT_EQ(qbhost::panel_funcs()->globalFun, host.global());  // stored before the panel was made
 
-  std::vector<Expected> expected = {
-      {"PopupControl", "Target", 43, 10}, {"TextControl", "Type", 5, 40},
-      {"TextControl", "Visible", 79, 40}, {"TextControl", "Active", 227, 40}};
-  const char *rows[] = {"Mesh", "Null", "Bone", "Camera", "Light"};
-  for (int r = 0; r < 5; ++r) {
-    const int y = 60 + 20 * r;
-    expected.push_back({"BoolButtonControl", rows[r], 5, y});
-    expected.push_back({"PopupControl", "", 69, y});
-    expected.push_back({"PopupControl", "", 219, y});
-    expected.push_back({"ButtonControl", "Show", 301, y});
-    expected.push_back({"ButtonControl", "Hide", 351, y});
-  }
-  expected.push_back({"ButtonControl", "Show All", 5, 170});
-  expected.push_back({"ButtonControl", "Hide All", 125, 170});
-  expected.push_back({"BorderControl", "", 5, 200});
-  expected.push_back({"ButtonControl", "Close", 170, 205});
-  expected.push_back({"ButtonControl", "Run", 280, 205});
-  ASSERT_EQ(panel().controls.size(), expected.size());
-  for (std::size_t i = 0; i < expected.size(); ++i) {
+  // Types, labels and places are stated by the panel traces; what a trace
+  // cannot see is which controls carry an event and the panel's record.
+  ASSERT_EQ(panel().controls.size(), 34u);
+  for (std::size_t i = 0; i < panel().controls.size(); ++i) {
     const qbhost::Control &c = *panel().controls[i];
-    EXPECT_EQ(c.type_name, expected[i].type) << i + 1;
-    EXPECT_EQ(c.label, expected[i].label) << i + 1;
-    EXPECT_EQ(c.x, expected[i].x) << i + 1;
-    EXPECT_EQ(c.y, expected[i].y) << i + 1;
     const bool passive = i == 1 || i == 2 || i == 3 || i == 31;  // headings and border
     EXPECT_EQ(c.event == nullptr, passive) << i + 1;
     EXPECT_EQ(c.user_data, passive ? nullptr : &state()) << i + 1;

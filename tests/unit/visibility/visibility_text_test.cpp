@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -9,8 +8,6 @@
 #include "tools/visibility/item_visible_text.h"
 
 namespace {
-
-std::string bytes(std::initializer_list<unsigned char> list) { return std::string(list.begin(), list.end()); }
 
 std::vector<std::string> texts_of(const char *const *list, int count) {
   std::vector<std::string> texts;
@@ -40,48 +37,6 @@ TEST(ItemVisibleText, EveryListEndsWithANullEntryAfterItsCount) {
   EXPECT_EQ(qb::kVisibilityChoicesEn[qb::kVisibilityChoiceCount], nullptr);
   EXPECT_EQ(qb::kActiveChoicesJa[qb::kActiveChoiceCount], nullptr);
   EXPECT_EQ(qb::kActiveChoicesEn[qb::kActiveChoiceCount], nullptr);
-}
-
-TEST(ItemVisibleText, JapaneseTextsAreShiftJis) {
-  const std::string as_is = bytes({0x82, 0xBB, 0x82, 0xCC, 0x82, 0xDC, 0x82, 0xDC});  // そのまま
-  EXPECT_EQ(std::string(qb::kDisplayChoicesJa[0]), as_is);
-  EXPECT_EQ(std::string(qb::kVisibilityChoicesJa[0]), as_is);
-  EXPECT_EQ(std::string(qb::kActiveChoicesJa[0]), as_is);
-  EXPECT_EQ(std::string(qb::kDisplayChoicesJa[1]), bytes({0x81, 0x9E}) + "Hidden");  // ◇
-  EXPECT_EQ(std::string(qb::kDisplayChoicesJa[2]), bytes({0x81, 0xA0}) + "Bouding box");  // □
-  EXPECT_EQ(std::string(qb::kDisplayChoicesJa[8]), bytes({0x81, 0xA1}) + "Textrured w/Wireframe");  // ■
-  EXPECT_EQ(std::string(qb::kVisibilityChoicesJa[1]), bytes({0x81, 0x9B}) + "Hidden");  // ○
-  EXPECT_EQ(std::string(qb::kVisibilityChoicesJa[2]), bytes({0x81, 0x9C}) + "Visible");  // ●
-  EXPECT_EQ(std::string(qb::kActiveChoicesJa[1]), bytes({0x81, 0x9B}) + "Off");
-  EXPECT_EQ(std::string(qb::kActiveChoicesJa[2]), bytes({0x81, 0x9C}) + "On");
-  // 全部のアイテム
-  EXPECT_EQ(std::string(qb::kScopeChoicesJa[4]),
-            bytes({0x91, 0x53, 0x95, 0x94, 0x82, 0xCC, 0x83, 0x41, 0x83, 0x43, 0x83, 0x65, 0x83, 0x80}));
-  EXPECT_EQ(std::string(qb::kItemVisibleLabelsJa[0]), bytes({0x91, 0xCE, 0x8F, 0xDB}));  // 対象
-  EXPECT_EQ(std::string(qb::kItemVisibleLabelsJa[4]), bytes({0x83, 0x81, 0x83, 0x62, 0x83, 0x56, 0x83, 0x85}));
-  EXPECT_EQ(std::string(qb::kItemVisibleLabelsJa[33]), bytes({0x8E, 0xC0, 0x8D, 0x73}));  // 実行
-}
-
-TEST(ItemVisibleText, LabelsFollowTheControlsInBothLanguages) {
-  EXPECT_EQ(texts_of(qb::kItemVisibleLabelsEn, qb::kItemVisibleLabelCount),
-            (Texts{"Target", "Type", "Visible", "Active",               //
-                   "Mesh", "", "", "Show", "Hide", "Null", "", "", "Show", "Hide",  //
-                   "Bone", "", "", "Show", "Hide", "Camera", "", "", "Show", "Hide",  //
-                   "Light", "", "", "Show", "Hide", "Show All", "Hide All", "", "Close", "Run"}));
-  for (int i = 0; i < qb::kItemVisibleLabelCount; ++i) {
-    const std::string english = qb::kItemVisibleLabelsEn[i];
-    const std::string japanese = qb::kItemVisibleLabelsJa[i];
-    EXPECT_EQ(english.empty(), japanese.empty()) << i;
-    // The headings Visible and Active and the Null row read the same in both.
-    if (english == "Visible" || english == "Active" || english == "Null") {
-      EXPECT_EQ(japanese, english) << i;
-    }
-  }
-  // Every row's Show and Hide share their texts.
-  for (int i : {12, 17, 22, 27}) {
-    EXPECT_STREQ(qb::kItemVisibleLabelsJa[i], qb::kItemVisibleLabelsJa[7]) << i;
-    EXPECT_STREQ(qb::kItemVisibleLabelsJa[i + 1], qb::kItemVisibleLabelsJa[8]) << i;
-  }
 }
 
 class ItemVisibleLanguage : public ::testing::Test {
