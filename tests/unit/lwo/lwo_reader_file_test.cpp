@@ -25,8 +25,17 @@ namespace {
 class LwoFileReads : public ::testing::Test {
  protected:
   qbtest::TestFolder folder_{"qb_lwo_file"};
+  const std::filesystem::path &dir_ = folder_.path;
 
   std::string write(const std::string &name, const Bytes &bytes) { return folder_.write(name, bytes); }
+
+  // A file that still holds a layer: every failure must leave none.
+  static LwoFile stale_file() {
+    LwoFile file;
+    file.path = "stale";
+    file.layers.push_back(LwoLayer{});
+    return file;
+  }
 
   // The file read from disk and the same bytes decoded in memory agree.
   void expect_same_as_memory(const Bytes &bytes, const std::string &what) {
@@ -166,6 +175,90 @@ TEST_F(LwoFileReads, LargeFilesAreReadWholeInOnePiece) {
   // Reading /proc/self/io itself counts a few hundred bytes.
   EXPECT_GE(after - before, total + 4);
   EXPECT_LT(after - before, total + 4 + 4096);
+}
+
+// ---- read_lwo_file of small files --------------------------------------------
+
+Bytes one_layer_file(const Bytes &layr) { return lwo2(chunk("LAYR", layr)); }
+
+TEST_F(LwoFileReads, ReadsTheLayersAndKeepsThePathAsGiven) {
+  const Bytes bytes = lwo2(concat({chunk("TAGS", s0("Default")), chunk("LAYR", layer_data(0, "Body")),
+                                   chunk("LAYR", layer_data(1, "", 0))}));
+  const std::string path = write("two layers.lwo", bytes);
+  const std::string given = (dir_ / "." / "two layers.lwo").string();
+  LwoFile file = stale_file();
+  ASSERT_TRUE(qb::read_lwo_file(given, file));
+  EXPECT_EQ(file.path, given);
+  ASSERT_EQ(file.layers.size(), 2u);
+  EXPECT_EQ(file.layers[0].name, "Body");
+  EXPECT_EQ(file.layers[1].name, "Layer2");
+  EXPECT_EQ(file.layers[1].parent, 0);
+  EXPECT_EQ(qb::find_layer(file, "Body"), &file.layers[0]);
+}
+
+TEST_F(LwoFileReads, EveryFailureLeavesNoLayers) {
+  Bytes bad_layer = layer_data(0, "Body");
+  bad_layer.push_back(0);
+  const std::vector<std::string> paths = {
+      (dir_ / "missing.lwo").string(),
+      write("empty.lwo", {}),
+      write("three.lwo", Bytes{'F', 'O', 'R'}),
+      write("text.lwo", Bytes{'h', 'e', 'l', 'l', 'o', '\n'}),
+      write("header-only.lwo", form("LWO2", {})),
+      write("lwob.lwo", form("LWOB", chunk("LAYR", layer_data(0, "Body")))),
+      write("bad-layer.lwo", one_layer_file(bad_layer)),
+      dir_.string(),  // a directory opens on POSIX but cannot be read
+  };
+  for (const std::string &path : paths) {
+    LwoFile file = stale_file();
+    EXPECT_FALSE(qb::read_lwo_file(path, file)) << path;
+    EXPECT_TRUE(file.layers.empty()) << path;
+  }
+}
+
+TEST_F(LwoFileReads, PathWithNulInsideIsNotCutShort) {
+  const std::string real = write("a", one_layer_file(layer_data(0, "Body")));
+  LwoFile file;
+  ASSERT_TRUE(qb::read_lwo_file(real, file));
+  file = stale_file();
+  EXPECT_FALSE(qb::read_lwo_file(real + std::string("\0.lwo", 5), file));
+  EXPECT_TRUE(file.layers.empty());
+}
+
+TEST_F(LwoFileReads, FileNotBeginningWithFormCostsAFourByteRead) {
+  // A pipe shows how much was taken from it: the rest stays for us to read.
+  const std::string fifo = (dir_ / "pipe.lwo").string();
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  const int fd = ::open(fifo.c_str(), O_RDWR | O_NONBLOCK);  // keeps a writer, so opening for reading won't block
+  ASSERT_GE(fd, 0);
+  const char content[] = "LIST\0\0\0\x04LWO2rest";
+  ASSERT_EQ(::write(fd, content, sizeof content - 1), static_cast<ssize_t>(sizeof content - 1));
+  LwoFile file = stale_file();
+  EXPECT_FALSE(qb::read_lwo_file(fifo, file));
+  EXPECT_TRUE(file.layers.empty());
+  char left[64];
+  const ssize_t n = ::read(fd, left, sizeof left);
+  ::close(fd);
+  EXPECT_EQ(std::string(left, n > 0 ? static_cast<std::size_t>(n) : 0), std::string(content + 4, sizeof content - 5));
+}
+
+TEST_F(LwoFileReads, FileOfFourGibibytesOrMoreIsRejected) {
+  // Sparse files: the first 16 bytes alone would be a valid object file, so a
+  // size cut to 32 bits would wrongly accept them.
+  Bytes head = lwo2(Bytes{'P', 'N', 'T', 'S'});
+  ASSERT_EQ(head.size(), 16u);
+  for (std::uintmax_t size : {std::uintmax_t{1} << 32, (std::uintmax_t{1} << 32) + 16}) {
+    const std::string path = write("huge.lwo", head);
+    std::error_code error;
+    std::filesystem::resize_file(path, size, error);
+    if (error) GTEST_SKIP() << "no sparse file of " << size << " bytes here: " << error.message();
+    LwoFile file = stale_file();
+    EXPECT_FALSE(qb::read_lwo_file(path, file)) << size;
+    EXPECT_TRUE(file.layers.empty());
+  }
+  // The same 16 bytes on their own are read.
+  LwoFile file;
+  EXPECT_TRUE(qb::read_lwo_file(write("small.lwo", head), file));
 }
 
 }  // namespace
