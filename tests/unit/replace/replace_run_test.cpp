@@ -223,59 +223,26 @@ TEST_F(ReplaceRun, WithoutObjectFilesNothingButTheSelectionHappens) {
   EXPECT_TRUE(host.state().panels.empty());
 }
 
-TEST_F(ReplaceRun, ResultListShowsHeadingRowsAndMarks) {
+TEST_F(ReplaceRun, ResultListRecordAndColumns) {
   write_file(dir / "car.lwo", lwo({{0, "Body"}, {1, "Wheel"}}));
   LWItemID wheel = host.mesh("Car:Wheel", "car.lwo");
   LWItemID door = host.mesh("Car:Door", "car.lwo");
   host.select({wheel, door});
   qb::replace_layers(qb::kScopeSelection, qb::kModeFile, (dir / "car.lwo").string(), "");
 
+  // Title, size, heading and rows are stated by the object replacer's traces;
+  // what a trace cannot see is the list's record and that the panel is gone.
   ASSERT_EQ(host.state().panels.size(), 1u);
   const qbhost::Panel &panel = *host.state().panels[0];
-  EXPECT_EQ(panel.title, "Result");
-  EXPECT_EQ(panel.flags, PANF_BLOCKING);
   EXPECT_TRUE(panel.destroyed);
-  EXPECT_EQ(panel.width, 610);
-  EXPECT_EQ(panel.height, 320);
   ASSERT_EQ(panel.controls.size(), 1u);
   const qbhost::Control &list = *panel.controls[0];
-  EXPECT_EQ(list.type_name, "MultiListBoxControl");
-  EXPECT_EQ(list.label, "");
   EXPECT_EQ(list.desc_type, LWT_MLIST);
   EXPECT_EQ(list.width, 600);
   EXPECT_EQ(list.visible_rows, 18);
-  EXPECT_EQ(list.x, 5);
-  EXPECT_EQ(list.y, 0);
-
-  const std::string file = (dir / "car.lwo").string();
-  const std::vector<std::vector<std::string>> expected = {
-      {"Item", "Layer", "File", "Result"},
-      {"car:Wheel", "2", file, "v"},  // the name the host gave the item with the layer
-      {"Car:Door", "-", "", "o"},
-  };
-  EXPECT_EQ(host.cells, expected);
-  for (int column = 0; column < 5; ++column) {
-    EXPECT_EQ(qb::result_column_width(column), std::vector<int>({220, 20, 320, 40, 0})[column]);
-  }
+  EXPECT_EQ(host.cells.size(), 3u);
+  EXPECT_EQ(qb::result_column_width(4), 0);  // past the four columns
   EXPECT_EQ(qb::result_column_width(-1), 0);
-}
-
-TEST_F(ReplaceRun, ResultListInJapanese) {
-  host.settings().locale = 1041 + 0x10000;
-  qb::select_object_replacer_language(host.settings().locale);
-  write_file(dir / "car.lwo", lwo({{1, "Wheel"}}));
-  host.select({host.mesh("Car:Wheel", "car.lwo"), host.mesh("Car:Door", "car.lwo")});
-  qb::replace_layers(qb::kScopeSelection, qb::kModeFile, (dir / "car.lwo").string(), "");
-
-  ASSERT_EQ(host.state().panels.size(), 1u);
-  const auto &cells = host.cells;
-  ASSERT_EQ(cells.size(), 3u);
-  // Shift-JIS bytes of the four titles.
-  EXPECT_EQ(cells[0], (std::vector<std::string>{"\x83\x41\x83\x43\x83\x65\x83\x80\x96\xbc", "\x83\x8c\x83\x43\x83\x84\x81\x5b",
-                                                 "\x83\x74\x83\x40\x83\x43\x83\x8b\x96\xbc", "\x8c\x8b\x89\xca"}));
-  EXPECT_EQ(cells[1][3], "o");
-  EXPECT_EQ(cells[2][1], "-");
-  EXPECT_EQ(cells[2][3], "x");
 }
 
 TEST_F(ReplaceRun, CellsOutsideTheListGiveNoText) {
