@@ -21,8 +21,3 @@ press 34
 # CHECK-NEXT: cmd ok SelectItem 0x10000002
 # CHECK-NEXT: cmd ok ItemActive
 # CHECK-NEXT: cmd ok StatusMsg {1.00}Done(3).
-print scene
-# CHECK-NEXT: scene items=3 parent-in-place=off
-# CHECK-NEXT: 0x10000000 mesh "箱" parent=none display=7 active file="C:\\objs\\表\\箱.lwo" layer=1 children=none
-# CHECK-NEXT: 0x10000001 mesh "車" parent=none display=7 active file="C:\\ソ\\車.lwo" layer=1 children=none
-# CHECK-NEXT: 0x10000002 null "親" parent=none display=0 inactive file="" layer=0 children=none

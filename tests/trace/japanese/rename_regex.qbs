@@ -6,29 +6,50 @@ null ボーン_L
 null ソ
 null キック_L
 null コック
-echo -- ボ replaced by ポ
+# -- ボ replaced by ポ
 select ボーン_L
 activate QB:NameReplace
+# CHECK: panel open "QB:NameReplace(1.00) " flags=3
 set 7 4
 set 13 ボ
 set 14 ポ
 ok
-echo -- ソ replaced by タ
+# CHECK-NEXT: cmd ok SelectItem 0x10000000
+# CHECK-NEXT: cmd ok Rename ポーン_L
+# CHECK-NEXT: cmd ok StatusMsg {1.00}QB:NameReplace: Renaming...
+# CHECK-NEXT: cmd ok StatusMsg QB:NameReplace: Done(1).
+# CHECK-NEXT: cmd ok SelectItem 0x10000000
+# -- ソ replaced by タ
 select ソ
 activate QB:NameReplace
 set 13 ソ
 set 14 タ
 ok
-echo -- L replaced by R: the letter, not the second byte of キ
+# CHECK: cmd ok SelectItem 0x10000001
+# CHECK-NEXT: cmd ok Rename タ
+# CHECK-NEXT: cmd ok StatusMsg {1.00}QB:NameReplace: Renaming...
+# CHECK-NEXT: cmd ok StatusMsg QB:NameReplace: Done(1).
+# CHECK-NEXT: cmd ok SelectItem 0x10000001
+# -- L replaced by R: the letter, not the second byte of キ
 select キック_L
 activate QB:NameReplace
 set 13 L
 set 14 R
 ok
-echo -- ^. replaced by X takes the whole first character
+# CHECK: cmd ok SelectItem 0x10000002
+# CHECK-NEXT: cmd ok Rename キック_R
+# CHECK-NEXT: cmd ok StatusMsg {1.00}QB:NameReplace: Renaming...
+# CHECK-NEXT: cmd ok StatusMsg QB:NameReplace: Done(1).
+# CHECK-NEXT: cmd ok SelectItem 0x10000002
+# -- ^. replaced by X takes the whole first character
 select コック
 activate QB:NameReplace
 set 13 ^.
 set 14 X
 ok
-print scene
+# CHECK: cmd ok SelectItem 0x10000003
+# CHECK-NEXT: cmd ok Rename Xック
+# CHECK-NEXT: cmd ok StatusMsg {1.00}QB:NameReplace: Renaming...
+# CHECK-NEXT: cmd ok StatusMsg QB:NameReplace: Done(1).
+# CHECK-NEXT: cmd ok SelectItem 0x10000003
+# CHECK-NEXT: panel close "QB:NameReplace(1.00) "

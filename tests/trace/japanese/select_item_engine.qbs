@@ -6,18 +6,24 @@ null ボーン
 null ソ
 null ソード
 null ボ{2}ン
-echo -- ボーン names the item ボーン
+# -- ボーン names the item ボーン
 activate QB:SelectItem ボーン
-print selection
-echo -- ソ names only the item ソ
+# CHECK: cmd ok SelectItem 0x10000000
+# CHECK-NEXT: result 0
+# -- ソ names only the item ソ
 activate QB:SelectItem ソ
-print selection
-echo -- ソ* and ソ??
+# CHECK-NEXT: cmd ok SelectItem 0x10000001
+# CHECK-NEXT: result 0
+# -- ソ* and ソ??
 activate QB:SelectItem ソ*
-print selection
+# CHECK-NEXT: cmd ok SelectItem 0x10000002
+# CHECK-NEXT: cmd ok AddToSelection 0x10000001
+# CHECK-NEXT: result 0
 activate QB:SelectItem ソ??
-print selection
-echo -- braces of the pattern itself keep their meaning: ボ{2}ン is ボボン
+# CHECK-NEXT: cmd ok SelectItem 0x10000002
+# CHECK-NEXT: result 0
+# -- braces of the pattern itself keep their meaning: ボ{2}ン is ボボン
 null ボボン
 activate QB:SelectItem ボ{2}ン
-print selection
+# CHECK-NEXT: cmd ok SelectItem 0x10000004
+# CHECK-NEXT: result 0

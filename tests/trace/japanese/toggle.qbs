@@ -14,10 +14,3 @@ activate QB:ToggleVisible 右*
 # CHECK-NEXT: cmd ok ItemActive
 # CHECK-NEXT: cmd ok SelectItem 0x20000000
 # CHECK-NEXT: result 0
-print scene
-# CHECK-NEXT: scene items=3 parent-in-place=off
-# CHECK-NEXT: 0x10000000 null "右腕" parent=none display=0 inactive file="" layer=0 children=none
-# CHECK-NEXT: 0x10000001 mesh "右脚" parent=none display=0 inactive file="Objects/右脚.lwo" layer=1 children=none
-# CHECK-NEXT: 0x20000000 light "影ライト" parent=none visible=1 active children=none
-print selection
-# CHECK-NEXT: selection 0x20000000

@@ -1,0 +1,140 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "abi/service_names.h"
+#include "plugin/frame.h"
+#include "tests/unit/support/qbhost_fixture.h"
+#include "toolkit/panel.h"
+#include "toolkit/text/code_page.h"
+#include "tools/hierarchy/item_tools_text.h"
+
+namespace {
+
+using Names = std::vector<std::string>;
+
+// The descriptor's header and server rows are checked by the layout check
+// (tests/abi), which loads the module as a host does; what it passes on
+// without looking at is the handle startup gives.
+TEST(ModuleDescriptor, StartupGivesTheHandleShutdownTakes) {
+  ASSERT_NE(_mod_descrip.startup, nullptr);
+  ASSERT_NE(_mod_descrip.shutdown, nullptr);
+  void *handle = _mod_descrip.startup();
+  EXPECT_EQ(reinterpret_cast<std::uintptr_t>(handle), 4u);
+  _mod_descrip.shutdown(handle);
+}
+
+TEST(ProductVersion, FieldsDecodeFromTheirBits) {
+  qb::ProductVersion v = qb::decode_product_version(0x00F3ABC5u);
+  EXPECT_EQ(v.product, 0x5u);
+  EXPECT_EQ(v.build, 0xABCu);
+  EXPECT_EQ(v.minor, 0x3u);
+  EXPECT_EQ(v.major, 0xFu);
+  EXPECT_EQ(qb::decode_product_version(0xFF000000u).major, 0u);  // bits above 23 are not the major version
+}
+
+TEST(ProductVersion, OnlyMajorFifteenIsSupported) {
+  qbtest::TestHost host;
+  host.settings().product = (15u << 20) | (6u << 16) | (3000u << 4) | 1u;
+  EXPECT_TRUE(qb::host_is_supported(host.global()));
+  host.settings().product = 14u << 20;
+  EXPECT_FALSE(qb::host_is_supported(host.global()));
+  host.settings().product = 16u << 20;
+  EXPECT_FALSE(qb::host_is_supported(host.global()));
+  EXPECT_FALSE(qb::host_is_supported(nullptr));
+  EXPECT_EQ(host.lookups(), (Names{"Product Info", "Product Info", "Product Info"}));
+}
+
+// The activation as qbhost runs it, with its LayoutGeneric record.
+int activate(const char *name, int version, qbtest::TestHost &host, const char *arguments = nullptr) {
+  if (!host.host().module_loaded()) host.attach_module();
+  host.settings().interface_version = version;
+  return host.host().activate(name, arguments);
+}
+
+TEST(Activation, WrongInterfaceVersionLooksNothingUp) {
+  for (const ServerRecord *row = _mod_descrip.serverDefs; row->name != nullptr; ++row) {
+    qbtest::TestHost host;
+    EXPECT_EQ(activate(row->name, 5, host), 1) << row->name;
+    EXPECT_EQ(activate(row->name, 7, host), 1) << row->name;
+    EXPECT_TRUE(host.lookups().empty()) << row->name;
+    EXPECT_TRUE(host.commands.empty()) << row->name;
+  }
+}
+
+// Names, patterns and paths are Shift-JIS on a Japanese host: every server,
+// the text-less "QB:ToggleVisible" too, asks for the locale once and sets the
+// code page from it.
+TEST(Activation, EveryServerSetsTheCodePageFromOneLookupOfTheLocale) {
+  for (const char *server : {"QB:ToggleVisible", "QB:SelectItem"}) {
+    for (unsigned locale : {1041u + 0x10000u, 1033u}) {
+      qbtest::TestHost host;
+      host.settings().locale = locale;
+      activate(server, 6, host);
+      const Names lookups = host.lookups();
+      EXPECT_EQ(std::count(lookups.begin(), lookups.end(), "Locale Info"), 1) << server;
+      EXPECT_EQ(qb::host_code_page(), locale == 1033 ? qb::CodePage::SingleByte : qb::CodePage::ShiftJis) << server;
+    }
+  }
+  qb::set_host_code_page(qb::CodePage::SingleByte);
+}
+
+TEST(Activation, ServiceTableKeepsTheFirstGlobalFunction) {
+  qbtest::TestHost host;
+  qb::load_service_table(host.global());
+  qb::ServiceTable &table = qb::service_table();
+  EXPECT_TRUE(table.initialised);
+  EXPECT_EQ(table.global, host.global());
+  EXPECT_NE(table.command, nullptr);
+  EXPECT_NE(table.item_info, nullptr);
+  EXPECT_NE(table.object_info, nullptr);
+  EXPECT_NE(table.interface_info, nullptr);
+  EXPECT_EQ(table.panel, qbhost::panel_funcs());
+  const std::size_t lookups = host.lookups().size();
+  EXPECT_EQ(lookups, qb::kServiceTableNames.size());
+  qb::load_service_table(host.global());
+  EXPECT_EQ(host.lookups().size(), lookups);
+}
+
+TEST(Activation, SecondLayerFetchStoresTheGlobalInThePanelRecord) {
+  qbtest::TestHost host;
+  EXPECT_TRUE(lwtool2::fetch_services(host.global()));
+  EXPECT_EQ(lwtool2::g_global, host.global());
+  EXPECT_EQ(qbhost::panel_funcs()->globalFun, host.global());
+  EXPECT_EQ(lwtool2::services().locale, 1033u);
+  EXPECT_EQ(host.lookups().size(), qb::kLwtool2ServiceNames.size());
+}
+
+TEST(Language, LowSixteenBitsDecide) {
+  EXPECT_TRUE(qb::locale_is_japanese(1041));
+  EXPECT_TRUE(qb::locale_is_japanese(1041 + 0x10000));
+  EXPECT_FALSE(qb::locale_is_japanese(1033));
+  EXPECT_FALSE(qb::locale_is_japanese(0));
+  EXPECT_FALSE(qb::locale_is_japanese(1041 << 16));
+}
+
+TEST(Language, ItemToolsTablesFollowTheLocaleAtEverySelection) {
+  qb::select_item_tools_language(1041 + 0x10000);
+  EXPECT_EQ(qb::g_item_tools_text, qb::kItemToolsTextJa);
+  EXPECT_EQ(qb::g_item_tools_messages, qb::kItemToolsMessagesJa);
+  qb::select_item_tools_language(1033);
+  EXPECT_EQ(qb::g_item_tools_text, qb::kItemToolsTextEn);
+  EXPECT_EQ(qb::g_item_tools_messages, qb::kItemToolsMessagesEn);
+  qb::select_item_tools_language(0);
+  EXPECT_EQ(qb::g_item_tools_text, qb::kItemToolsTextEn);
+}
+
+TEST(Language, SelectCommandsChooseJapaneseForLocale1041) {
+  qbtest::TestHost host;
+  host.settings().locale = 1041;
+  EXPECT_EQ(activate("QB:SelectBranch", 6, host), 0);
+  EXPECT_EQ(qb::g_item_tools_messages, qb::kItemToolsMessagesJa);
+  host.settings().locale = 1033;
+  EXPECT_EQ(activate("QB:SelectItem", 6, host, "x"), 0);
+  EXPECT_EQ(qb::g_item_tools_messages, qb::kItemToolsMessagesEn);
+}
+
+}  // namespace

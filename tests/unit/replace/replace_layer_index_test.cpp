@@ -1,0 +1,107 @@
+// The replacement run's layer index picks what a walk over the files picks:
+// the first file in list order, and in it the first layer of the name.
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+#include <vector>
+
+#include "tests/unit/support/qbhost_fixture.h"
+#include "tools/replace/replace_run.h"
+
+namespace {
+
+qb::LwoLayer layer(unsigned number, const std::string &name) {
+  qb::LwoLayer made;
+  made.number = static_cast<uint16_t>(number);
+  made.name = name;
+  return made;
+}
+
+qb::LwoFile file(const std::string &path, std::vector<qb::LwoLayer> layers) {
+  qb::LwoFile made;
+  made.path = path;
+  made.layers = std::move(layers);
+  return made;
+}
+
+class ReplaceLayerIndex : public ::testing::Test {
+ protected:
+  void SetUp() override { ASSERT_TRUE(host.fetch()); }
+
+  // Matches the item through the index and through the walk, expects both to
+  // agree, and gives the indexed row.
+  qb::ReplaceRow expect_same(LWItemID item, const std::vector<qb::LwoFile> &files) {
+    qb::ReplaceRow walked, indexed;
+    walked.item = indexed.item = item;
+    const bool walk_found = qb::match_item(walked, files);
+    EXPECT_EQ(qb::match_item(indexed, qb::index_layers(files)), walk_found);
+    EXPECT_EQ(indexed.layer, walked.layer);
+    EXPECT_EQ(indexed.path, walked.path);
+    EXPECT_FALSE(indexed.result);
+    return indexed;
+  }
+
+  qbtest::TestHost host;
+};
+
+TEST_F(ReplaceLayerIndex, RepeatedNamesAcrossFilesAndWithinAFileGiveTheFirst) {
+  const std::vector<qb::LwoFile> files = {
+      file("a.lwo", {layer(0, "Body"), layer(1, "wheel"), layer(4, "Body")}),
+      file("b.lwo", {layer(0, "Wheel"), layer(3, "Door"), layer(5, "Wheel")}),
+      file("c.lwo", {layer(2, "Wheel"), layer(7, "Door"), layer(8, "Roof"), layer(9, "Roof")}),
+  };
+  qb::ReplaceRow row = expect_same(host.mesh("Car:Wheel (2)", "car.lwo"), files);
+  EXPECT_EQ(row.layer, 0);
+  EXPECT_EQ(row.path, "b.lwo");
+  row = expect_same(host.mesh("Car:Body", "car.lwo"), files);
+  EXPECT_EQ(row.layer, 0);
+  EXPECT_EQ(row.path, "a.lwo");
+  row = expect_same(host.mesh("Car:Door", "car.lwo"), files);
+  EXPECT_EQ(row.layer, 3);
+  EXPECT_EQ(row.path, "b.lwo");
+  row = expect_same(host.mesh("Car:Roof", "car.lwo"), files);
+  EXPECT_EQ(row.layer, 8);
+  EXPECT_EQ(row.path, "c.lwo");
+  row = expect_same(host.mesh("Car:Trunk", "car.lwo"), files);
+  EXPECT_EQ(row.layer, -1);
+  EXPECT_EQ(row.path, "");
+}
+
+TEST_F(ReplaceLayerIndex, KeysFromTheHostNumberAndTheWholeName) {
+  const std::vector<qb::LwoFile> files = {file("n.lwo", {layer(2, "Layer3"), layer(0, "Box")}),
+                                          file("m.lwo", {layer(1, "Layer3")})};
+  EXPECT_EQ(expect_same(host.mesh_layer("Car:Left Wheel", "car.lwo", 3), files).path, "n.lwo");
+  EXPECT_EQ(expect_same(host.mesh_layer("Box", "box.lwo", 0), files).layer, 0);
+}
+
+TEST_F(ReplaceLayerIndex, EmptyKeysEmptyNamesAndNoFilesFindNothing) {
+  const std::vector<qb::LwoFile> files = {file("odd.lwo", {layer(0, ""), layer(1, "wheel")})};
+  expect_same(host.mesh_layer("", "odd.lwo", 0), files);
+  expect_same(host.mesh("Car:Wheel", "car.lwo"), files);
+  expect_same(host.mesh("Car:wheel", "car.lwo"), {});
+}
+
+// Many files of few names, so that most names repeat both within files and
+// across them; every name, and some that are missing, looked up both ways.
+TEST_F(ReplaceLayerIndex, AgreesWithTheWalkOnManyRepeatedNames) {
+  std::mt19937 random(20261207);
+  const std::vector<std::string> names = {"Arm", "Leg", "Head", "Body", "Tail", "Wing", "arm", "Arm "};
+  std::vector<qb::LwoFile> files;
+  for (int f = 0; f < 40; ++f) {
+    std::vector<qb::LwoLayer> layers;
+    const int count = 1 + static_cast<int>(random() % 6);
+    for (int l = 0; l < count; ++l) layers.push_back(layer(random() % 100, names[random() % 6]));
+    files.push_back(file("f" + std::to_string(f) + ".lwo", std::move(layers)));
+  }
+  const qb::LayerIndex index = qb::index_layers(files);
+  for (const std::string &name : names) {
+    qb::ReplaceRow walked, indexed;
+    walked.item = indexed.item = host.mesh("Rig:" + name, "rig.lwo");
+    EXPECT_EQ(qb::match_item(indexed, index), qb::match_item(walked, files)) << name;
+    EXPECT_EQ(indexed.layer, walked.layer) << name;
+    EXPECT_EQ(indexed.path, walked.path) << name;
+  }
+}
+
+}  // namespace

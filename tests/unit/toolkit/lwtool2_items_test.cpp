@@ -1,0 +1,177 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "tests/unit/support/qbhost_fixture.h"
+#include "toolkit/exceptions.h"
+#include "toolkit/lwtool2/items.h"
+#include "toolkit/text/format.h"
+
+namespace {
+
+using Commands = std::vector<std::string>;
+using Ids = std::vector<LWItemID>;
+
+using qbtest::hex;
+
+Ids ids(const lwtool2::ItemList &list) { return list.items(); }
+
+lwtool2::ItemList list_of(const Ids &items) {
+  lwtool2::ItemList list;
+  for (LWItemID item : items) list.append(item);
+  return list;
+}
+
+class SecondLayer : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(lwtool2::fetch_services(host.global()));
+    root = host.add(LWI_OBJECT, "root");
+    x = host.add(LWI_OBJECT, "X", root);
+    y = host.add(LWI_OBJECT, "Y", root);
+    z = host.add(LWI_OBJECT, "Z", x);
+  }
+  qbtest::TestHost host;
+  LWItemID root, x, y, z;
+};
+
+TEST_F(SecondLayer, ChildListDepthFirstOrDirectOnly) {
+  EXPECT_EQ(ids(lwtool2::child_list(root, 1)), (Ids{x, z, y}));
+  EXPECT_EQ(ids(lwtool2::child_list(root, 0)), (Ids{x, y}));
+  EXPECT_TRUE(lwtool2::child_list(z, 1).empty());
+}
+
+TEST_F(SecondLayer, SelectionListPutsAChildUnderItsParent) {
+  host.select({x, z, root});
+  EXPECT_EQ(ids(lwtool2::selection_list(0)), (Ids{x, z, root}));
+  EXPECT_EQ(ids(lwtool2::selection_list(1)), (Ids{x, z, root, y}));
+  host.select({z, x});
+  EXPECT_EQ(ids(lwtool2::selection_list(1)), (Ids{z, x}));
+}
+
+TEST_F(SecondLayer, AppendSelectionKeepsWhatIsThere) {
+  host.select({y, x});
+  lwtool2::ItemList list = list_of({x});
+  lwtool2::append_selection(list);
+  EXPECT_EQ(ids(list), (Ids{x, y}));
+}
+
+TEST_F(SecondLayer, AppendSelectionWithDescendants) {
+  host.select({x, root});
+  lwtool2::ItemList list = list_of({z});
+  lwtool2::append_selection_with_descendants(list);
+  EXPECT_EQ(ids(list), (Ids{z, x, root, y}));
+}
+
+TEST_F(SecondLayer, AppendDescendantsWalksBelowItemsAlreadyListed) {
+  lwtool2::ItemList list = list_of({x});
+  lwtool2::append_descendants(list, root);
+  EXPECT_EQ(ids(list), (Ids{x, z, y}));
+}
+
+TEST_F(SecondLayer, SelectListFromTheEndWithoutFilters) {
+  LWItemID light = host.add(LWI_LIGHT, "L");
+  lwtool2::select_list(list_of({x, light, x}));
+  EXPECT_EQ(host.commands,
+            (Commands{"SelectItem " + hex(x), "AddToSelection " + hex(light), "AddToSelection " + hex(x)}));
+  EXPECT_EQ(lwtool2::services().interface_info->selItems[0], x);
+}
+
+TEST_F(SecondLayer, SelectListReportsRefusalsAndGoesOn) {
+  host.settings().refused = {"SelectItem"};
+  lwtool2::select_list(list_of({x, y}));
+  EXPECT_EQ(host.commands, (Commands{"SelectItem " + hex(y),
+                                     "StatusMsg *** ERROR: eval( \"SelectItem " + hex(y) + "\" ) !(0) ***",
+                                     "AddToSelection " + hex(x)}));
+}
+
+TEST_F(SecondLayer, EmptySelectListStillRefreshes) {
+  host.clear_trace();
+  lwtool2::select_list({});
+  EXPECT_TRUE(host.commands.empty());
+  EXPECT_EQ(host.lookups(), Commands{LWINTERFACEINFO_GLOBAL});
+}
+
+TEST_F(SecondLayer, MissingInterfaceInfoIsShownThenRaised) {
+  host.settings().missing = {LWINTERFACEINFO_GLOBAL};
+  try {
+    lwtool2::selection_list(0);
+    FAIL() << "no exception";
+  } catch (const lw::ex::CBaseEx &e) {
+    EXPECT_EQ(e.code, 0);
+    EXPECT_EQ(e.message, "g_global( LWINTERFACEINFO_GLOBAL, GFUSE_TRANSIENT )");
+  }
+  EXPECT_EQ(host.commands, Commands{"StatusMsg *** ERROR: g_global( LWINTERFACEINFO_GLOBAL, GFUSE_TRANSIENT ) ***"});
+}
+
+TEST_F(SecondLayer, SceneWalkAndMeshObjects) {
+  LWItemID camera = host.add(LWI_CAMERA, "Cam");
+  LWItemID light = host.add(LWI_LIGHT, "Light");
+  LWItemID mesh = host.mesh("mesh", "/o/mesh.lwo");
+  LWItemID capitals = host.mesh("caps", "/o/caps.LWO");
+  LWItemID bone = host.add(LWI_BONE, "bone", mesh, mesh);
+  EXPECT_EQ(ids(lwtool2::scene_item_list()), (Ids{root, x, y, z, mesh, bone, capitals, light, camera}));
+  lwtool2::ItemList list = list_of({light});
+  lwtool2::append_scene_items(list);
+  EXPECT_EQ(ids(list), (Ids{light, root, x, y, z, mesh, bone, capitals, camera}));
+  EXPECT_EQ(ids(lwtool2::mesh_objects()), Ids{mesh});
+  EXPECT_EQ(lwtool2::classify_item(mesh), qb::kMeshObject);
+  EXPECT_EQ(lwtool2::classify_item(capitals), qb::kNullObject);
+  EXPECT_EQ(lwtool2::classify_item(root), qb::kNullObject);
+  EXPECT_EQ(lwtool2::classify_item(bone), qb::kBoneItem);
+  EXPECT_EQ(lwtool2::classify_item(light), qb::kLightItem);
+  EXPECT_EQ(lwtool2::classify_item(camera), qb::kCameraItem);
+}
+
+TEST(Lwtool2ItemList, MembershipIsTracked) {
+  lwtool2::ItemList list;
+  auto a = reinterpret_cast<LWItemID>(0x10000001);
+  auto b = reinterpret_cast<LWItemID>(0x10000002);
+  EXPECT_TRUE(list.append_unique(a));
+  EXPECT_FALSE(list.append_unique(a));
+  list.append(a);
+  EXPECT_EQ(list.size(), 2u);
+  EXPECT_TRUE(list.contains(a));
+  EXPECT_FALSE(list.contains(b));
+}
+
+class DeepChain : public ::testing::Test {
+ protected:
+  static constexpr int kDepth = 1000000;
+  void SetUp() override {
+    ASSERT_TRUE(lwtool2::fetch_services(host.global()));
+    root = host.add(LWI_OBJECT, "root");
+    LWItemID parent = root;
+    for (int i = 0; i < kDepth; ++i) {
+      parent = host.add(LWI_OBJECT, nullptr, parent);
+      chain.push_back(parent);
+    }
+  }
+  qbtest::TestHost host;
+  LWItemID root;
+  Ids chain;
+};
+
+TEST_F(DeepChain, WalksDoNotExhaustTheStack) {
+  lwtool2::ItemList children = lwtool2::child_list(root, 1);
+  ASSERT_EQ(children.size(), static_cast<std::size_t>(kDepth));
+  EXPECT_EQ(children.items(), chain);
+
+  lwtool2::ItemList below;
+  lwtool2::append_descendants(below, root);
+  EXPECT_EQ(below.size(), static_cast<std::size_t>(kDepth));
+}
+
+TEST_F(DeepChain, WholeChainSelectedWithDescendants) {
+  // Every item selected, the root first: each one's subtree is already listed.
+  Ids all = {root};
+  all.insert(all.end(), chain.begin(), chain.end());
+  host.select(all);
+  EXPECT_EQ(lwtool2::selection_list(1).items(), all);
+  lwtool2::ItemList list;
+  lwtool2::append_selection_with_descendants(list);
+  EXPECT_EQ(list.items(), all);
+}
+
+}  // namespace
