@@ -7,10 +7,10 @@ namespace qbbench {
 void run_rename_all_items(qbhost::Host &host, bool regular_expression) {
   // What the activation does before the panel: the service set.
   lwtool2::fetch_services(host.global_function());
-  qb::RenameSettings settings;
-  settings.scope = qb::kScopeAllItems;
-  settings.mode = regular_expression ? qb::kModeRegex : qb::kModeReplace;
-  qb::rename_items(settings);
+  qb::rename::RenameSettings settings;
+  settings.scope = qb::rename::Scope::kAllItems;
+  settings.mode = regular_expression ? qb::rename::Mode::kRegex : qb::rename::Mode::kReplace;
+  qb::rename::rename_items(settings);
 }
 
 }  // namespace qbbench

@@ -8,8 +8,8 @@ namespace qbbench {
 void run_replace_all_meshes(qbhost::Host &host, const std::string &directory) {
   // What the activation does before the panel: services and texts.
   lwtool2::fetch_services(host.global_function());
-  qb::select_object_replacer_language(host.settings().locale);
-  qb::replace_layers(qb::kScopeAllMeshes, qb::kModeDirectory, std::string(), directory);
+  qb::replace::select_object_replacer_language(host.settings().locale);
+  qb::replace::replace_layers(qb::replace::Scope::kAllMeshes, qb::replace::Mode::kDirectory, std::string(), directory);
 }
 
 }  // namespace qbbench

@@ -10,14 +10,14 @@ bool open_item_visible(qbhost::Host &host, std::string &error) {
 }
 
 bool set_item_visible_scope(qbhost::Host &host, int scope, std::string &error) {
-  return host.user_set(qb::kControlScope + 1, std::to_string(scope), error);
+  return host.user_set(qb::item_visible::kControlScope + 1, std::to_string(scope), error);
 }
 
 bool press_item_visible_run(qbhost::Host &host, std::string &error) {
-  return host.user_press(qb::kControlRun + 1, error);
+  return host.user_press(qb::item_visible::kControlRun + 1, error);
 }
 
-int item_visible_all_items() { return qb::kScopeAllItems; }
-int item_visible_not_selection_with_children() { return qb::kScopeNotSelectionWithChildren; }
+int item_visible_all_items() { return static_cast<int>(qb::item_visible::Scope::kAllItems); }
+int item_visible_not_selection_with_children() { return static_cast<int>(qb::item_visible::Scope::kNotSelectionWithChildren); }
 
 }  // namespace qbbench

@@ -12,29 +12,29 @@ namespace {
 using Commands = std::vector<std::string>;
 
 TEST(ItemVisibleCodes, PopupIndicesBecomeHostCodes) {
-  EXPECT_EQ(qb::visibility_code(qb::kRowMesh, 0), -1);  // "As is"
+  EXPECT_EQ(qb::item_visible::visibility_code(qb::item_visible::kRowMesh, 0), -1);  // "As is"
   for (int index = 1; index <= 8; ++index) {
-    EXPECT_EQ(qb::visibility_code(qb::kRowMesh, index), index - 1);
-    EXPECT_EQ(qb::visibility_code(qb::kRowNull, index), index - 1);
+    EXPECT_EQ(qb::item_visible::visibility_code(qb::item_visible::kRowMesh, index), index - 1);
+    EXPECT_EQ(qb::item_visible::visibility_code(qb::item_visible::kRowNull, index), index - 1);
   }
-  for (int row : {qb::kRowBone, qb::kRowCamera, qb::kRowLight}) {
-    EXPECT_EQ(qb::visibility_code(row, 0), -1);
-    EXPECT_EQ(qb::visibility_code(row, 1), 0);
-    EXPECT_EQ(qb::visibility_code(row, 2), 1);
-    EXPECT_EQ(qb::visibility_code(row, 3), -1);  // past the row's list
+  for (int row : {qb::item_visible::kRowBone, qb::item_visible::kRowCamera, qb::item_visible::kRowLight}) {
+    EXPECT_EQ(qb::item_visible::visibility_code(row, 0), -1);
+    EXPECT_EQ(qb::item_visible::visibility_code(row, 1), 0);
+    EXPECT_EQ(qb::item_visible::visibility_code(row, 2), 1);
+    EXPECT_EQ(qb::item_visible::visibility_code(row, 3), -1);  // past the row's list
   }
-  EXPECT_EQ(qb::visibility_code(qb::kRowMesh, 9), -1);
-  EXPECT_EQ(qb::visibility_code(qb::kRowMesh, -1), -1);
+  EXPECT_EQ(qb::item_visible::visibility_code(qb::item_visible::kRowMesh, 9), -1);
+  EXPECT_EQ(qb::item_visible::visibility_code(qb::item_visible::kRowMesh, -1), -1);
 }
 
 TEST(ItemVisibleCodes, OnlyADifferingActiveStateIsFlipped) {
-  EXPECT_FALSE(qb::needs_active_flip(0, true));
-  EXPECT_FALSE(qb::needs_active_flip(0, false));
-  EXPECT_TRUE(qb::needs_active_flip(1, true));
-  EXPECT_FALSE(qb::needs_active_flip(1, false));
-  EXPECT_FALSE(qb::needs_active_flip(2, true));
-  EXPECT_TRUE(qb::needs_active_flip(2, false));
-  EXPECT_FALSE(qb::needs_active_flip(5, false));
+  EXPECT_FALSE(qb::item_visible::needs_active_flip(0, true));
+  EXPECT_FALSE(qb::item_visible::needs_active_flip(0, false));
+  EXPECT_TRUE(qb::item_visible::needs_active_flip(1, true));
+  EXPECT_FALSE(qb::item_visible::needs_active_flip(1, false));
+  EXPECT_FALSE(qb::item_visible::needs_active_flip(2, true));
+  EXPECT_TRUE(qb::item_visible::needs_active_flip(2, false));
+  EXPECT_FALSE(qb::item_visible::needs_active_flip(5, false));
 }
 
 class ItemVisibleRun : public ::testing::Test {
@@ -46,7 +46,7 @@ class ItemVisibleRun : public ::testing::Test {
     return text;
   }
   qbtest::TestHost host;
-  qb::ItemVisibleState state;
+  qb::item_visible::ItemVisibleState state;
 };
 
 TEST_F(ItemVisibleRun, EachKindFollowsItsOwnRow) {
@@ -63,7 +63,7 @@ TEST_F(ItemVisibleRun, EachKindFollowsItsOwnRow) {
   for (LWItemID item : {mesh, null, bone, camera, light, upper}) {
     host.commands.clear();
     host.select({item});
-    qb::apply_to_item(state, item);
+    qb::item_visible::apply_to_item(state, item);
     Commands want;
     if (item == mesh) want = {"ItemVisibility 6", "ItemActive"};
     if (item == null || item == upper) want = {"ItemVisibility 2", "SelectItem " + id(item), "ItemActive"};
@@ -74,7 +74,7 @@ TEST_F(ItemVisibleRun, EachKindFollowsItsOwnRow) {
   }
   state.enabled = {0, 0, 0, 0, 0};
   host.commands.clear();
-  for (LWItemID item : {mesh, null, bone, camera, light}) qb::apply_to_item(state, item);
+  for (LWItemID item : {mesh, null, bone, camera, light}) qb::item_visible::apply_to_item(state, item);
   EXPECT_TRUE(host.commands.empty());
 }
 
@@ -83,8 +83,8 @@ TEST_F(ItemVisibleRun, UnknownScopeChangesNothingAndGivesTheSelectionBack) {
   LWItemID a = host.add(LWI_OBJECT, "A");
   LWItemID b = host.add(LWI_OBJECT, "B");
   host.select({a, b});
-  state.scope = 7;
-  qb::run_visibility(state);
+  state.scope = static_cast<qb::item_visible::Scope>(7);
+  qb::item_visible::run_visibility(state);
   EXPECT_EQ(host.commands,
             (Commands{"StatusMsg {1.00}Done(0).", "SelectItem " + id(b), "AddToSelection " + id(a)}));
 }
@@ -98,7 +98,7 @@ TEST_F(ItemVisibleRun, DeepHierarchyIsWalkedWithoutExhaustingTheStack) {
   for (int i = 0; i < kDepth; ++i) parent = host.add(LWI_OBJECT, "Link", parent);
   host.select({top});
   state.active = {0, 0, 0, 0, 0};
-  qb::run_visibility(state);
+  qb::item_visible::run_visibility(state);
   ASSERT_EQ(host.commands.size(), 2u * (kDepth + 1) + 2);
   EXPECT_EQ(host.commands[host.commands.size() - 2], "StatusMsg {1.00}Done(100001).");
   EXPECT_EQ(host.item(parent).display, 0);

@@ -31,7 +31,7 @@ TEST_F(ToggleVisible, EveryTargetEndsShownAndActiveWhenTheFirstIsHidden) {
   deactivate(hidden_inactive);
   deactivate(camera);
   host.select({first, hidden_inactive, light, camera});
-  qb::run_toggle_visible({});
+  qb::toggle_visible::run_toggle_visible({});
   for (LWItemID item : {first, hidden_inactive, light, camera}) {
     EXPECT_TRUE(shown(item)) << item;
     EXPECT_TRUE(active(item)) << item;
@@ -46,7 +46,7 @@ TEST_F(ToggleVisible, EveryTargetButBonesEndsHiddenAndInactiveWhenTheFirstIsShow
   deactivate(leg);
   hide(light);
   host.select({body, arm, leg, light});
-  qb::run_toggle_visible({});
+  qb::toggle_visible::run_toggle_visible({});
   for (LWItemID item : {body, arm, leg, light}) EXPECT_FALSE(shown(item)) << item;
   EXPECT_FALSE(active(body));
   EXPECT_FALSE(active(light));

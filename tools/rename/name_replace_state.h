@@ -3,9 +3,10 @@
 #pragma once
 
 #include "abi/host_api.h"
+#include "toolkit/tool_state.h"
 #include "tools/rename/rename_settings.h"
 
-namespace qb {
+namespace qb::rename {
 
 struct NameReplaceState {
   char title[512] = {};
@@ -27,10 +28,6 @@ struct NameReplaceState {
   RenameSettings settings;
 };
 
-// Created at the first activation, with the settings' initial values, and
-// kept until the module is unloaded.
-NameReplaceState &name_replace_state();
-
 // Builds the panel unless one exists; panel stays null when the host cannot
 // make one.
 void build_rename_panel(NameReplaceState &state);
@@ -44,4 +41,4 @@ void on_choice_changed(LWControlID control, void *state);
 void on_mode_changed(LWControlID control, void *state);
 void on_text_changed(LWControlID control, void *state);
 
-}  // namespace qb
+}  // namespace qb::rename
