@@ -55,14 +55,17 @@ int activate(int version, GlobalFunc *global, void *local, const ServerSteps &st
 constexpr ServerSteps kItemToolsSteps{ServiceLayer::First, hierarchy::select_item_tools_language, false};
 constexpr ServerSteps kSelectCommandSteps{ServiceLayer::First, hierarchy::select_item_tools_language, true};
 constexpr ServerSteps kToggleVisibleSteps{ServiceLayer::First, nullptr, true};
-constexpr ServerSteps kItemVisibleSteps{ServiceLayer::Second, item_visible::select_item_visible_language, false};
-constexpr ServerSteps kObjectReplacerSteps{ServiceLayer::Second, replace::select_object_replacer_language, false};
+constexpr ServerSteps kItemVisibleSteps{ServiceLayer::Second, item_visible::select_item_visible_language,
+                                        false};
+constexpr ServerSteps kObjectReplacerSteps{ServiceLayer::Second, replace::select_object_replacer_language,
+                                           false};
 constexpr ServerSteps kNameReplaceSteps{ServiceLayer::Second, rename::select_name_replace_language, false};
 
 }  // namespace
 
 int activate_item_tools(int version, GlobalFunc *global, void *local, void *) {
-  return activate(version, global, local, kItemToolsSteps, [](const Words &) { return hierarchy::run_item_tools(); });
+  return activate(version, global, local, kItemToolsSteps,
+                  [](const Words &) { return hierarchy::run_item_tools(); });
 }
 
 int activate_select_branch(int version, GlobalFunc *global, void *local, void *) {
@@ -80,7 +83,8 @@ int activate_select_item(int version, GlobalFunc *global, void *local, void *) {
 }
 
 int activate_item_visible(int version, GlobalFunc *global, void *local, void *) {
-  return activate(version, global, local, kItemVisibleSteps, [](const Words &) { return item_visible::run_item_visible(); });
+  return activate(version, global, local, kItemVisibleSteps,
+                  [](const Words &) { return item_visible::run_item_visible(); });
 }
 
 int activate_object_replacer(int version, GlobalFunc *global, void *local, void *) {
@@ -89,7 +93,8 @@ int activate_object_replacer(int version, GlobalFunc *global, void *local, void 
 }
 
 int activate_name_replace(int version, GlobalFunc *global, void *local, void *) {
-  return activate(version, global, local, kNameReplaceSteps, [](const Words &) { return rename::run_name_replace(); });
+  return activate(version, global, local, kNameReplaceSteps,
+                  [](const Words &) { return rename::run_name_replace(); });
 }
 
 int activate_toggle_visible(int version, GlobalFunc *global, void *local, void *) {

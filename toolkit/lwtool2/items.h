@@ -44,15 +44,15 @@ std::string item_name(LWItemID item);
 // item is selected alone.
 bool select_alone(LWItemID item);
 
-HashedItemList selection_list(int flag);              // flag 1: each followed by child_list(.., 1)
-HashedItemList child_list(LWItemID item, int flag);   // flag 1: depth first, pre-order
+HashedItemList selection_list(int flag);             // flag 1: each followed by child_list(.., 1)
+HashedItemList child_list(LWItemID item, int flag);  // flag 1: depth first, pre-order
 void append_selection(HashedItemList &list);
 void append_selection_with_descendants(HashedItemList &list);
 void append_descendants(HashedItemList &list, LWItemID item);
-void select_list(const HashedItemList &list);         // from the end: SelectItem, AddToSelection...
-HashedItemList scene_item_list();                     // objects+bones, lights, cameras, bones; no dedupe
-void append_scene_items(HashedItemList &list);        // same walk, unique
-HashedItemList mesh_objects();                        // objects with classify_item 1
-qb::ItemKind classify_item(LWItemID item);      // mesh: file name matches "^.*\.lwo$" exactly
+void select_list(const HashedItemList &list);        // from the end: SelectItem, AddToSelection...
+HashedItemList scene_item_list();                    // objects+bones, lights, cameras, bones; no dedupe
+void append_scene_items(HashedItemList &list);       // same walk, unique
+HashedItemList mesh_objects();                       // objects with classify_item 1
+qb::ItemKind classify_item(LWItemID item);           // mesh: file name matches "^.*\.lwo$" exactly
 
 }  // namespace lwtool2

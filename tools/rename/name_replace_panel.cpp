@@ -21,6 +21,10 @@
 namespace qb::rename {
 namespace {
 
+// The Target and Mode popups' values are the codes' numbers: one entry per code.
+static_assert(static_cast<int>(Scope::kAllItems) + 1 == kTargetItemCount);
+static_assert(static_cast<int>(Mode::kRegex) + 1 == kModeItemCount);
+
 constexpr int kPanelWidth = 320;
 constexpr int kPanelHeight = 170;
 constexpr int kBoxWidth = 50;

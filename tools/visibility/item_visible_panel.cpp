@@ -13,6 +13,10 @@
 namespace qb::item_visible {
 namespace {
 
+// The Scope and Active popups' values are the codes' numbers: one entry per code.
+static_assert(static_cast<int>(Scope::kAllItems) + 1 == kScopeChoiceCount);
+static_assert(static_cast<int>(Active::kOn) + 1 == kActiveChoiceCount);
+
 constexpr const char *kServerName = "QB:ItemVisible";
 constexpr int kPanelWidth = 408;
 constexpr int kPanelHeight = 220;
