@@ -26,6 +26,7 @@ enum ItemToolsControl : int {
   kCloseButton = 19,
 };
 
+// The one record is tool_state<ItemToolsState>().
 struct ItemToolsState {
   LWPanelID panel = nullptr;
   std::array<LWControl *, kItemToolsControlCount> controls{};

@@ -8,6 +8,7 @@
 
 namespace qb::rename {
 
+// The one record is tool_state<NameReplaceState>().
 struct NameReplaceState {
   char title[512] = {};
   LWPanelID panel = nullptr;
@@ -29,7 +30,7 @@ struct NameReplaceState {
 };
 
 // Builds the panel unless one exists; panel stays null when the host cannot
-// make one.
+// make it or one of its controls.
 void build_rename_panel(NameReplaceState &state);
 
 // Pre-fills the change field, shows the fields of the current mode and opens

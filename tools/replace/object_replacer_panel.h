@@ -11,6 +11,7 @@
 
 namespace qb::replace {
 
+// The one record is tool_state<ObjectReplacerState>().
 struct ObjectReplacerState {
   std::string title;
   LWPanelID panel = nullptr;

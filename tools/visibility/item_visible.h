@@ -44,6 +44,7 @@ enum class Scope : int {
 // Active popup entries, by index.
 enum class Active : int { kAsIs = 0, kOff = 1, kOn = 2 };
 
+// The one record is tool_state<ItemVisibleState>().
 struct ItemVisibleState {
   std::string title;
   LWPanelID panel = nullptr;
