@@ -5,12 +5,53 @@
 #include <functional>
 
 #include "bench/bench_context.h"
-#include "bench/tool_runs.h"
+#include "toolkit/lwtool2/services.h"
+#include "tools/rename/rename_engine.h"
+#include "tools/replace/replace_run.h"
+#include "tools/tools.h"
+#include "tools/visibility/item_visible.h"
 
 namespace qbbench {
 namespace {
 
 using Roots = std::vector<qbhost::ItemId>;
+using VisibleScope = qb::item_visible::Scope;
+
+// "QB:ItemVisible": the panel is opened once by its activation; a run sets
+// the scope popup and presses Run, as a user does.
+bool open_item_visible(qbhost::Host &host, std::string &error) {
+  if (host.activate("QB:ItemVisible", nullptr) == 0) return true;
+  error = "QB:ItemVisible did not open its panel";
+  return false;
+}
+
+bool set_item_visible_scope(qbhost::Host &host, VisibleScope scope, std::string &error) {
+  return host.user_set(qb::item_visible::kControlScope + 1, std::to_string(static_cast<int>(scope)), error);
+}
+
+bool press_item_visible_run(qbhost::Host &host, std::string &error) {
+  return host.user_press(qb::item_visible::kControlRun + 1, error);
+}
+
+// The rename run on "All Item" in mode Replace or Regular Expression, with
+// the panel's initial texts (_L_ to _R_, _[Ll]_ to _R_).
+void run_rename_all_items(qbhost::Host &host, bool regular_expression) {
+  // What the activation does before the panel: the service set.
+  lwtool2::fetch_services(host.global_function());
+  qb::rename::RenameSettings settings;
+  settings.scope = qb::rename::Scope::kAllItems;
+  settings.mode = regular_expression ? qb::rename::Mode::kRegex : qb::rename::Mode::kReplace;
+  qb::rename::rename_items(settings);
+}
+
+// The layer replacement run on every mesh object against a directory.
+void run_replace_all_meshes(qbhost::Host &host, const std::string &directory) {
+  // What the activation does before the panel: services and texts.
+  lwtool2::fetch_services(host.global_function());
+  qb::replace::select_object_replacer_language(host.settings().locale);
+  qb::replace::replace_layers(qb::replace::Scope::kAllMeshes, qb::replace::Mode::kDirectory, std::string(),
+                              directory);
+}
 
 struct ToolCase {
   ToolCaseInfo info;
@@ -30,7 +71,7 @@ bool prepare_roots(BenchContext &ctx, std::string &) {
   return true;
 }
 
-bool prepare_item_visible(BenchContext &ctx, int scope, std::string &error) {
+bool prepare_item_visible(BenchContext &ctx, VisibleScope scope, std::string &error) {
   select_roots(ctx);
   if (!ctx.item_visible_open) {
     if (!open_item_visible(*ctx.host, error)) return false;
@@ -66,12 +107,12 @@ std::vector<ToolCase> make_cases() {
                    }});
   cases.push_back({{"ItemVisible.All", "QB:ItemVisible, All Items"},
                    [](BenchContext &ctx, std::string &error) {
-                     return prepare_item_visible(ctx, item_visible_all_items(), error);
+                     return prepare_item_visible(ctx, VisibleScope::kAllItems, error);
                    },
                    [](BenchContext &ctx, std::string &error) { return press_item_visible_run(*ctx.host, error); }});
   cases.push_back({{"ItemVisible.NotSelChildren", "QB:ItemVisible, Selection + Children not other"},
                    [](BenchContext &ctx, std::string &error) {
-                     return prepare_item_visible(ctx, item_visible_not_selection_with_children(), error);
+                     return prepare_item_visible(ctx, VisibleScope::kNotSelectionWithChildren, error);
                    },
                    [](BenchContext &ctx, std::string &error) { return press_item_visible_run(*ctx.host, error); }});
   cases.push_back({{"Rename.Replace", "rename, All Item, Replace"}, prepare_roots,

@@ -75,14 +75,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, std::size_t size) {
 
   std::string w;
   try {
-    w = qb::working_name(name);
+    w = qb::rename::working_name(name);
   } catch (const std::regex_error &) {
     return 0;
   }
   check(w == expected_working_name(name), "working name is not the base of the duplicate form");
 
-  qb::RenameSettings settings;
-  settings.mode = data[0] % 6;  // 5: not a mode
+  qb::rename::RenameSettings settings;
+  settings.mode = static_cast<qb::rename::Mode>(data[0] % 6);  // 5: not a mode
   settings.change_text.assign(first);
   settings.prefix_text.assign(first);
   settings.suffix_text.assign(first);
@@ -91,20 +91,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, std::size_t size) {
   settings.pattern_text.assign(first);
   settings.pattern_replace_text.assign(second);
 
-  if (settings.mode == qb::kModeRegex && !backtracking_bounded(first, w)) return 0;
+  if (settings.mode == qb::rename::Mode::kRegex && !backtracking_bounded(first, w)) return 0;
   std::string result;
   try {
-    result = qb::compute_new_name(settings, w);
+    result = qb::rename::compute_new_name(settings, w);
   } catch (const std::regex_error &) {
-    check(settings.mode == qb::kModeRegex, "a regular-expression error outside the regular-expression mode");
+    check(settings.mode == qb::rename::Mode::kRegex, "a regular-expression error outside the regular-expression mode");
     return 0;
   }
   switch (settings.mode) {
-    case qb::kModeChange: check(result == first, "new name is not the given name"); break;
-    case qb::kModePrefix: check(result == first + w, "prefix not put before the name"); break;
-    case qb::kModeSuffix: check(result == w + first, "suffix not put after the name"); break;
-    case qb::kModeReplace: check(result == replace_first(w, first, second), "not the first occurrence replaced"); break;
-    case qb::kModeRegex:
+    case qb::rename::Mode::kChange: check(result == first, "new name is not the given name"); break;
+    case qb::rename::Mode::kPrefix: check(result == first + w, "prefix not put before the name"); break;
+    case qb::rename::Mode::kSuffix: check(result == w + first, "suffix not put after the name"); break;
+    case qb::rename::Mode::kReplace: check(result == replace_first(w, first, second), "not the first occurrence replaced"); break;
+    case qb::rename::Mode::kRegex:
       check(result.empty() || one_piece_replaced(w, second, result), "not one match replaced");
       break;
     default: check(result.empty(), "a new name from an unknown mode"); break;

@@ -52,49 +52,54 @@ int activate(int version, GlobalFunc *global, void *local, const ServerSteps &st
   return finished ? result : AFUNC_BADGLOBAL;
 }
 
-constexpr ServerSteps kItemToolsSteps{ServiceLayer::First, select_item_tools_language, false};
-constexpr ServerSteps kSelectCommandSteps{ServiceLayer::First, select_item_tools_language, true};
+constexpr ServerSteps kItemToolsSteps{ServiceLayer::First, hierarchy::select_item_tools_language, false};
+constexpr ServerSteps kSelectCommandSteps{ServiceLayer::First, hierarchy::select_item_tools_language, true};
 constexpr ServerSteps kToggleVisibleSteps{ServiceLayer::First, nullptr, true};
-constexpr ServerSteps kItemVisibleSteps{ServiceLayer::Second, select_item_visible_language, false};
-constexpr ServerSteps kObjectReplacerSteps{ServiceLayer::Second, select_object_replacer_language, false};
-constexpr ServerSteps kNameReplaceSteps{ServiceLayer::Second, select_name_replace_language, false};
+constexpr ServerSteps kItemVisibleSteps{ServiceLayer::Second, item_visible::select_item_visible_language,
+                                        false};
+constexpr ServerSteps kObjectReplacerSteps{ServiceLayer::Second, replace::select_object_replacer_language,
+                                           false};
+constexpr ServerSteps kNameReplaceSteps{ServiceLayer::Second, rename::select_name_replace_language, false};
 
 }  // namespace
 
 int activate_item_tools(int version, GlobalFunc *global, void *local, void *) {
-  return activate(version, global, local, kItemToolsSteps, [](const Words &) { return run_item_tools(); });
+  return activate(version, global, local, kItemToolsSteps,
+                  [](const Words &) { return hierarchy::run_item_tools(); });
 }
 
 int activate_select_branch(int version, GlobalFunc *global, void *local, void *) {
   return activate(version, global, local, kSelectCommandSteps, [](const Words &words) {
-    run_select_branch(words);
+    hierarchy::run_select_branch(words);
     return AFUNC_OK;
   });
 }
 
 int activate_select_item(int version, GlobalFunc *global, void *local, void *) {
   return activate(version, global, local, kSelectCommandSteps, [](const Words &words) {
-    run_select_item(words);
+    hierarchy::run_select_item(words);
     return AFUNC_OK;
   });
 }
 
 int activate_item_visible(int version, GlobalFunc *global, void *local, void *) {
-  return activate(version, global, local, kItemVisibleSteps, [](const Words &) { return run_item_visible(); });
+  return activate(version, global, local, kItemVisibleSteps,
+                  [](const Words &) { return item_visible::run_item_visible(); });
 }
 
 int activate_object_replacer(int version, GlobalFunc *global, void *local, void *) {
   return activate(version, global, local, kObjectReplacerSteps,
-                  [](const Words &) { return run_object_replacer(); });
+                  [](const Words &) { return replace::run_object_replacer(); });
 }
 
 int activate_name_replace(int version, GlobalFunc *global, void *local, void *) {
-  return activate(version, global, local, kNameReplaceSteps, [](const Words &) { return run_name_replace(); });
+  return activate(version, global, local, kNameReplaceSteps,
+                  [](const Words &) { return rename::run_name_replace(); });
 }
 
 int activate_toggle_visible(int version, GlobalFunc *global, void *local, void *) {
   return activate(version, global, local, kToggleVisibleSteps, [](const Words &words) {
-    run_toggle_visible(words);
+    toggle_visible::run_toggle_visible(words);
     return AFUNC_OK;
   });
 }

@@ -102,6 +102,17 @@ LWPanelID create_panel(LWPanelFuncs *funcs, GlobalFunc *global, const char *titl
   return funcs->create(title, user_data);
 }
 
+bool keep_complete_panel(LWPanelFuncs *funcs, LWPanelID &panel, std::span<LWControl *const> controls) {
+  if (panel == nullptr) return false;
+  for (LWControl *control : controls) {
+    if (control != nullptr) continue;
+    if (funcs != nullptr && funcs->destroy != nullptr) funcs->destroy(panel);
+    panel = nullptr;
+    return false;
+  }
+  return true;
+}
+
 void set_int(LWControl *control, int tag, int value) {
   if (control == nullptr || control->set == nullptr) return;
   LWValue v{};

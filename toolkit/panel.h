@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -45,6 +46,13 @@ LWPanControlDesc multilist_desc(int width, int visible_rows, LWMListCountFunc *c
 // Stores `global` into the panel services (as the host requires before any
 // panel exists), then creates the panel; null when it cannot be made.
 LWPanelID create_panel(LWPanelFuncs *funcs, GlobalFunc *global, const char *title, void *user_data);
+
+// A panel missing a control could not be driven (a button without its
+// field, a popup whose value nobody reads), so every panel tool gives such a
+// panel up whole, and the activation that built it ends with 2.  True when
+// every one of `controls` was made; otherwise destroys the panel, sets
+// `panel` to null and answers false.
+bool keep_complete_panel(LWPanelFuncs *funcs, LWPanelID &panel, std::span<LWControl *const> controls);
 
 // Control attributes.
 void set_int(LWControl *control, int tag, int value);

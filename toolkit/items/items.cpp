@@ -47,6 +47,13 @@ ItemList selected_items() {
   return items;
 }
 
+bool select_alone(LWItemID item) {
+  select_item(item);
+  const LWInterfaceInfo *info = service_table().interface_info;
+  return info != nullptr && info->selItems != nullptr && info->selItems[0] == item &&
+         info->selItems[1] == nullptr;
+}
+
 void select_item(LWItemID item) {
   if (item == nullptr) return;
   run_command(item_command("SelectItem", item));

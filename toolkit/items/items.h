@@ -26,6 +26,10 @@ using ItemList = std::vector<LWItemID>;
 std::string item_name(LWItemID item);  // "" for a null or empty name
 ItemList selected_items();             // looks interface info up again; host order
 void select_item(LWItemID item);       // "SelectItem 0x%x", then a fresh lookup
+// select_item, then whether the item is now the whole selection: a refused
+// "SelectItem" leaves the previous item selected, and a change sent then
+// would land on that item, so a change follows only a selection that took.
+bool select_alone(LWItemID item);
 void select_same_type(const ItemList &items);
 // select_same_type for a list known to hold every item once (a branch list):
 // the same commands, without a membership test per entry.

@@ -37,7 +37,7 @@ void walk_descendants(LWItemInfo *info, LWItemID root, Visit &&visit) {
   }
 }
 
-void append_scene_walk(ItemList &list, bool unique) {
+void append_scene_walk(HashedItemList &list, bool unique) {
   LWItemInfo *info = item_info();
   if (info == nullptr) return;
   auto add = [&](LWItemID item) {
@@ -72,12 +72,12 @@ void for_each_selected(Each &&each) {
 
 }  // namespace
 
-void ItemList::append(LWItemID item) {
+void HashedItemList::append(LWItemID item) {
   items_.push_back(item);
   members_.set(item);
 }
 
-bool ItemList::append_unique(LWItemID item) {
+bool HashedItemList::append_unique(LWItemID item) {
   if (!members_.set(item)) return false;
   items_.push_back(item);
   return true;
@@ -93,17 +93,31 @@ void refresh_interface_info() {
   services().interface_info = static_cast<LWInterfaceInfo *>(info);
 }
 
-ItemList child_list(LWItemID item, int flag) {
-  ItemList list;
+std::string item_name(LWItemID item) {
+  const LWItemInfo *info = item_info();
+  const char *name = info != nullptr ? info->name(item) : nullptr;
+  return name != nullptr ? std::string(name) : std::string();
+}
+
+bool select_alone(LWItemID item) {
+  evalf("SelectItem 0x%x", qb::item_id_bits(item));
+  refresh_interface_info();
+  const LWInterfaceInfo *info = services().interface_info;
+  return info != nullptr && info->selItems != nullptr && info->selItems[0] == item &&
+         info->selItems[1] == nullptr;
+}
+
+HashedItemList child_list(LWItemID item, int flag) {
+  HashedItemList list;
   // Below a child only when it is new to the list: a tree never repeats an
   // item, and a host that did would otherwise be walked without end.
   walk_descendants(item_info(), item, [&](LWItemID child) { return list.append_unique(child) && flag == 1; });
   return list;
 }
 
-ItemList selection_list(int flag) {
+HashedItemList selection_list(int flag) {
   refresh_interface_info();
-  ItemList list;
+  HashedItemList list;
   for_each_selected([&](LWItemID item) {
     // An item already listed came with its whole subtree: walking it again
     // would add nothing and cost quadratic time on deep selected chains.
@@ -113,12 +127,12 @@ ItemList selection_list(int flag) {
   return list;
 }
 
-void append_selection(ItemList &list) {
+void append_selection(HashedItemList &list) {
   refresh_interface_info();
   for_each_selected([&](LWItemID item) { list.append_unique(item); });
 }
 
-void append_selection_with_descendants(ItemList &list) {
+void append_selection_with_descendants(HashedItemList &list) {
   refresh_interface_info();
   // Items whose subtree this call has already added; the list itself may hold
   // items from before whose descendants are not in it.
@@ -126,7 +140,7 @@ void append_selection_with_descendants(ItemList &list) {
   for_each_selected([&](LWItemID item) {
     list.append_unique(item);
     if (!covered.set(item)) return;
-    ItemList descendants;
+    HashedItemList descendants;
     append_descendants(descendants, item);
     for (LWItemID child : descendants) {
       list.append_unique(child);
@@ -135,7 +149,7 @@ void append_selection_with_descendants(ItemList &list) {
   });
 }
 
-void append_descendants(ItemList &list, LWItemID item) {
+void append_descendants(HashedItemList &list, LWItemID item) {
   // Children already in the list are still walked below; `visited` only
   // guards against a host whose hierarchy loops.
   qb::ItemMarks visited;
@@ -145,23 +159,23 @@ void append_descendants(ItemList &list, LWItemID item) {
   });
 }
 
-void select_list(const ItemList &list) {
+void select_list(const HashedItemList &list) {
   const std::size_t n = list.size();
   for (std::size_t i = 0; i < n; ++i)
     evalf("%s 0x%x", i == 0 ? "SelectItem" : "AddToSelection", qb::item_id_bits(list[n - 1 - i]));
   refresh_interface_info();
 }
 
-ItemList scene_item_list() {
-  ItemList list;
+HashedItemList scene_item_list() {
+  HashedItemList list;
   append_scene_walk(list, false);
   return list;
 }
 
-void append_scene_items(ItemList &list) { append_scene_walk(list, true); }
+void append_scene_items(HashedItemList &list) { append_scene_walk(list, true); }
 
-ItemList mesh_objects() {
-  ItemList list;
+HashedItemList mesh_objects() {
+  HashedItemList list;
   LWItemInfo *info = item_info();
   if (info == nullptr) return list;
   for (LWItemID object = info->first(LWI_OBJECT, nullptr); object != nullptr; object = info->next(object))

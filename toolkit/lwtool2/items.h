@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 #include <vector>
 
 #include "abi/host_api.h"
@@ -13,9 +14,9 @@ namespace lwtool2 {
 
 // An ordered item list whose membership is hashed in one flat table, so that
 // "unless already present" costs no linear search and no allocation per item.
-class ItemList {
+class HashedItemList {
  public:
-  ItemList() { items_.reserve(128); }
+  HashedItemList() { items_.reserve(128); }
   void append(LWItemID item);         // always appends
   bool append_unique(LWItemID item);  // appends unless present; true when appended
   bool contains(LWItemID item) const { return members_.has(item); }
@@ -34,15 +35,24 @@ class ItemList {
 // Looks "LW Interface Info 7" up again; on null: status_error, then CBaseEx.
 void refresh_interface_info();
 
-ItemList selection_list(int flag);              // flag 1: each followed by child_list(.., 1)
-ItemList child_list(LWItemID item, int flag);   // flag 1: depth first, pre-order
-void append_selection(ItemList &list);
-void append_selection_with_descendants(ItemList &list);
-void append_descendants(ItemList &list, LWItemID item);
-void select_list(const ItemList &list);         // from the end: SelectItem, AddToSelection...
-ItemList scene_item_list();                     // objects+bones, lights, cameras, bones; no dedupe
-void append_scene_items(ItemList &list);        // same walk, unique
-ItemList mesh_objects();                        // objects with classify_item 1
-qb::ItemKind classify_item(LWItemID item);      // mesh: file name matches "^.*\.lwo$" exactly
+// The host's name for the item; "" when it gives none.
+std::string item_name(LWItemID item);
+
+// "SelectItem 0x%x" through evalf, then whether the item is now the whole
+// selection: a refused "SelectItem" leaves the previous item selected, and a
+// change sent then would land on that item, so a change waits until its own
+// item is selected alone.
+bool select_alone(LWItemID item);
+
+HashedItemList selection_list(int flag);             // flag 1: each followed by child_list(.., 1)
+HashedItemList child_list(LWItemID item, int flag);  // flag 1: depth first, pre-order
+void append_selection(HashedItemList &list);
+void append_selection_with_descendants(HashedItemList &list);
+void append_descendants(HashedItemList &list, LWItemID item);
+void select_list(const HashedItemList &list);        // from the end: SelectItem, AddToSelection...
+HashedItemList scene_item_list();                    // objects+bones, lights, cameras, bones; no dedupe
+void append_scene_items(HashedItemList &list);       // same walk, unique
+HashedItemList mesh_objects();                       // objects with classify_item 1
+qb::ItemKind classify_item(LWItemID item);           // mesh: file name matches "^.*\.lwo$" exactly
 
 }  // namespace lwtool2

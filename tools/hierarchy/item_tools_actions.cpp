@@ -10,7 +10,7 @@
 #include "tools/hierarchy/item_tools_text.h"
 #include "tools/hierarchy/select_branches.h"
 
-namespace qb {
+namespace qb::hierarchy {
 namespace {
 
 const char *message(int index) {
@@ -94,4 +94,4 @@ std::optional<std::string> name_to_pick() {
   return item_name(selection.back());
 }
 
-}  // namespace qb
+}  // namespace qb::hierarchy

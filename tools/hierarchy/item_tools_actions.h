@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-namespace qb {
+namespace qb::hierarchy {
 
 // Parents the selection to the first item named `parent_name` (letter case
 // ignored), in the host's parent-in-place mode when `in_place`; the host's
@@ -26,4 +26,4 @@ void select_branches_of_selection();
 // The name of the last selected item; nothing when the selection is empty.
 std::optional<std::string> name_to_pick();
 
-}  // namespace qb
+}  // namespace qb::hierarchy

@@ -2,7 +2,7 @@
 // stores them as Shift-JIS, the host's Japanese code page.
 #include "tools/hierarchy/item_tools_text.h"
 
-namespace qb {
+namespace qb::hierarchy {
 
 const char *const kItemToolsTextJa[kItemToolsTextCount] = {
     "",
@@ -60,4 +60,4 @@ const char *const kItemToolsMessagesEn[kItemToolsMessageCount] = {
     "Error", "Parent item not found!", "", "Error", "Include the parent item in selection!", "",
 };
 
-}  // namespace qb
+}  // namespace qb::hierarchy

@@ -9,7 +9,7 @@
 #include "tools/hierarchy/item_tools_state.h"
 #include "tools/hierarchy/item_tools_text.h"
 
-namespace qb {
+namespace qb::hierarchy {
 namespace {
 
 // Text fields line up at this X whatever the width of their label.
@@ -159,12 +159,12 @@ const char *label(int index) {
   return table[index];
 }
 
-bool add_controls(ItemToolsState &state, LWPanelFuncs *funcs) {
+void add_controls(ItemToolsState &state, LWPanelFuncs *funcs) {
   for (int i = 0; i < kItemToolsControlCount; ++i) {
     const ControlRow &row = kControls[i];
     LWPanControlDesc desc = descriptor(row);
     LWControl *control = funcs->addControl(state.panel, type_name(row.shape), &desc, label(i));
-    if (control == nullptr) return false;
+    if (control == nullptr) return;
     state.controls[static_cast<std::size_t>(i)] = control;
     const int x = row.shape == Shape::kField ? kFieldX - get_int(control, CTL_LABELWIDTH) : row.x;
     set_int(control, CTL_X, x);
@@ -174,7 +174,6 @@ bool add_controls(ItemToolsState &state, LWPanelFuncs *funcs) {
       set_event(control, event);
     }
   }
-  return true;
 }
 
 }  // namespace
@@ -182,9 +181,8 @@ bool add_controls(ItemToolsState &state, LWPanelFuncs *funcs) {
 bool build_item_tools_panel(ItemToolsState &state, LWPanelFuncs *funcs) {
   state.panel = create_panel(funcs, service_table().global, panel_title("QB:ItemTools").c_str(), &state);
   if (state.panel == nullptr) return false;
-  if (!add_controls(state, funcs)) {
-    // A panel missing controls would leave buttons without their fields.
-    funcs->destroy(state.panel);
+  add_controls(state, funcs);
+  if (!keep_complete_panel(funcs, state.panel, state.controls)) {
     state = ItemToolsState{};
     return false;
   }
@@ -197,4 +195,4 @@ bool build_item_tools_panel(ItemToolsState &state, LWPanelFuncs *funcs) {
   return true;
 }
 
-}  // namespace qb
+}  // namespace qb::hierarchy

@@ -4,8 +4,9 @@
 #include <array>
 
 #include "abi/host_api.h"
+#include "toolkit/tool_state.h"
 
-namespace qb {
+namespace qb::hierarchy {
 
 inline constexpr int kItemToolsControlCount = 20;
 inline constexpr int kItemToolsWidth = 320;
@@ -25,6 +26,7 @@ enum ItemToolsControl : int {
   kCloseButton = 19,
 };
 
+// The one record is tool_state<ItemToolsState>().
 struct ItemToolsState {
   LWPanelID panel = nullptr;
   std::array<LWControl *, kItemToolsControlCount> controls{};
@@ -33,10 +35,8 @@ struct ItemToolsState {
   int height = 0;
 };
 
-ItemToolsState &item_tools_state();
-
 // Creates the panel and its controls with the current language's labels and
 // registers the callbacks.  False (and no panel) when the host cannot make it.
 bool build_item_tools_panel(ItemToolsState &state, LWPanelFuncs *funcs);
 
-}  // namespace qb
+}  // namespace qb::hierarchy

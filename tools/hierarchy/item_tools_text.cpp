@@ -3,7 +3,7 @@
 #include "tools/hierarchy/item_tools_text.h"
 #include "toolkit/panel.h"
 
-namespace qb {
+namespace qb::hierarchy {
 
 const char *const *g_item_tools_text = kItemToolsTextEn;
 const char *const *g_item_tools_messages = kItemToolsMessagesEn;
@@ -14,4 +14,4 @@ void select_item_tools_language(unsigned long locale) {
   g_item_tools_messages = japanese ? kItemToolsMessagesJa : kItemToolsMessagesEn;
 }
 
-}  // namespace qb
+}  // namespace qb::hierarchy

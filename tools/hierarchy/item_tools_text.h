@@ -3,7 +3,7 @@
 
 #include "abi/host_api.h"
 
-namespace qb {
+namespace qb::hierarchy {
 
 inline constexpr int kItemToolsTextCount = 21;
 inline constexpr int kItemToolsMessageCount = 6;
@@ -26,4 +26,4 @@ extern const char *const kItemToolsTextEn[kItemToolsTextCount];
 extern const char *const kItemToolsMessagesJa[kItemToolsMessageCount];
 extern const char *const kItemToolsMessagesEn[kItemToolsMessageCount];
 
-}  // namespace qb
+}  // namespace qb::hierarchy

@@ -5,7 +5,7 @@
 #include "toolkit/items/item_marks.h"
 #include "toolkit/services.h"
 
-namespace qb {
+namespace qb::hierarchy {
 namespace {
 
 bool is_object_kind(ItemKind kind) { return kind == kNullObject || kind == kMeshObject; }
@@ -85,4 +85,4 @@ void select_branches(const ItemList &roots) {
   select_distinct_same_type(list);
 }
 
-}  // namespace qb
+}  // namespace qb::hierarchy

@@ -4,7 +4,7 @@
 
 #include "toolkit/items/items.h"
 
-namespace qb {
+namespace qb::hierarchy {
 
 // The roots that share the kind of the first root (null and mesh objects
 // count as one kind), each followed by nothing; then, root by root, the
@@ -17,4 +17,4 @@ ItemList branch_list(const ItemList &roots);
 // the others.  Nothing happens for an empty list of roots.
 void select_branches(const ItemList &roots);
 
-}  // namespace qb
+}  // namespace qb::hierarchy

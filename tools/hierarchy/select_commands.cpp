@@ -6,7 +6,7 @@
 #include "tools/hierarchy/select_branches.h"
 #include "tools/tools.h"
 
-namespace qb {
+namespace qb::hierarchy {
 namespace {
 
 ItemList items_named_by(const Words &words) {
@@ -33,4 +33,4 @@ void run_select_branch(const Words &words) {
   select_branches(roots);
 }
 
-}  // namespace qb
+}  // namespace qb::hierarchy

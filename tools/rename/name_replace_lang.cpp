@@ -1,7 +1,7 @@
 // The texts of "QB:NameReplace".  This file is compiled to Shift-JIS.
 #include "tools/rename/name_replace_text.h"
 
-namespace qb {
+namespace qb::rename {
 
 const char *const kNameReplaceTextEn[kNameReplaceTextCount] = {
     "Target", "Type", "Null", "Bone", "Camera", "Light", "Mode", "", "", "", "", "", "", "",
@@ -27,4 +27,4 @@ const char *kNameReplaceModeJa[kModeItemCount + 1] = {
     "変更", "接頭辞", "接尾辞", "置き換え", "置き換え(正規表現)", nullptr,
 };
 
-}  // namespace qb
+}  // namespace qb::rename

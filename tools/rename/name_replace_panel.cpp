@@ -3,8 +3,7 @@
 // settings at once, so the engine reads only the settings, and Cancel keeps
 // what was changed.
 #include <algorithm>
-#include <memory>
-#include <stdexcept>
+#include <array>
 #include <vector>
 
 #include "toolkit/guard.h"
@@ -12,14 +11,19 @@
 #include "toolkit/lwtool2/services.h"
 #include "toolkit/panel.h"
 #include "toolkit/text/format.h"
+#include "toolkit/tool_state.h"
 #include "tools/rename/name_replace_state.h"
 #include "tools/rename/name_replace_text.h"
 #include "tools/rename/new_name.h"
 #include "tools/rename/rename_engine.h"
 #include "tools/tools.h"
 
-namespace qb {
+namespace qb::rename {
 namespace {
+
+// The Target and Mode popups' values are the codes' numbers: one entry per code.
+static_assert(static_cast<int>(Scope::kAllItems) + 1 == kTargetItemCount);
+static_assert(static_cast<int>(Mode::kRegex) + 1 == kModeItemCount);
 
 constexpr int kPanelWidth = 320;
 constexpr int kPanelHeight = 170;
@@ -35,7 +39,6 @@ LWPanelFuncs *panel_funcs() { return lwtool2::services().panel; }
 
 LWControl *add_control(NameReplaceState &state, const char *type, LWPanControlDesc desc, int label, int x, int y) {
   LWControl *control = panel_funcs()->addControl(state.panel, type, &desc, g_name_replace_text[label]);
-  if (control == nullptr) throw std::runtime_error("QB:NameReplace: the host could not add a panel control");
   set_int(control, CTL_X, x);
   set_int(control, CTL_Y, y);
   return control;
@@ -62,9 +65,8 @@ void add_controls(NameReplaceState &s) {
   s.pattern_replace_field = add_control(s, ctl::kEdit, field, kLabelField + 6, kFieldX, kSecondFieldY);
 }
 
-// The setting each choice control and each edit field stands for.
-int32_t *choice_setting(NameReplaceState &s, LWControl *control) {
-  if (control == s.target_popup) return &s.settings.scope;
+// The setting each type button and each edit field stands for.
+int32_t *type_setting(NameReplaceState &s, LWControl *control) {
   if (control == s.null_box) return &s.settings.include_null;
   if (control == s.bone_box) return &s.settings.include_bone;
   if (control == s.camera_box) return &s.settings.include_camera;
@@ -83,8 +85,8 @@ TextBuffer *text_setting(NameReplaceState &s, LWControl *control) {
   return nullptr;
 }
 
-std::vector<LWControl *> choice_controls(const NameReplaceState &s) {
-  return {s.target_popup, s.null_box, s.bone_box, s.camera_box, s.light_box};
+std::vector<LWControl *> type_buttons(const NameReplaceState &s) {
+  return {s.null_box, s.bone_box, s.camera_box, s.light_box};
 }
 
 std::vector<LWControl *> edit_fields(const NameReplaceState &s) {
@@ -93,20 +95,22 @@ std::vector<LWControl *> edit_fields(const NameReplaceState &s) {
 }
 
 // Empty for a mode without fields, which leaves the fields as they are.
-std::vector<LWControl *> fields_of_mode(const NameReplaceState &s, int32_t mode) {
+std::vector<LWControl *> fields_of_mode(const NameReplaceState &s, Mode mode) {
   switch (mode) {
-    case kModeChange: return {s.change_field};
-    case kModePrefix: return {s.prefix_field};
-    case kModeSuffix: return {s.suffix_field};
-    case kModeReplace: return {s.search_field, s.replace_field};
-    case kModeRegex: return {s.pattern_field, s.pattern_replace_field};
+    case Mode::kChange: return {s.change_field};
+    case Mode::kPrefix: return {s.prefix_field};
+    case Mode::kSuffix: return {s.suffix_field};
+    case Mode::kReplace: return {s.search_field, s.replace_field};
+    case Mode::kRegex: return {s.pattern_field, s.pattern_replace_field};
     default: return {};
   }
 }
 
 void set_values(NameReplaceState &s) {
-  for (LWControl *control : choice_controls(s)) set_int(control, CTL_VALUE, *choice_setting(s, control));
-  set_int(s.mode_popup, CTL_VALUE, s.settings.mode);
+  // The popups' values are the codes' own numbers.
+  set_int(s.target_popup, CTL_VALUE, static_cast<int>(s.settings.scope));
+  for (LWControl *control : type_buttons(s)) set_int(control, CTL_VALUE, *type_setting(s, control));
+  set_int(s.mode_popup, CTL_VALUE, static_cast<int>(s.settings.mode));
   for (LWControl *control : edit_fields(s)) set_text(control, text_setting(s, control)->str());
 }
 
@@ -115,7 +119,8 @@ void set_handlers(NameReplaceState &s) {
     set_user_data(control, &s);
     set_event(control, event);
   };
-  for (LWControl *control : choice_controls(s)) handle(control, on_choice_changed);
+  handle(s.target_popup, on_choice_changed);
+  for (LWControl *control : type_buttons(s)) handle(control, on_choice_changed);
   handle(s.mode_popup, on_mode_changed);
   for (LWControl *control : edit_fields(s)) handle(control, on_text_changed);
 }
@@ -133,20 +138,31 @@ void show_fields_of_mode(const NameReplaceState &s) {
 // The name of the first selected item, as a rename would start from it, so
 // that "Change" offers the current name to edit.
 void prefill_change_text(NameReplaceState &s) {
-  lwtool2::ItemList selection;
+  lwtool2::HashedItemList selection;
   lwtool2::append_selection(selection);
   if (selection.empty()) return;
-  const std::string text = working_name(host_item_name(selection[0]));
+  const std::string text = working_name(lwtool2::item_name(selection[0]));
   s.settings.change_text.assign(text);
   set_text(s.change_field, text);
 }
 
+std::array<LWControl **, 14> all_controls(NameReplaceState &s) {
+  return {&s.target_popup, &s.type_label,   &s.null_box,      &s.bone_box,     &s.camera_box,
+          &s.light_box,    &s.mode_popup,   &s.change_field,  &s.prefix_field, &s.suffix_field,
+          &s.search_field, &s.replace_field, &s.pattern_field, &s.pattern_replace_field};
+}
+
 void forget_panel(NameReplaceState &s) {
   s.panel = nullptr;
-  for (LWControl **control : {&s.target_popup, &s.type_label, &s.null_box, &s.bone_box, &s.camera_box,
-                              &s.light_box, &s.mode_popup, &s.change_field, &s.prefix_field, &s.suffix_field,
-                              &s.search_field, &s.replace_field, &s.pattern_field, &s.pattern_replace_field})
-    *control = nullptr;
+  for (LWControl **control : all_controls(s)) *control = nullptr;
+}
+
+bool controls_complete(NameReplaceState &s) {
+  std::array<LWControl *, 14> made{};
+  std::ranges::transform(all_controls(s), made.begin(), [](LWControl **control) { return *control; });
+  if (keep_complete_panel(panel_funcs(), s.panel, made)) return true;
+  forget_panel(s);
+  return false;
 }
 
 void close_and_destroy_panel(NameReplaceState &s) {
@@ -164,14 +180,7 @@ int run_activation(NameReplaceState &s) {
   return AFUNC_OK;
 }
 
-std::unique_ptr<NameReplaceState> g_state;
-
 }  // namespace
-
-NameReplaceState &name_replace_state() {
-  if (!g_state) g_state = std::make_unique<NameReplaceState>();
-  return *g_state;
-}
 
 void build_rename_panel(NameReplaceState &s) {
   if (s.panel != nullptr) return;
@@ -179,6 +188,7 @@ void build_rename_panel(NameReplaceState &s) {
   s.panel = create_panel(panel_funcs(), lwtool2::g_global, s.title, &s);
   if (s.panel == nullptr) return;
   add_controls(s);
+  if (!controls_complete(s)) return;
   set_values(s);
   set_handlers(s);
   set_panel_int(panel_funcs(), s.panel, PAN_W, kPanelWidth);
@@ -197,14 +207,15 @@ void on_choice_changed(LWControlID id, void *state) {
   auto *control = static_cast<LWControl *>(id);
   guarded([&] {
     auto &s = *static_cast<NameReplaceState *>(state);
-    if (int32_t *setting = choice_setting(s, control)) *setting = get_int(control, CTL_VALUE);
+    if (control == s.target_popup) s.settings.scope = static_cast<Scope>(get_int(control, CTL_VALUE));
+    if (int32_t *setting = type_setting(s, control)) *setting = get_int(control, CTL_VALUE);
   });
 }
 
 void on_mode_changed(LWControlID, void *state) {
   guarded([&] {
     auto &s = *static_cast<NameReplaceState *>(state);
-    s.settings.mode = get_int(s.mode_popup, CTL_VALUE);
+    s.settings.mode = static_cast<Mode>(get_int(s.mode_popup, CTL_VALUE));
     show_fields_of_mode(s);
   });
 }
@@ -226,7 +237,7 @@ int run_name_replace() {
   NameReplaceState *state = nullptr;
   bool owns_panel = false;
   const bool finished = guarded([&] {
-    state = &name_replace_state();
+    state = &tool_state<NameReplaceState>();
     if (state->panel != nullptr) {
       result = AFUNC_OK;
       return;
@@ -238,4 +249,4 @@ int run_name_replace() {
   return finished ? result : AFUNC_BADGLOBAL;
 }
 
-}  // namespace qb
+}  // namespace qb::rename

@@ -3,10 +3,12 @@
 #pragma once
 
 #include "abi/host_api.h"
+#include "toolkit/tool_state.h"
 #include "tools/rename/rename_settings.h"
 
-namespace qb {
+namespace qb::rename {
 
+// The one record is tool_state<NameReplaceState>().
 struct NameReplaceState {
   char title[512] = {};
   LWPanelID panel = nullptr;
@@ -27,12 +29,8 @@ struct NameReplaceState {
   RenameSettings settings;
 };
 
-// Created at the first activation, with the settings' initial values, and
-// kept until the module is unloaded.
-NameReplaceState &name_replace_state();
-
 // Builds the panel unless one exists; panel stays null when the host cannot
-// make one.
+// make it or one of its controls.
 void build_rename_panel(NameReplaceState &state);
 
 // Pre-fills the change field, shows the fields of the current mode and opens
@@ -44,4 +42,4 @@ void on_choice_changed(LWControlID control, void *state);
 void on_mode_changed(LWControlID control, void *state);
 void on_text_changed(LWControlID control, void *state);
 
-}  // namespace qb
+}  // namespace qb::rename

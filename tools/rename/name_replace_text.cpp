@@ -3,7 +3,7 @@
 #include "tools/rename/name_replace_text.h"
 #include "tools/tools.h"
 
-namespace qb {
+namespace qb::rename {
 
 const char *const *g_name_replace_text = kNameReplaceTextEn;
 
@@ -21,4 +21,4 @@ void select_name_replace_language(unsigned long locale) {
   choices.add(japanese ? kNameReplaceModeJa : kNameReplaceModeEn, kModeItemCount);
 }
 
-}  // namespace qb
+}  // namespace qb::rename

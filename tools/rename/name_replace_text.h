@@ -5,7 +5,7 @@
 #include "abi/host_api.h"
 #include "toolkit/panel.h"
 
-namespace qb {
+namespace qb::rename {
 
 inline constexpr int kNameReplaceTextCount = 14;  // one per control
 inline constexpr int kTargetItemCount = 3;
@@ -27,4 +27,4 @@ extern const char *kNameReplaceTargetJa[kTargetItemCount + 1];
 extern const char *kNameReplaceModeEn[kModeItemCount + 1];
 extern const char *kNameReplaceModeJa[kModeItemCount + 1];
 
-}  // namespace qb
+}  // namespace qb::rename

@@ -6,7 +6,7 @@
 #include "toolkit/text/code_page.h"
 #include "toolkit/text/regex.h"
 
-namespace qb {
+namespace qb::rename {
 namespace {
 
 // A run of non-blanks, one blank and a number in parentheses, the host's form
@@ -59,15 +59,15 @@ Regex compile_rename_pattern(const TextBuffer &pattern_text) {
 
 std::string compute_new_name(const RenameSettings &settings, const std::string &w, const Regex *pattern) {
   switch (settings.mode) {
-    case kModeChange:
+    case Mode::kChange:
       return settings.change_text.str();
-    case kModePrefix:
+    case Mode::kPrefix:
       return settings.prefix_text.str() + w;
-    case kModeSuffix:
+    case Mode::kSuffix:
       return w + settings.suffix_text.str();
-    case kModeReplace:
+    case Mode::kReplace:
       return replace_first(w, settings.search_text, settings.replace_text);
-    case kModeRegex:
+    case Mode::kRegex:
       return pattern == nullptr ? std::string() : replace_match(w, *pattern, settings.pattern_replace_text);
     default:
       return std::string();
@@ -75,9 +75,9 @@ std::string compute_new_name(const RenameSettings &settings, const std::string &
 }
 
 std::string compute_new_name(const RenameSettings &settings, const std::string &w) {
-  if (settings.mode != kModeRegex) return compute_new_name(settings, w, nullptr);
+  if (settings.mode != Mode::kRegex) return compute_new_name(settings, w, nullptr);
   const Regex pattern = compile_rename_pattern(settings.pattern_text);
   return compute_new_name(settings, w, &pattern);
 }
 
-}  // namespace qb
+}  // namespace qb::rename

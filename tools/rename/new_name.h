@@ -8,7 +8,7 @@
 #include "toolkit/text/regex.h"
 #include "tools/rename/rename_settings.h"
 
-namespace qb {
+namespace qb::rename {
 
 // The name a rename starts from.  The host makes a repeated name unique as
 // "Arm (2)"; such a name is renamed from its base "Arm", so that the host can
@@ -29,4 +29,4 @@ std::string compute_new_name(const RenameSettings &settings, const std::string &
 // std::regex_error for a pattern that does not compile).
 std::string compute_new_name(const RenameSettings &settings, const std::string &w);
 
-}  // namespace qb
+}  // namespace qb::rename

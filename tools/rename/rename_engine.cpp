@@ -16,7 +16,7 @@
 #include "toolkit/text/format.h"
 #include "tools/rename/new_name.h"
 
-namespace qb {
+namespace qb::rename {
 namespace {
 
 // Commands pass through a buffer of this size, as the host's command line does.
@@ -66,11 +66,11 @@ bool type_is_wanted(const RenameSettings &settings, LWItemID item) {
   }
 }
 
-lwtool2::ItemList target_list(int32_t scope) {
-  lwtool2::ItemList targets;
-  if (scope == kScopeSelection) lwtool2::append_selection(targets);
-  if (scope == kScopeSelectionWithChildren) lwtool2::append_selection_with_descendants(targets);
-  if (scope == kScopeAllItems) lwtool2::append_scene_items(targets);
+lwtool2::HashedItemList target_list(Scope scope) {
+  lwtool2::HashedItemList targets;
+  if (scope == Scope::kSelection) lwtool2::append_selection(targets);
+  if (scope == Scope::kSelectionWithChildren) lwtool2::append_selection_with_descendants(targets);
+  if (scope == Scope::kAllItems) lwtool2::append_scene_items(targets);
   return targets;
 }
 
@@ -87,7 +87,7 @@ std::string new_name_of(const RenameSettings &settings, const std::string &w, co
 
 void rename_target(const RenameSettings &settings, LWItemID item, const Regex *pattern) {
   if (!type_is_wanted(settings, item)) return;
-  const std::string w = working_name(host_item_name(item));
+  const std::string w = working_name(lwtool2::item_name(item));
   if (w.empty()) return;
   const std::string v = new_name_of(settings, w, pattern);
   if (v.empty()) return;
@@ -106,7 +106,7 @@ void report_progress(std::size_t i, std::size_t n) {
 // The regular-expression mode's pattern, compiled once for the whole run.
 // False (after telling the user) when it does not compile.
 bool prepare_pattern(const RenameSettings &settings, std::optional<Regex> &pattern) {
-  if (settings.mode != kModeRegex) return true;
+  if (settings.mode != Mode::kRegex) return true;
   try {
     pattern = compile_rename_pattern(settings.pattern_text);
     return true;
@@ -119,20 +119,13 @@ bool prepare_pattern(const RenameSettings &settings, std::optional<Regex> &patte
 
 }  // namespace
 
-std::string host_item_name(LWItemID item) {
-  LWItemInfo *info = lwtool2::services().item_info;
-  if (info == nullptr) return std::string();
-  const char *name = info->name(item);
-  return name == nullptr ? std::string() : std::string(name);
-}
-
 void rename_items(const RenameSettings &settings) {
-  lwtool2::ItemList saved;
+  lwtool2::HashedItemList saved;
   lwtool2::append_selection(saved);
 
   std::optional<Regex> pattern;
   if (prepare_pattern(settings, pattern)) {
-    const lwtool2::ItemList targets = target_list(settings.scope);
+    const lwtool2::HashedItemList targets = target_list(settings.scope);
     const std::size_t n = targets.size();
     for (std::size_t i = 0; i < n; ++i) {
       rename_target(settings, targets[i], pattern ? &*pattern : nullptr);
@@ -144,4 +137,4 @@ void rename_items(const RenameSettings &settings) {
   lwtool2::select_list(saved);
 }
 
-}  // namespace qb
+}  // namespace qb::rename

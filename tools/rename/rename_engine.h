@@ -8,13 +8,10 @@
 #include "abi/host_api.h"
 #include "tools/rename/rename_settings.h"
 
-namespace qb {
+namespace qb::rename {
 
 inline constexpr const char *kNameReplaceServer = "QB:NameReplace";
 
 void rename_items(const RenameSettings &settings);
 
-// The host's name for the item; "" when it gives none.
-std::string host_item_name(LWItemID item);
-
-}  // namespace qb
+}  // namespace qb::rename

@@ -7,25 +7,23 @@
 
 #include "toolkit/text/text_buffer.h"
 
-namespace qb {
+namespace qb::rename {
 
-inline constexpr int32_t kScopeSelection = 0;
-inline constexpr int32_t kScopeSelectionWithChildren = 1;
-inline constexpr int32_t kScopeAllItems = 2;
+// The Target popup's entries, by index: the panel stores its value as is,
+// and a value outside the list selects no items.
+enum class Scope : int32_t { kSelection = 0, kSelectionWithChildren = 1, kAllItems = 2 };
 
-inline constexpr int32_t kModeChange = 0;
-inline constexpr int32_t kModePrefix = 1;
-inline constexpr int32_t kModeSuffix = 2;
-inline constexpr int32_t kModeReplace = 3;
-inline constexpr int32_t kModeRegex = 4;
+// The Mode popup's entries, by index; a value outside the list leaves every
+// name as it is.
+enum class Mode : int32_t { kChange = 0, kPrefix = 1, kSuffix = 2, kReplace = 3, kRegex = 4 };
 
 struct RenameSettings {
-  int32_t scope = kScopeSelection;
+  Scope scope = Scope::kSelection;
   int32_t include_null = 1;
   int32_t include_bone = 1;
   int32_t include_camera = 0;
   int32_t include_light = 0;
-  int32_t mode = kModeReplace;
+  Mode mode = Mode::kReplace;
   TextBuffer change_text;
   TextBuffer prefix_text;
   TextBuffer suffix_text;
@@ -35,4 +33,4 @@ struct RenameSettings {
   TextBuffer pattern_replace_text{"_R_"};
 };
 
-}  // namespace qb
+}  // namespace qb::rename

@@ -3,7 +3,7 @@
 #include "tools/replace/object_replacer_text.h"
 #include "tools/tools.h"
 
-namespace qb {
+namespace qb::replace {
 
 const char *const kObjectReplacerLabelsJa[kObjectReplacerLabelCount] = {
     "", "", "実行", "対象", "モード", "ファイル", "ディレクトリ", "",
@@ -47,4 +47,4 @@ void select_object_replacer_language(unsigned long locale) {
   choices.add(japanese ? columns_ja : columns_en, 4);
 }
 
-}  // namespace qb
+}  // namespace qb::replace

@@ -2,26 +2,20 @@
 // later activation with the settings the user left in it.
 #include "tools/replace/object_replacer_panel.h"
 
-#include <memory>
-
 #include "toolkit/guard.h"
 #include "toolkit/items/items.h"
 #include "toolkit/lwtool2/items.h"
 #include "toolkit/lwtool2/services.h"
 #include "toolkit/panel.h"
+#include "toolkit/tool_state.h"
 #include "tools/replace/object_replacer_text.h"
 #include "tools/replace/replace_run.h"
 #include "tools/tools.h"
 
-namespace qb {
+namespace qb::replace {
 namespace {
 
 constexpr const char *kServerName = "QB:ObjectReplacer";
-
-std::unique_ptr<ObjectReplacerState> &state_slot() {
-  static std::unique_ptr<ObjectReplacerState> state;
-  return state;
-}
 
 const char **choice_list(int index) {
   const ChoiceLists &choices = object_replacer_choices();
@@ -32,7 +26,7 @@ const char *label(int index) { return g_object_replacer_labels[index]; }
 
 // Only the field the mode uses can be edited.
 void draw_path_fields(const ObjectReplacerState &state) {
-  const bool file_mode = state.mode == kModeFile;
+  const bool file_mode = state.mode == Mode::kFile;
   draw(state.file_control, file_mode ? DR_RENDER : DR_GHOST);
   draw(state.directory_control, file_mode ? DR_GHOST : DR_RENDER);
 }
@@ -57,9 +51,9 @@ void run_replacement(ObjectReplacerState &state) {
 
 void handle_event(LWControl *control, ObjectReplacerState &state) {
   if (control == state.scope_control) {
-    state.scope = get_int(control, CTL_VALUE);
+    state.scope = static_cast<Scope>(get_int(control, CTL_VALUE));
   } else if (control == state.mode_control) {
-    state.mode = get_int(control, CTL_VALUE);
+    state.mode = static_cast<Mode>(get_int(control, CTL_VALUE));
     draw_path_fields(state);
   } else if (control == state.file_control) {
     state.file_path = lwtool2::read_control_text(control);
@@ -98,11 +92,12 @@ void add_settings_controls(LWPanelFuncs *funcs, ObjectReplacerState &state) {
   state.file_control = add_control(funcs, panel, ctl::kFile, string_desc(65), kLabelFile, 34, 60);
   state.directory_control = add_control(funcs, panel, ctl::kDir, string_desc(65), kLabelDirectory, 18, 85);
 
-  set_int(state.scope_control, CTL_VALUE, state.scope);
+  // The popup's and the choice's values are the codes' own numbers.
+  set_int(state.scope_control, CTL_VALUE, static_cast<int>(state.scope));
   attach(state.scope_control, state);
-  set_int(state.mode_control, CTL_VALUE, state.mode);
+  set_int(state.mode_control, CTL_VALUE, static_cast<int>(state.mode));
   attach(state.mode_control, state);
-  state.mode = get_int(state.mode_control, CTL_VALUE);
+  state.mode = static_cast<Mode>(get_int(state.mode_control, CTL_VALUE));
   draw_path_fields(state);
 
   // A failed look-up of the selection has been reported already; the panel is
@@ -130,6 +125,13 @@ void build_panel(LWPanelFuncs *funcs, ObjectReplacerState &state) {
   if (!state.panel) return;
   add_settings_controls(funcs, state);
   add_run_row(funcs, state);
+  LWControl *const made[] = {state.scope_control, state.mode_control,   state.file_control,
+                                   state.directory_control, state.border_control, state.run_control};
+  if (!keep_complete_panel(funcs, state.panel, made)) {
+    state.scope_control = state.mode_control = state.file_control = nullptr;
+    state.directory_control = state.border_control = state.run_control = nullptr;
+    return;
+  }
   set_panel_int(funcs, state.panel, PAN_W, 280);
   set_panel_int(funcs, state.panel, PAN_H, 165);
 }
@@ -137,7 +139,7 @@ void build_panel(LWPanelFuncs *funcs, ObjectReplacerState &state) {
 int open_object_replacer() {
   LWPanelFuncs *funcs = lwtool2::services().panel;
   if (!funcs) return AFUNC_BADGLOBAL;
-  ObjectReplacerState &state = object_replacer_state();
+  ObjectReplacerState &state = tool_state<ObjectReplacerState>();
   if (!state.panel) build_panel(funcs, state);
   if (!state.panel) return AFUNC_BADGLOBAL;
   return funcs->open(state.panel, PANF_NOBUTT) ? AFUNC_OK : AFUNC_BADGLOBAL;
@@ -145,20 +147,10 @@ int open_object_replacer() {
 
 }  // namespace
 
-ObjectReplacerState &object_replacer_state() {
-  std::unique_ptr<ObjectReplacerState> &state = state_slot();
-  if (!state) state = std::make_unique<ObjectReplacerState>();
-  return *state;
-}
-
-const ObjectReplacerState *existing_object_replacer_state() { return state_slot().get(); }
-
-void reset_object_replacer_state() { state_slot().reset(); }
-
 int run_object_replacer() {
   int result = AFUNC_BADGLOBAL;
   if (!guarded([&] { result = open_object_replacer(); })) return AFUNC_BADGLOBAL;
   return result;
 }
 
-}  // namespace qb
+}  // namespace qb::replace

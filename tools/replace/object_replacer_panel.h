@@ -6,9 +6,12 @@
 #include <string>
 
 #include "abi/host_api.h"
+#include "toolkit/tool_state.h"
+#include "tools/replace/replace_run.h"
 
-namespace qb {
+namespace qb::replace {
 
+// The one record is tool_state<ObjectReplacerState>().
 struct ObjectReplacerState {
   std::string title;
   LWPanelID panel = nullptr;
@@ -18,20 +21,10 @@ struct ObjectReplacerState {
   LWControl *mode_control = nullptr;
   LWControl *file_control = nullptr;
   LWControl *directory_control = nullptr;
-  int32_t scope = 0;
-  int32_t mode = 0;
+  Scope scope = Scope::kSelection;
+  Mode mode = Mode::kFile;
   std::string file_path;
   std::string directory_path;
 };
 
-// Created at first use; lives until the module is unloaded, and then forgets
-// its panel without destroying it (the host owns panels at that point).
-ObjectReplacerState &object_replacer_state();
-
-// Null before the first activation.
-const ObjectReplacerState *existing_object_replacer_state();
-
-// Forgets the state (unit tests that run several hosts in one process).
-void reset_object_replacer_state();
-
-}  // namespace qb
+}  // namespace qb::replace

@@ -5,7 +5,7 @@
 #include "abi/host_api.h"
 #include "toolkit/panel.h"
 
-namespace qb {
+namespace qb::replace {
 
 inline constexpr int kObjectReplacerLabelCount = 8;
 inline constexpr int kObjectReplacerMarkCount = 2;
@@ -39,4 +39,4 @@ extern const char *const kObjectReplacerLabelsEn[kObjectReplacerLabelCount];
 extern const char *const kObjectReplacerMarksJa[kObjectReplacerMarkCount];
 extern const char *const kObjectReplacerMarksEn[kObjectReplacerMarkCount];
 
-}  // namespace qb
+}  // namespace qb::replace

@@ -8,36 +8,30 @@
 #include "toolkit/lwtool2/services.h"
 #include "toolkit/text/format.h"
 
-namespace qb {
+namespace qb::replace {
 namespace {
 
 constexpr const char *kProgressText = "ReplaceObjectLayer...";
 constexpr const char *kDoneText = "ReplaceObjectLayer...Done";
-
-std::string host_item_name(LWItemID item) {
-  const LWItemInfo *info = lwtool2::services().item_info;
-  const char *name = info ? info->name(item) : nullptr;
-  return name ? name : "";
-}
 
 unsigned int host_layer_number(LWItemID item) {
   const LWObjectInfo *info = lwtool2::services().object_info;
   return info ? info->getGroupIndex(item) : 0;
 }
 
-lwtool2::ItemList scope_list(int scope) {
+lwtool2::HashedItemList scope_list(Scope scope) {
   switch (scope) {
-    case kScopeSelection: return lwtool2::selection_list(0);
-    case kScopeSelectionWithChildren: return lwtool2::selection_list(1);
-    case kScopeAllMeshes: return lwtool2::mesh_objects();
+    case Scope::kSelection: return lwtool2::selection_list(0);
+    case Scope::kSelectionWithChildren: return lwtool2::selection_list(1);
+    case Scope::kAllMeshes: return lwtool2::mesh_objects();
     default: return {};
   }
 }
 
-std::vector<std::string> candidate_paths(int mode, const std::string &file_path,
+std::vector<std::string> candidate_paths(Mode mode, const std::string &file_path,
                                          const std::string &directory_path) {
-  if (mode == kModeFile) return {file_path};
-  if (mode == kModeDirectory) return list_files(directory_path);
+  if (mode == Mode::kFile) return {file_path};
+  if (mode == Mode::kDirectory) return list_files(directory_path);
   return {};
 }
 
@@ -53,7 +47,7 @@ bool send_replace(const ReplaceRow &row) {
   return !lwtool2::eval("ReplaceObjectLayer " + std::to_string(row.layer + 1) + " " + row.path);
 }
 
-ReplaceRows replace_items(const lwtool2::ItemList &items, const std::vector<LwoFile> &files) {
+ReplaceRows replace_items(const lwtool2::HashedItemList &items, const std::vector<LwoFile> &files) {
   const LayerIndex index = index_layers(files);
   ReplaceRows rows;
   const std::size_t n = items.size();
@@ -72,9 +66,9 @@ ReplaceRows replace_items(const lwtool2::ItemList &items, const std::vector<LwoF
 
 }  // namespace
 
-void replace_layers(int scope, int mode, const std::string &file_path, const std::string &directory_path) {
-  const lwtool2::ItemList saved = lwtool2::selection_list(0);
-  const lwtool2::ItemList items = scope_list(scope);
+void replace_layers(Scope scope, Mode mode, const std::string &file_path, const std::string &directory_path) {
+  const lwtool2::HashedItemList saved = lwtool2::selection_list(0);
+  const lwtool2::HashedItemList items = scope_list(scope);
   const std::vector<LwoFile> files = gather_object_files(mode, file_path, directory_path);
   if (!files.empty()) {
     ReplaceRows rows = replace_items(items, files);
@@ -83,7 +77,7 @@ void replace_layers(int scope, int mode, const std::string &file_path, const std
   lwtool2::select_list(saved);
 }
 
-std::vector<LwoFile> gather_object_files(int mode, const std::string &file_path,
+std::vector<LwoFile> gather_object_files(Mode mode, const std::string &file_path,
                                          const std::string &directory_path) {
   std::vector<LwoFile> files;
   for (const std::string &path : candidate_paths(mode, file_path, directory_path)) {
@@ -94,7 +88,7 @@ std::vector<LwoFile> gather_object_files(int mode, const std::string &file_path,
 }
 
 std::string item_layer_key(LWItemID item) {
-  const std::string name = host_item_name(item);
+  const std::string name = lwtool2::item_name(item);
   std::string key = layer_name_of(name);
   if (!key.empty()) return key;
   const unsigned int number = host_layer_number(item);
@@ -137,4 +131,4 @@ float progress_fraction(std::size_t i, std::size_t n) {
   return static_cast<float>(i) / static_cast<float>(n - 1);
 }
 
-}  // namespace qb
+}  // namespace qb::replace

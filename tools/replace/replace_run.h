@@ -3,6 +3,7 @@
 // disk, has the host replace them, and lists the outcome.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -10,14 +11,11 @@
 #include "abi/host_api.h"
 #include "lwo/lwo_reader.h"
 
-namespace qb {
+namespace qb::replace {
 
 // Scope and mode values as the panel's popup and choice give them.
-inline constexpr int kScopeSelection = 0;
-inline constexpr int kScopeSelectionWithChildren = 1;
-inline constexpr int kScopeAllMeshes = 2;
-inline constexpr int kModeFile = 0;
-inline constexpr int kModeDirectory = 1;
+enum class Scope : int32_t { kSelection = 0, kSelectionWithChildren = 1, kAllMeshes = 2 };
+enum class Mode : int32_t { kFile = 0, kDirectory = 1 };
 
 struct ReplaceRow {
   LWItemID item = nullptr;
@@ -28,10 +26,10 @@ struct ReplaceRow {
 
 using ReplaceRows = std::vector<ReplaceRow>;
 
-void replace_layers(int scope, int mode, const std::string &file_path, const std::string &directory_path);
+void replace_layers(Scope scope, Mode mode, const std::string &file_path, const std::string &directory_path);
 
 // The readable object files with at least one layer, in the order offered.
-std::vector<LwoFile> gather_object_files(int mode, const std::string &file_path,
+std::vector<LwoFile> gather_object_files(Mode mode, const std::string &file_path,
                                          const std::string &directory_path);
 
 // The layer name an item is looked up under: the layer part of its name,
@@ -68,4 +66,4 @@ void show_results(ReplaceRows &rows);
 const char *result_cell_text(const ReplaceRows *rows, int row, int column);
 int result_column_width(int column);
 
-}  // namespace qb
+}  // namespace qb::replace

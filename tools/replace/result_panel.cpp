@@ -3,12 +3,13 @@
 #include <string>
 
 #include "toolkit/guard.h"
+#include "toolkit/lwtool2/items.h"
 #include "toolkit/lwtool2/services.h"
 #include "toolkit/panel.h"
 #include "tools/replace/object_replacer_text.h"
 #include "tools/replace/replace_run.h"
 
-namespace qb {
+namespace qb::replace {
 namespace {
 
 constexpr int kColumnCount = 4;
@@ -34,16 +35,10 @@ const char *column_title(int column) {
   return choices.lists[kChoiceColumnTitles][column];
 }
 
-// Read when the cell is drawn: the replacement has renamed the item by then.
-std::string current_item_name(LWItemID item) {
-  const LWItemInfo *info = lwtool2::services().item_info;
-  const char *name = info ? info->name(item) : nullptr;
-  return name ? name : "";
-}
-
 const char *row_cell(const ReplaceRow &row, int column) {
   switch (column) {
-    case 0: return keep(column, current_item_name(row.item));
+    // Read when the cell is drawn: the replacement has renamed the item by then.
+    case 0: return keep(column, lwtool2::item_name(row.item));
     case 1: return keep(column, row.layer == -1 ? std::string("-") : std::to_string(row.layer + 1));
     case 2: return keep(column, row.path);
     case 3: return g_object_replacer_marks[row.result ? kMarkSuccess : kMarkFailure];
@@ -94,4 +89,4 @@ void show_results(ReplaceRows &rows) {
   funcs->destroy(panel);
 }
 
-}  // namespace qb
+}  // namespace qb::replace

@@ -4,20 +4,14 @@
 #include "abi/host_api.h"
 #include "toolkit/lwtool2/services.h"
 #include "toolkit/panel.h"
+#include "toolkit/tool_state.h"
 #include "tools/tools.h"
 #include "tools/visibility/item_visible.h"
 
-namespace qb {
-
-std::optional<ItemVisibleState> &item_visible_slot() {
-  static std::optional<ItemVisibleState> slot;
-  return slot;
-}
+namespace qb::item_visible {
 
 int run_item_visible() {
-  std::optional<ItemVisibleState> &slot = item_visible_slot();
-  if (!slot) slot.emplace();
-  ItemVisibleState &state = *slot;
+  ItemVisibleState &state = tool_state<ItemVisibleState>();
   LWPanelFuncs *funcs = lwtool2::services().panel;
   if (funcs == nullptr) return AFUNC_BADGLOBAL;
   if (state.panel != nullptr) {
@@ -30,4 +24,4 @@ int run_item_visible() {
   return funcs->open(state.panel, PANF_NOBUTT) != 0 ? AFUNC_OK : AFUNC_BADGLOBAL;
 }
 
-}  // namespace qb
+}  // namespace qb::item_visible

@@ -3,13 +3,13 @@
 #pragma once
 
 #include <array>
-#include <optional>
 #include <string>
 
 #include "abi/host_api.h"
+#include "toolkit/tool_state.h"
 #include "toolkit/lwtool2/items.h"
 
-namespace qb {
+namespace qb::item_visible {
 
 // Type rows of the panel, top to bottom.
 enum TypeRow : int { kRowMesh = 0, kRowNull = 1, kRowBone = 2, kRowCamera = 3, kRowLight = 4 };
@@ -31,32 +31,29 @@ inline constexpr int kItemVisibleControlCount = 34;
 
 inline constexpr int row_control(int row, int which) { return kControlFirstRow + row * kRowControlCount + which; }
 
-// Scope popup entries.
-enum Scope : int {
-  kScopeSelection = 0,
-  kScopeNotSelection = 1,
-  kScopeSelectionWithChildren = 2,
-  kScopeNotSelectionWithChildren = 3,
-  kScopeAllItems = 4,
+// Scope popup entries, by index: the panel stores the popup's value as is,
+// and a value outside the list selects no items.
+enum class Scope : int {
+  kSelection = 0,
+  kNotSelection = 1,
+  kSelectionWithChildren = 2,
+  kNotSelectionWithChildren = 3,
+  kAllItems = 4,
 };
 
-// Active popup entries: 0 leaves the state as it is.
-inline constexpr int kActiveOff = 1;
-inline constexpr int kActiveOn = 2;
+// Active popup entries, by index.
+enum class Active : int { kAsIs = 0, kOff = 1, kOn = 2 };
 
+// The one record is tool_state<ItemVisibleState>().
 struct ItemVisibleState {
   std::string title;
   LWPanelID panel = nullptr;
   std::array<LWControl *, kItemVisibleControlCount> controls{};
-  int scope = kScopeSelectionWithChildren;
+  Scope scope = Scope::kSelectionWithChildren;
   std::array<int, kTypeRowCount> enabled{1, 1, 1, 0, 0};
   std::array<int, kTypeRowCount> visibility{1, 1, 1, 0, 0};
   std::array<int, kTypeRowCount> active{1, 1, 1, 0, 0};
 };
-
-// The one record, empty until the first activation that passes the frame's
-// checks creates it.
-std::optional<ItemVisibleState> &item_visible_slot();
 
 // The "ItemVisibility %d" code for a popup index of the row (-1 for "As is"
 // or an index outside the row's list).  Mesh and Null rows take display
@@ -79,4 +76,4 @@ void run_visibility(const ItemVisibleState &state);
 // Applies the settings to one item that the caller has just selected alone.
 void apply_to_item(const ItemVisibleState &state, LWItemID item);
 
-}  // namespace qb
+}  // namespace qb::item_visible

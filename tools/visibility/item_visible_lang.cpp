@@ -3,7 +3,7 @@
 #include "tools/tools.h"
 #include "tools/visibility/item_visible_text.h"
 
-namespace qb {
+namespace qb::item_visible {
 
 const char *const kItemVisibleLabelsJa[kItemVisibleLabelCount] = {
     "対象", "種類", "Visible", "Active",
@@ -66,4 +66,4 @@ void select_item_visible_language(unsigned long locale) {
   lists.add(japanese ? kActiveChoicesJa : kActiveChoicesEn, kActiveChoiceCount);
 }
 
-}  // namespace qb
+}  // namespace qb::item_visible

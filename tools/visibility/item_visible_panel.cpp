@@ -10,8 +10,12 @@
 #include "tools/visibility/item_visible.h"
 #include "tools/visibility/item_visible_text.h"
 
-namespace qb {
+namespace qb::item_visible {
 namespace {
+
+// The Scope and Active popups' values are the codes' numbers: one entry per code.
+static_assert(static_cast<int>(Scope::kAllItems) + 1 == kScopeChoiceCount);
+static_assert(static_cast<int>(Active::kOn) + 1 == kActiveChoiceCount);
 
 constexpr const char *kServerName = "QB:ItemVisible";
 constexpr int kPanelWidth = 408;
@@ -79,7 +83,7 @@ void on_store_value(LWControlID id, void *data) {
     if (state == nullptr) return;
     const int value = get_int(control, CTL_VALUE);
     if (control == state->controls[kControlScope]) {
-      state->scope = value;
+      state->scope = static_cast<Scope>(value);
     } else if (int shown = row_holding(*state, control, kRowVisibility); shown >= 0) {
       state->visibility[shown] = value;
     } else if (int active = row_holding(*state, control, kRowActive); active >= 0) {
@@ -154,20 +158,19 @@ LWCtlEventFunc *event_of(int index) {
   }
 }
 
-bool add_controls(LWPanelFuncs *funcs, ItemVisibleState &state) {
+void add_controls(LWPanelFuncs *funcs, ItemVisibleState &state) {
   for (int index = 0; index < kItemVisibleControlCount; ++index) {
     ControlPlan plan = control_plan(index);
     LWControl *control = funcs->addControl(state.panel, plan.type, &plan.desc, g_item_visible_labels[index]);
-    if (control == nullptr) return false;
+    if (control == nullptr) return;
     set_int(control, CTL_X, plan.x);
     set_int(control, CTL_Y, plan.y);
     state.controls[index] = control;
   }
-  return true;
 }
 
 void show_state(ItemVisibleState &state) {
-  set_int(state.controls[kControlScope], CTL_VALUE, state.scope);
+  set_int(state.controls[kControlScope], CTL_VALUE, static_cast<int>(state.scope));
   for (int row = 0; row < kTypeRowCount; ++row) {
     set_int(state.controls[row_control(row, kRowType)], CTL_VALUE, state.enabled[row]);
     set_int(state.controls[row_control(row, kRowVisibility)], CTL_VALUE, state.visibility[row]);
@@ -194,10 +197,8 @@ bool build_item_visible_panel(ItemVisibleState &state) {
   if (state.panel == nullptr) return false;
   set_panel_int(funcs, state.panel, PAN_W, kPanelWidth);
   set_panel_int(funcs, state.panel, PAN_H, kPanelHeight);
-  if (!add_controls(funcs, state)) {
-    // A panel with missing controls could not be driven: give it up whole.
-    funcs->destroy(state.panel);
-    state.panel = nullptr;
+  add_controls(funcs, state);
+  if (!keep_complete_panel(funcs, state.panel, state.controls)) {
     state.controls = {};
     return false;
   }
@@ -221,8 +222,8 @@ void preset_row(ItemVisibleState &state, int row, bool show) {
   const int shown = is_display_row(row) ? 8 : 2;  // "Textrured w/Wireframe" or "Visible"
   state.visibility[row] = show ? shown : 1;       // 1 is "Hidden" in both lists
   set_int(state.controls[row_control(row, kRowVisibility)], CTL_VALUE, state.visibility[row]);
-  state.active[row] = show ? kActiveOn : kActiveOff;
+  state.active[row] = static_cast<int>(show ? Active::kOn : Active::kOff);
   set_int(state.controls[row_control(row, kRowActive)], CTL_VALUE, state.active[row]);
 }
 
-}  // namespace qb
+}  // namespace qb::item_visible

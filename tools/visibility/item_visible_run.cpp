@@ -7,10 +7,13 @@
 #include "toolkit/lwtool2/services.h"
 #include "tools/visibility/item_visible.h"
 
-namespace qb {
+namespace qb::item_visible {
 namespace {
 
-using lwtool2::ItemList;
+using lwtool2::HashedItemList;
+// Every change waits until its own item is selected alone (in the complement
+// scopes a refused selection would leave one the user excluded).
+using lwtool2::select_alone;
 
 int row_of_kind(ItemKind kind) {
   switch (kind) {
@@ -28,28 +31,17 @@ bool item_is_active(LWItemID item) {
   return info != nullptr && (info->flags(item) & LWITEMF_ACTIVE) != 0;
 }
 
-// A refused "SelectItem" leaves the previous item selected, and a change sent
-// then would land on that item (in the complement scopes possibly one the
-// user excluded), so every change waits until its own item is selected alone.
-bool select_alone(LWItemID item) {
-  lwtool2::evalf("SelectItem 0x%x", item_id_bits(item));
-  lwtool2::refresh_interface_info();
-  const LWInterfaceInfo *info = lwtool2::services().interface_info;
-  return info != nullptr && info->selItems != nullptr && info->selItems[0] == item &&
-         info->selItems[1] == nullptr;
-}
-
-ItemList targets_of_scope(int scope) {
+HashedItemList targets_of_scope(Scope scope) {
   switch (scope) {
-    case kScopeSelection: return lwtool2::selection_list(0);
-    case kScopeSelectionWithChildren: return lwtool2::selection_list(1);
-    case kScopeAllItems: return lwtool2::scene_item_list();
-    default: return ItemList();
+    case Scope::kSelection: return lwtool2::selection_list(0);
+    case Scope::kSelectionWithChildren: return lwtool2::selection_list(1);
+    case Scope::kAllItems: return lwtool2::scene_item_list();
+    default: return HashedItemList();
   }
 }
 
 void run_targets(const ItemVisibleState &state) {
-  const ItemList targets = targets_of_scope(state.scope);
+  const HashedItemList targets = targets_of_scope(state.scope);
   for (LWItemID item : targets) {
     if (select_alone(item)) apply_to_item(state, item);
   }
@@ -59,8 +51,8 @@ void run_targets(const ItemVisibleState &state) {
 // Every scene item is selected in turn, so the count covers the whole scene;
 // only the items outside the excluded selection are changed.
 void run_complement(const ItemVisibleState &state) {
-  const ItemList excluded = lwtool2::selection_list(state.scope == kScopeNotSelectionWithChildren ? 1 : 0);
-  ItemList work;
+  const HashedItemList excluded = lwtool2::selection_list(state.scope == Scope::kNotSelectionWithChildren ? 1 : 0);
+  HashedItemList work;
   lwtool2::append_scene_items(work);
   for (LWItemID item : work) {
     if (select_alone(item) && !excluded.contains(item)) apply_to_item(state, item);
@@ -77,7 +69,7 @@ int visibility_code(int row, int index) {
 }
 
 bool needs_active_flip(int index, bool active) {
-  return (index == kActiveOff && active) || (index == kActiveOn && !active);
+  return (index == static_cast<int>(Active::kOff) && active) || (index == static_cast<int>(Active::kOn) && !active);
 }
 
 void apply_to_item(const ItemVisibleState &state, LWItemID item) {
@@ -93,8 +85,8 @@ void apply_to_item(const ItemVisibleState &state, LWItemID item) {
 }
 
 void run_visibility(const ItemVisibleState &state) {
-  const lwtool2::ItemList saved = lwtool2::selection_list(0);
-  if (state.scope == kScopeNotSelection || state.scope == kScopeNotSelectionWithChildren) {
+  const lwtool2::HashedItemList saved = lwtool2::selection_list(0);
+  if (state.scope == Scope::kNotSelection || state.scope == Scope::kNotSelectionWithChildren) {
     run_complement(state);
   } else {
     run_targets(state);
@@ -102,4 +94,4 @@ void run_visibility(const ItemVisibleState &state) {
   lwtool2::select_list(saved);
 }
 
-}  // namespace qb
+}  // namespace qb::item_visible

@@ -5,7 +5,7 @@
 #include "abi/host_api.h"
 #include "toolkit/panel.h"
 
-namespace qb {
+namespace qb::item_visible {
 
 inline constexpr int kItemVisibleLabelCount = 34;  // one per control
 
@@ -39,4 +39,4 @@ extern const char *kVisibilityChoicesEn[kVisibilityChoiceCount + 1];
 extern const char *kActiveChoicesJa[kActiveChoiceCount + 1];
 extern const char *kActiveChoicesEn[kActiveChoiceCount + 1];
 
-}  // namespace qb
+}  // namespace qb::item_visible

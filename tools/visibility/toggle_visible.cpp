@@ -9,7 +9,7 @@
 #include "toolkit/text/format.h"
 #include "tools/tools.h"
 
-namespace qb {
+namespace qb::toggle_visible {
 namespace {
 
 bool is_visible(LWItemID item) {
@@ -25,16 +25,6 @@ bool is_active(LWItemID item) {
 bool is_bone(LWItemID item) {
   const LWItemInfo *info = service_table().item_info;
   return info != nullptr && info->type(item) == LWI_BONE;
-}
-
-// A refused "SelectItem" leaves the previous item selected, and a change sent
-// then would land on that item; so a change follows only a selection that
-// took.
-bool select_alone(LWItemID item) {
-  select_item(item);
-  const LWInterfaceInfo *info = service_table().interface_info;
-  return info != nullptr && info->selItems != nullptr && info->selItems[0] == item &&
-         info->selItems[1] == nullptr;
 }
 
 void bring_to_state(LWItemID item, bool shown) {
@@ -56,4 +46,4 @@ void run_toggle_visible(const Words &words) {
   select_same_type(saved);
 }
 
-}  // namespace qb
+}  // namespace qb::toggle_visible

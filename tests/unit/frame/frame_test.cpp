@@ -117,24 +117,24 @@ TEST(Language, LowSixteenBitsDecide) {
 }
 
 TEST(Language, ItemToolsTablesFollowTheLocaleAtEverySelection) {
-  qb::select_item_tools_language(1041 + 0x10000);
-  EXPECT_EQ(qb::g_item_tools_text, qb::kItemToolsTextJa);
-  EXPECT_EQ(qb::g_item_tools_messages, qb::kItemToolsMessagesJa);
-  qb::select_item_tools_language(1033);
-  EXPECT_EQ(qb::g_item_tools_text, qb::kItemToolsTextEn);
-  EXPECT_EQ(qb::g_item_tools_messages, qb::kItemToolsMessagesEn);
-  qb::select_item_tools_language(0);
-  EXPECT_EQ(qb::g_item_tools_text, qb::kItemToolsTextEn);
+  qb::hierarchy::select_item_tools_language(1041 + 0x10000);
+  EXPECT_EQ(qb::hierarchy::g_item_tools_text, qb::hierarchy::kItemToolsTextJa);
+  EXPECT_EQ(qb::hierarchy::g_item_tools_messages, qb::hierarchy::kItemToolsMessagesJa);
+  qb::hierarchy::select_item_tools_language(1033);
+  EXPECT_EQ(qb::hierarchy::g_item_tools_text, qb::hierarchy::kItemToolsTextEn);
+  EXPECT_EQ(qb::hierarchy::g_item_tools_messages, qb::hierarchy::kItemToolsMessagesEn);
+  qb::hierarchy::select_item_tools_language(0);
+  EXPECT_EQ(qb::hierarchy::g_item_tools_text, qb::hierarchy::kItemToolsTextEn);
 }
 
 TEST(Language, SelectCommandsChooseJapaneseForLocale1041) {
   qbtest::TestHost host;
   host.settings().locale = 1041;
   EXPECT_EQ(activate("QB:SelectBranch", 6, host), 0);
-  EXPECT_EQ(qb::g_item_tools_messages, qb::kItemToolsMessagesJa);
+  EXPECT_EQ(qb::hierarchy::g_item_tools_messages, qb::hierarchy::kItemToolsMessagesJa);
   host.settings().locale = 1033;
   EXPECT_EQ(activate("QB:SelectItem", 6, host, "x"), 0);
-  EXPECT_EQ(qb::g_item_tools_messages, qb::kItemToolsMessagesEn);
+  EXPECT_EQ(qb::hierarchy::g_item_tools_messages, qb::hierarchy::kItemToolsMessagesEn);
 }
 
 }  // namespace

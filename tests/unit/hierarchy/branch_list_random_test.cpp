@@ -63,7 +63,7 @@ TEST(BranchListRandom, AgreesWithItsDefinition) {
       ItemList roots;
       const std::size_t n = 1 + pick(8);
       for (std::size_t k = 0; k < n; ++k) roots.push_back(pick(10) == 0 ? nullptr : items[pick(items.size())]);
-      ASSERT_EQ(qb::branch_list(roots), defined_branch_list(roots)) << "scene " << scene << ", run " << run;
+      ASSERT_EQ(qb::hierarchy::branch_list(roots), defined_branch_list(roots)) << "scene " << scene << ", run " << run;
     }
   }
 }

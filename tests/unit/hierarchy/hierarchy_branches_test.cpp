@@ -31,9 +31,9 @@ struct Rig {
 
 TEST(HierarchyBranchList, ObjectsOfBothKindsAreOneKindAndOthersAreDropped) {
   Rig rig;
-  EXPECT_EQ(qb::branch_list({rig.root, rig.other, rig.key}),
+  EXPECT_EQ(qb::hierarchy::branch_list({rig.root, rig.other, rig.key}),
             (ItemList{rig.root, rig.other, rig.body, rig.lamp, rig.hand, rig.bone, rig.other_child}));
-  EXPECT_EQ(qb::branch_list({rig.key, rig.root}), (ItemList{rig.key, rig.fill}));
+  EXPECT_EQ(qb::hierarchy::branch_list({rig.key, rig.root}), (ItemList{rig.key, rig.fill}));
 }
 
 TEST(HierarchyBranchList, BreadthFirstBelowEachRoot) {
@@ -43,15 +43,15 @@ TEST(HierarchyBranchList, BreadthFirstBelowEachRoot) {
   const LWItemID y = host.null_object("Y", r);
   const LWItemID z = host.null_object("Z", x);
   qb::load_service_table(host.global());
-  EXPECT_EQ(qb::branch_list({r}), (ItemList{r, x, y, z}));
-  EXPECT_EQ(qb::branch_list({z}), (ItemList{z}));
+  EXPECT_EQ(qb::hierarchy::branch_list({r}), (ItemList{r, x, y, z}));
+  EXPECT_EQ(qb::hierarchy::branch_list({z}), (ItemList{z}));
 }
 
 TEST(HierarchyBranchList, NestedRootKeepsItsPlaceAndIsNotRepeated) {
   Rig rig;
-  EXPECT_EQ(qb::branch_list({rig.root, rig.hand}),
+  EXPECT_EQ(qb::hierarchy::branch_list({rig.root, rig.hand}),
             (ItemList{rig.root, rig.hand, rig.body, rig.lamp, rig.bone}));
-  EXPECT_EQ(qb::branch_list({rig.hand, rig.root, rig.hand}),
+  EXPECT_EQ(qb::hierarchy::branch_list({rig.hand, rig.root, rig.hand}),
             (ItemList{rig.hand, rig.root, rig.body, rig.lamp, rig.bone}));
 }
 
@@ -64,13 +64,13 @@ TEST(HierarchyBranchList, DeepChainSelectedFromTheBottomUp) {
   for (int i = 1; i < kDepth; ++i) chain.push_back(host.null_object(std::to_string(i), chain.back()));
   qb::load_service_table(host.global());
   const ItemList roots(chain.rbegin(), chain.rend());
-  EXPECT_EQ(qb::branch_list(roots), roots);
-  EXPECT_EQ(qb::branch_list({chain.front()}), chain);
+  EXPECT_EQ(qb::hierarchy::branch_list(roots), roots);
+  EXPECT_EQ(qb::hierarchy::branch_list({chain.front()}), chain);
 }
 
 TEST(HierarchySelectBranches, FirstRootFirstThenTheBranchOfItsHostType) {
   Rig rig;
-  qb::select_branches({rig.root, rig.other, rig.key});
+  qb::hierarchy::select_branches({rig.root, rig.other, rig.key});
   EXPECT_EQ(rig.host.commands,
             (std::vector<std::string>{"SelectItem " + hex(rig.root), "AddToSelection " + hex(rig.other),
                                       "AddToSelection " + hex(rig.body), "AddToSelection " + hex(rig.hand),
@@ -80,14 +80,14 @@ TEST(HierarchySelectBranches, FirstRootFirstThenTheBranchOfItsHostType) {
 
 TEST(HierarchySelectBranches, NoRootsSendNothing) {
   Rig rig;
-  qb::select_branches({});
+  qb::hierarchy::select_branches({});
   EXPECT_TRUE(rig.host.commands.empty());
 }
 
 TEST(HierarchySelectItem, AnInvalidWildcardSelectsNothing) {
   Rig rig;
   rig.host.select({rig.key});
-  EXPECT_THROW(qb::run_select_item({"Body", "a{"}), std::regex_error);
+  EXPECT_THROW(qb::hierarchy::run_select_item({"Body", "a{"}), std::regex_error);
   EXPECT_TRUE(rig.host.commands.empty());
   EXPECT_EQ(rig.host.selection(), (ItemList{rig.key}));
 }

@@ -16,12 +16,12 @@ namespace {
 struct HierarchyPanel : ::testing::Test {
   TestHost host;
   HierarchyPanel() {
-    qb::item_tools_state() = {};
-    qb::g_item_tools_text = qb::kItemToolsTextEn;
-    qb::g_item_tools_messages = qb::kItemToolsMessagesEn;
+    qb::reset_tool_state<qb::hierarchy::ItemToolsState>();
+    qb::hierarchy::g_item_tools_text = qb::hierarchy::kItemToolsTextEn;
+    qb::hierarchy::g_item_tools_messages = qb::hierarchy::kItemToolsMessagesEn;
     qb::load_service_table(host.global());
   }
-  ~HierarchyPanel() override { qb::item_tools_state() = {}; }
+  ~HierarchyPanel() override { qb::reset_tool_state<qb::hierarchy::ItemToolsState>(); }
 
   qbhost::Panel &panel() { return *host.state().panels.at(0); }
   qbhost::Control &control(int number) { return *panel().controls.at(static_cast<std::size_t>(number - 1)); }
@@ -38,7 +38,7 @@ struct HierarchyPanel : ::testing::Test {
 };
 
 TEST_F(HierarchyPanel, TwentyControlsWithTheirSizesAndEvents) {
-  ASSERT_EQ(qb::run_item_tools(), AFUNC_OK);
+  ASSERT_EQ(qb::hierarchy::run_item_tools(), AFUNC_OK);
   ASSERT_EQ(host.state().panels.size(), 1u);
   EXPECT_EQ(panel().title, "QB:ItemTools(1.00) ");
   ASSERT_EQ(panel().controls.size(), 20u);
@@ -52,26 +52,26 @@ TEST_F(HierarchyPanel, TwentyControlsWithTheirSizesAndEvents) {
   EXPECT_EQ(control(3).width, 34);
   for (int i : {4, 6, 9, 13, 15, 18, 20}) {
     EXPECT_NE(control(i).event, nullptr) << i;
-    EXPECT_EQ(control(i).user_data, &qb::item_tools_state()) << i;
+    EXPECT_EQ(control(i).user_data, qb::existing_tool_state<qb::hierarchy::ItemToolsState>()) << i;
   }
   for (int i : {1, 2, 3, 5, 7, 8, 10, 11, 12, 14, 16, 17, 19}) EXPECT_EQ(control(i).event, nullptr) << i;
 }
 
 TEST_F(HierarchyPanel, BuiltOnceOpenedOnceSizedAtEveryOpening) {
-  ASSERT_EQ(qb::run_item_tools(), AFUNC_OK);
-  EXPECT_TRUE(qb::item_tools_state().open);
+  ASSERT_EQ(qb::hierarchy::run_item_tools(), AFUNC_OK);
+  EXPECT_TRUE(qb::tool_state<qb::hierarchy::ItemToolsState>().open);
   EXPECT_EQ(panel().width, 320);
   EXPECT_EQ(panel().height, 384);
-  ASSERT_EQ(qb::run_item_tools(), AFUNC_OK);
+  ASSERT_EQ(qb::hierarchy::run_item_tools(), AFUNC_OK);
   EXPECT_EQ(host.state().panels.size(), 1u);
   EXPECT_EQ(host.trace_lines("panel open"), 1);
 
   type(3, "kept");
   press(20);
-  EXPECT_FALSE(qb::item_tools_state().open);
+  EXPECT_FALSE(qb::tool_state<qb::hierarchy::ItemToolsState>().open);
   EXPECT_EQ(host.trace_lines("panel close"), 1);
   panel().width = panel().height = 0;
-  ASSERT_EQ(qb::run_item_tools(), AFUNC_OK);
+  ASSERT_EQ(qb::hierarchy::run_item_tools(), AFUNC_OK);
   EXPECT_EQ(host.state().panels.size(), 1u);
   EXPECT_EQ(host.trace_lines("panel open"), 2);
   EXPECT_EQ(panel().width, 320);
@@ -79,7 +79,7 @@ TEST_F(HierarchyPanel, BuiltOnceOpenedOnceSizedAtEveryOpening) {
 }
 
 TEST_F(HierarchyPanel, CloseOnAClosedPanelDoesNothing) {
-  ASSERT_EQ(qb::run_item_tools(), AFUNC_OK);
+  ASSERT_EQ(qb::hierarchy::run_item_tools(), AFUNC_OK);
   press(20);
   press(20);
   EXPECT_EQ(host.trace_lines("panel close"), 1);

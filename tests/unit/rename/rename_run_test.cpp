@@ -17,15 +17,15 @@ class RenameRun : public ::testing::Test {
   void SetUp() override { host.load_services(); }
   static std::string id(LWItemID item) { return qbtest::hex(item); }
   qbtest::TestHost host;
-  qb::RenameSettings settings;
+  qb::rename::RenameSettings settings;
 };
 
 TEST_F(RenameRun, SelectedParentAndChildAreEachRenamedOnce) {
   LWItemID parent = host.add(LWI_OBJECT, "Arm_L_");
   LWItemID child = host.add(LWI_OBJECT, "Hand_L_", parent);
   host.select({parent, child});
-  settings.scope = qb::kScopeSelectionWithChildren;
-  qb::rename_items(settings);
+  settings.scope = qb::rename::Scope::kSelectionWithChildren;
+  qb::rename::rename_items(settings);
   EXPECT_EQ(host.commands, (Commands{
                                "SelectItem " + id(parent),
                                "Rename Arm_R_",
@@ -42,9 +42,9 @@ TEST_F(RenameRun, SelectedParentAndChildAreEachRenamedOnce) {
 TEST_F(RenameRun, ItemWithoutANameFromTheHostIsSkipped) {
   LWItemID nameless = host.add(LWI_OBJECT, nullptr);
   host.select({nameless});
-  settings.mode = qb::kModePrefix;
+  settings.mode = qb::rename::Mode::kPrefix;
   settings.prefix_text.assign("P_");
-  qb::rename_items(settings);
+  qb::rename::rename_items(settings);
   EXPECT_EQ(host.commands, (Commands{"StatusMsg {1.00}QB:NameReplace: Renaming...",
                                      "StatusMsg QB:NameReplace: Done(1).", "SelectItem " + id(nameless)}));
 }
@@ -53,16 +53,16 @@ TEST_F(RenameRun, WithoutTheItemRecordNothingIsRenamed) {
   LWItemID a = host.add(LWI_OBJECT, "A_L_");
   host.select({a});
   lwtool2::services().item_info = nullptr;  // the host gave no item record
-  qb::rename_items(settings);
+  qb::rename::rename_items(settings);
   EXPECT_EQ(host.commands, (Commands{"StatusMsg {1.00}QB:NameReplace: Renaming...", "StatusMsg QB:NameReplace: Done(1).",
-                                     "SelectItem " + id(a)}));
+                                     "SelectItem " + qbtest::hex(a)}));
 }
 
 TEST_F(RenameRun, UnknownScopeHasNoTargets) {
   LWItemID a = host.add(LWI_OBJECT, "A_L_");
   host.select({a});
-  settings.scope = 3;
-  qb::rename_items(settings);
+  settings.scope = static_cast<qb::rename::Scope>(3);
+  qb::rename::rename_items(settings);
   EXPECT_EQ(host.commands, (Commands{"StatusMsg QB:NameReplace: Done(0).", "SelectItem " + id(a)}));
 }
 
@@ -72,8 +72,8 @@ TEST_F(RenameRun, DeepHierarchyIsRenamedWithoutExhaustingTheStack) {
   LWItemID last = top;
   for (std::size_t i = 0; i < kDepth; ++i) last = host.add(LWI_OBJECT, "Link_L_", last);
   host.select({top});
-  settings.scope = qb::kScopeSelectionWithChildren;
-  qb::rename_items(settings);
+  settings.scope = qb::rename::Scope::kSelectionWithChildren;
+  qb::rename::rename_items(settings);
   const std::size_t n = kDepth + 1;
   ASSERT_EQ(host.commands.size(), 3 * n + 2);
   EXPECT_EQ(host.commands[3 * n - 3], "SelectItem " + id(last));

@@ -31,11 +31,11 @@ class ReplaceLayerIndex : public ::testing::Test {
 
   // Matches the item through the index and through the walk, expects both to
   // agree, and gives the indexed row.
-  qb::ReplaceRow expect_same(LWItemID item, const std::vector<qb::LwoFile> &files) {
-    qb::ReplaceRow walked, indexed;
+  qb::replace::ReplaceRow expect_same(LWItemID item, const std::vector<qb::LwoFile> &files) {
+    qb::replace::ReplaceRow walked, indexed;
     walked.item = indexed.item = item;
-    const bool walk_found = qb::match_item(walked, files);
-    EXPECT_EQ(qb::match_item(indexed, qb::index_layers(files)), walk_found);
+    const bool walk_found = qb::replace::match_item(walked, files);
+    EXPECT_EQ(qb::replace::match_item(indexed, qb::replace::index_layers(files)), walk_found);
     EXPECT_EQ(indexed.layer, walked.layer);
     EXPECT_EQ(indexed.path, walked.path);
     EXPECT_FALSE(indexed.result);
@@ -51,7 +51,7 @@ TEST_F(ReplaceLayerIndex, RepeatedNamesAcrossFilesAndWithinAFileGiveTheFirst) {
       file("b.lwo", {layer(0, "Wheel"), layer(3, "Door"), layer(5, "Wheel")}),
       file("c.lwo", {layer(2, "Wheel"), layer(7, "Door"), layer(8, "Roof"), layer(9, "Roof")}),
   };
-  qb::ReplaceRow row = expect_same(host.mesh("Car:Wheel (2)", "car.lwo"), files);
+  qb::replace::ReplaceRow row = expect_same(host.mesh("Car:Wheel (2)", "car.lwo"), files);
   EXPECT_EQ(row.layer, 0);
   EXPECT_EQ(row.path, "b.lwo");
   row = expect_same(host.mesh("Car:Body", "car.lwo"), files);
@@ -94,11 +94,11 @@ TEST_F(ReplaceLayerIndex, AgreesWithTheWalkOnManyRepeatedNames) {
     for (int l = 0; l < count; ++l) layers.push_back(layer(random() % 100, names[random() % 6]));
     files.push_back(file("f" + std::to_string(f) + ".lwo", std::move(layers)));
   }
-  const qb::LayerIndex index = qb::index_layers(files);
+  const qb::replace::LayerIndex index = qb::replace::index_layers(files);
   for (const std::string &name : names) {
-    qb::ReplaceRow walked, indexed;
+    qb::replace::ReplaceRow walked, indexed;
     walked.item = indexed.item = host.mesh("Rig:" + name, "rig.lwo");
-    EXPECT_EQ(qb::match_item(indexed, index), qb::match_item(walked, files)) << name;
+    EXPECT_EQ(qb::replace::match_item(indexed, index), qb::replace::match_item(walked, files)) << name;
     EXPECT_EQ(indexed.layer, walked.layer) << name;
     EXPECT_EQ(indexed.path, walked.path) << name;
   }

@@ -14,21 +14,21 @@ namespace {
 class ReplacePanel : public ::testing::Test {
  protected:
   void SetUp() override {
-    qb::reset_object_replacer_state();
+    qb::reset_tool_state<qb::replace::ObjectReplacerState>();
     activate();
   }
-  void TearDown() override { qb::reset_object_replacer_state(); }
+  void TearDown() override { qb::reset_tool_state<qb::replace::ObjectReplacerState>(); }
 
   // The frame's steps for this tool, then the tool.
   int activate() {
     if (!host.fetch()) return 2;
-    qb::select_object_replacer_language(host.settings().locale);
-    return qb::run_object_replacer();
+    qb::replace::select_object_replacer_language(host.settings().locale);
+    return qb::replace::run_object_replacer();
   }
   // A module that has not built its panel yet, on a host whose earlier
   // panels are gone.
   void forget_panels() {
-    qb::reset_object_replacer_state();
+    qb::reset_tool_state<qb::replace::ObjectReplacerState>();
     qbhost::drop_panels(host.state());
     first_panel = host.state().panels.size();
   }
@@ -99,13 +99,13 @@ TEST_F(ReplacePanel, DefaultFileComesFromTheFirstSelectedMeshObjectAtTheFirstBui
   host.select({lamp, capital, car, van});
   ASSERT_EQ(first_activation(), 0);
   EXPECT_EQ(control(kFile).text_value, "Objects/Car.lwo");
-  EXPECT_EQ(qb::existing_object_replacer_state()->file_path, "Objects/Car.lwo");
+  EXPECT_EQ(qb::existing_tool_state<qb::replace::ObjectReplacerState>()->file_path, "Objects/Car.lwo");
 
   user_sets_text(kFile, "");
   host.select({van});
   EXPECT_EQ(activate(), 0);
   EXPECT_EQ(control(kFile).text_value, "");
-  EXPECT_EQ(qb::existing_object_replacer_state()->file_path, "");
+  EXPECT_EQ(qb::existing_tool_state<qb::replace::ObjectReplacerState>()->file_path, "");
 
   host.select({lamp});
   ASSERT_EQ(first_activation(), 0);
@@ -135,9 +135,9 @@ TEST_F(ReplacePanel, RunUsesTheSettingsClosesThePanelAndKeepsThem) {
   // Nothing could be read, so only the selection was given back.
   EXPECT_EQ(host.commands, std::vector<std::string>{"SelectItem 0x10000000"});
 
-  const qb::ObjectReplacerState &state = *qb::existing_object_replacer_state();
-  EXPECT_EQ(state.scope, 2);
-  EXPECT_EQ(state.mode, 1);
+  const qb::replace::ObjectReplacerState &state = *qb::existing_tool_state<qb::replace::ObjectReplacerState>();
+  EXPECT_EQ(state.scope, qb::replace::Scope::kAllMeshes);
+  EXPECT_EQ(state.mode, qb::replace::Mode::kDirectory);
   EXPECT_EQ(state.file_path, "absent.lwo");
   EXPECT_EQ(state.directory_path, "no/such/directory");
   EXPECT_EQ(activate(), 0);
@@ -150,15 +150,15 @@ TEST_F(ReplacePanel, RunUsesTheSettingsClosesThePanelAndKeepsThem) {
 
 TEST_F(ReplacePanel, FieldTextsAreCutAtTheBufferSize) {
   user_sets_text(kFile, std::string(600, 'p'));
-  EXPECT_EQ(qb::existing_object_replacer_state()->file_path, std::string(511, 'p'));
+  EXPECT_EQ(qb::existing_tool_state<qb::replace::ObjectReplacerState>()->file_path, std::string(511, 'p'));
 }
 
 TEST_F(ReplacePanel, ASelectionThatCannotBeReadStillGivesAWholePanel) {
   forget_panels();
   ASSERT_TRUE(host.fetch());
-  qb::select_object_replacer_language(host.settings().locale);
+  qb::replace::select_object_replacer_language(host.settings().locale);
   host.settings().missing.insert(LWINTERFACEINFO_GLOBAL);
-  EXPECT_EQ(qb::run_object_replacer(), 0);
+  EXPECT_EQ(qb::replace::run_object_replacer(), 0);
   ASSERT_EQ(panels(), 1u);
   EXPECT_EQ(panel().controls.size(), 6u);
   EXPECT_EQ(control(kFile).text_value, "");

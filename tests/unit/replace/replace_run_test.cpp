@@ -48,7 +48,7 @@ class ReplaceRun : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_TRUE(host.fetch());
-    qb::select_object_replacer_language(host.settings().locale);
+    qb::replace::select_object_replacer_language(host.settings().locale);
   }
 
   std::vector<std::string> replace_commands() const {
@@ -70,11 +70,11 @@ TEST_F(ReplaceRun, LayerKeyComesFromTheNameThenTheHostNumberThenTheWholeName) {
   LWItemID blank = host.mesh_layer("Car:Left Wheel", "car.lwo", 3);
   LWItemID box = host.mesh_layer("Box", "box.lwo", 1);
   LWItemID unnumbered = host.mesh_layer("Box", "box.lwo", 0);
-  EXPECT_EQ(qb::item_layer_key(counted), "Wheel");
-  EXPECT_EQ(qb::item_layer_key(plain), "Wheel");
-  EXPECT_EQ(qb::item_layer_key(blank), "Layer3");
-  EXPECT_EQ(qb::item_layer_key(box), "Layer1");
-  EXPECT_EQ(qb::item_layer_key(unnumbered), "Box");
+  EXPECT_EQ(qb::replace::item_layer_key(counted), "Wheel");
+  EXPECT_EQ(qb::replace::item_layer_key(plain), "Wheel");
+  EXPECT_EQ(qb::replace::item_layer_key(blank), "Layer3");
+  EXPECT_EQ(qb::replace::item_layer_key(box), "Layer1");
+  EXPECT_EQ(qb::replace::item_layer_key(unnumbered), "Box");
 }
 
 TEST_F(ReplaceRun, FirstFileHoldingTheLayerWinsAndNamesCompareByteForByte) {
@@ -89,20 +89,20 @@ TEST_F(ReplaceRun, FirstFileHoldingTheLayerWinsAndNamesCompareByteForByte) {
   files[1].layers[1].number = 1;
   files[1].layers[1].name = "Wheel";
 
-  qb::ReplaceRow row;
+  qb::replace::ReplaceRow row;
   row.item = host.mesh("Car:Wheel", "car.lwo");
-  ASSERT_TRUE(qb::match_item(row, files));
+  ASSERT_TRUE(qb::replace::match_item(row, files));
   EXPECT_EQ(row.layer, 1);
   EXPECT_EQ(row.path, "second.lwo");
 
   files[0].layers[0].name = "Wheel";
-  ASSERT_TRUE(qb::match_item(row, files));
+  ASSERT_TRUE(qb::replace::match_item(row, files));
   EXPECT_EQ(row.layer, 4);
   EXPECT_EQ(row.path, "first.lwo");
 
-  qb::ReplaceRow missing;
+  qb::replace::ReplaceRow missing;
   missing.item = host.mesh("Car:Door", "car.lwo");
-  EXPECT_FALSE(qb::match_item(missing, files));
+  EXPECT_FALSE(qb::replace::match_item(missing, files));
   EXPECT_EQ(missing.layer, -1);
   EXPECT_EQ(missing.path, "");
 }
@@ -111,10 +111,10 @@ TEST_F(ReplaceRun, AnItemWithoutNameOrLayerNumberFindsNothing) {
   std::vector<qb::LwoFile> files(1);
   files[0].path = "odd.lwo";
   files[0].layers.resize(1);  // a layer stored with an empty name
-  qb::ReplaceRow row;
+  qb::replace::ReplaceRow row;
   row.item = host.mesh_layer("", "odd.lwo", 0);
-  EXPECT_EQ(qb::item_layer_key(row.item), "");
-  EXPECT_FALSE(qb::match_item(row, files));
+  EXPECT_EQ(qb::replace::item_layer_key(row.item), "");
+  EXPECT_FALSE(qb::replace::match_item(row, files));
 }
 
 TEST_F(ReplaceRun, OnlyReadableObjectFilesWithLayersAreKept) {
@@ -123,17 +123,17 @@ TEST_F(ReplaceRun, OnlyReadableObjectFilesWithLayersAreKept) {
   write_file(dir / "text.txt", "Wheel");
   write_file(dir / "sub" / "inner.lwo", lwo({{0, "Wheel"}}));
 
-  auto kept = qb::gather_object_files(qb::kModeDirectory, "", dir.string() + "//");
+  auto kept = qb::replace::gather_object_files(qb::replace::Mode::kDirectory, "", dir.string() + "//");
   ASSERT_EQ(kept.size(), 1u);
   EXPECT_EQ(kept[0].path, dir.string() + "/layers.lwo");
 
-  EXPECT_TRUE(qb::gather_object_files(qb::kModeFile, "", dir.string()).empty());
-  EXPECT_TRUE(qb::gather_object_files(qb::kModeFile, (dir / "no_layers.lwo").string(), "").empty());
-  EXPECT_TRUE(qb::gather_object_files(qb::kModeFile, (dir / "absent.lwo").string(), "").empty());
-  EXPECT_TRUE(qb::gather_object_files(qb::kModeDirectory, "", (dir / "absent").string()).empty());
-  EXPECT_EQ(qb::gather_object_files(qb::kModeFile, (dir / "layers.lwo").string(), "").size(), 1u);
+  EXPECT_TRUE(qb::replace::gather_object_files(qb::replace::Mode::kFile, "", dir.string()).empty());
+  EXPECT_TRUE(qb::replace::gather_object_files(qb::replace::Mode::kFile, (dir / "no_layers.lwo").string(), "").empty());
+  EXPECT_TRUE(qb::replace::gather_object_files(qb::replace::Mode::kFile, (dir / "absent.lwo").string(), "").empty());
+  EXPECT_TRUE(qb::replace::gather_object_files(qb::replace::Mode::kDirectory, "", (dir / "absent").string()).empty());
+  EXPECT_EQ(qb::replace::gather_object_files(qb::replace::Mode::kFile, (dir / "layers.lwo").string(), "").size(), 1u);
 
-  auto mixed = qb::gather_object_files(qb::kModeDirectory, "", (test_data() / "replace" / "mixed").string());
+  auto mixed = qb::replace::gather_object_files(qb::replace::Mode::kDirectory, "", (test_data() / "replace" / "mixed").string());
   ASSERT_EQ(mixed.size(), 1u);
   EXPECT_EQ(fs::path(mixed[0].path).filename(), "wheels.lwo");
 }
@@ -151,7 +151,7 @@ TEST_F(ReplaceRun, InDirectoryModeTheFileListedFirstGivesTheLayer) {
   LWItemID front = host.mesh("Car:Wheel", "car.lwo");
   LWItemID back = host.mesh("Van:Wheel (2)", "van.lwo");
   host.select({front, back});
-  qb::replace_layers(qb::kScopeSelection, qb::kModeDirectory, "", dir.string());
+  qb::replace::replace_layers(qb::replace::Scope::kSelection, qb::replace::Mode::kDirectory, "", dir.string());
 
   const std::string expected = "ReplaceObjectLayer " + std::to_string(number) + " " + first;
   EXPECT_EQ(replace_commands(), (std::vector<std::string>{expected, expected}));
@@ -168,7 +168,7 @@ TEST_F(ReplaceRun, PathsLongerThanTheOldBuffersReachTheHostWhole) {
 
   LWItemID wheel = host.mesh("Car:Wheel", "car.lwo");
   host.select({wheel});
-  qb::replace_layers(qb::kScopeSelection, qb::kModeDirectory, "", deep.string());
+  qb::replace::replace_layers(qb::replace::Scope::kSelection, qb::replace::Mode::kDirectory, "", deep.string());
 
   EXPECT_EQ(replace_commands(), std::vector<std::string>{"ReplaceObjectLayer 3 " + path});
   ASSERT_EQ(host.state().panels.size(), 1u);
@@ -182,7 +182,7 @@ TEST_F(ReplaceRun, ProgressCountsEveryItemInScopeAndRestoresTheSelection) {
   LWItemID lamp = host.light("Lamp");
   LWItemID door = host.mesh("Car:Door", "car.lwo");
   host.select({door, lamp, wheel});
-  qb::replace_layers(qb::kScopeSelection, qb::kModeFile, (dir / "car.lwo").string(), "");
+  qb::replace::replace_layers(qb::replace::Scope::kSelection, qb::replace::Mode::kFile, (dir / "car.lwo").string(), "");
 
   const std::string file = (dir / "car.lwo").string();
   const std::vector<std::string> expected = {
@@ -201,14 +201,14 @@ TEST_F(ReplaceRun, ProgressCountsEveryItemInScopeAndRestoresTheSelection) {
 }
 
 TEST_F(ReplaceRun, ALoneItemInScopeReportsItselfFinished) {
-  EXPECT_EQ(qb::progress_fraction(0, 1), 1.0f);
-  EXPECT_EQ(qb::progress_fraction(0, 3), 0.0f);
-  EXPECT_EQ(qb::progress_fraction(1, 3), 0.5f);
-  EXPECT_EQ(qb::progress_fraction(2, 3), 1.0f);
+  EXPECT_EQ(qb::replace::progress_fraction(0, 1), 1.0f);
+  EXPECT_EQ(qb::replace::progress_fraction(0, 3), 0.0f);
+  EXPECT_EQ(qb::replace::progress_fraction(1, 3), 0.5f);
+  EXPECT_EQ(qb::replace::progress_fraction(2, 3), 1.0f);
 
   write_file(dir / "box.lwo", lwo({{0, ""}}));
   host.select({host.mesh_layer("Box", "box.lwo", 1)});
-  qb::replace_layers(qb::kScopeSelection, qb::kModeFile, (dir / "box.lwo").string(), "");
+  qb::replace::replace_layers(qb::replace::Scope::kSelection, qb::replace::Mode::kFile, (dir / "box.lwo").string(), "");
   ASSERT_EQ(host.commands.size(), 5u);
   EXPECT_EQ(host.commands[2], "StatusMsg {1.00}ReplaceObjectLayer...");
   EXPECT_EQ(host.commands[3], "StatusMsg {1.00}ReplaceObjectLayer...Done");
@@ -217,8 +217,8 @@ TEST_F(ReplaceRun, ALoneItemInScopeReportsItselfFinished) {
 TEST_F(ReplaceRun, WithoutObjectFilesNothingButTheSelectionHappens) {
   LWItemID wheel = host.mesh("Car:Wheel", "car.lwo");
   host.select({wheel});
-  qb::replace_layers(qb::kScopeSelection, qb::kModeFile, "", "");
-  qb::replace_layers(qb::kScopeSelection, qb::kModeDirectory, "", (dir / "nothing").string());
+  qb::replace::replace_layers(qb::replace::Scope::kSelection, qb::replace::Mode::kFile, "", "");
+  qb::replace::replace_layers(qb::replace::Scope::kSelection, qb::replace::Mode::kDirectory, "", (dir / "nothing").string());
   EXPECT_EQ(host.commands, (std::vector<std::string>{"SelectItem 0x10000000", "SelectItem 0x10000000"}));
   EXPECT_TRUE(host.state().panels.empty());
 }
@@ -228,7 +228,7 @@ TEST_F(ReplaceRun, ResultListRecordAndColumns) {
   LWItemID wheel = host.mesh("Car:Wheel", "car.lwo");
   LWItemID door = host.mesh("Car:Door", "car.lwo");
   host.select({wheel, door});
-  qb::replace_layers(qb::kScopeSelection, qb::kModeFile, (dir / "car.lwo").string(), "");
+  qb::replace::replace_layers(qb::replace::Scope::kSelection, qb::replace::Mode::kFile, (dir / "car.lwo").string(), "");
 
   // Title, size, heading and rows are stated by the object replacer's traces;
   // what a trace cannot see is the list's record and that the panel is gone.
@@ -241,21 +241,21 @@ TEST_F(ReplaceRun, ResultListRecordAndColumns) {
   EXPECT_EQ(list.width, 600);
   EXPECT_EQ(list.visible_rows, 18);
   EXPECT_EQ(host.cells.size(), 3u);
-  EXPECT_EQ(qb::result_column_width(4), 0);  // past the four columns
-  EXPECT_EQ(qb::result_column_width(-1), 0);
+  EXPECT_EQ(qb::replace::result_column_width(4), 0);  // past the four columns
+  EXPECT_EQ(qb::replace::result_column_width(-1), 0);
 }
 
 TEST_F(ReplaceRun, CellsOutsideTheListGiveNoText) {
-  qb::ReplaceRows rows(1);
+  qb::replace::ReplaceRows rows(1);
   rows[0].item = host.mesh("Box", "box.lwo");
-  EXPECT_EQ(qb::result_cell_text(&rows, -1, -1), nullptr);
-  EXPECT_EQ(qb::result_cell_text(&rows, -1, 4), nullptr);
-  EXPECT_EQ(qb::result_cell_text(&rows, 1, 0), nullptr);
-  EXPECT_EQ(qb::result_cell_text(&rows, -2, 0), nullptr);
-  EXPECT_EQ(qb::result_cell_text(&rows, 0, 4), nullptr);
-  EXPECT_EQ(qb::result_cell_text(nullptr, 0, 0), nullptr);
-  EXPECT_STREQ(qb::result_cell_text(&rows, 0, 0), "Box");
-  EXPECT_STREQ(qb::result_cell_text(nullptr, -1, 3), "Result");
+  EXPECT_EQ(qb::replace::result_cell_text(&rows, -1, -1), nullptr);
+  EXPECT_EQ(qb::replace::result_cell_text(&rows, -1, 4), nullptr);
+  EXPECT_EQ(qb::replace::result_cell_text(&rows, 1, 0), nullptr);
+  EXPECT_EQ(qb::replace::result_cell_text(&rows, -2, 0), nullptr);
+  EXPECT_EQ(qb::replace::result_cell_text(&rows, 0, 4), nullptr);
+  EXPECT_EQ(qb::replace::result_cell_text(nullptr, 0, 0), nullptr);
+  EXPECT_STREQ(qb::replace::result_cell_text(&rows, 0, 0), "Box");
+  EXPECT_STREQ(qb::replace::result_cell_text(nullptr, -1, 3), "Result");
 }
 
 }  // namespace

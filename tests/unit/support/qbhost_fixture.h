@@ -6,7 +6,7 @@
 //   LWItemID body = host.mesh("Body");
 //   host.select({body});
 //   host.load_services();                    // both layers look services up
-//   qb::run_toggle_visible({});
+//   qb::toggle_visible::run_toggle_visible({});
 //   EXPECT_EQ(host.commands, ...);
 //
 // One TestHost at a time; the module-wide service records are reset when it

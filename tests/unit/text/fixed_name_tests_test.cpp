@@ -101,12 +101,12 @@ TEST(FixedNameTests, WorkingNameAnswersAsItsExpression) {
     std::string expected = name;
     if (qb::regex_search_group(name, re, 1, base) && base.position >= 0)
       expected = name.substr(static_cast<std::size_t>(base.position), static_cast<std::size_t>(base.length));
-    ASSERT_EQ(qb::working_name(name), expected) << shown(name);
+    ASSERT_EQ(qb::rename::working_name(name), expected) << shown(name);
     shortened += expected != name;
   }
   EXPECT_GT(shortened, 100);
-  EXPECT_EQ(qb::working_name("a\n (7)"), "a\n");
-  EXPECT_EQ(qb::working_name("a (7)\n"), "a (7)\n");
+  EXPECT_EQ(qb::rename::working_name("a\n (7)"), "a\n");
+  EXPECT_EQ(qb::rename::working_name("a (7)\n"), "a (7)\n");
 }
 
 TEST(FixedNameTests, LwoPathAnswersAsItsExpressionInBothStyles) {
@@ -180,7 +180,7 @@ TEST(FixedNameTests, OnAJapaneseHostAnswerAsTheirExpressionsOverWholeCharacters)
     const bool trimmed = !text.empty() && std::regex_match(wide, m, trim);
     ASSERT_EQ(qb::trim_trailing_separators(text), trimmed ? bytes_of(m[1]) : text) << shown(text);
     ASSERT_EQ(qb::layer_name_of(text), std::regex_match(wide, m, layer) ? bytes_of(m[2]) : "") << shown(text);
-    ASSERT_EQ(qb::working_name(text), std::regex_search(wide, m, duplicate) ? bytes_of(m[1]) : text) << shown(text);
+    ASSERT_EQ(qb::rename::working_name(text), std::regex_search(wide, m, duplicate) ? bytes_of(m[1]) : text) << shown(text);
     const qb::TextBuffer buffer{std::string_view(text)};
     ASSERT_EQ(buffer.is_lwo_path(qb::PathStyle::Windows), std::regex_match(wide, backslash)) << shown(text);
     ASSERT_EQ(buffer.is_lwo_path(qb::PathStyle::Posix), std::regex_match(wide, either)) << shown(text);

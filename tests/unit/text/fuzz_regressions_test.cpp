@@ -22,8 +22,8 @@ TEST(FuzzRegressions, LongNamesAreMatchedWithoutRunningOutOfStack) {
   EXPECT_TRUE(qb::regex_full_match(name, qb::wildcard_to_regex("*")));
   EXPECT_TRUE(qb::regex_full_match(name, qb::wildcard_to_regex("A*")));
   EXPECT_FALSE(qb::regex_full_match(name, qb::wildcard_to_regex("*b")));
-  EXPECT_EQ(qb::working_name(name), name);
-  EXPECT_EQ(qb::working_name(name + " (2)"), name);
+  EXPECT_EQ(qb::rename::working_name(name), name);
+  EXPECT_EQ(qb::rename::working_name(name + " (2)"), name);
   EXPECT_TRUE(qb::TextBuffer("objects/" + name + ".lwo").is_lwo_path(qb::PathStyle::Posix));
 }
 
@@ -33,7 +33,7 @@ TEST(FuzzRegressions, LongNamesAreMatchedOnASmallStack) {
   std::string working;
   ASSERT_TRUE(qbtest::on_stack_of(512 * 1024, [&] {
     matched = qb::regex_full_match(name, qb::wildcard_to_regex("x*x"));
-    working = qb::working_name(name);
+    working = qb::rename::working_name(name);
   }));
   EXPECT_TRUE(matched);
   EXPECT_EQ(working, name);
@@ -46,7 +46,7 @@ TEST(FuzzRegressions, VeryLongNamesAreAnsweredOrRefused) {
   EXPECT_TRUE(qb::regex_full_match(name, qb::wildcard_to_regex("*a")));
   EXPECT_FALSE(qb::regex_full_match(name, qb::wildcard_to_regex("*b*")));
   try {
-    EXPECT_EQ(qb::working_name(name + " (2)"), name);
+    EXPECT_EQ(qb::rename::working_name(name + " (2)"), name);
   } catch (const std::regex_error &error) {
     EXPECT_EQ(error.code(), std::regex_constants::error_complexity);
   }

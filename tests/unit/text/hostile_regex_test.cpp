@@ -99,7 +99,7 @@ TEST(HostileRegex, DeepMatchesMoveToAHelperThreadOrStop) {
 // (twenty a's took about a second, thirty a quarter of an hour).  Short runs
 // are answered exactly; longer ones stop at the step limit.
 TEST(HostileRegex, CatastrophicBacktrackingStopsAtTheStepLimit) {
-  const Regex pattern = qb::compile_rename_pattern(qb::TextBuffer("(a+)+$"));
+  const Regex pattern = qb::rename::compile_rename_pattern(qb::TextBuffer("(a+)+$"));
   RegexSpan span;
   EXPECT_FALSE(qb::regex_search_group(std::string(12, 'a') + "!", pattern, 1, span));
   ASSERT_TRUE(qb::regex_search_group("bbaaaa", pattern, 1, span));
@@ -107,12 +107,12 @@ TEST(HostileRegex, CatastrophicBacktrackingStopsAtTheStepLimit) {
   EXPECT_EQ(span.length, 4);
   EXPECT_TRUE(qbtest::too_complex([&] { qb::regex_search_group(std::string(30, 'a') + "!", pattern, 1, span); }));
 
-  qb::RenameSettings settings;
-  settings.mode = qb::kModeRegex;
+  qb::rename::RenameSettings settings;
+  settings.mode = qb::rename::Mode::kRegex;
   settings.pattern_text = qb::TextBuffer("(a+)+$");
   settings.pattern_replace_text = qb::TextBuffer("x");
-  EXPECT_EQ(qb::compute_new_name(settings, "caaa"), "cx");
-  EXPECT_TRUE(qbtest::too_complex([&] { qb::compute_new_name(settings, std::string(30, 'a') + "!"); }));
+  EXPECT_EQ(qb::rename::compute_new_name(settings, "caaa"), "cx");
+  EXPECT_TRUE(qbtest::too_complex([&] { qb::rename::compute_new_name(settings, std::string(30, 'a') + "!"); }));
   // Many stars against a long name that does not match: polynomial, but of
   // high degree; the engine is stopped the same way instead of running for
   // hours, and a wildcard, which never reaches the engine, is answered.
@@ -184,7 +184,7 @@ TEST(HostileRegex, EveryByteValue) {
   for (int c = 0; c < 256; ++c) {
     const std::string one(1, static_cast<char>(c));
     EXPECT_EQ(qb::regex_full_match(one, qb::wildcard_to_regex("?")), c != '\n' && c != '\r') << c;
-    EXPECT_EQ(qb::working_name(one + " (2)"), c == ' ' ? one + " (2)" : one) << c;
+    EXPECT_EQ(qb::rename::working_name(one + " (2)"), c == ' ' ? one + " (2)" : one) << c;
   }
 }
 

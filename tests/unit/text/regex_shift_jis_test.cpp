@@ -84,24 +84,24 @@ TEST(RegexShiftJis, EveryDoubleByteCharacterIsOneCharacter) {
 // '{') and ソ (second byte '\') compile, and "^." replaces a whole character.
 TEST(RegexShiftJis, RenamePatternsReplaceWholeCharacters) {
   const std::string bo = "\x83\x7b", so = "\x83\x5c", ki = "\x83\x4c", ku = "\x83\x4e", tsu = "\x83\x62";
-  qb::RenameSettings settings;
-  settings.mode = qb::kModeRegex;
+  qb::rename::RenameSettings settings;
+  settings.mode = qb::rename::Mode::kRegex;
   settings.pattern_replace_text = qb::TextBuffer("X");
   {
     JapaneseHost host;
     settings.pattern_text = qb::TextBuffer(bo);
-    EXPECT_EQ(qb::compute_new_name(settings, "a" + bo + "b"), "aXb");
+    EXPECT_EQ(qb::rename::compute_new_name(settings, "a" + bo + "b"), "aXb");
     settings.pattern_text = qb::TextBuffer(so + "+");
-    EXPECT_EQ(qb::compute_new_name(settings, so + so + "_L"), "X_L");
+    EXPECT_EQ(qb::rename::compute_new_name(settings, so + so + "_L"), "X_L");
     settings.pattern_text = qb::TextBuffer("^.");
-    EXPECT_EQ(qb::compute_new_name(settings, ki + tsu + ku + "_L"), "X" + tsu + ku + "_L");
+    EXPECT_EQ(qb::rename::compute_new_name(settings, ki + tsu + ku + "_L"), "X" + tsu + ku + "_L");
     settings.pattern_text = qb::TextBuffer("L");
-    EXPECT_EQ(qb::compute_new_name(settings, ki + tsu + ku + "_L"), ki + tsu + ku + "_X");
+    EXPECT_EQ(qb::rename::compute_new_name(settings, ki + tsu + ku + "_L"), ki + tsu + ku + "_X");
   }
   // An English host reads the same bytes one by one, as it always has.
   EXPECT_TRUE(too_complex_or_error(bo));
   settings.pattern_text = qb::TextBuffer("^.");
-  EXPECT_EQ(qb::compute_new_name(settings, ki + tsu), "X\x4c" + tsu);
+  EXPECT_EQ(qb::rename::compute_new_name(settings, ki + tsu), "X\x4c" + tsu);
 }
 
 }  // namespace

@@ -141,12 +141,12 @@ TEST(ShiftJisText, FindAndReplaceNeverSplitACharacter) {
   EXPECT_EQ(qb::find_text(CodePage::ShiftJis, kick_l, ""), 0u);
   EXPECT_EQ(qb::find_text(CodePage::SingleByte, kick_l, "L"), 1u);
 
-  qb::RenameSettings settings;
+  qb::rename::RenameSettings settings;
   settings.search_text.assign("L");
   settings.replace_text.assign("R");
-  EXPECT_EQ(qb::compute_new_name(settings, kick_l), kick_l.substr(0, kick_l.size() - 1) + "R");
+  EXPECT_EQ(qb::rename::compute_new_name(settings, kick_l), kick_l.substr(0, kick_l.size() - 1) + "R");
   settings.search_text.assign("");
-  EXPECT_EQ(qb::compute_new_name(settings, kick_l), "R" + kick_l);
+  EXPECT_EQ(qb::rename::compute_new_name(settings, kick_l), "R" + kick_l);
 }
 
 TEST(ShiftJisText, PathsNamesAndLayersOfJapaneseFolders) {
@@ -165,7 +165,7 @@ TEST(ShiftJisText, PathsNamesAndLayersOfJapaneseFolders) {
   EXPECT_EQ(qb::trim_trailing_separators(so_folder + "\\/"), so_folder);
   EXPECT_EQ(qb::trim_trailing_separators(kSo), kSo);
   EXPECT_EQ(qb::layer_name_of(kHyo + ":" + kSo + " (2)"), kSo);
-  EXPECT_EQ(qb::working_name(kSo + " (12)"), kSo);
+  EXPECT_EQ(qb::rename::working_name(kSo + " (12)"), kSo);
 }
 
 #ifndef _WIN32

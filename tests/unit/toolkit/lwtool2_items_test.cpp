@@ -15,10 +15,10 @@ using Ids = std::vector<LWItemID>;
 
 using qbtest::hex;
 
-Ids ids(const lwtool2::ItemList &list) { return list.items(); }
+Ids ids(const lwtool2::HashedItemList &list) { return list.items(); }
 
-lwtool2::ItemList list_of(const Ids &items) {
-  lwtool2::ItemList list;
+lwtool2::HashedItemList list_of(const Ids &items) {
+  lwtool2::HashedItemList list;
   for (LWItemID item : items) list.append(item);
   return list;
 }
@@ -52,20 +52,20 @@ TEST_F(SecondLayer, SelectionListPutsAChildUnderItsParent) {
 
 TEST_F(SecondLayer, AppendSelectionKeepsWhatIsThere) {
   host.select({y, x});
-  lwtool2::ItemList list = list_of({x});
+  lwtool2::HashedItemList list = list_of({x});
   lwtool2::append_selection(list);
   EXPECT_EQ(ids(list), (Ids{x, y}));
 }
 
 TEST_F(SecondLayer, AppendSelectionWithDescendants) {
   host.select({x, root});
-  lwtool2::ItemList list = list_of({z});
+  lwtool2::HashedItemList list = list_of({z});
   lwtool2::append_selection_with_descendants(list);
   EXPECT_EQ(ids(list), (Ids{z, x, root, y}));
 }
 
 TEST_F(SecondLayer, AppendDescendantsWalksBelowItemsAlreadyListed) {
-  lwtool2::ItemList list = list_of({x});
+  lwtool2::HashedItemList list = list_of({x});
   lwtool2::append_descendants(list, root);
   EXPECT_EQ(ids(list), (Ids{x, z, y}));
 }
@@ -112,7 +112,7 @@ TEST_F(SecondLayer, SceneWalkAndMeshObjects) {
   LWItemID capitals = host.mesh("caps", "/o/caps.LWO");
   LWItemID bone = host.add(LWI_BONE, "bone", mesh, mesh);
   EXPECT_EQ(ids(lwtool2::scene_item_list()), (Ids{root, x, y, z, mesh, bone, capitals, light, camera}));
-  lwtool2::ItemList list = list_of({light});
+  lwtool2::HashedItemList list = list_of({light});
   lwtool2::append_scene_items(list);
   EXPECT_EQ(ids(list), (Ids{light, root, x, y, z, mesh, bone, capitals, camera}));
   EXPECT_EQ(ids(lwtool2::mesh_objects()), Ids{mesh});
@@ -125,7 +125,7 @@ TEST_F(SecondLayer, SceneWalkAndMeshObjects) {
 }
 
 TEST(Lwtool2ItemList, MembershipIsTracked) {
-  lwtool2::ItemList list;
+  lwtool2::HashedItemList list;
   auto a = reinterpret_cast<LWItemID>(0x10000001);
   auto b = reinterpret_cast<LWItemID>(0x10000002);
   EXPECT_TRUE(list.append_unique(a));
@@ -154,11 +154,11 @@ class DeepChain : public ::testing::Test {
 };
 
 TEST_F(DeepChain, WalksDoNotExhaustTheStack) {
-  lwtool2::ItemList children = lwtool2::child_list(root, 1);
+  lwtool2::HashedItemList children = lwtool2::child_list(root, 1);
   ASSERT_EQ(children.size(), static_cast<std::size_t>(kDepth));
   EXPECT_EQ(children.items(), chain);
 
-  lwtool2::ItemList below;
+  lwtool2::HashedItemList below;
   lwtool2::append_descendants(below, root);
   EXPECT_EQ(below.size(), static_cast<std::size_t>(kDepth));
 }
@@ -169,7 +169,7 @@ TEST_F(DeepChain, WholeChainSelectedWithDescendants) {
   all.insert(all.end(), chain.begin(), chain.end());
   host.select(all);
   EXPECT_EQ(lwtool2::selection_list(1).items(), all);
-  lwtool2::ItemList list;
+  lwtool2::HashedItemList list;
   lwtool2::append_selection_with_descendants(list);
   EXPECT_EQ(list.items(), all);
 }

@@ -19,8 +19,8 @@ std::vector<std::string> texts(const char *const *list) {
 
 class ItemVisiblePanel : public ::testing::Test {
  protected:
-  void SetUp() override { qb::item_visible_slot().reset(); }
-  void TearDown() override { qb::item_visible_slot().reset(); }
+  void SetUp() override { qb::reset_tool_state<qb::item_visible::ItemVisibleState>(); }
+  void TearDown() override { qb::reset_tool_state<qb::item_visible::ItemVisibleState>(); }
 
   int activate() {
     LWLayoutGeneric generic{};
@@ -29,7 +29,7 @@ class ItemVisiblePanel : public ::testing::Test {
   qbhost::Panel &panel() { return *host.panel("QB:ItemVisible(1.00) "); }
   // Numbered from 1 as users see them.
   const qbhost::Control &control(int number) { return *panel().controls.at(static_cast<std::size_t>(number - 1)); }
-  qb::ItemVisibleState &state() { return *qb::item_visible_slot(); }
+  qb::item_visible::ItemVisibleState &state() { return *qb::existing_tool_state<qb::item_visible::ItemVisibleState>(); }
 
   qbtest::TestHost host;
 };
@@ -59,15 +59,15 @@ TEST_F(ItemVisiblePanel, FirstActivationBuildsThePanelWithItsEventsAndOpensIt) {
 
 TEST_F(ItemVisiblePanel, PopupsHoldTheirListsAndTheInitialChoices) {
   ASSERT_EQ(activate(), AFUNC_OK);
-  EXPECT_EQ(control(1).choices, texts(qb::kScopeChoicesEn));
+  EXPECT_EQ(control(1).choices, texts(qb::item_visible::kScopeChoicesEn));
   EXPECT_EQ(control(1).width, 160);  // a pop-up's width, carried in the choice variant
   EXPECT_EQ(control(1).int_value, 2);
   const int enabled[] = {1, 1, 1, 0, 0};
   for (int r = 0; r < 5; ++r) {
     const int first = 5 + 5 * r;
-    EXPECT_EQ(control(first + 1).choices, texts(r < 2 ? qb::kDisplayChoicesEn : qb::kVisibilityChoicesEn)) << r;
+    EXPECT_EQ(control(first + 1).choices, texts(r < 2 ? qb::item_visible::kDisplayChoicesEn : qb::item_visible::kVisibilityChoicesEn)) << r;
     EXPECT_EQ(control(first + 1).width, 150);
-    EXPECT_EQ(control(first + 2).choices, texts(qb::kActiveChoicesEn)) << r;
+    EXPECT_EQ(control(first + 2).choices, texts(qb::item_visible::kActiveChoicesEn)) << r;
     EXPECT_EQ(control(first + 2).width, 76);
     EXPECT_EQ(control(first).int_value, enabled[r]) << r;
     EXPECT_EQ(control(first + 1).int_value, enabled[r]) << r;

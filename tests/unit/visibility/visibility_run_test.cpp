@@ -15,16 +15,16 @@ using Commands = std::vector<std::string>;
 // can hold) send no command; the codes inside the lists are stated by the
 // panel traces.
 TEST(ItemVisibleCodes, IndicesOutsideARowsListGiveNoCode) {
-  for (int row : {qb::kRowMesh, qb::kRowNull}) {
-    EXPECT_EQ(qb::visibility_code(row, 8), 7);
-    for (int index : {-1, 0, 9}) EXPECT_EQ(qb::visibility_code(row, index), -1) << index;
+  for (int row : {qb::item_visible::kRowMesh, qb::item_visible::kRowNull}) {
+    EXPECT_EQ(qb::item_visible::visibility_code(row, 8), 7);
+    for (int index : {-1, 0, 9}) EXPECT_EQ(qb::item_visible::visibility_code(row, index), -1) << index;
   }
-  for (int row : {qb::kRowBone, qb::kRowCamera, qb::kRowLight}) {
-    EXPECT_EQ(qb::visibility_code(row, 2), 1);
-    for (int index : {-1, 0, 3}) EXPECT_EQ(qb::visibility_code(row, index), -1) << index;
+  for (int row : {qb::item_visible::kRowBone, qb::item_visible::kRowCamera, qb::item_visible::kRowLight}) {
+    EXPECT_EQ(qb::item_visible::visibility_code(row, 2), 1);
+    for (int index : {-1, 0, 3}) EXPECT_EQ(qb::item_visible::visibility_code(row, index), -1) << index;
   }
-  EXPECT_FALSE(qb::needs_active_flip(5, false));
-  EXPECT_FALSE(qb::needs_active_flip(-1, true));
+  EXPECT_FALSE(qb::item_visible::needs_active_flip(5, false));
+  EXPECT_FALSE(qb::item_visible::needs_active_flip(-1, true));
 }
 
 class ItemVisibleRun : public ::testing::Test {
@@ -32,7 +32,7 @@ class ItemVisibleRun : public ::testing::Test {
   void SetUp() override { host.load_services(); }
   static std::string id(LWItemID item) { return qbtest::hex(item); }
   qbtest::TestHost host;
-  qb::ItemVisibleState state;
+  qb::item_visible::ItemVisibleState state;
 };
 
 TEST_F(ItemVisibleRun, EachKindFollowsItsOwnRow) {
@@ -49,7 +49,7 @@ TEST_F(ItemVisibleRun, EachKindFollowsItsOwnRow) {
   for (LWItemID item : {mesh, null, bone, camera, light, upper}) {
     host.commands.clear();
     host.select({item});
-    qb::apply_to_item(state, item);
+    qb::item_visible::apply_to_item(state, item);
     Commands want;
     if (item == mesh) want = {"ItemVisibility 6", "ItemActive"};
     if (item == null || item == upper) want = {"ItemVisibility 2", "SelectItem " + id(item), "ItemActive"};
@@ -60,7 +60,7 @@ TEST_F(ItemVisibleRun, EachKindFollowsItsOwnRow) {
   }
   state.enabled = {0, 0, 0, 0, 0};
   host.commands.clear();
-  for (LWItemID item : {mesh, null, bone, camera, light}) qb::apply_to_item(state, item);
+  for (LWItemID item : {mesh, null, bone, camera, light}) qb::item_visible::apply_to_item(state, item);
   EXPECT_TRUE(host.commands.empty());
 }
 
@@ -68,8 +68,8 @@ TEST_F(ItemVisibleRun, UnknownScopeChangesNothingAndGivesTheSelectionBack) {
   LWItemID a = host.add(LWI_OBJECT, "A");
   LWItemID b = host.add(LWI_OBJECT, "B");
   host.select({a, b});
-  state.scope = 7;
-  qb::run_visibility(state);
+  state.scope = static_cast<qb::item_visible::Scope>(7);
+  qb::item_visible::run_visibility(state);
   EXPECT_EQ(host.commands,
             (Commands{"StatusMsg {1.00}Done(0).", "SelectItem " + id(b), "AddToSelection " + id(a)}));
 }
@@ -81,7 +81,7 @@ TEST_F(ItemVisibleRun, DeepHierarchyIsWalkedWithoutExhaustingTheStack) {
   for (int i = 0; i < kDepth; ++i) parent = host.add(LWI_OBJECT, "Link", parent);
   host.select({top});
   state.active = {0, 0, 0, 0, 0};
-  qb::run_visibility(state);
+  qb::item_visible::run_visibility(state);
   ASSERT_EQ(host.commands.size(), 2u * (kDepth + 1) + 2);
   EXPECT_EQ(host.commands[host.commands.size() - 2], "StatusMsg {1.00}Done(100001).");
   EXPECT_EQ(host.item(parent).display, 0);
