@@ -6,12 +6,24 @@
 namespace qb {
 namespace {
 
+constexpr std::size_t kCommandLimit = 511;  // bytes of text the host's 512-byte command buffer holds
+
 LWCommandFunc *command_function() { return service_table().command; }
 
 }  // namespace
 
 void run_command(const std::string &command) {
-  if (LWCommandFunc *evaluate = command_function()) evaluate(command.c_str());
+  LWCommandFunc *evaluate = command_function();
+  if (evaluate == nullptr) return;
+  // The host would cut a longer text and act on what is left (another item,
+  // a shortened name): it is not sent, and the status line says why.
+  if (command.size() > kCommandLimit) {
+    evaluate(("StatusMsg {1.0} *** ERROR: a command of " + std::to_string(command.size()) +
+              " bytes is longer than 511 and was not sent ***")
+                 .c_str());
+    return;
+  }
+  evaluate(command.c_str());
 }
 
 void status_text(const std::string &text) {

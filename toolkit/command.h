@@ -1,5 +1,7 @@
-// First library layer: sending commands.  Results are ignored and nothing is
-// reported; nothing is sent when the host gave no command function.
+// First library layer: sending commands.  Results are ignored and a refused
+// command is not reported; nothing is sent when the host gave no command
+// function.  A text longer than 511 bytes is never sent (the host would cut
+// it): the status line says so instead.
 #pragma once
 
 #include <string>

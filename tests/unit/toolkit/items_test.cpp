@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "tests/unit/support/qbhost_fixture.h"
+#include "toolkit/command.h"
 #include "toolkit/items/items.h"
 #include "toolkit/text/format.h"
 
@@ -57,6 +58,16 @@ TEST_F(FirstLayer, FailedCommandsArePassedOver) {
   host.settings().refused = {"SelectItem"};
   qb::select_same_type({b, c});
   EXPECT_EQ(host.commands, (Commands{"SelectItem " + hex(c), "AddToSelection " + hex(b)}));
+}
+
+// A text the host's 512-byte buffer cannot hold would be cut and act on what
+// is left: it is not sent, and the status line says so.
+TEST_F(FirstLayer, CommandsOverFiveHundredElevenBytesAreNotSent) {
+  qb::run_command("StatusMsg {1.0} " + std::string(495, 'x'));  // 511 bytes
+  qb::run_command("StatusMsg {1.0} " + std::string(496, 'x'));
+  ASSERT_EQ(host.commands.size(), 2u);
+  EXPECT_EQ(host.commands[0].size(), 511u);
+  EXPECT_EQ(host.commands[1], "StatusMsg {1.0} *** ERROR: a command of 512 bytes is longer than 511 and was not sent ***");
 }
 
 TEST_F(FirstLayer, BranchIsBreadthFirstWithoutTheRoot) {
