@@ -2,13 +2,12 @@
 // every match is safe for texts of any length and bounded in time.
 #include "toolkit/text/regex.h"
 
-#include <pthread.h>
-
 #include <exception>
 #include <functional>
 #include <iterator>
 #include <vector>
 
+#include "platform/thread_with_stack.h"
 #include "toolkit/text/code_page.h"
 
 namespace qb {
@@ -79,23 +78,15 @@ void on_helper_thread(const std::function<void()> &work) {
     const std::function<void()> &work;
     std::exception_ptr error;
   } job{work, nullptr};
-  auto run = [](void *arg) -> void * {
+  auto run = [](void *arg) {
     auto &j = *static_cast<Job *>(arg);
     try {
       j.work();
     } catch (...) {
       j.error = std::current_exception();
     }
-    return nullptr;
   };
-  pthread_attr_t attr;
-  pthread_t thread;
-  pthread_attr_init(&attr);
-  const bool started =
-      pthread_attr_setstacksize(&attr, kHelperStack) == 0 && pthread_create(&thread, &attr, run, &job) == 0;
-  pthread_attr_destroy(&attr);
-  if (!started) throw std::regex_error(std::regex_constants::error_space);
-  pthread_join(thread, nullptr);
+  if (!run_on_thread_with_stack(kHelperStack, run, &job)) throw std::regex_error(std::regex_constants::error_space);
   if (job.error) std::rethrow_exception(job.error);
 }
 
