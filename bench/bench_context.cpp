@@ -3,7 +3,7 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "bench/lwo_writer.h"
+#include "bench/support/lwo_writer.h"
 #include "host/core/host_state.h"
 
 extern "C" ModuleDescriptor _mod_descrip;

@@ -9,9 +9,9 @@
 #include <memory>
 #include <string>
 
-#include "bench/command_log.h"
-#include "bench/scene_gen.h"
-#include "bench/scene_state.h"
+#include "bench/support/command_log.h"
+#include "bench/support/scene_gen.h"
+#include "bench/support/scene_state.h"
 #include "host/core/host.h"
 
 namespace qbbench {

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "bench/bench_context.h"
-#include "bench/lwo_writer.h"
+#include "bench/support/lwo_writer.h"
 #include "lwo/lwo_reader.h"
 #include "toolkit/files.h"
 

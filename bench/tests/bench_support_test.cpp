@@ -7,10 +7,10 @@
 #include <map>
 #include <string>
 
-#include "bench/command_log.h"
-#include "bench/lwo_writer.h"
-#include "bench/scene_gen.h"
-#include "bench/scene_state.h"
+#include "bench/support/command_log.h"
+#include "bench/support/lwo_writer.h"
+#include "bench/support/scene_gen.h"
+#include "bench/support/scene_state.h"
 #include "host/core/host.h"
 #include "lwo/lwo_reader.h"
 

@@ -6,8 +6,8 @@
 #include <string>
 
 #include "abi/host_api.h"
-#include "toolkit/tool_state.h"
 #include "toolkit/lwtool2/items.h"
+#include "toolkit/tool_state.h"
 
 namespace qb::item_visible {
 

@@ -1,4 +1,4 @@
-#include "bench/scene_gen.h"
+#include "bench/support/scene_gen.h"
 
 #include <array>
 #include <cstdio>

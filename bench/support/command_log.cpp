@@ -1,4 +1,4 @@
-#include "bench/command_log.h"
+#include "bench/support/command_log.h"
 
 #include "host/core/host.h"
 

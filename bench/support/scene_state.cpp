@@ -1,4 +1,4 @@
-#include "bench/scene_state.h"
+#include "bench/support/scene_state.h"
 
 #include <malloc.h>
 #include <unistd.h>

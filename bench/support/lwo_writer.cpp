@@ -1,4 +1,4 @@
-#include "bench/lwo_writer.h"
+#include "bench/support/lwo_writer.h"
 
 #include <cstdio>
 #include <cstring>
