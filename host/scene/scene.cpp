@@ -89,11 +89,14 @@ ItemId Scene::add_bone(ItemId object, const std::string &name, const ItemOptions
   return id;
 }
 
-ItemId Scene::add_light(const std::string &name, const ItemOptions &opt) {
+// Lights and cameras: numbered within their kind, visible, under the parent
+// the options name.
+ItemId Scene::add_plain_item(ItemType type, ItemId base, std::size_t count, const std::string &name,
+                             const ItemOptions &opt) {
   Item item;
-  item.id = kLightBase + static_cast<ItemId>(lights_.size());
-  item.type = ItemType::Light;
-  item.kind_index = static_cast<uint32_t>(lights_.size());
+  item.id = base + static_cast<ItemId>(count);
+  item.type = type;
+  item.kind_index = static_cast<uint32_t>(count);
   item.name = name;
   item.display = 1;
   ItemId id = add_item(std::move(item), opt);
@@ -101,16 +104,12 @@ ItemId Scene::add_light(const std::string &name, const ItemOptions &opt) {
   return id;
 }
 
+ItemId Scene::add_light(const std::string &name, const ItemOptions &opt) {
+  return add_plain_item(ItemType::Light, kLightBase, lights_.size(), name, opt);
+}
+
 ItemId Scene::add_camera(const std::string &name, const ItemOptions &opt) {
-  Item item;
-  item.id = kCameraBase + static_cast<ItemId>(cameras_.size());
-  item.type = ItemType::Camera;
-  item.kind_index = static_cast<uint32_t>(cameras_.size());
-  item.name = name;
-  item.display = 1;
-  ItemId id = add_item(std::move(item), opt);
-  if (opt.parent != 0) set_parent(id, opt.parent);
-  return id;
+  return add_plain_item(ItemType::Camera, kCameraBase, cameras_.size(), name, opt);
 }
 
 void Scene::clear() {

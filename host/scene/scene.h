@@ -143,6 +143,8 @@ class Scene {
 
  private:
   ItemId add_item(Item item, const ItemOptions &opt);
+  ItemId add_plain_item(ItemType type, ItemId base, std::size_t count, const std::string &name,
+                        const ItemOptions &opt);
   void attach(ItemId child, ItemId parent);
   void detach(ItemId child);
   uint64_t order_key(const Item &item) const;
