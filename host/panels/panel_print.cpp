@@ -53,7 +53,7 @@ std::string value_text(const Control &control, bool jp) {
   std::string text = std::to_string(control.int_value);
   const int v = control.int_value;
   if (control.desc_type == LWT_CHOICE && v >= 0 && static_cast<std::size_t>(v) < control.choices.size())
-    text += " " + quoted(control.choices[static_cast<std::size_t>(v)], jp);
+    text.append(" ").append(quoted(control.choices[static_cast<std::size_t>(v)], jp));
   return text;
 }
 

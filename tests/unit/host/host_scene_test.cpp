@@ -145,7 +145,11 @@ TEST(HostScene, SetParentsMovesManyInListOrder) {
   ItemOptions under;
   under.parent = old_parent;
   std::vector<ItemId> kids;
-  for (int i = 0; i < 6; ++i) kids.push_back(scene.add_null("K" + std::to_string(i), under));
+  for (int i = 0; i < 6; ++i) {
+    std::string name = "K";
+    name += std::to_string(i);
+    kids.push_back(scene.add_null(name, under));
+  }
   ItemId target = scene.add_null("Target");
   ASSERT_TRUE(scene.set_parents({kids[4], kids[1], kids[4], kids[2]}, target));
   EXPECT_EQ(children_of(scene, target), (std::vector<ItemId>{kids[4], kids[1], kids[2]}));
@@ -226,7 +230,9 @@ TEST(HostScene, DeepChainsAndWideLists) {
   for (int i = 1; i < depth; ++i) {
     ItemOptions under;
     under.parent = previous;
-    previous = scene.add_null("n" + std::to_string(i), under);
+    std::string name = "n";
+    name += std::to_string(i);
+    previous = scene.add_null(name, under);
   }
   EXPECT_TRUE(scene.is_descendant(previous, 0x10000000u));
   EXPECT_FALSE(scene.set_parent(0x10000000u, previous));

@@ -79,7 +79,9 @@ TEST(LwsHierarchy, DeepChainInAnyOrder) {
   ASSERT_TRUE(s.file) << s.error;
   EXPECT_EQ(s.problems, Problems{});
   ItemId bottom = kObjectBase + position[count - 1];
-  EXPECT_EQ(s.item(bottom).name, "N" + std::to_string(count - 1));
+  std::string bottom_name = "N";
+  bottom_name += std::to_string(count - 1);
+  EXPECT_EQ(s.item(bottom).name, bottom_name);
   uint32_t depth = 0;
   for (ItemId at = bottom; s.item(at).parent != 0; at = s.item(at).parent) ++depth;
   EXPECT_EQ(depth, count - 1);

@@ -92,7 +92,9 @@ TEST_F(ReplaceLayerIndex, AgreesWithTheWalkOnManyRepeatedNames) {
     std::vector<qb::LwoLayer> layers;
     const int count = 1 + static_cast<int>(random() % 6);
     for (int l = 0; l < count; ++l) layers.push_back(layer(random() % 100, names[random() % 6]));
-    files.push_back(file("f" + std::to_string(f) + ".lwo", std::move(layers)));
+    std::string path = "f";
+    path.append(std::to_string(f)).append(".lwo");
+    files.push_back(file(path, std::move(layers)));
   }
   const qb::replace::LayerIndex index = qb::replace::index_layers(files);
   for (const std::string &name : names) {

@@ -124,7 +124,8 @@ TEST(HostileNames, ItemToolsPanelWithLongFieldsAndNames) {
     s.run("activate QB:ItemTools\n");
     // A 511-byte pattern, and a field text longer than the 511 bytes a field
     // holds (the host keeps the first 511).
-    s.run("set 12 " + quoted("l" + std::string(509, '?') + "*") + "\npress 15\n");
+    const std::string pattern = std::string("l").append(509, '?').append("*");
+    s.run("set 12 " + quoted(pattern) + "\npress 15\n");
     EXPECT_EQ(s.scene().selection(), std::vector<ItemId>{lamp});
     s.run("set 12 " + quoted(std::string(4096, '*')) + "\npress 15\n");
     EXPECT_EQ(s.scene().selection(), std::vector<ItemId>{lamp});
@@ -214,7 +215,7 @@ TEST(HostileNames, ArgumentTextsOfAHundredThousandWords) {
     const ItemId cube = s.scene().add_mesh("Cube", "Objects/Cube.lwo");
     const ItemId key = s.scene().add_light("Key");
     std::string words;
-    for (int i = 0; i < 100000; ++i) words += "w" + std::to_string(i) + " ";
+    for (int i = 0; i < 100000; ++i) words.append("w").append(std::to_string(i)).append(" ");
     EXPECT_EQ(s.activate("QB:SelectItem", words + "KEY"), 0);
     EXPECT_EQ(s.scene().selection(), std::vector<ItemId>{key});
     EXPECT_EQ(s.activate("QB:ToggleVisible", words + "cube"), 0);
