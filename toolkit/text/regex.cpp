@@ -11,10 +11,11 @@
 namespace qb {
 namespace {
 
-// The caller's thread (the host's interface thread, a megabyte or less) lends the engine kCallerDepth of stack.  A
-// helper thread lends kHelperDepth (about 100,000 characters of ".*") and keeps the rest for the engine's frames
-// between two steps the guard sees (one pass over the compiled pattern at most); a stop unwinds less than 64 MiB,
-// which the sanitizers follow.  A small pattern compiles, or is passed over once, in a few dozen kilobytes.
+// The caller's thread (the host's interface thread, a megabyte or less) lends the engine kCallerDepth of
+// stack.  A helper thread lends kHelperDepth (about 100,000 characters of ".*") and keeps the rest for the
+// engine's frames between two steps the guard sees (one pass over the compiled pattern at most); a stop
+// unwinds less than 64 MiB, which the sanitizers follow.  A small pattern compiles, or is passed over once,
+// in a few dozen kilobytes.
 constexpr std::size_t kCallerDepth = std::size_t(256) << 10;
 constexpr std::size_t kHelperStack = std::size_t(256) << 20;
 constexpr std::size_t kHelperDepth = std::size_t(56) << 20;
@@ -48,8 +49,8 @@ struct Position {
   friend bool operator==(const Position &a, const Position &b) { return step(), a.at == b.at; }
 };
 
-// Runs work under a guard: for a small pattern on the caller's thread unless it goes too deep there, else on a helper
-// thread, where too deep is too complex.  The work's exception reaches the caller.
+// Runs work under a guard: for a small pattern on the caller's thread unless it goes too deep there, else on
+// a helper thread, where too deep is too complex.  The work's exception reaches the caller.
 template <class Work>
 void guarded(bool small, Work &&work) {
   auto attempt = [&](std::size_t depth) {
@@ -78,13 +79,15 @@ void guarded(bool small, Work &&work) {
   if (error) std::rethrow_exception(error);
 }
 
-// A Shift-JIS text as the wide engine reads it, and byte offsets in a text (a wide character past 0xFF is two).
+// A Shift-JIS text as the wide engine reads it, and byte offsets in a text (a wide character past 0xFF is
+// two).
 std::wstring widen(const std::string &bytes) {
   std::wstring wide;
   for (std::size_t i = 0, n = 0; i < bytes.size(); i += n) {
     n = char_length(CodePage::ShiftJis, bytes, i);
     const unsigned lead = static_cast<unsigned char>(bytes[i]);
-    wide.push_back(static_cast<wchar_t>(n == 1 ? lead : lead << 8 | static_cast<unsigned char>(bytes[i + 1])));
+    wide.push_back(
+        static_cast<wchar_t>(n == 1 ? lead : lead << 8 | static_cast<unsigned char>(bytes[i + 1])));
   }
   return wide;
 }
@@ -93,15 +96,18 @@ std::ptrdiff_t byte_offset(const std::wstring &text, const wchar_t *at) {
   return at - text.data() + std::count_if(text.data(), at, [](wchar_t c) { return c > 0xFF; });
 }
 
-// The engine reads counts and group numbers into a long unchecked.  None of ten digits or more can be meant (a pattern
-// is refused past 100,000 states), so such a pattern is refused before the engine reads one.
+// The engine reads counts and group numbers into a long unchecked.  None of ten digits or more can be meant
+// (a pattern is refused past 100,000 states), so such a pattern is refused before the engine reads one.
 void refuse_huge_numbers(const std::string &p, CodePage code_page) {
-  auto digits_at = [&](std::size_t j) { return std::min(p.find_first_not_of("0123456789", j), p.size()) - j; };
+  auto digits_at = [&](std::size_t j) {
+    return std::min(p.find_first_not_of("0123456789", j), p.size()) - j;
+  };
   bool in_bracket = false, in_brace = false;
   for (std::size_t i = 0; i < p.size(); i += char_length(code_page, p, i)) {
     const char c = p[i];
     if (c == '\\' && i + 1 < p.size()) {
-      if (p[i + 1] != '0' && digits_at(i + 1) > 9) throw std::regex_error(std::regex_constants::error_backref);
+      if (p[i + 1] != '0' && digits_at(i + 1) > 9)
+        throw std::regex_error(std::regex_constants::error_backref);
       i += char_length(code_page, p, i + 1);
     } else if (in_bracket || c == '[') {
       in_bracket = c != ']';  // the first ']' closes, as in "[]", the empty class
@@ -120,7 +126,9 @@ bool match(bool small, const std::basic_regex<Char> &re, const std::basic_string
   const Position<Char> begin{text.data()}, end{text.data() + text.size()};
   std::match_results<Position<Char>> m;
   bool found = false;
-  guarded(small, [&] { found = whole ? std::regex_match(begin, end, m, re) : std::regex_search(begin, end, m, re); });
+  guarded(small, [&] {
+    found = whole ? std::regex_match(begin, end, m, re) : std::regex_search(begin, end, m, re);
+  });
   if (!found || span == nullptr) return found;
   const bool took_part = group < m.size() && m[group].matched;
   const std::ptrdiff_t first = took_part ? byte_offset(text, m[group].first.at) : -1;
@@ -128,7 +136,8 @@ bool match(bool small, const std::basic_regex<Char> &re, const std::basic_string
   return true;
 }
 
-bool run(const Regex &re, const std::string &text, bool whole, std::size_t group = 0, RegexSpan *span = nullptr) {
+bool run(const Regex &re, const std::string &text, bool whole, std::size_t group = 0,
+         RegexSpan *span = nullptr) {
   if (re.shift_jis) return match(re.small, re.characters, widen(text), whole, group, span);
   return match(re.small, re.re, text, whole, group, span);
 }

@@ -1,10 +1,11 @@
-// Every regular-expression match in the module: the standard library's engine, ECMAScript grammar, under one guard.
-// The engine recurses once per character and may backtrack for exponential time; the guard counts its steps and
-// measures its stack, and throws std::regex_error(error_complexity) rather than freeze or crash the host.
+// Every regular-expression match in the module: the standard library's ECMAScript engine under one guard.
+// The engine recurses once per character and may backtrack for exponential time; the guard counts its steps
+// and measures its stack, and throws std::regex_error(error_complexity) before the host freezes or crashes.
 //
-// On a Japanese host (host_code_page() is ShiftJis) a wide engine in the classic locale reads a double-byte character
-// as one, lead byte * 256 + second byte (ideographs, private use, presentation forms: no letter case, digit or space
-// class).  No match splits a character, ボ (second byte '{') or ソ ('\') compiles, and positions are byte offsets.
+// On a Japanese host (host_code_page() is ShiftJis) a wide engine in the classic locale reads a double-byte
+// character as one, lead byte * 256 + second byte (ideographs, private use, presentation forms: no letter
+// case, digit or space class).  No match splits a character, ボ (second byte '{') or ソ ('\') compiles, and
+// positions are byte offsets.
 #pragma once
 
 #include <cstddef>
@@ -23,12 +24,14 @@ struct Regex {
   WildcardProgram wildcard;  // set by wildcard_to_regex: whole-text matches skip the engine
 };
 
-// `icase` adds std::regex::icase.  A pattern that does not compile throws std::regex_error (error_space if too big).
+// `icase` adds std::regex::icase.  A pattern that does not compile throws std::regex_error (error_space if
+// too big).
 Regex compile_regex(const std::string &pattern, bool icase = false);
 
 bool regex_full_match(const std::string &text, const Regex &re);
 
-// First match: false if none, else `span` is the byte position and length of group `group` (-1, 0 if it took no part).
+// First match: false if none, else `span` is the byte position and length of group `group` (-1, 0 if it took
+// no part).
 struct RegexSpan {
   std::ptrdiff_t position = -1;
   std::ptrdiff_t length = 0;
