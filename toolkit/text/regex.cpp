@@ -1,11 +1,9 @@
-// Regular-expression matching for the whole module, kept in one place so that
-// every match is safe for texts of any length and bounded in time.
 #include "toolkit/text/regex.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <exception>
-#include <functional>
 #include <iterator>
-#include <vector>
 
 #include "platform/thread_with_stack.h"
 #include "toolkit/text/code_page.h"
@@ -13,58 +11,37 @@
 namespace qb {
 namespace {
 
-// The caller's thread (the host's interface thread, a megabyte or less) lends
-// the engine kCallerDepth of stack.  A helper thread lends kHelperDepth (about
-// 100,000 characters of ".*") and keeps the rest for the engine's frames
-// between two steps the guard sees (one pass over the compiled pattern at
-// most); a stop unwinds less than 64 MiB, which the sanitizers follow.
+// The caller's thread (the host's interface thread, a megabyte or less) lends the engine kCallerDepth of
+// stack.  A helper thread lends kHelperDepth (about 100,000 characters of ".*") and keeps the rest for the
+// engine's frames between two steps the guard sees (one pass over the compiled pattern at most); a stop
+// unwinds less than 64 MiB, which the sanitizers follow.  A small pattern compiles, or is passed over once,
+// in a few dozen kilobytes.
 constexpr std::size_t kCallerDepth = std::size_t(256) << 10;
 constexpr std::size_t kHelperStack = std::size_t(256) << 20;
 constexpr std::size_t kHelperDepth = std::size_t(56) << 20;
-// Compiling such a pattern, or one pass over it, takes a few dozen kilobytes.
 constexpr std::size_t kSmallPattern = 64;  // bytes, and no counted repeat
+// Steps (reads, moves and comparisons of a position in the text) one match may take: a second or two.
+constexpr std::uint64_t kMatchStepLimit = std::uint64_t(1) << 24;
 
-struct TooDeepForCaller {};
-
-std::uintptr_t address_of(const char &local) { return reinterpret_cast<std::uintptr_t>(&local); }
-
-// The guard of the match running on this thread.
-struct Guard;
-thread_local Guard *active_guard = nullptr;
-struct Guard {
-  std::uint64_t steps_left = kMatchStepLimit;
-  std::uintptr_t floor = 0;  // the engine's frames stay above this address
-  bool on_caller;            // too deep: the match moves to a helper thread
-  Guard(std::size_t depth, bool caller) : on_caller(caller) {
-    const char here = 0;
-    floor = address_of(here) - depth;
-    active_guard = this;
-  }
-  ~Guard() { active_guard = nullptr; }
-};
+thread_local std::uint64_t steps_left = 0;    // the guard of the match running on this thread
+thread_local std::uintptr_t stack_floor = 0;  // the engine's frames stay above this address
+struct TooDeep {};
 
 void step() {
-  Guard *guard = active_guard;
   const char here = 0;
-  if (guard == nullptr) return;
-  if (guard->steps_left-- == 0) throw std::regex_error(std::regex_constants::error_complexity);
-  if (address_of(here) >= guard->floor) return;
-  if (guard->on_caller) throw TooDeepForCaller{};
-  throw std::regex_error(std::regex_constants::error_complexity);
+  if (steps_left-- == 0) throw std::regex_error(std::regex_constants::error_complexity);
+  if (reinterpret_cast<std::uintptr_t>(&here) < stack_floor) throw TooDeep{};
 }
 
-// A position in the text that reports every use to the active guard.
+// A position in the text that reports every use to the guard.
 template <class Char>
 struct Position {
   using iterator_category = std::bidirectional_iterator_tag;
   using value_type = Char;
   using difference_type = std::ptrdiff_t;
-  using pointer = const Char *;
   using reference = const Char &;
   const Char *at = nullptr;
-
   reference operator*() const { return step(), *at; }
-  pointer operator->() const { return &**this; }
   Position &operator++() { return step(), ++at, *this; }
   Position &operator--() { return step(), --at, *this; }
   Position operator++(int) { return step(), Position{at++}; }
@@ -72,71 +49,65 @@ struct Position {
   friend bool operator==(const Position &a, const Position &b) { return step(), a.at == b.at; }
 };
 
-// Runs work on a thread with kHelperStack of stack; its exception reaches the caller.
-void on_helper_thread(const std::function<void()> &work) {
-  struct Job {
-    const std::function<void()> &work;
-    std::exception_ptr error;
-  } job{work, nullptr};
-  auto run = [](void *arg) {
-    auto &j = *static_cast<Job *>(arg);
+// Runs work under a guard: for a small pattern on the caller's thread unless it goes too deep there, else on
+// a helper thread, where too deep is too complex.  The work's exception reaches the caller.
+template <class Work>
+void guarded(bool small, Work &&work) {
+  auto attempt = [&](std::size_t depth) {
+    const char here = 0;
+    steps_left = kMatchStepLimit;
+    stack_floor = reinterpret_cast<std::uintptr_t>(&here) - depth;
+    work();
+  };
+  try {
+    if (small) return attempt(kCallerDepth);
+  } catch (const TooDeep &) {
+  }
+  std::exception_ptr error;
+  auto on_helper = [&] {
     try {
-      j.work();
+      attempt(kHelperDepth);
+    } catch (const TooDeep &) {
+      error = std::make_exception_ptr(std::regex_error(std::regex_constants::error_complexity));
     } catch (...) {
-      j.error = std::current_exception();
+      error = std::current_exception();
     }
   };
-  if (!run_on_thread_with_stack(kHelperStack, run, &job)) throw std::regex_error(std::regex_constants::error_space);
-  if (job.error) std::rethrow_exception(job.error);
+  auto start = [](void *helper) { (*static_cast<decltype(on_helper) *>(helper))(); };
+  if (!run_on_thread_with_stack(kHelperStack, start, &on_helper))
+    throw std::regex_error(std::regex_constants::error_space);
+  if (error) std::rethrow_exception(error);
 }
 
-void guarded(bool small, const std::function<void()> &match) {
-  try {
-    if (small) {
-      Guard guard(kCallerDepth, true);
-      return match();
-    }
-  } catch (const TooDeepForCaller &) {
-  }
-  on_helper_thread([&] {
-    Guard guard(kHelperDepth, false);
-    match();
-  });
-}
-
-// A Shift-JIS text as the wide engine reads it, with the byte offset of each
-// character and of the end.
-struct WideText {
-  std::wstring text;
-  std::vector<std::ptrdiff_t> offsets;
-};
-
-WideText widen(const std::string &bytes) {
-  WideText wide;
+// A Shift-JIS text as the wide engine reads it, and byte offsets in a text (a wide character past 0xFF is
+// two).
+std::wstring widen(const std::string &bytes) {
+  std::wstring wide;
   for (std::size_t i = 0, n = 0; i < bytes.size(); i += n) {
     n = char_length(CodePage::ShiftJis, bytes, i);
     const unsigned lead = static_cast<unsigned char>(bytes[i]);
-    wide.text.push_back(static_cast<wchar_t>(n == 1 ? lead : lead << 8 | static_cast<unsigned char>(bytes[i + 1])));
-    wide.offsets.push_back(static_cast<std::ptrdiff_t>(i));
+    wide.push_back(
+        static_cast<wchar_t>(n == 1 ? lead : lead << 8 | static_cast<unsigned char>(bytes[i + 1])));
   }
-  wide.offsets.push_back(static_cast<std::ptrdiff_t>(bytes.size()));
   return wide;
 }
+std::ptrdiff_t byte_offset(const std::string &text, const char *at) { return at - text.data(); }
+std::ptrdiff_t byte_offset(const std::wstring &text, const wchar_t *at) {
+  return at - text.data() + std::count_if(text.data(), at, [](wchar_t c) { return c > 0xFF; });
+}
 
-// The engine reads counts and group numbers into a long without an overflow
-// check.  None of ten digits or more can be meant (a pattern is refused past
-// 100,000 states), so the pattern is refused before the engine reads one.
+// The engine reads counts and group numbers into a long unchecked.  None of ten digits or more can be meant
+// (a pattern is refused past 100,000 states), so such a pattern is refused before the engine reads one.
 void refuse_huge_numbers(const std::string &p, CodePage code_page) {
   auto digits_at = [&](std::size_t j) {
-    std::size_t n = 0;
-    while (j + n < p.size() && p[j + n] >= '0' && p[j + n] <= '9') ++n;
-    return n;
+    return std::min(p.find_first_not_of("0123456789", j), p.size()) - j;
   };
   bool in_bracket = false, in_brace = false;
   for (std::size_t i = 0; i < p.size(); i += char_length(code_page, p, i)) {
     const char c = p[i];
     if (c == '\\' && i + 1 < p.size()) {
-      if (p[i + 1] != '0' && digits_at(i + 1) > 9) throw std::regex_error(std::regex_constants::error_backref);
+      if (p[i + 1] != '0' && digits_at(i + 1) > 9)
+        throw std::regex_error(std::regex_constants::error_backref);
       i += char_length(code_page, p, i + 1);
     } else if (in_bracket || c == '[') {
       in_bracket = c != ']';  // the first ']' closes, as in "[]", the empty class
@@ -148,29 +119,27 @@ void refuse_huge_numbers(const std::string &p, CodePage code_page) {
   }
 }
 
-// Whole-text match or first match, with the byte span of `group` in `span`.
-template <class Char, class Engine, class Offset>
-bool run(bool small, const Engine &engine, const std::basic_string<Char> &text, bool whole, std::size_t group,
-         RegexSpan *span, Offset byte_offset) {
+// Whole-text or first match; on a match, the byte span of `group` (-1, 0 when it took no part) in `span`.
+template <class Char>
+bool match(bool small, const std::basic_regex<Char> &re, const std::basic_string<Char> &text, bool whole,
+           std::size_t group, RegexSpan *span) {
   const Position<Char> begin{text.data()}, end{text.data() + text.size()};
+  std::match_results<Position<Char>> m;
   bool found = false;
-  RegexSpan result;
   guarded(small, [&] {
-    std::match_results<Position<Char>> m;
-    found = whole ? std::regex_match(begin, end, m, engine) : std::regex_search(begin, end, m, engine);
-    if (!found || group >= m.size() || !m[group].matched) return;
-    result.position = byte_offset(m[group].first.at - begin.at);
-    result.length = byte_offset(m[group].second.at - begin.at) - result.position;
+    found = whole ? std::regex_match(begin, end, m, re) : std::regex_search(begin, end, m, re);
   });
-  if (found && span != nullptr) *span = result;
-  return found;
+  if (!found || span == nullptr) return found;
+  const bool took_part = group < m.size() && m[group].matched;
+  const std::ptrdiff_t first = took_part ? byte_offset(text, m[group].first.at) : -1;
+  *span = {first, took_part ? byte_offset(text, m[group].second.at) - first : 0};
+  return true;
 }
 
-bool run(const Regex &re, const std::string &text, bool whole, std::size_t group, RegexSpan *span) {
-  if (!re.shift_jis) return run(re.small, re.re, text, whole, group, span, [](std::ptrdiff_t i) { return i; });
-  const WideText wide = widen(text);
-  return run(re.small, re.characters, wide.text, whole, group, span,
-             [&](std::ptrdiff_t i) { return wide.offsets[static_cast<std::size_t>(i)]; });
+bool run(const Regex &re, const std::string &text, bool whole, std::size_t group = 0,
+         RegexSpan *span = nullptr) {
+  if (re.shift_jis) return match(re.small, re.characters, widen(text), whole, group, span);
+  return match(re.small, re.re, text, whole, group, span);
 }
 
 }  // namespace
@@ -181,19 +150,18 @@ Regex compile_regex(const std::string &pattern, bool icase) {
   compiled.small = pattern.size() <= kSmallPattern && pattern.find('{') == std::string::npos;
   refuse_huge_numbers(pattern, host_code_page());
   const auto flags = icase ? std::regex::ECMAScript | std::regex::icase : std::regex::ECMAScript;
-  auto compile = [&] {
+  guarded(compiled.small, [&] {
     compiled.characters.imbue(std::locale::classic());
-    if (compiled.shift_jis) compiled.characters.assign(widen(pattern).text, flags);
-    else compiled.re.assign(pattern, flags);
-  };
-  if (compiled.small) compile();
-  else on_helper_thread(compile);
+    if (compiled.shift_jis)
+      compiled.characters.assign(widen(pattern), flags);
+    else
+      compiled.re.assign(pattern, flags);
+  });
   return compiled;
 }
 
 bool regex_full_match(const std::string &text, const Regex &re) {
-  if (re.wildcard.usable) return wildcard_full_match(text, re.wildcard);
-  return run(re, text, true, 0, nullptr);
+  return re.wildcard.usable ? wildcard_full_match(text, re.wildcard) : run(re, text, true);
 }
 
 bool regex_search_group(const std::string &text, const Regex &re, std::size_t group, RegexSpan &span) {
