@@ -16,6 +16,8 @@ namespace {
 constexpr std::size_t kSnapshotBlock = 1u << 16;  // selection entries per block
 
 ItemId id_of(LWItemID item) { return static_cast<ItemId>(reinterpret_cast<uintptr_t>(item)); }
+// Handles past 32 bits name no item (rather than another item's truncated identifier).
+bool fits(LWItemID item) { return reinterpret_cast<uintptr_t>(item) <= UINT32_MAX; }
 LWItemID handle_of(ItemId id) { return reinterpret_cast<LWItemID>(static_cast<uintptr_t>(id)); }
 
 const Item *item_of(LWItemID handle) {
@@ -58,35 +60,39 @@ LWItemID item_first(LWItemType type, LWItemID object) {
   return handle_of(host->scene.first(static_cast<ItemType>(type), id_of(object)));
 }
 
+// The scene answers 0 for an identifier that names no item.
 LWItemID item_next(LWItemID item) {
   HostState *host = current_host();
-  return host == nullptr || item_of(item) == nullptr ? LWITEM_NULL : handle_of(host->scene.next(id_of(item)));
+  return host == nullptr || !fits(item) ? LWITEM_NULL : handle_of(host->scene.next(id_of(item)));
 }
 
 LWItemID item_first_child(LWItemID parent) {
   HostState *host = current_host();
-  return host == nullptr || item_of(parent) == nullptr ? LWITEM_NULL : handle_of(host->scene.first_child(id_of(parent)));
+  return host == nullptr || !fits(parent) ? LWITEM_NULL : handle_of(host->scene.first_child(id_of(parent)));
 }
 
 LWItemID item_next_child(LWItemID parent, LWItemID prev) {
   HostState *host = current_host();
-  if (host == nullptr || item_of(parent) == nullptr || item_of(prev) == nullptr) return LWITEM_NULL;
+  if (host == nullptr || !fits(parent) || !fits(prev)) return LWITEM_NULL;
   return handle_of(host->scene.next_child(id_of(parent), id_of(prev)));
 }
 
 LWItemID item_parent(LWItemID item) {
-  const Item *it = item_of(item);
-  return it == nullptr ? LWITEM_NULL : handle_of(it->parent);
+  HostState *host = current_host();
+  return host == nullptr || !fits(item) ? LWITEM_NULL : handle_of(host->scene.parent_of(id_of(item)));
 }
 
 const char *item_name(LWItemID item) {
-  const Item *it = item_of(item);
-  return it == nullptr || it->name.empty() ? nullptr : it->name.c_str();
+  HostState *host = current_host();
+  const char *name = host == nullptr || !fits(item) ? nullptr : host->scene.name_text(id_of(item));
+  return name == nullptr || *name == '\0' ? nullptr : name;
 }
 
 LWItemType item_type(LWItemID item) {
-  const Item *it = item_of(item);
-  return it == nullptr ? -1 : static_cast<LWItemType>(it->type);
+  HostState *host = current_host();
+  ItemType type = ItemType::Object;
+  if (host == nullptr || !fits(item) || !host->scene.type_of(id_of(item), type)) return -1;
+  return static_cast<LWItemType>(type);
 }
 
 unsigned int item_flags(LWItemID item) {
@@ -245,9 +251,17 @@ const LWItemID *selection_array(HostState &host) {
 }
 
 LWInterfaceInfo *new_snapshot(HostState &host) {
-  LWInterfaceInfo &record = host.snapshots.records.emplace_back();
+  // Records never change once made, so a lookup that would make one equal to
+  // the last gets the last: a module looking the record up after every
+  // command costs a record only when something it shows has changed.
+  std::deque<LWInterfaceInfo> &records = host.snapshots.records;
+  const LWItemID *selection = selection_array(host);
+  if (!records.empty() && records.back().selItems == selection &&
+      records.back().generalFlags == host.scene.general_flags)
+    return &records.back();
+  LWInterfaceInfo &record = records.emplace_back();
   record.curTime = 0.0;
-  record.selItems = selection_array(host);
+  record.selItems = selection;
   QBHOST_TRAP_SLOT(record, LWInterfaceInfo, itemFlags);
   record.previewStart = 0;
   record.previewEnd = 60;

@@ -1,6 +1,7 @@
 // The scene model: items by kind and creation order, hierarchy, selection.
 #include "host/scene/scene.h"
 
+#include <cstring>
 #include <utility>
 
 namespace qbhost {
@@ -40,7 +41,13 @@ ItemId Scene::add_item(Item item, const ItemOptions &opt) {
       break;
     }
   }
+  // Bones' flags go by items_ position, the others' by creation index.
+  std::vector<uint8_t> &flags = selected_[static_cast<int>(item.type)];
+  flags.resize(item.type == ItemType::Bone ? slot + 1 : flags.size() + 1, 0);
   items_.push_back(std::move(item));
+  name_at_.push_back(nullptr);
+  links_.emplace_back();
+  write_name_text(slot);
   if (!names_stale_) index_name(items_.back());
   return id;
 }
@@ -122,28 +129,69 @@ void Scene::clear() {
 
 void Scene::reserve(std::size_t count) {
   items_.reserve(items_.size() + count);
+  name_at_.reserve(name_at_.size() + count);
+  links_.reserve(links_.size() + count);
 }
 
 // ---- look-up ------------------------------------------------------------------
 
-const Item *Scene::item(ItemId id) const {
+bool Scene::place_of(ItemId id, ItemType &type, uint32_t &index) const {
   int64_t i = -1;
-  if ((i = index_in(id, kObjectBase, object_slots_.size())) >= 0) return &items_[object_slots_[i]];
-  if ((i = index_in(id, kLightBase, light_slots_.size())) >= 0) return &items_[light_slots_[i]];
-  if ((i = index_in(id, kCameraBase, camera_slots_.size())) >= 0) return &items_[camera_slots_[i]];
-  if (id < kBoneBase) return nullptr;
+  if ((i = index_in(id, kObjectBase, objects_.size())) >= 0) type = ItemType::Object;
+  else if ((i = index_in(id, kLightBase, lights_.size())) >= 0) type = ItemType::Light;
+  else if ((i = index_in(id, kCameraBase, cameras_.size())) >= 0) type = ItemType::Camera;
+  if (i >= 0) {
+    index = static_cast<uint32_t>(i);
+    return true;
+  }
+  if (id < kBoneBase) return false;
   // Bone j of object i: the slot list of the identifier's low 16 bits, at j.
   const uint32_t j = (id - kBoneBase) >> 16;
   const uint32_t owner = id & kBoneObjectMask;
-  if (j >= kMaxBonesPerObject || owner >= bone_slots_.size()) return nullptr;
+  if (j >= kMaxBonesPerObject || owner >= bone_slots_.size()) return false;
   const std::vector<uint32_t> &bones = bone_slots_[owner];
-  return j < bones.size() && bones[j] != kNoSlot ? &items_[bones[j]] : nullptr;
+  if (j >= bones.size() || bones[j] == kNoSlot) return false;
+  type = ItemType::Bone;
+  index = bones[j];
+  return true;
+}
+
+uint32_t Scene::slot_of(ItemId id) const {
+  ItemType type = ItemType::Object;
+  uint32_t index = 0;
+  if (!place_of(id, type, index)) return kNoSlot;
+  switch (type) {
+    case ItemType::Object: return object_slots_[index];
+    case ItemType::Light: return light_slots_[index];
+    case ItemType::Camera: return camera_slots_[index];
+    case ItemType::Bone: break;
+  }
+  return index;
+}
+
+const Item *Scene::item(ItemId id) const {
+  const uint32_t slot = slot_of(id);
+  return slot == kNoSlot ? nullptr : &items_[slot];
+}
+
+bool Scene::type_of(ItemId id, ItemType &type) const {
+  uint32_t index = 0;
+  return place_of(id, type, index);
+}
+
+const uint8_t *Scene::selected_flag(ItemId id) const {
+  ItemType type = ItemType::Object;
+  uint32_t index = 0;
+  if (!place_of(id, type, index)) return nullptr;
+  return &selected_[static_cast<int>(type)][index];
 }
 
 Item *Scene::find(ItemId id) {
   const Item *found = item(id);
   if (found == nullptr) return nullptr;
-  names_stale_ = true;  // the caller may rename it behind the index's back
+  // The caller may rename it behind the index's and the name text's back.
+  names_stale_ = true;
+  name_at_[slot_of(id)] = nullptr;
   return const_cast<Item *>(found);
 }
 
@@ -196,6 +244,29 @@ void Scene::rename(ItemId id, const std::string &name) {
   // one command at a time, and only scripts look items up by name.
   it->name = name;
   names_stale_ = true;
+  write_name_text(slot_of(id));
+}
+
+void Scene::write_name_text(uint32_t slot) {
+  const std::string &name = items_[slot].name;
+  if (name_at_[slot] != nullptr) live_name_bytes_ -= std::strlen(name_at_[slot]) + 1;
+  live_name_bytes_ += name.size() + 1;
+  name_at_[slot] = name_texts_.add(name);
+  // Renaming every item again and again leaves only earlier texts behind:
+  // past twice the live texts (and 64 MiB), every name is written afresh.
+  if (name_texts_.bytes() <= 2 * live_name_bytes_ + (std::size_t(64) << 20)) return;
+  name_texts_.clear();
+  live_name_bytes_ = 0;
+  for (std::size_t i = 0; i < items_.size(); ++i) {
+    name_at_[i] = name_texts_.add(items_[i].name);
+    live_name_bytes_ += items_[i].name.size() + 1;
+  }
+}
+
+const char *Scene::name_text(ItemId id) const {
+  const uint32_t slot = slot_of(id);
+  if (slot == kNoSlot) return nullptr;
+  return name_at_[slot] != nullptr ? name_at_[slot] : items_[slot].name.c_str();
 }
 
 // ---- hierarchy ----------------------------------------------------------------
@@ -203,22 +274,37 @@ void Scene::rename(ItemId id, const std::string &name) {
 void Scene::detach(ItemId child) {
   Item &it = *const_cast<Item *>(item(child));
   if (it.parent == 0) return;
-  Item &old_parent = *const_cast<Item *>(item(it.parent));
-  auto &list = old_parent.children;
+  const ItemId parent = it.parent;
+  auto &list = const_cast<Item *>(item(parent))->children;
   list.erase(list.begin() + it.child_pos);
   for (std::size_t k = it.child_pos; k < list.size(); ++k)
     const_cast<Item *>(item(list[k]))->child_pos = static_cast<uint32_t>(k);
   it.parent = 0;
   it.child_pos = 0;
+  links_[slot_of(child)] = Links{0, links_[slot_of(child)].first_child, 0};
+  relink_children(parent);
 }
 
 void Scene::attach(ItemId child, ItemId parent) {
   Item &it = *const_cast<Item *>(item(child));
   it.parent = parent;
+  Links &links = links_[slot_of(child)];
+  links.parent = parent;
+  links.next_sibling = 0;
   if (parent == 0) return;
   Item &p = *const_cast<Item *>(item(parent));
   it.child_pos = static_cast<uint32_t>(p.children.size());
+  if (p.children.empty()) links_[slot_of(parent)].first_child = child;
+  else links_[slot_of(p.children.back())].next_sibling = child;
   p.children.push_back(child);
+}
+
+// The links of `parent`'s children from its child list.
+void Scene::relink_children(ItemId parent) {
+  const auto &list = item(parent)->children;
+  links_[slot_of(parent)].first_child = list.empty() ? 0 : list.front();
+  for (std::size_t k = 0; k < list.size(); ++k)
+    links_[slot_of(list[k])].next_sibling = k + 1 < list.size() ? list[k + 1] : 0;
 }
 
 bool Scene::is_descendant(ItemId id, ItemId ancestor) const {
@@ -269,9 +355,11 @@ bool Scene::set_parents(const std::vector<ItemId> &children, ItemId parent) {
       ++kept;
     }
     list.resize(kept);
+    relink_children(p);
   }
   for (ItemId id : order) {
     const_cast<Item *>(item(id))->parent = 0;
+    links_[slot_of(id)].parent = 0;
     attach(id, parent);
   }
   return true;
@@ -311,32 +399,35 @@ ItemId Scene::first(ItemType type, ItemId object) const {
 }
 
 ItemId Scene::next(ItemId id) const {
-  const Item *it = item(id);
-  if (it == nullptr) return 0;
-  const std::size_t n = it->kind_index + 1u;
-  switch (it->type) {
+  ItemType type = ItemType::Object;
+  uint32_t index = 0;
+  if (!place_of(id, type, index)) return 0;
+  const std::size_t n = index + 1u;
+  switch (type) {
     case ItemType::Object: return n < objects_.size() ? objects_[n] : 0;
     case ItemType::Light: return n < lights_.size() ? lights_[n] : 0;
     case ItemType::Camera: return n < cameras_.size() ? cameras_[n] : 0;
-    case ItemType::Bone: {
-      const auto &bones = item(it->object)->bones;
-      return n < bones.size() ? bones[n] : 0;
-    }
+    case ItemType::Bone: break;
   }
-  return 0;
+  const Item &bone = items_[index];
+  const auto &bones = item(bone.object)->bones;
+  return bone.kind_index + 1u < bones.size() ? bones[bone.kind_index + 1u] : 0;
 }
 
 ItemId Scene::first_child(ItemId parent) const {
-  const Item *p = item(parent);
-  return p == nullptr || p->children.empty() ? 0 : p->children.front();
+  const uint32_t slot = slot_of(parent);
+  return slot == kNoSlot ? 0 : links_[slot].first_child;
 }
 
 ItemId Scene::next_child(ItemId parent, ItemId prev) const {
-  const Item *p = item(parent);
-  const Item *c = item(prev);
-  if (p == nullptr || c == nullptr || c->parent != parent) return 0;
-  const std::size_t n = c->child_pos + 1u;
-  return n < p->children.size() ? p->children[n] : 0;
+  const uint32_t slot = slot_of(prev);
+  if (slot == kNoSlot || parent == 0 || links_[slot].parent != parent) return 0;
+  return links_[slot].next_sibling;
+}
+
+ItemId Scene::parent_of(ItemId id) const {
+  const uint32_t slot = slot_of(id);
+  return slot == kNoSlot ? 0 : links_[slot].parent;
 }
 
 std::vector<ItemId> Scene::scene_order() const {
@@ -355,16 +446,16 @@ std::vector<ItemId> Scene::scene_order() const {
 // ---- selection ----------------------------------------------------------------
 
 void Scene::select_only(ItemId id) {
-  for (ItemId selected : selection_) const_cast<Item *>(item(selected))->selected = false;
+  for (ItemId selected : selection_) *selected_flag(selected) = 0;
   selection_.clear();
   ++selection_version_;
   if (id != 0) add_to_selection(id);
 }
 
 void Scene::add_to_selection(ItemId id) {
-  Item *it = const_cast<Item *>(item(id));
-  if (it == nullptr || it->selected) return;
-  it->selected = true;
+  uint8_t *flag = selected_flag(id);
+  if (flag == nullptr || *flag != 0) return;
+  *flag = 1;
   selection_.push_back(id);
   ++selection_version_;
 }

@@ -2,7 +2,10 @@
 // scene files do, by kind and creation order.  Look-ups by identifier are
 // direct, by the index the identifier carries (no hashing), child lists know each
 // child's position, and names are indexed, so that scenes of a million items
-// stay fast: no operation walks more than the items it touches.
+// stay fast: no operation walks more than the items it touches.  What the
+// services read item after item (kinds, hierarchy links, selection flags, name
+// texts) also sits in dense arrays beside the items, so that a tool walking a
+// large scene reads memory in order rather than one item record at a time.
 #pragma once
 
 #include <cstdint>
@@ -12,6 +15,8 @@
 #include <unordered_map>
 #include <unordered_set>
 #include <vector>
+
+#include "host/scene/name_texts.h"
 
 namespace qbhost {
 
@@ -51,7 +56,6 @@ struct Item {
   // Bookkeeping kept by Scene:
   uint32_t kind_index = 0;        // creation index among its kind (bones: within the object)
   uint32_t child_pos = 0;         // position in the parent's child list
-  bool selected = false;          // in the selection (membership without a hash)
 
   bool is_object() const { return type == ItemType::Object; }
   bool is_mesh() const { return type == ItemType::Object && !file.empty(); }
@@ -89,11 +93,17 @@ class Scene {
   Item *find(ItemId id);
   const Item *find(ItemId id) const { return item(id); }
   bool contains(ItemId id) const { return item(id) != nullptr; }
+  // The kind of the item, read from the identifier alone; false when no item has it.
+  bool type_of(ItemId id, ItemType &type) const;
 
   // First item with exactly that name in scene order (objects each followed by
   // their bones, then lights, then cameras); 0 when none.
   ItemId find_by_name(std::string_view name) const;
   void rename(ItemId id, const std::string &name);
+  // The item's name as a nul-ended text (null for no item), valid until the
+  // scene next changes.  Names of items made one after another lie one after
+  // another in memory.
+  const char *name_text(ItemId id) const;
 
   // Moves `child` to the end of `parent`'s child list (0: no parent).  False
   // when either does not exist or the move would make a cycle.  An item that
@@ -121,17 +131,18 @@ class Scene {
   ItemId next(ItemId item) const;
   ItemId first_child(ItemId parent) const;
   ItemId next_child(ItemId parent, ItemId prev) const;
+  ItemId parent_of(ItemId item) const;  // 0 for none or no item
 
   // Every item in scene order: objects each followed by their bones, then
   // lights, then cameras.
   std::vector<ItemId> scene_order() const;
 
-  // Selection: ordered, membership marked on the items.  Identifiers that name no item
+  // Selection: ordered, membership in a flag per item.  Identifiers that name no item
   // are left out.
   const std::vector<ItemId> &selection() const { return selection_; }
   bool is_selected(ItemId id) const {
-    const Item *it = item(id);
-    return it != nullptr && it->selected;
+    const uint8_t *flag = selected_flag(id);
+    return flag != nullptr && *flag != 0;
   }
   void select_only(ItemId id);   // id 0: empty selection
   void add_to_selection(ItemId id);  // unless already selected
@@ -147,10 +158,21 @@ class Scene {
                         const ItemOptions &opt);
   void attach(ItemId child, ItemId parent);
   void detach(ItemId child);
+  void relink_children(ItemId parent);
   uint64_t order_key(const Item &item) const;
   ItemId item_at_key(uint64_t key) const;
   void index_name(const Item &item);
   void rebuild_name_index() const;
+  // The item's place by kind: objects, lights and cameras by creation index,
+  // bones by items_ position.  Found from the identifier and the counts alone
+  // (items are never removed one by one), so that enumeration, types and
+  // selection read no item.
+  bool place_of(ItemId id, ItemType &type, uint32_t &index) const;
+  uint32_t slot_of(ItemId id) const;  // items_ position, or kNoSlot
+  const uint8_t *selected_flag(ItemId id) const;
+  uint8_t *selected_flag(ItemId id) {
+    return const_cast<uint8_t *>(static_cast<const Scene *>(this)->selected_flag(id));
+  }
 
   std::vector<Item> items_;
   // items_ positions of objects, lights and cameras by creation index; bones
@@ -164,7 +186,26 @@ class Scene {
   std::vector<std::vector<uint32_t>> bone_slots_;
   std::vector<ItemId> objects_, lights_, cameras_;
   std::vector<ItemId> selection_;
+  // Selection flags by kind (the ItemType's value) and place: a selection
+  // made item by item touches one byte per item in a small dense array.
+  std::vector<uint8_t> selected_[4];
   uint64_t selection_version_ = 0;
+  // Each item's name text by items_ position (null: read the item's name,
+  // which a caller of the writable find may have changed); texts of earlier
+  // names stay in name_texts_ until there are more of them than of live ones.
+  // The hierarchy as the enumeration services walk it, by items_ position:
+  // the same as the items' parent and child lists, in a dense array so that
+  // a walk reads no item.
+  struct Links {
+    ItemId parent = 0;
+    ItemId first_child = 0;
+    ItemId next_sibling = 0;
+  };
+  std::vector<Links> links_;
+  NameTexts name_texts_;
+  std::vector<const char *> name_at_;
+  std::size_t live_name_bytes_ = 0;
+  void write_name_text(uint32_t slot);
   // Name -> scene-order keys of the items of that name.
   mutable std::unordered_map<std::string, std::set<uint64_t>> names_;
   mutable bool names_stale_ = false;

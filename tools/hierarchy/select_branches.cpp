@@ -31,35 +31,72 @@ ItemList kept_roots(const ItemList &roots) {
   return kept;
 }
 
-// Builds the list without repeats.  A subtree that an earlier root's walk
-// has already listed in full is not walked again, so nested roots (a whole
-// chain selected, say) cost no more than the items below them.  Both facts
-// live in one flat table of marks for the run.
+// Each root's branch is walked depth first, so that the walk meets items in
+// the order the host usually keeps them (a branch made at once sits together),
+// and then put in breadth-first order: depth-first order stably sorted by
+// depth is breadth-first order.  Only the roots carry marks: a root listed
+// already is not listed again, and the branch of a root that an earlier walk
+// has covered is not walked again, so nested roots cost no more than the
+// items below them.  Items of a tree meet no walk twice.
 struct BranchWalk {
   static constexpr std::uint8_t kListed = 1;
-  static constexpr std::uint8_t kWalked = 2;  // whole subtree already listed
+  static constexpr std::uint8_t kWalked = 2;  // its branch is (being) listed
+
+  struct Found {
+    LWItemID item;
+    std::size_t depth;
+  };
+  struct Step {
+    LWItemID item;
+    LWItemID child;  // the next child to visit
+    std::size_t depth;
+  };
 
   LWItemInfo *info = nullptr;
   ItemList list;
-  ItemMarks marks;
-  ItemList queue;
+  ItemMarks roots;
+  std::vector<Found> found;
+  std::vector<Step> path;
+  std::vector<std::size_t> starts;
 
-  void add(LWItemID item) {
-    if (marks.set(item, kListed)) list.push_back(item);
+  void add_root(LWItemID root) {
+    if (roots.set(root, kListed)) list.push_back(root);
   }
 
   void add_descendants(LWItemID root) {
-    if (info == nullptr || !marks.set(root, kWalked)) return;
-    queue.assign(1, root);
-    for (std::size_t i = 0; i < queue.size(); ++i) {
-      const LWItemID parent = queue[i];
-      for (LWItemID child = info->firstChild(parent); child != LWITEM_NULL;
-           child = info->nextChild(parent, child)) {
-        const std::uint8_t before = marks.add(child, kListed | kWalked);
-        if ((before & kListed) == 0) list.push_back(child);
-        if ((before & kWalked) == 0) queue.push_back(child);
+    if (info == nullptr || !roots.set(root, kWalked)) return;
+    found.clear();
+    path.assign(1, Step{root, info->firstChild(root), 0});
+    while (!path.empty()) {
+      Step &step = path.back();
+      const LWItemID child = step.child;
+      if (child == LWITEM_NULL) {
+        path.pop_back();
+        continue;
       }
+      const LWItemID parent = step.item;
+      const std::size_t depth = step.depth + 1;
+      step.child = info->nextChild(parent, child);
+      // A child that names another parent is passed over: a host whose child
+      // lists loop would otherwise be walked without end.
+      if (roots.has(child, kWalked) || info->parent(child) != parent) continue;
+      if (roots.has(child, kListed)) roots.set(child, kWalked);
+      else found.push_back(Found{child, depth});
+      path.push_back(Step{child, info->firstChild(child), depth});
     }
+    append_by_depth();
+  }
+
+  // Appends `found` ordered by depth, keeping the walk's order within a depth.
+  void append_by_depth() {
+    std::size_t deepest = 0;
+    for (const Found &f : found) deepest = std::max(deepest, f.depth);
+    starts.assign(deepest + 2, 0);
+    for (const Found &f : found) ++starts[f.depth + 1];
+    for (std::size_t d = 1; d < starts.size(); ++d) starts[d] += starts[d - 1];
+    const std::size_t base = list.size();
+    list.resize(base + found.size());
+    for (const Found &f : found) list[base + starts[f.depth]++] = f.item;
   }
 };
 
@@ -69,8 +106,8 @@ ItemList branch_list(const ItemList &roots) {
   const ItemList kept = kept_roots(roots);
   BranchWalk walk;
   walk.info = service_table().item_info;
-  walk.marks = ItemMarks(kept.size());
-  for (LWItemID root : kept) walk.add(root);
+  walk.roots = ItemMarks(kept.size());
+  for (LWItemID root : kept) walk.add_root(root);
   for (LWItemID root : kept) walk.add_descendants(root);
   return std::move(walk.list);
 }

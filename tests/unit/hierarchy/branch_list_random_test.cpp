@@ -68,4 +68,27 @@ TEST(BranchListRandom, AgreesWithItsDefinition) {
   }
 }
 
+// A host whose child lists loop (the last item of a chain lists the second as
+// its child) must not be walked without end, nor list an item twice: a child
+// that names another parent is passed over.
+LWItemID g_first = nullptr, g_last = nullptr;
+LWItemID (*g_host_first_child)(LWItemID) = nullptr;
+
+TEST(BranchListRandom, ChildListsThatLoopEnd) {
+  TestHost host;
+  const LWItemID a = host.null_object("A");
+  const LWItemID b = host.null_object("B", a);
+  const LWItemID c = host.null_object("C", b);
+  qb::load_service_table(host.global());
+  static LWItemInfo looping;
+  looping = *qb::service_table().item_info;
+  g_first = b;
+  g_last = c;
+  g_host_first_child = looping.firstChild;
+  looping.firstChild = [](LWItemID parent) { return parent == g_last ? g_first : g_host_first_child(parent); };
+  qb::service_table().item_info = &looping;
+  EXPECT_EQ(qb::hierarchy::branch_list({a}), (ItemList{a, b, c}));
+  EXPECT_EQ(qb::hierarchy::branch_list({c}), (ItemList{c}));
+}
+
 }  // namespace

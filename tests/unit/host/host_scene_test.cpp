@@ -2,6 +2,10 @@
 // names and selection.
 #include <gtest/gtest.h>
 
+#include <random>
+#include <string>
+#include <vector>
+
 #include "host/scene/scene.h"
 
 using namespace qbhost;
@@ -178,6 +182,44 @@ TEST(HostScene, NamesFoundInSceneOrderAndFollowRenames) {
   EXPECT_EQ(scene.find_by_name(""), empty);
 }
 
+// The services read the hierarchy and the names from dense copies kept beside
+// the items: after any mix of changes they must still say what the items say.
+TEST(HostScene, ServicesFollowEveryChangeOfHierarchyAndNames) {
+  std::mt19937 random(7);
+  auto pick = [&](std::size_t n) { return std::uniform_int_distribution<std::size_t>(0, n - 1)(random); };
+  Scene scene;
+  std::vector<ItemId> items;
+  for (int step = 0; step < 3000; ++step) {
+    const ItemId any = items.empty() ? 0 : items[pick(items.size())];
+    switch (items.size() < 8 ? 0 : pick(6)) {
+      case 0: {
+        ItemOptions under;
+        under.parent = pick(3) == 0 ? 0 : any;
+        items.push_back(pick(4) == 0 && any != 0 && scene.item(any)->is_object()
+                            ? scene.add_bone(any, std::string(pick(40), 'b'), under)
+                            : scene.add_null(std::string(pick(40), 'n'), under));
+        break;
+      }
+      case 1: scene.set_parent(any, pick(4) == 0 ? 0 : items[pick(items.size())]); break;
+      case 2: scene.set_parents({any, items[pick(items.size())], any}, pick(4) == 0 ? 0 : items[pick(items.size())]); break;
+      case 3: scene.rename(any, std::to_string(step)); break;
+      case 4: scene.find(any)->name = "edited" + std::to_string(step); break;
+      default: scene.rename(any, std::string(1 + pick(300), 'r')); break;
+    }
+    // Texts of old names pile up until they are rewritten in one go.
+    if (step % 500 == 250)
+      for (int i = 0; i < 40; ++i) scene.rename(any, std::string((std::size_t(1) << 20) + i, 'L'));
+    if (step % 100 != 99) continue;
+    for (ItemId id : scene.scene_order()) {
+      const Item &it = *scene.item(id);
+      ASSERT_EQ(scene.parent_of(id), it.parent) << step;
+      ASSERT_EQ(children_of(scene, id), it.children) << step;
+      ASSERT_STREQ(scene.name_text(id), it.name.c_str()) << step;
+    }
+  }
+  EXPECT_EQ(scene.name_text(0x10FFFFFFu), nullptr);
+}
+
 TEST(HostScene, SelectionIsOrderedWithoutDuplicates) {
   Scene scene;
   ItemId a = scene.add_null("A");
@@ -194,6 +236,13 @@ TEST(HostScene, SelectionIsOrderedWithoutDuplicates) {
   EXPECT_FALSE(scene.is_selected(b));
   scene.select_only(0);
   EXPECT_TRUE(scene.selection().empty());
+  // Every kind keeps its own flags; an unknown bone identifier selects nothing.
+  const ItemId light = scene.add_light("L");
+  const ItemId bone = scene.add_bone(a, "Bone");
+  scene.set_selection({bone, light, 0x4FFF0000u, bone});
+  EXPECT_EQ(scene.selection(), (std::vector<ItemId>{bone, light}));
+  EXPECT_TRUE(scene.is_selected(bone));
+  EXPECT_FALSE(scene.is_selected(a));
 }
 
 TEST(HostScene, ClearKeepsTheGeneralFlags) {
