@@ -66,9 +66,9 @@ struct Panel {
 
 // ---- interface snapshots -------------------------------------------------------------
 
-// A lookup of "LW Interface Info 7" makes a record unless the last one shows
-// the same selection and flags; selection arrays come from large blocks, and
-// a selection equal to the previous one shares its array.
+// Every lookup of "LW Interface Info 7" makes a record; selection arrays come
+// from large blocks, and a selection equal to the previous one shares its
+// array.
 struct SnapshotStore {
   std::deque<LWInterfaceInfo> records;
   std::vector<std::unique_ptr<LWItemID[]>> blocks;

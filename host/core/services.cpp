@@ -251,17 +251,9 @@ const LWItemID *selection_array(HostState &host) {
 }
 
 LWInterfaceInfo *new_snapshot(HostState &host) {
-  // Records never change once made, so a lookup that would make one equal to
-  // the last gets the last: a module looking the record up after every
-  // command costs a record only when something it shows has changed.
-  std::deque<LWInterfaceInfo> &records = host.snapshots.records;
-  const LWItemID *selection = selection_array(host);
-  if (!records.empty() && records.back().selItems == selection &&
-      records.back().generalFlags == host.scene.general_flags)
-    return &records.back();
-  LWInterfaceInfo &record = records.emplace_back();
+  LWInterfaceInfo &record = host.snapshots.records.emplace_back();
   record.curTime = 0.0;
-  record.selItems = selection;
+  record.selItems = selection_array(host);
   QBHOST_TRAP_SLOT(record, LWInterfaceInfo, itemFlags);
   record.previewStart = 0;
   record.previewEnd = 60;
