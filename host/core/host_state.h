@@ -66,11 +66,16 @@ struct Panel {
 
 // ---- interface snapshots -------------------------------------------------------------
 
-// Every lookup of "LW Interface Info 7" makes a record; selection arrays come
-// from large blocks, and a selection equal to the previous one shares its
-// array.
+// Every lookup of "LW Interface Info 7" makes a record; records and selection
+// arrays come from large blocks, and a selection equal to the previous one
+// shares its array.  Dropping the snapshots keeps the record blocks for the
+// next ones: a tool that looks the service up after each of a million
+// commands then reuses memory rather than asking the system for fresh pages
+// on every run.
 struct SnapshotStore {
-  std::deque<LWInterfaceInfo> records;
+  static constexpr std::size_t kRecordBlock = 4096;  // records per block
+  std::vector<std::unique_ptr<LWInterfaceInfo[]>> record_blocks;
+  std::size_t records_used = 0;  // over all record blocks
   std::vector<std::unique_ptr<LWItemID[]>> blocks;
   std::size_t block_size = 0, block_used = 0;
   const LWItemID *last_array = nullptr;
@@ -129,7 +134,7 @@ bool japanese(const HostState &host);
 // ---- services (services.cpp) -----------------------------------------------------
 void *host_global(const char *name, int use);
 int host_evaluate(const char *command);  // "LW Command Interface"'s function
-void drop_snapshots(HostState &host);
+void drop_snapshots(HostState &host);  // every snapshot record and array; keeps the record blocks
 
 // ---- panels (panels.cpp) ------------------------------------------------------------
 LWPanelFuncs *panel_funcs();

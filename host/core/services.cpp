@@ -250,8 +250,17 @@ const LWItemID *selection_array(HostState &host) {
   return array;
 }
 
+LWInterfaceInfo &next_record(SnapshotStore &store) {
+  const std::size_t block = store.records_used / SnapshotStore::kRecordBlock;
+  if (block == store.record_blocks.size())
+    store.record_blocks.push_back(std::make_unique<LWInterfaceInfo[]>(SnapshotStore::kRecordBlock));
+  LWInterfaceInfo &record = store.record_blocks[block][store.records_used++ % SnapshotStore::kRecordBlock];
+  record = LWInterfaceInfo{};
+  return record;
+}
+
 LWInterfaceInfo *new_snapshot(HostState &host) {
-  LWInterfaceInfo &record = host.snapshots.records.emplace_back();
+  LWInterfaceInfo &record = next_record(host.snapshots);
   record.curTime = 0.0;
   record.selItems = selection_array(host);
   QBHOST_TRAP_SLOT(record, LWInterfaceInfo, itemFlags);
@@ -307,7 +316,11 @@ void *host_global(const char *name, int) {
   return is_listed(service) ? g_placeholder : nullptr;
 }
 
-void drop_snapshots(HostState &host) { host.snapshots = SnapshotStore(); }
+void drop_snapshots(HostState &host) {
+  SnapshotStore kept;
+  kept.record_blocks = std::move(host.snapshots.record_blocks);
+  host.snapshots = std::move(kept);
+}
 
 [[noreturn]] void unexpected_call(const char *slot) {
   if (HostState *host = current_host(); host != nullptr && host->trace != nullptr) host->trace->flush();
