@@ -27,6 +27,8 @@ TEST(ModuleDescriptor, StartupGivesTheHandleShutdownTakes) {
   _mod_descrip.shutdown(handle);
 }
 
+// Which major versions run is checked by the trace frame/version_checks; the
+// other fields and a missing global function are not.
 TEST(ProductVersion, FieldsDecodeFromTheirBits) {
   qb::ProductVersion v = qb::decode_product_version(0x00F3ABC5u);
   EXPECT_EQ(v.product, 0x5u);
@@ -34,18 +36,7 @@ TEST(ProductVersion, FieldsDecodeFromTheirBits) {
   EXPECT_EQ(v.minor, 0x3u);
   EXPECT_EQ(v.major, 0xFu);
   EXPECT_EQ(qb::decode_product_version(0xFF000000u).major, 0u);  // bits above 23 are not the major version
-}
-
-TEST(ProductVersion, OnlyMajorFifteenIsSupported) {
-  qbtest::TestHost host;
-  host.settings().product = (15u << 20) | (6u << 16) | (3000u << 4) | 1u;
-  EXPECT_TRUE(qb::host_is_supported(host.global()));
-  host.settings().product = 14u << 20;
-  EXPECT_FALSE(qb::host_is_supported(host.global()));
-  host.settings().product = 16u << 20;
-  EXPECT_FALSE(qb::host_is_supported(host.global()));
   EXPECT_FALSE(qb::host_is_supported(nullptr));
-  EXPECT_EQ(host.lookups(), (Names{"Product Info", "Product Info", "Product Info"}));
 }
 
 // The activation as qbhost runs it, with its LayoutGeneric record.
@@ -82,23 +73,6 @@ TEST(Activation, EveryServerSetsTheCodePageFromOneLookupOfTheLocale) {
   qb::set_host_code_page(qb::CodePage::SingleByte);
 }
 
-TEST(Activation, ServiceTableKeepsTheFirstGlobalFunction) {
-  qbtest::TestHost host;
-  qb::load_service_table(host.global());
-  qb::ServiceTable &table = qb::service_table();
-  EXPECT_TRUE(table.initialised);
-  EXPECT_EQ(table.global, host.global());
-  EXPECT_NE(table.command, nullptr);
-  EXPECT_NE(table.item_info, nullptr);
-  EXPECT_NE(table.object_info, nullptr);
-  EXPECT_NE(table.interface_info, nullptr);
-  EXPECT_EQ(table.panel, qbhost::panel_funcs());
-  const std::size_t lookups = host.lookups().size();
-  EXPECT_EQ(lookups, qb::kServiceTableNames.size());
-  qb::load_service_table(host.global());
-  EXPECT_EQ(host.lookups().size(), lookups);
-}
-
 TEST(Activation, SecondLayerFetchStoresTheGlobalInThePanelRecord) {
   qbtest::TestHost host;
   EXPECT_TRUE(lwtool2::fetch_services(host.global()));
@@ -108,33 +82,20 @@ TEST(Activation, SecondLayerFetchStoresTheGlobalInThePanelRecord) {
   EXPECT_EQ(host.lookups().size(), qb::kLwtool2ServiceNames.size());
 }
 
-TEST(Language, LowSixteenBitsDecide) {
-  EXPECT_TRUE(qb::locale_is_japanese(1041));
-  EXPECT_TRUE(qb::locale_is_japanese(1041 + 0x10000));
-  EXPECT_FALSE(qb::locale_is_japanese(1033));
-  EXPECT_FALSE(qb::locale_is_japanese(0));
+// The select commands choose the item tools' tables as the panel does; the
+// locale's low 16 bits decide.
+TEST(Language, SelectCommandsChooseTheItemToolsTables) {
   EXPECT_FALSE(qb::locale_is_japanese(1041 << 16));
-}
-
-TEST(Language, ItemToolsTablesFollowTheLocaleAtEverySelection) {
-  qb::hierarchy::select_item_tools_language(1041 + 0x10000);
-  EXPECT_EQ(qb::hierarchy::g_item_tools_text, qb::hierarchy::kItemToolsTextJa);
-  EXPECT_EQ(qb::hierarchy::g_item_tools_messages, qb::hierarchy::kItemToolsMessagesJa);
-  qb::hierarchy::select_item_tools_language(1033);
-  EXPECT_EQ(qb::hierarchy::g_item_tools_text, qb::hierarchy::kItemToolsTextEn);
-  EXPECT_EQ(qb::hierarchy::g_item_tools_messages, qb::hierarchy::kItemToolsMessagesEn);
-  qb::hierarchy::select_item_tools_language(0);
-  EXPECT_EQ(qb::hierarchy::g_item_tools_text, qb::hierarchy::kItemToolsTextEn);
-}
-
-TEST(Language, SelectCommandsChooseJapaneseForLocale1041) {
+  EXPECT_FALSE(qb::locale_is_japanese(0));
   qbtest::TestHost host;
-  host.settings().locale = 1041;
+  host.settings().locale = 1041 + 0x10000;
   EXPECT_EQ(activate("QB:SelectBranch", 6, host), 0);
   EXPECT_EQ(qb::hierarchy::g_item_tools_messages, qb::hierarchy::kItemToolsMessagesJa);
   host.settings().locale = 1033;
   EXPECT_EQ(activate("QB:SelectItem", 6, host, "x"), 0);
   EXPECT_EQ(qb::hierarchy::g_item_tools_messages, qb::hierarchy::kItemToolsMessagesEn);
+  qb::hierarchy::select_item_tools_language(0);
+  EXPECT_EQ(qb::hierarchy::g_item_tools_text, qb::hierarchy::kItemToolsTextEn);
 }
 
 }  // namespace

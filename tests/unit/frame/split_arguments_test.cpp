@@ -4,45 +4,32 @@
 
 namespace {
 
-using qb::split_arguments;
 using qb::Words;
 
-TEST(SplitArguments, NullAndBlankTextsGiveNoWords) {
-  EXPECT_TRUE(split_arguments(nullptr).empty());
-  EXPECT_TRUE(split_arguments("").empty());
-  EXPECT_TRUE(split_arguments("    ").empty());
-}
-
-TEST(SplitArguments, BlanksSeparateWords) {
-  EXPECT_EQ(split_arguments("  x  "), Words{"x"});
-  EXPECT_EQ(split_arguments("Cube* Light?  Camera"), (Words{"Cube*", "Light?", "Camera"}));
-}
-
-TEST(SplitArguments, QuotedWordKeepsItsBlanks) {
-  EXPECT_EQ(split_arguments("a \"b c\" d"), (Words{"a", "b c", "d"}));
-}
-
-TEST(SplitArguments, TwoQuotesGiveOneEmptyWord) {
-  EXPECT_EQ(split_arguments("\"\""), Words{""});
-  EXPECT_EQ(split_arguments("a \"\" b"), (Words{"a", "", "b"}));
-}
-
-TEST(SplitArguments, WordContinuesDirectlyAfterClosingQuote) {
-  EXPECT_EQ(split_arguments("\"a b\"c"), (Words{"a b", "c"}));
-}
-
-TEST(SplitArguments, QuoteInsideAWordIsAnOrdinaryCharacter) {
-  EXPECT_EQ(split_arguments("ab\"cd x"), (Words{"ab\"cd", "x"}));
-}
-
-TEST(SplitArguments, UnclosedQuoteDropsEveryWord) {
-  EXPECT_TRUE(split_arguments("a b \"c d").empty());
-  EXPECT_TRUE(split_arguments("\"").empty());
-}
-
-TEST(SplitArguments, OnlyTheSpaceSeparates) {
-  EXPECT_EQ(split_arguments("a\tb c"), (Words{"a\tb", "c"}));
-  EXPECT_EQ(split_arguments("\tx"), Words{"\tx"});
+// Only the space separates; a quote opens a word only at its start, two
+// quotes make an empty word, and an unclosed quote drops every word.
+TEST(SplitArguments, WordsQuotesAndBlanks) {
+  struct Case {
+    const char *text;
+    Words words;
+  };
+  const Case cases[] = {
+      {nullptr, {}},
+      {"", {}},
+      {"    ", {}},
+      {"  x  ", {"x"}},
+      {"Cube* Light?  Camera", {"Cube*", "Light?", "Camera"}},
+      {"a \"b c\" d", {"a", "b c", "d"}},
+      {"\"\"", {""}},
+      {"a \"\" b", {"a", "", "b"}},
+      {"\"a b\"c", {"a b", "c"}},
+      {"ab\"cd x", {"ab\"cd", "x"}},
+      {"a b \"c d", {}},
+      {"\"", {}},
+      {"a\tb c", {"a\tb", "c"}},
+      {"\tx", {"\tx"}},
+  };
+  for (const Case &c : cases) EXPECT_EQ(qb::split_arguments(c.text), c.words) << (c.text ? c.text : "(null)");
 }
 
 }  // namespace

@@ -1,12 +1,18 @@
-// The records qbhost serves: every function slot holds a function, and a
-// slot the module has no business calling ends the run with status 3.
+// The records qbhost serves: every function slot holds a function, a slot the
+// module has no business calling ends the run with status 3, and the command
+// observer sees what the module sends.
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "abi/host_api.h"
 #include "host/core/host.h"
 #include "host/core/host_state.h"
+
+extern "C" ModuleDescriptor _mod_descrip;
 
 namespace {
 
@@ -62,13 +68,6 @@ TEST_F(HostRecords, EveryFunctionSlotHoldsAFunction) {
   EXPECT_EQ(null_words(g_local, 0, offsetof(LWLayoutGeneric, parsedArguments)), 0);
 }
 
-TEST_F(HostRecords, TheCommandInterfaceIsTheCommandFunctionItself) {
-  auto *command = reinterpret_cast<LWCommandFunc *>(host.global_function()(LWCOMMANDINTERFACE_GLOBAL, 0));
-  host.scene().add_null("Pivot");
-  EXPECT_EQ(command("SelectItem 0x10000000"), 1);
-  EXPECT_EQ(host.scene().selection(), std::vector<qbhost::ItemId>{0x10000000u});
-}
-
 using HostRecordsDeathTest = HostRecords;
 
 TEST_F(HostRecordsDeathTest, AnUnexpectedCallEndsTheRunWithStatusThree) {
@@ -83,6 +82,26 @@ TEST_F(HostRecordsDeathTest, AnUnexpectedCallEndsTheRunWithStatusThree) {
   ASSERT_EQ(host.activate("Test:Local", nullptr), AFUNC_OK);
   EXPECT_EXIT(g_local.loadScene("a.lws", "a"), ::testing::ExitedWithCode(3),
               "host: unexpected call of LWLayoutGeneric.loadScene");
+}
+
+// The command observer sees every command the module sends, with whether the
+// host carried it out, in order.
+TEST(HostCommandObserver, SeesEveryCommandAndItsOutcome) {
+  qbhost::Host host;
+  std::string error;
+  ASSERT_TRUE(host.attach_module(&_mod_descrip, error)) << error;
+  host.scene().add_mesh("Cube", "Objects/Cube.lwo");
+  host.scene().add_mesh("Cube2", "Objects/Cube2.lwo");
+  host.settings().refused.push_back("AddToSelection");
+  std::vector<std::pair<std::string, bool>> seen;
+  host.settings().command_observer = [&](std::string_view command, bool done) { seen.emplace_back(command, done); };
+  ASSERT_EQ(host.activate("QB:SelectItem", "Cube*"), 0);
+  const std::vector<std::pair<std::string, bool>> expected = {{"SelectItem 0x10000001", true},
+                                                              {"AddToSelection 0x10000000", false}};
+  EXPECT_EQ(seen, expected);
+  host.settings().command_observer = nullptr;
+  host.evaluate("RefreshNow");
+  EXPECT_EQ(seen.size(), 2u);
 }
 
 }  // namespace
