@@ -33,10 +33,15 @@ const std::string kBytes = std::string("aZ09 :()\\/.lwoLWO\n\r\t\x81\x5c\x7f\x80
 // Endings that the answers turn on, put after a third of the texts.
 const std::vector<std::string> kEndings = {".lwo", "\\x.lwo", "/x.lwo", "\\\n.lwo", " (3)", ":b", ":b (12)", "\\", "/\\"};
 
-// Texts of up to about a dozen pieces or bytes, plus every short edge text.
+// Texts of up to about a dozen pieces or bytes, plus short edge texts and
+// plain paths and layer names whose answers are plain to see.
 std::vector<std::string> sample_texts(bool with_nul) {
   std::vector<std::string> texts = {"", " ", ":", "\\", "/", ".lwo", "a.lwo", "\\.lwo", "\\a.lwo", "a:b", "a:b (1)",
-                                    "a:b (", "a (1)", "a  (1)", " (1)", "a (1) ", "a (1)\n", "\na (1)", "a\n(1)"};
+                                    "a:b (", "a (1)", "a  (1)", " (1)", "a (1) ", "a (1)\n", "\na (1)", "a\n(1)",
+                                    "C:\\Objects\\box.lwo", "C:/Objects/box.lwo", "C:\\Objects\\box.LWO",
+                                    "C:\\Objects\\box.lwo2", "/home/me/box.lwo", "Objects/", "C:\\Objects\\\\/",
+                                    "\\/\\", "a\\b", "box:Layer1 (2)", "box:my layer", ":Layer1", "box:", "a:b:c",
+                                    "box:Layer1 (x)"};
   std::mt19937 random(20261207);
   auto pick = [&](std::size_t n) { return std::uniform_int_distribution<std::size_t>(0, n - 1)(random); };
   for (int i = 0; i < 12000; ++i) {

@@ -9,12 +9,9 @@ namespace {
 
 const std::string kLong(2000, 'x');
 
-TEST(FormatMessage, ShortTextIsFormattedWhole) {
+TEST(FormatMessage, ShortTextIsWholeALongOneCutAt511Bytes) {
   EXPECT_EQ(qb::format_message("%s 0x%x", "SelectItem", 0x1000000au), "SelectItem 0x1000000a");
   EXPECT_EQ(qb::format_message("%d%%", 50), "50%");
-}
-
-TEST(FormatMessage, LongResultIsCutAt511Bytes) {
   std::string text = qb::format_message("ab%s", kLong.c_str());
   ASSERT_EQ(text.size(), 511u);
   EXPECT_EQ(text.substr(0, 3), "abx");
@@ -44,10 +41,7 @@ TEST(FormatBounded, NeverWritesPastTheStatedSize) {
   EXPECT_EQ(qb::format_bounded(buffer, 16, "%s(%d.%02d)%s", "QB:Name", 1, 0, " "), 14);
   EXPECT_STREQ(buffer, "QB:Name(1.00) ");
   for (std::size_t i = 16; i < sizeof buffer; ++i) ASSERT_EQ(buffer[i], '#') << i;
-}
-
-TEST(FormatBounded, ExactFitAndNoRoom) {
-  char buffer[8];
+  // An exact fit, one byte too many, no room at all.
   EXPECT_EQ(qb::format_bounded(buffer, 8, "%s", "1234567"), 7);
   EXPECT_STREQ(buffer, "1234567");
   EXPECT_EQ(qb::format_bounded(buffer, 8, "%s", "12345678"), -1);
@@ -63,13 +57,10 @@ TEST(FormatText, AnyLengthAndTheBufferIsReused) {
   EXPECT_EQ(qb::format_text("%s", ""), "");
 }
 
-TEST(LowerCase, AsciiCapitalsOnly) {
+TEST(LowerCase, AsciiCapitalsOnlyAndShiftJisCharactersPassUnchanged) {
   EXPECT_EQ(qb::lower_case("AbC"), "abc");
   EXPECT_EQ(qb::lower_case("Light_01 [Z]"), "light_01 [z]");
   EXPECT_EQ(qb::lower_case(""), "");
-}
-
-TEST(LowerCase, ShiftJisCharactersPassUnchanged) {
   constexpr qb::CodePage sjis = qb::CodePage::ShiftJis;
   // Katakana A is 0x83 0x41: its second byte looks like a capital A.
   const std::string katakana_a = "\x83\x41";

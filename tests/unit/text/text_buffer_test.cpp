@@ -6,11 +6,9 @@
 
 namespace {
 
-using qb::PathStyle;
 using qb::TextBuffer;
 
-TEST(TextBuffer, FreshBufferReadsEmpty) {
-  TextBuffer b;
+void expect_unallocated(const TextBuffer &b) {
   EXPECT_EQ(b.bytes, nullptr);
   EXPECT_EQ(b.length, 0);
   EXPECT_EQ(b.capacity, 0u);
@@ -18,7 +16,14 @@ TEST(TextBuffer, FreshBufferReadsEmpty) {
   EXPECT_EQ(b.str(), "");
 }
 
-TEST(TextBuffer, AssignCopiesAndKeepsTheArrayForEmptyTexts) {
+TEST(TextBuffer, FreshAndClearedBuffersHoldNoArray) {
+  expect_unallocated(TextBuffer());
+  TextBuffer b("text");
+  b.clear();
+  expect_unallocated(b);
+}
+
+TEST(TextBuffer, AssignCopiesKeepsTheArrayForEmptyTextsAndReadsItsOwnBytes) {
   TextBuffer b("Hello");
   EXPECT_EQ(b.length, 5);
   EXPECT_GE(b.capacity, 6u);
@@ -36,15 +41,11 @@ TEST(TextBuffer, AssignCopiesAndKeepsTheArrayForEmptyTexts) {
   b.assign("A longer text than before");
   EXPECT_EQ(b.str(), "A longer text than before");
   EXPECT_EQ(b.length, 25);
-}
-
-TEST(TextBuffer, AssignFromItsOwnBytes) {
-  TextBuffer b("abcdef");
   b.assign(b.bytes);
-  EXPECT_EQ(b.str(), "abcdef");
+  EXPECT_EQ(b.str(), "A longer text than before");
   b.assign(b.bytes + 2);  // an overlapping tail
-  EXPECT_EQ(b.str(), "cdef");
-  EXPECT_EQ(b.length, 4);
+  EXPECT_EQ(b.str(), "longer text than before");
+  EXPECT_EQ(b.length, 23);
 }
 
 TEST(TextBuffer, ReserveGrowsOnlyWhenNeeded) {
@@ -61,15 +62,7 @@ TEST(TextBuffer, ReserveGrowsOnlyWhenNeeded) {
   EXPECT_EQ(b.capacity, 11u);
 }
 
-TEST(TextBuffer, ClearFreesEverything) {
-  TextBuffer b("text");
-  b.clear();
-  EXPECT_EQ(b.bytes, nullptr);
-  EXPECT_EQ(b.length, 0);
-  EXPECT_EQ(b.capacity, 0u);
-}
-
-TEST(TextBuffer, JoinConcatenates) {
+TEST(TextBuffer, JoinConcatenatesAnyTextsItsOwnIncluded) {
   TextBuffer b;
   b.join("Left", "Arm");
   EXPECT_EQ(b.str(), "LeftArm");
@@ -80,10 +73,7 @@ TEST(TextBuffer, JoinConcatenates) {
   b.join("", "");
   EXPECT_EQ(b.bytes, nullptr);
   EXPECT_EQ(b.length, 0);
-}
-
-TEST(TextBuffer, JoinWithItsOwnText) {
-  TextBuffer b("ab");
+  b.assign("ab");
   b.join(b.view(), b.view());
   EXPECT_EQ(b.str(), "abab");
   b.join("pre-", b.view());
@@ -131,25 +121,6 @@ TEST(TextBuffer, CopiesAreDeepAndMovesTransfer) {
   EXPECT_EQ(b.bytes, nullptr);
   a = std::move(c);
   EXPECT_EQ(a.str(), "two");
-}
-
-TEST(TextBuffer, IsLwoPathBackslashStyle) {
-  EXPECT_TRUE(TextBuffer("C:\\Objects\\box.lwo").is_lwo_path(PathStyle::Windows));
-  EXPECT_FALSE(TextBuffer("C:/Objects/box.lwo").is_lwo_path(PathStyle::Windows));
-  EXPECT_FALSE(TextBuffer("C:\\Objects\\box.LWO").is_lwo_path(PathStyle::Windows));
-  EXPECT_FALSE(TextBuffer("box.lwo").is_lwo_path(PathStyle::Windows));
-  EXPECT_FALSE(TextBuffer("C:\\Objects\\.lwo").is_lwo_path(PathStyle::Windows));
-  EXPECT_FALSE(TextBuffer("C:\\Objects\\box.lwo2").is_lwo_path(PathStyle::Windows));
-  EXPECT_FALSE(TextBuffer().is_lwo_path(PathStyle::Windows));
-}
-
-TEST(TextBuffer, IsLwoPathPosixStyleAcceptsBothSeparators) {
-  EXPECT_TRUE(TextBuffer("/home/me/Objects/box.lwo").is_lwo_path(PathStyle::Posix));
-  EXPECT_TRUE(TextBuffer("C:\\Objects\\box.lwo").is_lwo_path(PathStyle::Posix));
-  EXPECT_FALSE(TextBuffer("/home/me/Objects/box.LWO").is_lwo_path(PathStyle::Posix));
-  EXPECT_FALSE(TextBuffer("box.lwo").is_lwo_path(PathStyle::Posix));
-  EXPECT_FALSE(TextBuffer("Objects/").is_lwo_path(PathStyle::Posix));
-  EXPECT_FALSE(TextBuffer("").is_lwo_path(PathStyle::Posix));
 }
 
 }  // namespace

@@ -10,7 +10,6 @@
 #include "tests/unit/support/qbhost_fixture.h"
 #include "toolkit/items/item_marks.h"
 #include "toolkit/items/items.h"
-#include "toolkit/text/format.h"
 
 namespace {
 
@@ -52,38 +51,27 @@ TEST(ItemMarks, AgreesWithAMapThroughEveryGrowth) {
   }
 }
 
+// The null handle is an item like any other; adding no mark leaves an
+// unknown item out.
 TEST(ItemMarks, SetAnswersWhetherTheMarkIsNew) {
   qb::ItemMarks marks(1);
   const LWItemID a = handle(0x10000001u);
-  EXPECT_FALSE(marks.has(a));
-  EXPECT_TRUE(marks.set(a));
-  EXPECT_FALSE(marks.set(a));
+  for (LWItemID item : {LWItemID{}, a}) {
+    EXPECT_FALSE(marks.has(item));
+    EXPECT_TRUE(marks.set(item));
+    EXPECT_FALSE(marks.set(item));
+    EXPECT_TRUE(marks.has(item));
+  }
   EXPECT_TRUE(marks.set(a, 2));
   EXPECT_EQ(marks.add(a, 4), 3);
-  EXPECT_EQ(marks.size(), 1u);
-  // Adding no mark leaves an unknown item out.
   EXPECT_EQ(marks.add(handle(0x10000002u), 0), 0);
-  EXPECT_EQ(marks.size(), 1u);
+  EXPECT_EQ(marks.size(), 2u);
 }
-
-TEST(ItemMarks, TheNullHandleIsAnItemLikeAnyOther) {
-  qb::ItemMarks marks;
-  EXPECT_FALSE(marks.has(nullptr));
-  EXPECT_TRUE(marks.set(nullptr));
-  EXPECT_FALSE(marks.set(nullptr));
-  EXPECT_TRUE(marks.has(nullptr));
-  EXPECT_FALSE(marks.has(handle(0x10000001u)));
-  EXPECT_EQ(marks.size(), 1u);
-}
-
-class DistinctSelection : public ::testing::Test {
- protected:
-  void SetUp() override { qb::load_service_table(host.global()); }
-  qbtest::TestHost host;
-};
 
 // A list free of repeats is selected as select_same_type selects it.
-TEST_F(DistinctSelection, SendsWhatSelectSameTypeSends) {
+TEST(DistinctSelection, SendsWhatSelectSameTypeSends) {
+  qbtest::TestHost host;
+  qb::load_service_table(host.global());
   const LWItemID light = host.add(LWI_LIGHT, "A");
   const LWItemID b = host.add(LWI_OBJECT, "B");
   const LWItemID c = host.add(LWI_OBJECT, "C");
@@ -99,8 +87,8 @@ TEST_F(DistinctSelection, SendsWhatSelectSameTypeSends) {
   }
   host.commands.clear();
   qb::select_distinct_same_type({b, light, c});
-  EXPECT_EQ(host.commands, (std::vector<std::string>{"SelectItem " + qb::format_text("0x%x", qb::item_id_bits(c)),
-                                                     "AddToSelection " + qb::format_text("0x%x", qb::item_id_bits(b))}));
+  EXPECT_EQ(host.commands,
+            (std::vector<std::string>{"SelectItem " + qbtest::hex(c), "AddToSelection " + qbtest::hex(b)}));
 }
 
 }  // namespace

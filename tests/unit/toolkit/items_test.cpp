@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -9,6 +11,8 @@
 #include "toolkit/text/format.h"
 
 namespace {
+
+LWItemID bits_handle(std::uint64_t bits) { return reinterpret_cast<LWItemID>(static_cast<std::uintptr_t>(bits)); }
 
 using Commands = std::vector<std::string>;
 using qb::ItemList;
@@ -21,43 +25,21 @@ class FirstLayer : public ::testing::Test {
   qbtest::TestHost host;
 };
 
-TEST_F(FirstLayer, SelectSameTypeWalksFromTheEndAndKeepsTheLastType) {
-  LWItemID light = host.add(LWI_LIGHT, "A");
+// Walking from the end and keeping the last match's type is traced through
+// QB:SelectItem (hierarchy/select_item), passing over refused commands
+// through QB:ToggleVisible (faults/refuse_everything).
+TEST_F(FirstLayer, SelectSameTypeSkipsRepeatsAndNullsAndRefreshesTheInterfaceInfo) {
   LWItemID b = host.add(LWI_OBJECT, "B");
-  LWItemID c = host.add(LWI_OBJECT, "C");
-  qb::select_same_type({light, b, c});
-  EXPECT_EQ(host.commands, (Commands{"SelectItem " + hex(c), "AddToSelection " + hex(b)}));
-  EXPECT_EQ(qb::selected_items(), (ItemList{c, b}));
-}
-
-TEST_F(FirstLayer, SelectSameTypeSkipsRepeatsAndNulls) {
-  LWItemID b = host.add(LWI_OBJECT, "B");
-  qb::select_same_type({b, nullptr, b});
-  EXPECT_EQ(host.commands, Commands{"SelectItem " + hex(b)});
-}
-
-TEST_F(FirstLayer, SelectSameTypeOfNothingSendsAndLooksUpNothing) {
   host.clear_trace();
   qb::select_same_type({});
   qb::select_same_type({nullptr});
   EXPECT_TRUE(host.commands.empty());
   EXPECT_TRUE(host.lookups().empty());
-}
-
-TEST_F(FirstLayer, SelectSameTypeRefreshesTheInterfaceInfo) {
-  LWItemID b = host.add(LWI_OBJECT, "B");
   LWInterfaceInfo *before = qb::service_table().interface_info;
-  qb::select_same_type({b});
+  qb::select_same_type({b, nullptr, b});
+  EXPECT_EQ(host.commands, Commands{"SelectItem " + hex(b)});
   EXPECT_NE(qb::service_table().interface_info, before);
   EXPECT_EQ(qb::service_table().interface_info->selItems[0], b);
-}
-
-TEST_F(FirstLayer, FailedCommandsArePassedOver) {
-  LWItemID b = host.add(LWI_OBJECT, "B");
-  LWItemID c = host.add(LWI_OBJECT, "C");
-  host.settings().refused = {"SelectItem"};
-  qb::select_same_type({b, c});
-  EXPECT_EQ(host.commands, (Commands{"SelectItem " + hex(c), "AddToSelection " + hex(b)}));
 }
 
 // A text the host's 512-byte buffer cannot hold would be cut and act on what
@@ -70,39 +52,23 @@ TEST_F(FirstLayer, CommandsOverFiveHundredElevenBytesAreNotSent) {
   EXPECT_EQ(host.commands[1], "StatusMsg {1.0} *** ERROR: a command of 512 bytes is longer than 511 and was not sent ***");
 }
 
-TEST_F(FirstLayer, BranchIsBreadthFirstWithoutTheRoot) {
-  LWItemID root = host.add(LWI_OBJECT, "root");
-  LWItemID x = host.add(LWI_OBJECT, "X", root);
-  LWItemID y = host.add(LWI_OBJECT, "Y", root);
-  LWItemID z = host.add(LWI_OBJECT, "Z", x);
-  EXPECT_EQ(qb::branch_of(root), (ItemList{x, y, z}));
-  EXPECT_TRUE(qb::branch_of(z).empty());
-  EXPECT_TRUE(qb::branch_of(nullptr).empty());
-}
-
-TEST_F(FirstLayer, SceneOrderIsObjectsWithBonesThenLightsThenCameras) {
+// Scene order is objects, each followed by its bones, then lights, then
+// cameras; find_item takes the first item in it whose name is the same in
+// any letter case.
+TEST_F(FirstLayer, SceneOrderAndFindItem) {
+  LWItemID named_light = host.add(LWI_LIGHT, "Camera");
+  LWItemID unnamed_light = host.add(LWI_LIGHT, nullptr);
   LWItemID camera = host.add(LWI_CAMERA, "Camera");
-  LWItemID light = host.add(LWI_LIGHT, "Light");
   LWItemID o1 = host.add(LWI_OBJECT, "O1");
-  LWItemID o2 = host.add(LWI_OBJECT, "O2");
+  LWItemID o2 = host.add(LWI_OBJECT, "CAMERA");
   LWItemID b1 = host.add(LWI_BONE, "B1", o1, o1);
-  LWItemID b2 = host.add(LWI_BONE, "B2", b1, o1);
+  LWItemID b2 = host.add(LWI_BONE, nullptr, b1, o1);
   LWItemID b3 = host.add(LWI_BONE, "B3", o2, o2);
-  EXPECT_EQ(qb::scene_items(), (ItemList{o1, b1, b2, o2, b3, light, camera}));
-}
-
-TEST_F(FirstLayer, FindItemIgnoresCaseAndTakesTheFirst) {
-  host.add(LWI_LIGHT, "Camera");
-  host.add(LWI_LIGHT, nullptr);
-  LWItemID camera = host.add(LWI_CAMERA, "Camera");
-  LWItemID object = host.add(LWI_OBJECT, "CAMERA");
-  LWItemID unnamed_bone = host.add(LWI_BONE, nullptr, object, object);
-  host.add(LWI_OBJECT, nullptr);
-  EXPECT_EQ(qb::find_item("camera"), object);  // objects come first
-  EXPECT_EQ(qb::find_item(""), unnamed_bone);  // an object's bones follow it, before the next object
+  EXPECT_EQ(qb::scene_items(), (ItemList{o1, b1, b2, o2, b3, named_light, unnamed_light, camera}));
+  EXPECT_EQ(qb::find_item("camera"), o2);
+  EXPECT_EQ(qb::find_item(""), b2);
   EXPECT_EQ(qb::find_item("cameras"), nullptr);
   EXPECT_EQ(qb::find_item("nothing"), nullptr);
-  (void)camera;
 }
 
 TEST_F(FirstLayer, MatchingByWildcards) {
@@ -157,15 +123,6 @@ TEST_F(FirstLayer, VisibilityAndActiveChangeOnlyWhenDifferent) {
   EXPECT_TRUE(host.commands.empty());
 }
 
-TEST_F(FirstLayer, SelectedItemsInHostOrder) {
-  LWItemID a = host.add(LWI_OBJECT, "A");
-  LWItemID b = host.add(LWI_LIGHT, "B");
-  host.select({b, a});
-  EXPECT_EQ(qb::selected_items(), (ItemList{b, a}));
-  host.settings().missing = {LWINTERFACEINFO_GLOBAL};
-  EXPECT_TRUE(qb::selected_items().empty());
-}
-
 TEST(FirstLayerWithoutServices, NothingHappens) {
   qbtest::TestHost host;
   EXPECT_TRUE(qb::scene_items().empty());
@@ -175,15 +132,39 @@ TEST(FirstLayerWithoutServices, NothingHappens) {
   EXPECT_TRUE(host.commands.empty());
 }
 
-TEST_F(FirstLayer, MillionItemChainBranch) {
-  constexpr int kDepth = 1000000;
+TEST_F(FirstLayer, BranchIsBreadthFirstWithoutTheRootAtAnyDepth) {
   LWItemID root = host.add(LWI_OBJECT, "root");
-  LWItemID parent = root;
-  LWItemID last = nullptr;
-  for (int i = 0; i < kDepth; ++i) parent = last = host.add(LWI_OBJECT, nullptr, parent);
-  ItemList branch = qb::branch_of(root);
+  LWItemID x = host.add(LWI_OBJECT, "X", root);
+  LWItemID y = host.add(LWI_OBJECT, "Y", root);
+  LWItemID z = host.add(LWI_OBJECT, "Z", x);
+  EXPECT_EQ(qb::branch_of(root), (ItemList{x, y, z}));
+  EXPECT_TRUE(qb::branch_of(z).empty());
+  EXPECT_TRUE(qb::branch_of(nullptr).empty());
+  // A chain of a million items.
+  constexpr int kDepth = 1000000;
+  LWItemID last = z;
+  for (int i = 0; i < kDepth; ++i) last = host.add(LWI_OBJECT, nullptr, last);
+  ItemList branch = qb::branch_of(z);
   ASSERT_EQ(branch.size(), static_cast<std::size_t>(kDepth));
   EXPECT_EQ(branch.back(), last);
+}
+
+// Selection commands are written without printf; they must read exactly as
+// "<verb> 0x%x" formats them, for any handle (only the low 32 bits count).
+TEST(ItemCommand, ReadsAsPrintfFormatsIt) {
+  std::mt19937_64 random(99);
+  for (int i = 0; i < 20000; ++i) {
+    // Shifted values reach every length of the hexadecimal form.
+    const std::uint64_t bits = random() >> (i % 64);
+    const LWItemID item = bits_handle(bits);
+    ASSERT_EQ(qb::item_command("AddToSelection", item),
+              qb::format_text("AddToSelection 0x%x", qb::item_id_bits(item)))
+        << bits;
+  }
+  EXPECT_EQ(qb::item_command("SelectItem", bits_handle(0)), "SelectItem 0x0");
+  EXPECT_EQ(qb::item_command("SelectItem", bits_handle(0xffffffffu)), "SelectItem 0xffffffff");
+  EXPECT_EQ(qb::item_command("SelectItem", bits_handle(0x1234567800000abcull)), "SelectItem 0xabc");
+  EXPECT_EQ(qb::item_command("", bits_handle(0x10)), " 0x10");
 }
 
 }  // namespace
