@@ -94,8 +94,8 @@ TEST_F(Malformed, NotASceneFileLeavesTheSceneAsItWas) {
   std::string error;
   EXPECT_FALSE(qbhost::load_scene_file(dir_.file("absent.lws"), scene, problems, error));
   EXPECT_EQ(error, "cannot read " + dir_.file("absent.lws"));
-  EXPECT_FALSE(qbhost::load_scene_file(dir_.path().string(), scene, problems, error));
-  EXPECT_EQ(error, "cannot read " + dir_.path().string() + ": it is a folder");
+  EXPECT_FALSE(qbhost::load_scene_file(dir_.path.string(), scene, problems, error));
+  EXPECT_EQ(error, "cannot read " + dir_.path.string() + ": it is a folder");
 }
 
 TEST_F(Malformed, ParentsThatDoNotExistOrMakeACycle) {

@@ -31,7 +31,7 @@ class RealScenes : public ::testing::Test {
   fs::path root_;
 };
 
-TEST_F(RealScenes, QuickDrawItemsNamesAndTypes) {
+TEST_F(RealScenes, QuickDrawItemsHierarchyAndVisibility) {
   Loaded s(quickdraw());
   ASSERT_TRUE(s.file) << s.error;
   EXPECT_EQ(s.problems, std::vector<std::string>{});
@@ -64,11 +64,7 @@ TEST_F(RealScenes, QuickDrawItemsNamesAndTypes) {
   EXPECT_EQ(s.item(obj(19)).name, "QuickDraw--Standin-Driver");
   EXPECT_EQ(s.item(qbhost::kLightBase).name, "Light");
   EXPECT_EQ(s.item(qbhost::kCameraBase).name, "Camera");
-}
 
-TEST_F(RealScenes, QuickDrawHierarchyAndVisibility) {
-  Loaded s(quickdraw());
-  ASSERT_TRUE(s.file) << s.error;
   // child -> parent, as the scene's ParentItem lines say (MASTER, item 14, is
   // declared after the chassis that hangs from it).
   const std::pair<uint32_t, int> parents[] = {{0, 14}, {1, 0},  {2, 0},  {3, 0},   {4, 0},  {5, 4},   {6, 5},

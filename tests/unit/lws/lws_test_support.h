@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -15,11 +14,10 @@
 #include <string>
 #include <vector>
 
-#include <unistd.h>
-
 #include "host/lws/lws.h"
 #include "host/scene/scene.h"
 #include "tests/unit/support/lwo_bytes.h"
+#include "tests/unit/support/test_folder.h"
 
 namespace lws_test {
 
@@ -38,30 +36,15 @@ inline void write_bytes(const fs::path &path, const std::string &bytes) {
   out << bytes;
 }
 
-// A folder of its own for one test, removed afterwards.
-class TempDir {
- public:
-  TempDir() {
-    static std::atomic<int> counter{0};
-    path_ = fs::temp_directory_path() /
-            ("qb_lws_" + std::to_string(::getpid()) + "_" + std::to_string(counter++));
-    fs::create_directories(path_);
-  }
-  ~TempDir() {
-    std::error_code ec;
-    fs::remove_all(path_, ec);
-  }
-  TempDir(const TempDir &) = delete;
-  TempDir &operator=(const TempDir &) = delete;
-  const fs::path &path() const { return path_; }
-  std::string file(const std::string &relative) const { return (path_ / relative).string(); }
+// A folder of its own for one test, removed afterwards; files are written
+// by their paths relative to it, with the folders they need.
+struct TempDir : qbtest::TestFolder {
+  TempDir() : TestFolder("qb_lws") {}
+  std::string file(const std::string &relative) const { return (path / relative).string(); }
   std::string write(const std::string &relative, const std::string &bytes) const {
-    write_bytes(path_ / relative, bytes);
+    write_bytes(path / relative, bytes);
     return file(relative);
   }
-
- private:
-  fs::path path_;
 };
 
 // An LWO2 object file with one LAYR chunk per name; layer numbers from 0.

@@ -51,35 +51,42 @@ TEST_F(ReplaceLayerIndex, RepeatedNamesAcrossFilesAndWithinAFileGiveTheFirst) {
       file("b.lwo", {layer(0, "Wheel"), layer(3, "Door"), layer(5, "Wheel")}),
       file("c.lwo", {layer(2, "Wheel"), layer(7, "Door"), layer(8, "Roof"), layer(9, "Roof")}),
   };
-  qb::replace::ReplaceRow row = expect_same(host.mesh("Car:Wheel (2)", "car.lwo"), files);
-  EXPECT_EQ(row.layer, 0);
-  EXPECT_EQ(row.path, "b.lwo");
-  row = expect_same(host.mesh("Car:Body", "car.lwo"), files);
-  EXPECT_EQ(row.layer, 0);
-  EXPECT_EQ(row.path, "a.lwo");
-  row = expect_same(host.mesh("Car:Door", "car.lwo"), files);
-  EXPECT_EQ(row.layer, 3);
-  EXPECT_EQ(row.path, "b.lwo");
-  row = expect_same(host.mesh("Car:Roof", "car.lwo"), files);
-  EXPECT_EQ(row.layer, 8);
-  EXPECT_EQ(row.path, "c.lwo");
-  row = expect_same(host.mesh("Car:Trunk", "car.lwo"), files);
-  EXPECT_EQ(row.layer, -1);
-  EXPECT_EQ(row.path, "");
+  // Names compare byte for byte: "wheel" in a.lwo is not the Wheel.
+  const struct {
+    const char *item;
+    int layer;
+    const char *path;
+  } cases[] = {{"Car:Wheel (2)", 0, "b.lwo"}, {"Car:Body", 0, "a.lwo"}, {"Car:Door", 3, "b.lwo"},
+               {"Car:Roof", 8, "c.lwo"},      {"Car:Trunk", -1, ""}};
+  for (const auto &c : cases) {
+    const qb::replace::ReplaceRow row = expect_same(host.mesh(c.item, "car.lwo"), files);
+    EXPECT_EQ(row.layer, c.layer) << c.item;
+    EXPECT_EQ(row.path, c.path) << c.item;
+  }
 }
 
+// The key is the layer part of the name, else Layer<number> from the host's
+// layer number (a layer part with a blank is no layer part), else the whole
+// name.
 TEST_F(ReplaceLayerIndex, KeysFromTheHostNumberAndTheWholeName) {
   const std::vector<qb::LwoFile> files = {file("n.lwo", {layer(2, "Layer3"), layer(0, "Box")}),
                                           file("m.lwo", {layer(1, "Layer3")})};
-  EXPECT_EQ(expect_same(host.mesh_layer("Car:Left Wheel", "car.lwo", 3), files).path, "n.lwo");
-  EXPECT_EQ(expect_same(host.mesh_layer("Box", "box.lwo", 0), files).layer, 0);
+  const LWItemID blank = host.mesh_layer("Car:Left Wheel", "car.lwo", 3);
+  const LWItemID unnumbered = host.mesh_layer("Box", "box.lwo", 0);
+  EXPECT_EQ(qb::replace::item_layer_key(blank), "Layer3");
+  EXPECT_EQ(qb::replace::item_layer_key(unnumbered), "Box");
+  EXPECT_EQ(qb::replace::item_layer_key(host.mesh_layer("Box", "box.lwo", 1)), "Layer1");
+  EXPECT_EQ(expect_same(blank, files).path, "n.lwo");
+  EXPECT_EQ(expect_same(unnumbered, files).layer, 0);
 }
 
 TEST_F(ReplaceLayerIndex, EmptyKeysEmptyNamesAndNoFilesFindNothing) {
   const std::vector<qb::LwoFile> files = {file("odd.lwo", {layer(0, ""), layer(1, "wheel")})};
-  expect_same(host.mesh_layer("", "odd.lwo", 0), files);
-  expect_same(host.mesh("Car:Wheel", "car.lwo"), files);
-  expect_same(host.mesh("Car:wheel", "car.lwo"), {});
+  const LWItemID nameless = host.mesh_layer("", "odd.lwo", 0);
+  EXPECT_EQ(qb::replace::item_layer_key(nameless), "");
+  EXPECT_EQ(expect_same(nameless, files).layer, -1);
+  EXPECT_EQ(expect_same(host.mesh("Car:Wheel", "car.lwo"), files).layer, -1);
+  EXPECT_EQ(expect_same(host.mesh("Car:wheel", "car.lwo"), {}).layer, -1);
 }
 
 // Many files of few names, so that most names repeat both within files and
