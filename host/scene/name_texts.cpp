@@ -1,5 +1,6 @@
 #include "host/scene/name_texts.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace qbhost {
@@ -11,8 +12,10 @@ const char *NameTexts::add(std::string_view text) {
   if (size > kBlock / 4) {
     place = long_texts_.emplace_back(std::make_unique<char[]>(size)).get();
   } else {
-    if (used_ + size > kBlock) {
-      blocks_.push_back(std::make_unique<char[]>(kBlock));
+    if (used_ + size > capacity_) {
+      // Blocks grow with what has been written, so that a small scene stays small.
+      capacity_ = std::clamp(bytes_, kFirstBlock, kBlock);
+      blocks_.push_back(std::make_unique<char[]>(capacity_));
       used_ = 0;
     }
     place = blocks_.back().get() + used_;
@@ -26,7 +29,8 @@ const char *NameTexts::add(std::string_view text) {
 void NameTexts::clear() {
   blocks_.clear();
   long_texts_.clear();
-  used_ = kBlock;
+  capacity_ = 0;
+  used_ = 0;
   bytes_ = 0;
 }
 

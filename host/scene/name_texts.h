@@ -19,10 +19,12 @@ class NameTexts {
   std::size_t bytes() const { return bytes_; }  // written since the last clear()
 
  private:
+  static constexpr std::size_t kFirstBlock = std::size_t(4) << 10;
   static constexpr std::size_t kBlock = std::size_t(1) << 20;
   std::vector<std::unique_ptr<char[]>> blocks_;
-  std::vector<std::unique_ptr<char[]>> long_texts_;  // a block each
-  std::size_t used_ = kBlock;  // bytes used of the last block of kBlock
+  std::vector<std::unique_ptr<char[]>> long_texts_;  // over kBlock / 4: a block each
+  std::size_t capacity_ = 0;  // of the last block
+  std::size_t used_ = 0;      // of the last block
   std::size_t bytes_ = 0;
 };
 
