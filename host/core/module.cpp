@@ -1,6 +1,5 @@
 // Loading the module: the system's library loader, the descriptor check,
 // start-up and shut-down, and activations.
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <random>
@@ -8,16 +7,11 @@
 #include "host/core/host_state.h"
 #include "host/core/module.h"
 #include "host/core/platform.h"
+#include "host/core/text.h"
 #include "host/core/unexpected_call.h"
 
 namespace qbhost {
 namespace {
-
-std::string hex(uint32_t value) {
-  char text[16];
-  std::snprintf(text, sizeof text, "0x%x", value);
-  return text;
-}
 
 const char *command_arguments(void *data) {
   auto *host = static_cast<HostState *>(data);

@@ -22,9 +22,8 @@ LWItemID handle_of(ItemId id) { return reinterpret_cast<LWItemID>(static_cast<ui
 
 const Item *item_of(LWItemID handle) {
   HostState *host = current_host();
-  const uintptr_t raw = reinterpret_cast<uintptr_t>(handle);
-  if (host == nullptr || raw == 0 || raw > UINT32_MAX) return nullptr;
-  return host->scene.item(static_cast<ItemId>(raw));
+  if (host == nullptr || handle == LWITEM_NULL || !fits(handle)) return nullptr;
+  return host->scene.item(id_of(handle));
 }
 
 // ---- "LW Command Interface"

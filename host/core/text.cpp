@@ -71,4 +71,10 @@ bool to_host_text(std::string_view utf8, bool japanese, std::string &out) {
   return utf8_to_shift_jis(utf8, out);
 }
 
+std::string hex(uint32_t value) {
+  char text[16];
+  std::snprintf(text, sizeof text, "0x%x", value);
+  return text;
+}
+
 }  // namespace qbhost

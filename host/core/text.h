@@ -21,6 +21,10 @@ std::string printable(std::string_view bytes, bool japanese);
 // printable() in double quotes, with " and \ written as \" and \\.
 std::string quoted(std::string_view bytes, bool japanese);
 
+// "0x" and the value in lower-case hexadecimal digits: how items and codes are
+// written in scripts, traces and messages.
+std::string hex(uint32_t value);
+
 // A script's UTF-8 text in the host's code page: converted to Shift-JIS when
 // `japanese` (false when a character has no Shift-JIS form), else unchanged.
 bool to_host_text(std::string_view utf8, bool japanese, std::string &out);

@@ -1,11 +1,11 @@
 // Saving a scene file: the loaded lines with only the changed statements
 // rewritten, in the file's own version and line endings, written to a
 // temporary file first so that a failed write never costs the old scene.
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <system_error>
 
+#include "host/core/text.h"
 #include "host/lws/lws_edits.h"
 
 namespace qbhost {
@@ -76,9 +76,7 @@ const LwsItem *LwsSaver::record_of(ItemId id) const {
 }
 
 std::string LwsSaver::label(const Item &item) const {
-  char id[16];
-  std::snprintf(id, sizeof id, "0x%x", item.id);
-  return "item \"" + item.name + "\" (" + id + ")";
+  return "item \"" + item.name + "\" (" + hex(item.id) + ")";
 }
 
 std::string LwsSaver::parent_ref(const Item &item, ItemId parent) {

@@ -1,7 +1,6 @@
 // `print scene`: a line with the scene's size and mode, then one line per
 // item in scene order (objects each followed by their bones, then lights,
 // then cameras) with all of its state.
-#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -10,12 +9,6 @@
 
 namespace qbhost {
 namespace {
-
-std::string hex(ItemId id) {
-  char text[16];
-  std::snprintf(text, sizeof text, "0x%x", id);
-  return text;
-}
 
 const char *kind_word(const Item &item) {
   switch (item.type) {

@@ -25,12 +25,6 @@ struct ScriptError {
 
 [[noreturn]] void fail(const std::string &message) { throw ScriptError{message}; }
 
-std::string hex(ItemId id) {
-  char text[16];
-  std::snprintf(text, sizeof text, "0x%x", id);
-  return text;
-}
-
 struct Statement {
   HostState &host;
   std::string_view line;        // the whole line, for activate and echo
