@@ -8,10 +8,11 @@
 
 namespace qb {
 
-// The names of the plain files directly in `directory` (no folders, no "."
-// or ".."), in the order the system lists them.  The directory is given as
-// the caller has it, without trailing separators (but for a root); names are
-// the system's bytes, unchanged.  Empty when the directory cannot be read.
-std::vector<std::string> plain_file_names(const std::string &directory);
+// The names of the plain files directly in a folder (no folders, no "." or
+// ".."), in the order the system lists them.  `folder` ends in a separator
+// of the platform's (the caller, who reads paths by characters, has put it
+// there), so an entry's path is `folder` and its name; names are the system's
+// bytes, unchanged.  Empty when the folder cannot be read.
+std::vector<std::string> plain_file_names(const std::string &folder);
 
 }  // namespace qb

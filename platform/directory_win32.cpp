@@ -4,12 +4,10 @@
 
 namespace qb {
 
-std::vector<std::string> plain_file_names(const std::string &directory) {
+std::vector<std::string> plain_file_names(const std::string &folder) {
   std::vector<std::string> names;
-  if (directory.empty()) return names;
-  // Every entry: "*" after one separator (a root such as "\\" has its own).
-  const char last = directory.back();
-  const std::string pattern = directory + (last == '\\' || last == '/' ? "*" : "\\*");
+  if (folder.empty()) return names;
+  const std::string pattern = folder + "*";
   WIN32_FIND_DATAA entry;
   HANDLE search = FindFirstFileA(pattern.c_str(), &entry);
   if (search == INVALID_HANDLE_VALUE) return names;

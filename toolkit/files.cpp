@@ -12,9 +12,7 @@
 namespace qb {
 namespace {
 
-char separator_of(PathStyle style) { return style == PathStyle::Windows ? '\\' : '/'; }
-
-bool is_separator(char c) { return c == '\\' || c == '/'; }
+bool is_separator(char c) { return std::string_view(kPathSeparators).find(c) != std::string_view::npos; }
 
 }  // namespace
 
@@ -35,7 +33,7 @@ std::string trim_trailing_separators(const std::string &path) {
   }
   if (kept_end == 0) return path;
   const std::string_view kept(path.data(), kept_end);
-  const std::size_t separator = find_last_char_of(code_page, kept, "\\/");
+  const std::size_t separator = find_last_char_of(code_page, kept, kPathSeparators);
   if (separator != std::string_view::npos &&
       find_char_of(code_page, kept.substr(0, separator), "\n\r") != std::string_view::npos)
     return path;
@@ -47,12 +45,12 @@ std::vector<std::string> list_files(const std::string &directory, PathStyle styl
   files.reserve(32);
   const std::string trimmed = trim_trailing_separators(directory);
   if (trimmed.empty()) return files;
-  // Only a path of separators alone (a root) still ends in one (a second
-  // byte 0x5C does not count).
-  std::string prefix = trimmed;
-  if (!is_separator(prefix.back()) || !is_char_boundary(host_code_page(), prefix, prefix.size() - 1))
-    prefix += separator_of(style);
-  for (const std::string &name : plain_file_names(trimmed)) files.push_back(prefix + name);
+  // Only a path of separators alone (a root) still ends in one; a folder
+  // named 表 (0x95 0x5C) ends in a character, and gets its separator.
+  const bool root = ends_in_char_of(host_code_page(), trimmed, kPathSeparators);
+  const std::string folder = root ? trimmed : trimmed + joining_separator(kNativePathStyle);
+  const std::string prefix = root ? trimmed : trimmed + joining_separator(style);
+  for (const std::string &name : plain_file_names(folder)) files.push_back(prefix + name);
   return files;
 }
 

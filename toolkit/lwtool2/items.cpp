@@ -54,12 +54,15 @@ void append_scene_walk(HashedItemList &list, bool unique) {
 
 // "^.*\.lwo$" as a whole, read directly rather than through the matcher
 // (every item of a run is classified): "." takes any character but a line
-// break, and ".lwo" starts a character.
-bool is_lwo_file_name(const char *file) {
+// break, and ".lwo" starts a character; where the file system ignores letter
+// case, ".LWO" is the same ending.
+bool is_lwo_file_name(const char *file, qb::PathStyle style) {
   if (file == nullptr) return false;
   const qb::CodePage code_page = qb::host_code_page();
   const std::string_view name(file);
-  return qb::ends_with_text(code_page, name, ".lwo") &&
+  const bool lwo = qb::ignores_letter_case(style) ? qb::ends_with_text_ignoring_case(code_page, name, ".lwo")
+                                                  : qb::ends_with_text(code_page, name, ".lwo");
+  return lwo &&
          qb::find_char_of(code_page, name, "\n\r") == std::string_view::npos;
 }
 
@@ -183,14 +186,14 @@ HashedItemList mesh_objects() {
   return list;
 }
 
-qb::ItemKind classify_item(LWItemID item) {
+qb::ItemKind classify_item(LWItemID item, qb::PathStyle style) {
   LWItemInfo *info = item_info();
   if (info == nullptr || item == nullptr) return qb::kOtherItem;
   switch (info->type(item)) {
     case LWI_OBJECT: {
       LWObjectInfo *objects = services().object_info;
       const char *file = objects == nullptr ? nullptr : objects->filename(item);
-      return is_lwo_file_name(file) ? qb::kMeshObject : qb::kNullObject;
+      return is_lwo_file_name(file, style) ? qb::kMeshObject : qb::kNullObject;
     }
     case LWI_BONE:
       return qb::kBoneItem;

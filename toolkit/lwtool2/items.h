@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "abi/host_api.h"
+#include "platform/path_style.h"
 #include "toolkit/items/item_marks.h"
 #include "toolkit/items/items.h"
 
@@ -53,6 +54,8 @@ void select_list(const HashedItemList &list);        // from the end: SelectItem
 HashedItemList scene_item_list();                    // objects+bones, lights, cameras, bones; no dedupe
 void append_scene_items(HashedItemList &list);       // same walk, unique
 HashedItemList mesh_objects();                       // objects with classify_item 1
-qb::ItemKind classify_item(LWItemID item);           // mesh: file name matches "^.*\.lwo$" exactly
+// Mesh: the file name matches "^.*\.lwo$", the ending in either letter case
+// where the style's file system ignores it.
+qb::ItemKind classify_item(LWItemID item, qb::PathStyle style = qb::kNativePathStyle);
 
 }  // namespace lwtool2

@@ -54,4 +54,30 @@ bool ends_with_text(CodePage code_page, std::string_view text, std::string_view 
   return text.ends_with(suffix) && is_char_boundary(code_page, text, text.size() - suffix.size());
 }
 
+bool ends_with_text_ignoring_case(CodePage code_page, std::string_view text,
+                                  std::string_view suffix) noexcept {
+  if (text.size() < suffix.size()) return false;
+  const std::size_t start = text.size() - suffix.size();
+  auto fold = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+  for (std::size_t i = 0; i < suffix.size(); ++i)
+    if (fold(text[start + i]) != fold(suffix[i])) return false;
+  return is_char_boundary(code_page, text, start);
+}
+
+std::size_t last_char_start(CodePage code_page, std::string_view text) noexcept {
+  if (text.empty()) return std::string_view::npos;
+  if (code_page == CodePage::SingleByte) return text.size() - 1;
+  // A second byte looks like a character of its own from behind: only a
+  // walk from the start tells where the last character begins.
+  std::size_t last = 0;
+  for (std::size_t i = 0; i < text.size(); i += char_length(code_page, text, i)) last = i;
+  return last;
+}
+
+bool ends_in_char_of(CodePage code_page, std::string_view text, std::string_view chars) noexcept {
+  const std::size_t last = last_char_start(code_page, text);
+  return last != std::string_view::npos && last + 1 == text.size() &&
+         chars.find(text[last]) != std::string_view::npos;
+}
+
 }  // namespace qb

@@ -1,9 +1,11 @@
 // The host's code page: how many bytes make one character of a name, a
 // pattern or a path.  A Japanese host hands the module Shift-JIS texts, where
-// a lead byte (0x81-0x9F or 0xE0-0xFC) and the byte after it are one
-// character, and that second byte is often an ASCII letter, a brace or a
-// backslash; every text operation that looks at characters steps through
-// char_length() so that it never splits one.  Any other host: one byte, one
+// a lead byte (0x81-0x9F or 0xE0-0xFC) and the second byte after it
+// (0x40-0x7E or 0x80-0xFC) are one character, and that second byte is often
+// an ASCII letter, a brace or a backslash; every text operation that looks at
+// characters steps through char_length() so that it never splits one, and
+// every question about the end of a path asks it of the last character
+// (ends_in_char_of), never of the last byte.  Any other host: one byte, one
 // character.
 #pragma once
 
@@ -24,11 +26,20 @@ constexpr bool is_lead_byte(CodePage code_page, unsigned char byte) noexcept {
   return code_page == CodePage::ShiftJis && ((byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC));
 }
 
+constexpr bool is_second_byte(CodePage code_page, unsigned char byte) noexcept {
+  return code_page == CodePage::ShiftJis && byte >= 0x40 && byte <= 0xFC && byte != 0x7F;
+}
+
 // Bytes of the character that starts at text[at] (at < text.size()): 2 for a
-// lead byte followed by another byte, else 1 (a lead byte that ends the text
-// is a character of its own).
+// lead byte followed by a byte that can be a second byte, else 1.  A lead
+// byte that ends the text, or whose next byte cannot follow it (a UTF-8 name
+// met on a Japanese host), is a character of its own, and that next byte is
+// read as itself: the ':' or '/' after it stays a colon or a slash.
 constexpr std::size_t char_length(CodePage code_page, std::string_view text, std::size_t at) noexcept {
-  return at + 1 < text.size() && is_lead_byte(code_page, static_cast<unsigned char>(text[at])) ? 2 : 1;
+  return at + 1 < text.size() && is_lead_byte(code_page, static_cast<unsigned char>(text[at])) &&
+                 is_second_byte(code_page, static_cast<unsigned char>(text[at + 1]))
+             ? 2
+             : 1;
 }
 
 // Whether a character starts at text[at] (at == text.size() counts: the end).
@@ -49,5 +60,16 @@ std::size_t find_text(CodePage code_page, std::string_view text, std::string_vie
 
 // `text` ends with `suffix`, and the suffix starts a character.
 bool ends_with_text(CodePage code_page, std::string_view text, std::string_view suffix) noexcept;
+
+// The same, with the ASCII letters of `suffix` matched in either case.
+bool ends_with_text_ignoring_case(CodePage code_page, std::string_view text,
+                                  std::string_view suffix) noexcept;
+
+// Where the last character of `text` starts; npos for the empty text.
+std::size_t last_char_start(CodePage code_page, std::string_view text) noexcept;
+
+// The last character of `text` is one of the single-byte characters `chars`
+// (a folder named 表, 0x95 0x5C, ends in no backslash).
+bool ends_in_char_of(CodePage code_page, std::string_view text, std::string_view chars) noexcept;
 
 }  // namespace qb

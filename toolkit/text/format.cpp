@@ -16,9 +16,10 @@ std::vector<char> g_format_buffer;
 // Removes a last byte that is the lead byte of a character cut in two.
 void drop_split_character(std::string &text) {
   const CodePage code_page = host_code_page();
-  std::size_t last = 0;
-  for (std::size_t i = 0; i < text.size(); i += char_length(code_page, text, i)) last = i;
-  if (last + 1 == text.size() && is_lead_byte(code_page, static_cast<unsigned char>(text[last]))) text.pop_back();
+  const std::size_t last = last_char_start(code_page, text);
+  if (last != std::string::npos && last + 1 == text.size() &&
+      is_lead_byte(code_page, static_cast<unsigned char>(text[last])))
+    text.pop_back();
 }
 
 }  // namespace

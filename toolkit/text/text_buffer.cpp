@@ -138,20 +138,22 @@ TextBuffer TextBuffer::replace_first(std::string_view find, std::string_view wit
   return TextBuffer(std::string_view(result));
 }
 
-// "^.*\\[^\\]+\.lwo$" as a whole ("^.*[\\/][^\\/]+\.lwo$" where / separates
-// too), read directly rather than through the matcher, since every object of a
-// rename run is tested: the separator is the last one, at least one character
-// comes between it and ".lwo", and "." takes any character but a line break,
-// so none may come before the separator.  Separators, ".lwo" and line breaks
-// are characters of their own: the second byte 0x5C of 表 or ソ is part of a
-// name, not a separator.
+// "^.*[\\/][^\\/]+\.lwo$" as a whole, read directly rather than through the
+// matcher, since every object of a rename run is tested: the separator (\ or
+// /) is the last one, at least one character comes between it and ".lwo", and
+// "." takes any character but a line break, so none may come before the
+// separator.  Separators, ".lwo" and line breaks are characters of their own:
+// the second byte 0x5C of 表 or ソ is part of a name, not a separator.  Where
+// the file system ignores letter case, ".LWO" is the same ending.
 bool TextBuffer::is_lwo_path(PathStyle style) const {
   const CodePage code_page = host_code_page();
   const std::string_view text = view();
-  const std::size_t separator = find_last_char_of(code_page, text, style == PathStyle::Windows ? "\\" : "\\/");
+  const std::size_t separator = find_last_char_of(code_page, text, kPathSeparators);
   if (separator == std::string_view::npos) return false;
   const std::string_view file = text.substr(separator + 1);
-  return file.size() > 4 && ends_with_text(code_page, file, ".lwo") &&
+  const bool lwo = ignores_letter_case(style) ? ends_with_text_ignoring_case(code_page, file, ".lwo")
+                                              : ends_with_text(code_page, file, ".lwo");
+  return file.size() > 4 && lwo &&
          find_char_of(code_page, text.substr(0, separator), "\n\r") == std::string_view::npos;
 }
 

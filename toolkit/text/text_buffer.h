@@ -33,8 +33,8 @@ struct TextBuffer {
   // The first occurrence of `find` that does not split a character of the
   // host's code page.
   TextBuffer replace_first(std::string_view find, std::string_view with) const;
-  // Whole text matches "^.*\\[^\\]+\.lwo$" (with / as a separator too in the
-  // POSIX style).
+  // Whole text matches "^.*[\\/][^\\/]+\.lwo$", the ending in either letter
+  // case where the style's file system ignores it.
   bool is_lwo_path(PathStyle style = kNativePathStyle) const;
 
   const char *c_str() const { return bytes ? bytes : ""; }

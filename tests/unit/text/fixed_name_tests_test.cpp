@@ -114,18 +114,32 @@ TEST(FixedNameTests, WorkingNameAnswersAsItsExpression) {
   EXPECT_EQ(qb::rename::working_name("a (7)\n"), "a (7)\n");
 }
 
-TEST(FixedNameTests, LwoPathAnswersAsItsExpressionInBothStyles) {
-  const qb::Regex backslash = qb::compile_regex(R"(^.*\\[^\\]+\.lwo$)");
+// ASCII letters in lower case: where the file system ignores letter case, the
+// tests answer what their expressions answer over the folded text.
+std::string folded(std::string text) {
+  for (char &c : text)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  return text;
+}
+
+constexpr qb::PathStyle kStyles[] = {qb::PathStyle::Windows, qb::PathStyle::MacOs, qb::PathStyle::Posix};
+
+// Both separators count in every style; the ending is matched without letter
+// case on Windows and macOS.
+TEST(FixedNameTests, LwoPathAnswersAsItsExpressionInEveryStyle) {
   const qb::Regex either = qb::compile_regex(R"(^.*[\\/][^\\/]+\.lwo$)");
-  int paths = 0;
+  int paths = 0, capitals = 0;
   for (const std::string &text : sample_texts(true)) {
     const qb::TextBuffer buffer{std::string_view(text)};
-    const bool windows = qb::regex_full_match(buffer.str(), backslash);
-    ASSERT_EQ(buffer.is_lwo_path(qb::PathStyle::Windows), windows) << shown(text);
-    ASSERT_EQ(buffer.is_lwo_path(qb::PathStyle::Posix), qb::regex_full_match(buffer.str(), either)) << shown(text);
-    paths += windows;
+    const bool exact = qb::regex_full_match(text, either);
+    const bool any_case = qb::regex_full_match(folded(text), either);
+    for (qb::PathStyle style : kStyles)
+      ASSERT_EQ(buffer.is_lwo_path(style), qb::ignores_letter_case(style) ? any_case : exact) << shown(text);
+    paths += exact;
+    capitals += any_case && !exact;
   }
   EXPECT_GT(paths, 100);
+  EXPECT_GT(capitals, 50);
   EXPECT_FALSE(qb::TextBuffer().is_lwo_path(qb::PathStyle::Windows));
   EXPECT_TRUE(qb::TextBuffer("C:\\o\\a\n.lwo").is_lwo_path(qb::PathStyle::Windows));
   EXPECT_FALSE(qb::TextBuffer("C:\n\\o\\a.lwo").is_lwo_path(qb::PathStyle::Windows));
@@ -140,7 +154,11 @@ TEST(FixedNameTests, ClassifyItemAnswersAsItsExpression) {
   for (const std::string &file : sample_texts(false)) {
     const LWItemID object = qbtest::handle(host.scene().add_mesh("object", file));
     const bool mesh = qb::regex_full_match(file, re);
-    ASSERT_EQ(lwtool2::classify_item(object), mesh ? qb::kMeshObject : qb::kNullObject) << shown(file);
+    const bool any_case = qb::regex_full_match(folded(file), re);
+    for (qb::PathStyle style : kStyles)
+      ASSERT_EQ(lwtool2::classify_item(object, style),
+                (qb::ignores_letter_case(style) ? any_case : mesh) ? qb::kMeshObject : qb::kNullObject)
+          << shown(file);
     meshes += mesh;
   }
   EXPECT_GT(meshes, 100);
@@ -152,7 +170,8 @@ TEST(FixedNameTests, ClassifyItemAnswersAsItsExpression) {
 // On a Japanese host the same tests read whole Shift-JIS characters: each
 // answers what its expression answers over the text decoded into one wide
 // character per character (a double-byte one above 0xFF, so that its second
-// byte is never a separator, a colon, a blank or a line break).
+// byte is never a separator, a colon, a blank or a line break; a lead byte
+// before a byte that cannot be a second byte is a character of its own).
 std::wstring characters(const std::string &text) {
   std::wstring out;
   for (std::size_t i = 0; i < text.size();) {
@@ -176,8 +195,8 @@ std::string bytes_of(const std::wstring &text) {
 TEST(FixedNameTests, OnAJapaneseHostAnswerAsTheirExpressionsOverWholeCharacters) {
   qb::set_host_code_page(qb::CodePage::ShiftJis);
   const std::wregex trim(LR"(^(.*[^\\/]+)[\\/]*$)"), layer(LR"(^([^:]+):([^ ]+)( \([0-9]+\))?$)"),
-      duplicate(LR"(^([^ ]+) \(([0-9]+)\)$)"), backslash(LR"(^.*\\[^\\]+\.lwo$)"),
-      either(LR"(^.*[\\/][^\\/]+\.lwo$)"), lwo_file(LR"(^.*\.lwo$)");
+      duplicate(LR"(^([^ ]+) \(([0-9]+)\)$)"), either(LR"(^.*[\\/][^\\/]+\.lwo$)"),
+      lwo_file(LR"(^.*\.lwo$)");
   int differ = 0;
   for (const std::string &text : sample_texts(true)) {
     const std::wstring wide = characters(text);
@@ -187,7 +206,8 @@ TEST(FixedNameTests, OnAJapaneseHostAnswerAsTheirExpressionsOverWholeCharacters)
     ASSERT_EQ(qb::layer_name_of(text), std::regex_match(wide, m, layer) ? bytes_of(m[2]) : "") << shown(text);
     ASSERT_EQ(qb::rename::working_name(text), std::regex_search(wide, m, duplicate) ? bytes_of(m[1]) : text) << shown(text);
     const qb::TextBuffer buffer{std::string_view(text)};
-    ASSERT_EQ(buffer.is_lwo_path(qb::PathStyle::Windows), std::regex_match(wide, backslash)) << shown(text);
+    ASSERT_EQ(buffer.is_lwo_path(qb::PathStyle::Windows), std::regex_match(characters(folded(text)), either))
+        << shown(text);
     ASSERT_EQ(buffer.is_lwo_path(qb::PathStyle::Posix), std::regex_match(wide, either)) << shown(text);
     differ += wide.size() != text.size();
   }
@@ -196,8 +216,13 @@ TEST(FixedNameTests, OnAJapaneseHostAnswerAsTheirExpressionsOverWholeCharacters)
   ASSERT_TRUE(lwtool2::fetch_services(host.global()));
   for (const std::string &file : sample_texts(false)) {
     const bool mesh = std::regex_match(characters(file), lwo_file);
+    const bool any_case = std::regex_match(characters(folded(file)), lwo_file);
     const LWItemID object = qbtest::handle(host.scene().add_mesh("object", file));
-    ASSERT_EQ(lwtool2::classify_item(object), mesh ? qb::kMeshObject : qb::kNullObject) << shown(file);
+    ASSERT_EQ(lwtool2::classify_item(object, qb::PathStyle::Posix), mesh ? qb::kMeshObject : qb::kNullObject)
+        << shown(file);
+    ASSERT_EQ(lwtool2::classify_item(object, qb::PathStyle::Windows),
+              any_case ? qb::kMeshObject : qb::kNullObject)
+        << shown(file);
   }
   qb::set_host_code_page(qb::CodePage::SingleByte);
 }

@@ -55,12 +55,12 @@ TEST(HostItems, LayerNamesAndObjectsLackingAFilePath) {
   LWItemID capitals = host.mesh("c", "C:\\Objects\\c.LWO");
   LWItemID bare = host.mesh("d", "d.lwo");
   LWItemID light = host.add(LWI_LIGHT, "Light");
-  EXPECT_EQ(qb::object_lacks_file_path(posix, qb::PathStyle::Posix), 0);
-  EXPECT_EQ(qb::object_lacks_file_path(posix, qb::PathStyle::Windows), 1);
-  EXPECT_EQ(qb::object_lacks_file_path(windows, qb::PathStyle::Posix), 0);
-  EXPECT_EQ(qb::object_lacks_file_path(windows, qb::PathStyle::Windows), 0);
-  for (auto style : {qb::PathStyle::Posix, qb::PathStyle::Windows}) {
-    EXPECT_EQ(qb::object_lacks_file_path(capitals, style), 1);
+  EXPECT_EQ(qb::object_lacks_file_path(capitals, qb::PathStyle::Posix), 1);
+  EXPECT_EQ(qb::object_lacks_file_path(capitals, qb::PathStyle::Windows), 0);
+  EXPECT_EQ(qb::object_lacks_file_path(capitals, qb::PathStyle::MacOs), 0);
+  for (auto style : {qb::PathStyle::Posix, qb::PathStyle::Windows, qb::PathStyle::MacOs}) {
+    EXPECT_EQ(qb::object_lacks_file_path(posix, style), 0);
+    EXPECT_EQ(qb::object_lacks_file_path(windows, style), 0);
     EXPECT_EQ(qb::object_lacks_file_path(bare, style), 1);
     EXPECT_EQ(qb::object_lacks_file_path(unnamed, style), 1);
     EXPECT_EQ(qb::object_lacks_file_path(light, style), 0);
