@@ -4,6 +4,7 @@
 
 #include "host/core/host_state.h"
 #include "host/core/module.h"
+#include "host/core/platform.h"
 #include "host/core/text.h"
 #include "host/panels/user_actions.h"
 #include "host/script/script.h"
@@ -23,7 +24,12 @@ void trace_line(HostState &host, const std::string &line) {
   *host.trace << line << '\n';
 }
 
-bool japanese(const HostState &host) { return is_japanese(host.settings.locale); }
+// The real host on a Japanese Windows is an ANSI program: names and paths
+// reach the module in Shift-JIS even when its interface is English.
+bool japanese(const HostState &host) {
+  static const bool system_shift_jis = system_code_page_is_shift_jis();
+  return is_japanese(host.settings.locale) || system_shift_jis;
+}
 
 Host::Host() : state_(std::make_unique<HostState>()) { set_current_host(state_.get()); }
 

@@ -129,6 +129,8 @@ void set_current_host(HostState *state);
 void trace_line(HostState &host, const std::string &line);
 // Whether trace lines go anywhere (callers skip formatting them when not).
 inline bool tracing(const HostState &host) { return host.trace != nullptr && !host.trace_muted; }
+// Texts to and from the module are Shift-JIS: under locale 1041, and on a
+// Windows whose ANSI code page is 932 whatever the locale.
 bool japanese(const HostState &host);
 
 // ---- services (services.cpp) -----------------------------------------------------

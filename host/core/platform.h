@@ -36,4 +36,9 @@ bool stamp_of(const std::string &path, FileStamp &stamp);
 bool shift_jis_to_utf8(std::string_view in, std::string &out);
 bool utf8_to_shift_jis(std::string_view in, std::string &out);
 
+// A Windows whose ANSI code page is 932: programs get file names, and the
+// real host gives the module every text, in Shift-JIS, whatever language
+// Layout shows (code_page_win32.cpp; elsewhere false).
+bool system_code_page_is_shift_jis();
+
 }  // namespace qbhost

@@ -6,6 +6,7 @@
 
 #include "host/core/layer_tables.h"
 #include "host/core/platform.h"
+#include "host/core/text.h"
 
 namespace qbhost {
 namespace {
@@ -72,7 +73,8 @@ std::string executable_folder() {
   const DWORD length = GetModuleFileNameA(nullptr, path, sizeof path);
   if (length == 0 || length >= sizeof path) return std::string();
   const std::string self(path, length);
-  return self.substr(0, self.find_last_of("\\/") + 1);
+  // By characters: a Shift-JIS name such as 表 holds the byte 0x5C.
+  return self.substr(0, find_last_path_char_of(self, kPathSeparators) + 1);
 }
 
 void use_binary_standard_streams() {

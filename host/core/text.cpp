@@ -71,6 +71,26 @@ bool to_host_text(std::string_view utf8, bool japanese, std::string &out) {
   return utf8_to_shift_jis(utf8, out);
 }
 
+std::size_t path_char_length(std::string_view path, std::size_t at) {
+  static const bool shift_jis = system_code_page_is_shift_jis();
+  return shift_jis && at + 1 < path.size() && is_lead_byte(static_cast<unsigned char>(path[at])) &&
+                 is_trail_byte(static_cast<unsigned char>(path[at + 1]))
+             ? 2
+             : 1;
+}
+
+std::size_t find_last_path_char_of(std::string_view path, std::string_view chars) {
+  std::size_t last = std::string_view::npos;
+  for (std::size_t i = 0; i < path.size(); i += path_char_length(path, i))
+    if (path_char_length(path, i) == 1 && chars.find(path[i]) != std::string_view::npos) last = i;
+  return last;
+}
+
+bool path_ends_in_separator(std::string_view path) {
+  const std::size_t last = find_last_path_char_of(path, kPathSeparators);
+  return last != std::string_view::npos && last + 1 == path.size();
+}
+
 std::string hex(uint32_t value) {
   char text[16];
   std::snprintf(text, sizeof text, "0x%x", value);

@@ -1,8 +1,10 @@
 // Texts between the module, the script and the trace.  The module's texts are
 // byte strings in the host's code page: Shift-JIS (code page 932) when the
-// locale is Japanese, plain bytes otherwise.  The trace is UTF-8.
+// locale is Japanese or the system's code page is 932, plain bytes otherwise.
+// The trace is UTF-8.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -28,5 +30,18 @@ std::string hex(uint32_t value);
 // A script's UTF-8 text in the host's code page: converted to Shift-JIS when
 // `japanese` (false when a character has no Shift-JIS form), else unchanged.
 bool to_host_text(std::string_view utf8, bool japanese, std::string &out);
+
+// Paths of this machine, read in the system's code page: Shift-JIS on a
+// Windows whose ANSI code page is 932 (a lead byte and a second byte are one
+// character, and the second byte of 表 or ソ is 0x5C), else single bytes or
+// UTF-8, no byte of whose multi-byte characters reads as a separator.  Every
+// question about separators steps through path_char_length.
+inline constexpr std::string_view kPathSeparators = "\\/";
+std::size_t path_char_length(std::string_view path, std::size_t at);
+// The last character of `path` that is one of the single-byte `chars`; npos
+// when there is none.
+std::size_t find_last_path_char_of(std::string_view path, std::string_view chars);
+// The last character of `path` is a separator.
+bool path_ends_in_separator(std::string_view path);
 
 }  // namespace qbhost

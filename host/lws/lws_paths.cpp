@@ -2,10 +2,13 @@
 // not: backslashes, drive letters and paths relative to a content folder that
 // is not this machine's.  An object is looked for the way an artist would:
 // relative to the scene's folder, then to the content folder above it, and
-// then by ever shorter tails of the path.
+// then by ever shorter tails of the path.  Paths are read by characters of
+// the system's code page (path_char_length), so that the 0x5C of a Shift-JIS
+// 表 is part of a name, never a separator.
 #include <filesystem>
 #include <system_error>
 
+#include "host/core/text.h"
 #include "host/lws/lws_file.h"
 
 namespace qbhost {
@@ -13,17 +16,16 @@ namespace fs = std::filesystem;
 
 namespace {
 
-bool is_separator(char c) { return c == '/' || c == '\\'; }
-
 std::vector<std::string> path_components(const std::string &text) {
   std::vector<std::string> parts;
   std::string part;
-  for (char c : text) {
-    if (is_separator(c)) {
+  for (std::size_t i = 0, n = 0; i < text.size(); i += n) {
+    n = path_char_length(text, i);
+    if (n == 1 && kPathSeparators.find(text[i]) != std::string_view::npos) {
       if (!part.empty() && part != ".") parts.push_back(part);
       part.clear();
     } else {
-      part += c;
+      part.append(text, i, n);
     }
   }
   if (!part.empty() && part != ".") parts.push_back(part);
@@ -81,7 +83,7 @@ std::string resolve_object_path(const std::string &scene_path, const std::string
 }
 
 std::string object_base_name(const std::string &path_text) {
-  std::size_t start = path_text.find_last_of("/\\:");
+  std::size_t start = find_last_path_char_of(path_text, "/\\:");
   std::string base = start == std::string::npos ? path_text : path_text.substr(start + 1);
   std::size_t dot = base.rfind('.');
   if (dot != std::string::npos && dot > 0) base.erase(dot);
@@ -108,7 +110,8 @@ std::string scene_path_text(const std::string &scene_path, const std::string &fi
     else if (!climbs(from_content) && !opens(abs_dir / from_content)) text = from_content.generic_string();
     else text = from_scene.empty() ? abs_file.generic_string() : from_scene.generic_string();
   }
-  if (style_example.find('\\') != std::string::npos && (text.empty() || text.front() != '/'))
+  const bool backslashes = find_last_path_char_of(style_example, "\\") != std::string::npos;
+  if (backslashes && (text.empty() || text.front() != '/'))
     for (char &c : text)
       if (c == '/') c = '\\';
   return text;
