@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Runs one trace test: qbhost executes SCRIPT (NAME.qbs) from the script's own
-# folder, and qb_trace_check matches its standard output, standard error and
-# exit status against the script's CHECK lines (tests/trace/README.md).
+# folder, or from FOLDER when one is given (the script is then named by its
+# path from there), and qb_trace_check matches its standard output, standard
+# error and exit status against the script's CHECK lines (tests/trace/README.md).
+#   run_trace.sh QBHOST CHECKER SCRIPT [FOLDER]
 #
 # A script whose first lines hold "# requires: realdata" is skipped (exit 77)
 # when ../shared/realdata is not beside the project.
@@ -14,6 +16,10 @@ checker=$2
 script=$3
 dir=$(dirname "$script")
 base=$(basename "$script")
+if [ -n "${4:-}" ]; then
+  base=$(realpath --relative-to="$4" "$script")
+  dir=$4
+fi
 
 if grep -q '^# requires: realdata' "$script" && [ ! -d "${QB_REALDATA:-/nonexistent}" ]; then
   echo "skipped: the real data folder is absent"
