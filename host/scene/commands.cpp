@@ -4,6 +4,8 @@
 
 #include <charconv>
 
+#include "host/core/text.h"
+
 namespace qbhost {
 namespace {
 
@@ -103,8 +105,10 @@ bool parse_hex_id(std::string_view text, ItemId &id) {
   return true;
 }
 
+// The file's base name, the path read by characters: the file 予.lwo holds
+// the byte 0x5C in its 予, which is no separator.
 std::string replaced_object_name(const std::string &path, const std::string &layer_name, std::size_t layer_count) {
-  const std::size_t slash = path.find_last_of("/\\");
+  const std::size_t slash = find_last_path_char_of(path, kPathSeparators);
   std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
   const std::size_t dot = name.rfind('.');
   if (dot != std::string::npos && dot > 0) name.resize(dot);
