@@ -4,6 +4,7 @@
 // MultiByteToWideChar).
 #pragma once
 
+#include <filesystem>
 #include <string>
 #include <string_view>
 
@@ -40,5 +41,11 @@ bool utf8_to_shift_jis(std::string_view in, std::string &out);
 // real host gives the module every text, in Shift-JIS, whatever language
 // Layout shows (code_page_win32.cpp; elsewhere false).
 bool system_code_page_is_shift_jis();
+
+// A path in the system's code page as the standard library's path, and back
+// in generic form (/ between components): on Windows through the ANSI code
+// page, which the library's own conversion of narrow texts does not use.
+std::filesystem::path system_path(const std::string &text);
+std::string system_text(const std::filesystem::path &path);
 
 }  // namespace qbhost

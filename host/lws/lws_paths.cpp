@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "host/core/platform.h"
 #include "host/core/text.h"
 #include "host/lws/lws_file.h"
 
@@ -43,13 +44,13 @@ bool opens(const fs::path &path) {
 // the name reads as a path (a bare "cube.lwo" would not).
 std::string presentable(const fs::path &found) {
   fs::path normal = found.lexically_normal();
-  std::string text = opens(normal) ? normal.generic_string() : found.generic_string();
+  std::string text = system_text(opens(normal) ? normal : found);
   if (text.find('/') == std::string::npos) text = "./" + text;
   return text;
 }
 
 std::vector<fs::path> search_folders(const std::string &scene_path) {
-  fs::path scene_dir = fs::path(scene_path).parent_path();
+  fs::path scene_dir = system_path(scene_path).parent_path();
   if (scene_dir.empty()) scene_dir = ".";
   fs::path content_dir = scene_dir / "..";
   std::vector<fs::path> folders{scene_dir};
@@ -63,7 +64,7 @@ std::vector<fs::path> search_folders(const std::string &scene_path) {
 std::string resolve_object_path(const std::string &scene_path, const std::string &path_text) {
   if (path_text.empty()) return "";
   bool posix_absolute = path_text.front() == '/';
-  if (posix_absolute && opens(path_text)) return presentable(path_text);
+  if (posix_absolute && opens(system_path(path_text))) return presentable(system_path(path_text));
   std::vector<std::string> parts = path_components(path_text);
   if (parts.empty()) return "";
   // The oldest scenes may leave the extension out.
@@ -72,10 +73,10 @@ std::string resolve_object_path(const std::string &scene_path, const std::string
   std::vector<fs::path> folders = search_folders(scene_path);
   for (std::size_t drop = 0; drop < parts.size(); ++drop) {
     fs::path head;
-    for (std::size_t i = drop; i + 1 < parts.size(); ++i) head /= parts[i];
+    for (std::size_t i = drop; i + 1 < parts.size(); ++i) head /= system_path(parts[i]);
     for (const std::string &last : last_forms)
       for (const fs::path &folder : folders) {
-        fs::path candidate = folder / head / last;
+        fs::path candidate = folder / head / system_path(last);
         if (opens(candidate)) return presentable(candidate);
       }
   }
@@ -96,19 +97,19 @@ std::string object_base_name(const std::string &path_text) {
 // else with ../ from the scene's folder, or absolute across disks.
 std::string scene_path_text(const std::string &scene_path, const std::string &file, const std::string &style_example) {
   std::error_code ec;
-  fs::path scene_dir = fs::path(scene_path).parent_path();
+  fs::path scene_dir = system_path(scene_path).parent_path();
   if (scene_dir.empty()) scene_dir = ".";
   fs::path abs_dir = fs::absolute(scene_dir, ec).lexically_normal();
   if (abs_dir.has_relative_path() && abs_dir.filename().empty()) abs_dir = abs_dir.parent_path();
-  fs::path abs_file = fs::absolute(file, ec).lexically_normal();
+  fs::path abs_file = fs::absolute(system_path(file), ec).lexically_normal();
   std::string text = file;
   if (!ec) {
     fs::path from_scene = abs_file.lexically_relative(abs_dir);
     fs::path from_content = abs_file.lexically_relative(abs_dir.parent_path());
     auto climbs = [](const fs::path &rel) { return rel.empty() || *rel.begin() == ".."; };
-    if (!climbs(from_scene)) text = from_scene.generic_string();
-    else if (!climbs(from_content) && !opens(abs_dir / from_content)) text = from_content.generic_string();
-    else text = from_scene.empty() ? abs_file.generic_string() : from_scene.generic_string();
+    if (!climbs(from_scene)) text = system_text(from_scene);
+    else if (!climbs(from_content) && !opens(abs_dir / from_content)) text = system_text(from_content);
+    else text = system_text(from_scene.empty() ? abs_file : from_scene);
   }
   const bool backslashes = find_last_path_char_of(style_example, "\\") != std::string::npos;
   if (backslashes && (text.empty() || text.front() != '/'))

@@ -165,13 +165,20 @@ void select(Statement &st) {
   st.host.scene.set_selection(ids);
 }
 
+// A problem names paths of the scene file, in the system's code page: on a
+// Japanese Windows they are Shift-JIS, and the trace is UTF-8.
+std::string shown_problem(const HostState &host, const std::string &problem) {
+  return japanese(host) ? printable(problem, true) : problem;
+}
+
 void load_scene(Statement &st) {
   st.expect(1, 1, "load FILE.lws");
   std::vector<std::string> problems;
   std::string error;
   SceneFilePtr file = load_scene_file(st.arg(1), st.host.scene, problems, error);
   if (file == nullptr) fail("cannot load " + st.arg(1) + ": " + error);
-  for (const std::string &problem : problems) trace_line(st.host, "warning " + st.arg(1) + ":" + problem);
+  for (const std::string &problem : problems)
+    trace_line(st.host, "warning " + st.arg(1) + ":" + shown_problem(st.host, problem));
   st.host.scene_file = std::shared_ptr<SceneFile>(file.release(), SceneFileDeleter());
 }
 
@@ -181,7 +188,8 @@ void save_scene(Statement &st) {
   std::string error;
   if (!save_scene_file(st.arg(1), st.host.scene, st.host.scene_file.get(), problems, error))
     fail("cannot save " + st.arg(1) + ": " + error);
-  for (const std::string &problem : problems) trace_line(st.host, "warning " + st.arg(1) + ": " + problem);
+  for (const std::string &problem : problems)
+    trace_line(st.host, "warning " + st.arg(1) + ": " + shown_problem(st.host, problem));
 }
 
 // ---- host settings -----------------------------------------------------------------
