@@ -62,8 +62,7 @@ bool is_lwo_file_name(const char *file, qb::PathStyle style) {
   const std::string_view name(file);
   const bool lwo = qb::ignores_letter_case(style) ? qb::ends_with_text_ignoring_case(code_page, name, ".lwo")
                                                   : qb::ends_with_text(code_page, name, ".lwo");
-  return lwo &&
-         qb::find_char_of(code_page, name, "\n\r") == std::string_view::npos;
+  return lwo && qb::find_char_of(code_page, name, "\n\r") == std::string_view::npos;
 }
 
 template <class Each>

@@ -19,11 +19,11 @@ namespace {
 using qb::CodePage;
 
 // Shift-JIS characters whose second byte is 0x5C, the backslash.
-const std::string kHyo = "\x95\x5c";   // 表
-const std::string kSo = "\x83\x5c";    // ソ
-const std::string kNo = "\x94\x5c";    // 能
-const std::string kJu = "\x8f\x5c";    // 十
-const std::string kYo = "\x97\x5c";    // 予
+const std::string kHyo = "\x95\x5c";  // 表
+const std::string kSo = "\x83\x5c";   // ソ
+const std::string kNo = "\x94\x5c";   // 能
+const std::string kJu = "\x8f\x5c";   // 十
+const std::string kYo = "\x97\x5c";   // 予
 
 struct JapaneseHost {
   JapaneseHost() { qb::set_host_code_page(CodePage::ShiftJis); }
@@ -49,8 +49,9 @@ TEST(PathCharacters, ALeadByteTakesOnlyAByteThatCanFollowIt) {
 // keeps its colon and its slashes: 車 ends in 0x8A, a lead byte.
 TEST(PathCharacters, AUtf8NameOnAJapaneseHostKeepsItsColonAndSlashes) {
   JapaneseHost japanese;
-  EXPECT_EQ(qb::layer_name_of("\xe8\xbb\x8a:\xe3\x83\x9b\xe3\x82\xa4\xe3\x83\xbc\xe3\x83\xab"),  // 車:ホイール
-            "\xe3\x83\x9b\xe3\x82\xa4\xe3\x83\xbc\xe3\x83\xab");
+  EXPECT_EQ(
+      qb::layer_name_of("\xe8\xbb\x8a:\xe3\x83\x9b\xe3\x82\xa4\xe3\x83\xbc\xe3\x83\xab"),  // 車:ホイール
+      "\xe3\x83\x9b\xe3\x82\xa4\xe3\x83\xbc\xe3\x83\xab");
   EXPECT_TRUE(qb::TextBuffer("C:/\xe8\xbb\x8a/a.lwo").is_lwo_path(qb::PathStyle::Windows));
   EXPECT_EQ(qb::trim_trailing_separators("C:/\xe8\xbb\x8a/"), "C:/\xe8\xbb\x8a");
 }
@@ -59,9 +60,15 @@ TEST(PathCharacters, TheEndOfAPathIsItsLastCharacter) {
   const struct {
     std::string text;
     bool japanese, single_byte;  // ends in a separator, read as each code page
-  } cases[] = {{"", false, false},          {"\\", true, true},           {"C:\\", true, true},
-               {kHyo, false, true},         {kHyo + "\\", true, true},    {kSo + "/", true, true},
-               {"a" + kNo + kYo, false, true}, {"\x83\x3f\\", true, true}, {"\x83", false, false},
+  } cases[] = {{"", false, false},
+               {"\\", true, true},
+               {"C:\\", true, true},
+               {kHyo, false, true},
+               {kHyo + "\\", true, true},
+               {kSo + "/", true, true},
+               {"a" + kNo + kYo, false, true},
+               {"\x83\x3f\\", true, true},
+               {"\x83", false, false},
                {"C:\\a", false, false}};
   for (const auto &c : cases) {
     EXPECT_EQ(qb::ends_in_char_of(CodePage::ShiftJis, c.text, "\\/"), c.japanese) << c.text;
@@ -95,10 +102,14 @@ TEST(PathCharacters, TheMeshTestTakesBothSeparatorsAndCapitalsWhereCaseIsIgnored
   const struct {
     std::string path;
     bool windows, mac, posix;
-  } cases[] = {{"C:\\" + kHyo + "\\a.lwo", true, true, true}, {"C:\\objs\\" + kHyo + ".lwo", true, true, true},
-               {"C:/objs/a.lwo", true, true, true},          {"\\\\server\\share\\x.lwo", true, true, true},
-               {"X.LWO", false, false, false},               {"C:\\objs\\X.LWO", true, true, false},
-               {"C:\\objs\\" + kSo + ".Lwo", true, true, false}, {"C:\\objs\\" + kSo, false, false, false}};
+  } cases[] = {{"C:\\" + kHyo + "\\a.lwo", true, true, true},
+               {"C:\\objs\\" + kHyo + ".lwo", true, true, true},
+               {"C:/objs/a.lwo", true, true, true},
+               {"\\\\server\\share\\x.lwo", true, true, true},
+               {"X.LWO", false, false, false},
+               {"C:\\objs\\X.LWO", true, true, false},
+               {"C:\\objs\\" + kSo + ".Lwo", true, true, false},
+               {"C:\\objs\\" + kSo, false, false, false}};
   for (const auto &c : cases) {
     const qb::TextBuffer path(c.path);
     EXPECT_EQ(path.is_lwo_path(qb::PathStyle::Windows), c.windows) << c.path;
