@@ -6,11 +6,13 @@
 #include <string>
 
 #include "host/batch/batch.h"
+#include "host/batch/worker_process.h"
 #include "host/batch/worker_protocol.h"
 
 namespace qbhost::batch {
 
 int worker_main() {
+  end_quietly_on_crashes();
   std::string line;
   RunSetup setup;
   if (!std::getline(std::cin, line) || !read_setup(line, setup)) {

@@ -27,6 +27,10 @@ bool receive_line(WorkerProcess &worker, std::string &line);
 // it ended ("status 3", "signal 11 (Segmentation fault)", "status 0xc0000005").
 std::string end_worker(WorkerProcess &worker);
 
+// A worker's own setting: a module that crashes ends the process at once,
+// without a system dialog waiting for someone to close it (Windows).
+void end_quietly_on_crashes();
+
 // The running program's own file, to start workers from.
 std::string own_program();
 // Whether standard error is a terminal (a progress bar) or not (plain lines).

@@ -143,6 +143,8 @@ void WorkerProcessDeleter::operator()(WorkerProcess *worker) const {
   delete worker;
 }
 
+void end_quietly_on_crashes() { SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOGPFAULTERRORBOX); }
+
 std::string own_program() {
   char path[MAX_PATH];
   const DWORD length = GetModuleFileNameA(nullptr, path, sizeof path);
