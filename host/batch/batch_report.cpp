@@ -1,7 +1,6 @@
 #include "host/batch/batch_report.h"
 
-#include <array>
-#include <cstddef>
+#include "host/batch/worker_protocol.h"
 
 namespace qbhost::batch {
 
@@ -14,7 +13,7 @@ struct Tally {
   const char *member;
   const char *label;
 };
-constexpr std::array<Tally, 6> kTallies{{
+constexpr std::array<Tally, kTallyCount> kTallies{{
     {"name", "renamed", "items renamed"},
     {"parent", "re-parented", "items re-parented"},
     {"display", "shown/hidden", "items shown/hidden"},
@@ -24,11 +23,11 @@ constexpr std::array<Tally, 6> kTallies{{
 }};
 
 // Bones, lights and cameras are shown or hidden too ("visibility").
-const Tally *tally_of(const std::string &what) {
+std::size_t tally_of(const std::string &what) {
   const std::string key = what == "visibility" ? "display" : what;
-  for (const Tally &tally : kTallies)
-    if (key == tally.what) return &tally;
-  return nullptr;
+  for (std::size_t i = 0; i < kTallies.size(); ++i)
+    if (key == kTallies[i].what) return i;
+  return kTallies.size();
 }
 
 std::string text_of(const Json &value) {
@@ -36,7 +35,7 @@ std::string text_of(const Json &value) {
   if (value.is_null()) return "none";
   if (value.is_object() && value.contains("file"))
     return value["file"].get<std::string>() + " layer " + std::to_string(value["layer"].get<int>());
-  return value.dump();
+  return json_text(value);
 }
 
 // A Markdown table cell: no line breaks, pipes escaped.
@@ -52,91 +51,114 @@ std::string cell(const std::string &text) {
 
 std::string code(const std::string &text) { return text.empty() ? "" : "`" + cell(text) + "`"; }
 
+std::string count(const Json &value) { return std::to_string(value.get<std::size_t>()); }
+
 }  // namespace
 
-Json make_report(const std::vector<Json> &scenes) {
-  Json summary{{"scenes", scenes.size()}, {"changed", 0}, {"unchanged", 0}, {"failed", 0}};
-  Json items = Json::object();
-  for (const Tally &tally : kTallies) items[tally.member] = 0;
-  std::size_t warnings = 0;
-  for (const Json &scene : scenes) {
-    const std::string status = scene["status"].get<std::string>();
-    summary[status] = summary[status].get<int>() + 1;
-    warnings += scene["warnings"].size();
-    for (const Json &change : scene["changes"])
-      if (const Tally *tally = tally_of(change["what"].get<std::string>()))
-        items[tally->member] = items[tally->member].get<int>() + 1;
+SceneCounts count_scene(const Json &scene) {
+  SceneCounts counts;
+  counts.status = scene["status"].get<std::string>();
+  counts.warnings = scene["warnings"].size();
+  for (const Json &change : scene["changes"]) {
+    const std::size_t tally = tally_of(change["what"].get<std::string>());
+    if (tally < kTallies.size()) ++counts.changes[tally];
   }
-  summary["items"] = items;
-  summary["warnings"] = warnings;
-  return Json{{"scenes", scenes}, {"summary", summary}};
+  return counts;
 }
 
-std::string scene_line(const Json &scene) {
-  std::string line = scene["status"].get<std::string>() + " " + scene["input"].get<std::string>();
+Json make_summary(const std::vector<SceneCounts> &scenes) {
+  std::size_t changed = 0, unchanged = 0, failed = 0, warnings = 0;
+  std::array<std::size_t, kTallyCount> totals{};
+  for (const SceneCounts &scene : scenes) {
+    changed += scene.status == "changed";
+    unchanged += scene.status == "unchanged";
+    failed += scene.status == "failed";
+    warnings += scene.warnings;
+    for (std::size_t i = 0; i < totals.size(); ++i) totals[i] += scene.changes[i];
+  }
+  Json items = Json::object();
+  for (std::size_t i = 0; i < kTallies.size(); ++i) items[kTallies[i].member] = totals[i];
+  return Json{{"scenes", scenes.size()}, {"changed", changed}, {"unchanged", unchanged}, {"failed", failed},
+              {"items", items}, {"warnings", warnings}};
+}
+
+void write_json_report(std::ostream &out, const std::vector<std::string> &scenes, const Json &summary) {
+  out << "{\n  \"scenes\": [";
+  for (std::size_t i = 0; i < scenes.size(); ++i) {
+    // Each scene indented as a member of the array.
+    std::string text = json_text(Json::parse(scenes[i]), 2);
+    std::string indented = "    ";
+    for (char c : text) {
+      indented += c;
+      if (c == '\n') indented += "    ";
+    }
+    out << (i == 0 ? "\n" : ",\n") << indented;
+  }
+  std::string tail = json_text(summary, 2);
+  std::string indented;
+  for (char c : tail) {
+    indented += c;
+    if (c == '\n') indented += "  ";
+  }
+  out << (scenes.empty() ? "],\n" : "\n  ],\n") << "  \"summary\": " << indented << "\n}\n";
+}
+
+std::string scene_line(const Json &scene, const SceneCounts &counts) {
+  std::string line = counts.status + " " + scene["input"].get<std::string>();
   if (!scene["output"].is_null()) line += " -> " + scene["output"].get<std::string>();
   if (scene.contains("error")) return line + ": " + scene["error"].get<std::string>();
-  std::array<int, kTallies.size()> counts{};
-  for (const Json &change : scene["changes"])
-    if (const Tally *tally = tally_of(change["what"].get<std::string>())) ++counts[tally - kTallies.data()];
   std::string said;
   for (std::size_t i = 0; i < kTallies.size(); ++i)
-    if (counts[i] > 0) said += (said.empty() ? "" : ", ") + std::to_string(counts[i]) + " " + kTallies[i].member;
-  const std::size_t warnings = scene["warnings"].size();
-  if (warnings > 0) said += (said.empty() ? "" : ", ") + std::to_string(warnings) + (warnings == 1 ? " warning" : " warnings");
+    if (counts.changes[i] > 0)
+      said += (said.empty() ? "" : ", ") + std::to_string(counts.changes[i]) + " " + kTallies[i].member;
+  if (counts.warnings > 0)
+    said += (said.empty() ? "" : ", ") + std::to_string(counts.warnings) + (counts.warnings == 1 ? " warning" : " warnings");
   return said.empty() ? line : line + ": " + said;
 }
 
-std::string summary_table(const Json &report) {
-  const Json &summary = report["summary"];
-  std::vector<std::pair<std::string, std::size_t>> rows{
-      {"scenes changed", summary["changed"].get<std::size_t>()},
-      {"scenes unchanged", summary["unchanged"].get<std::size_t>()},
-      {"scenes failed", summary["failed"].get<std::size_t>()}};
+std::string summary_table(const Json &summary) {
+  std::vector<std::pair<std::string, std::string>> rows{{"scenes changed", count(summary["changed"])},
+                                                        {"scenes unchanged", count(summary["unchanged"])},
+                                                        {"scenes failed", count(summary["failed"])}};
   for (const Tally &tally : kTallies) {
-    const std::size_t count = summary["items"][tally.member].get<std::size_t>();
-    if (count > 0 || std::string(tally.what) != "added") rows.emplace_back(tally.label, count);
+    const std::size_t number = summary["items"][tally.member].get<std::size_t>();
+    if (number > 0 || std::string(tally.what) != "added") rows.emplace_back(tally.label, std::to_string(number));
   }
-  rows.emplace_back("warnings", summary["warnings"].get<std::size_t>());
-  std::string table;
-  for (const auto &[label, count] : rows) {
-    const std::string number = std::to_string(count);
+  rows.emplace_back("warnings", count(summary["warnings"]));
+  std::string table = "summary of " + count(summary["scenes"]) + " scenes\n";
+  for (const auto &[label, number] : rows)
     table += "  " + label + std::string(label.size() < 30 ? 30 - label.size() : 1, ' ') + number + "\n";
-  }
   return table;
 }
 
-std::string report_markdown(const Json &report) {
-  const Json &summary = report["summary"];
-  std::string md = "# Batch report\n\n| scenes | changed | unchanged | failed | warnings |\n|---:|---:|---:|---:|---:|\n";
-  md += "| " + std::to_string(summary["scenes"].get<std::size_t>()) + " | " +
-        std::to_string(summary["changed"].get<std::size_t>()) + " | " +
-        std::to_string(summary["unchanged"].get<std::size_t>()) + " | " +
-        std::to_string(summary["failed"].get<std::size_t>()) + " | " +
-        std::to_string(summary["warnings"].get<std::size_t>()) + " |\n\n";
-  md += "| items | count |\n|---|---:|\n";
-  for (const Tally &tally : kTallies)
-    md += std::string("| ") + tally.member + " | " + std::to_string(summary["items"][tally.member].get<std::size_t>()) + " |\n";
-  md += "\n## Scenes\n\n| scene | status | output | changes | warnings |\n|---|---|---|---:|---:|\n";
-  for (const Json &scene : report["scenes"])
-    md += "| " + code(scene["input"].get<std::string>()) + " | " + scene["status"].get<std::string>() + " | " +
-          (scene["output"].is_null() ? std::string() : code(scene["output"].get<std::string>())) + " | " +
-          std::to_string(scene["changes"].size()) + " | " + std::to_string(scene["warnings"].size()) + " |\n";
-  for (const Json &scene : report["scenes"]) {
-    if (scene["changes"].empty() && scene["warnings"].empty() && !scene.contains("error")) continue;
-    md += "\n### " + cell(scene["input"].get<std::string>()) + "\n\n";
-    if (scene.contains("error")) md += "Failed: " + cell(scene["error"].get<std::string>()) + "\n\n";
-    if (!scene["changes"].empty()) {
-      md += "| item | name | what | before | after |\n|---|---|---|---|---|\n";
-      for (const Json &change : scene["changes"])
-        md += "| " + change["item"].get<std::string>() + " | " + code(text_of(change["name"])) + " | " +
-              change["what"].get<std::string>() + " | " + code(text_of(change["before"])) + " | " +
-              code(text_of(change["after"])) + " |\n";
-      md += "\n";
-    }
-    for (const Json &warning : scene["warnings"]) md += "- warning: " + cell(warning.get<std::string>()) + "\n";
+void write_markdown_report(std::ostream &out, const std::vector<std::string> &scenes, const Json &summary) {
+  out << "# Batch report\n\n| scenes | changed | unchanged | failed | warnings |\n|---:|---:|---:|---:|---:|\n"
+      << "| " << count(summary["scenes"]) << " | " << count(summary["changed"]) << " | "
+      << count(summary["unchanged"]) << " | " << count(summary["failed"]) << " | " << count(summary["warnings"])
+      << " |\n\n| items | count |\n|---|---:|\n";
+  for (const Tally &tally : kTallies) out << "| " << tally.member << " | " << count(summary["items"][tally.member]) << " |\n";
+  out << "\n## Scenes\n\n| scene | status | output | changes | warnings |\n|---|---|---|---:|---:|\n";
+  for (const std::string &text : scenes) {
+    const Json scene = Json::parse(text);
+    out << "| " << code(scene["input"].get<std::string>()) << " | " << scene["status"].get<std::string>() << " | "
+        << (scene["output"].is_null() ? std::string() : code(scene["output"].get<std::string>())) << " | "
+        << scene["changes"].size() << " | " << scene["warnings"].size() << " |\n";
   }
-  return md;
+  for (const std::string &text : scenes) {
+    const Json scene = Json::parse(text);
+    if (scene["changes"].empty() && scene["warnings"].empty() && !scene.contains("error")) continue;
+    out << "\n### " << cell(scene["input"].get<std::string>()) << "\n\n";
+    if (scene.contains("error")) out << "Failed: " << cell(scene["error"].get<std::string>()) << "\n";
+    if (!scene["changes"].empty()) {
+      out << "| item | name | what | before | after |\n|---|---|---|---|---|\n";
+      for (const Json &change : scene["changes"])
+        out << "| " << change["item"].get<std::string>() << " | " << code(text_of(change["name"])) << " | "
+            << change["what"].get<std::string>() << " | " << code(text_of(change["before"])) << " | "
+            << code(text_of(change["after"])) << " |\n";
+    }
+    if (!scene["warnings"].empty()) out << "\n";
+    for (const Json &warning : scene["warnings"]) out << "- warning: " << cell(warning.get<std::string>()) << "\n";
+  }
 }
 
 }  // namespace qbhost::batch

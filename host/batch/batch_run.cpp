@@ -82,7 +82,9 @@ struct Run {
   const BatchOptions &options;
   std::string program;
   std::string setup;
-  std::vector<Json> results;
+  bool keep_entries = false;           // a report file is asked for
+  std::vector<std::string> entries;    // each scene's entry as compact JSON
+  std::vector<SceneCounts> counts;
   std::atomic<std::size_t> next{0};
   Progress &progress;
 };
@@ -119,16 +121,18 @@ void work(Run &run) {
     if (index >= run.scenes.size()) break;
     const SceneEntry &scene = run.scenes[index];
     run.progress.started(scene.input);
-    Json entry = with_input(scene.input, run_one(run, scene, worker));
-    run.progress.finished(scene_line(entry));
-    run.results[index] = std::move(entry);
+    const Json entry = with_input(scene.input, run_one(run, scene, worker));
+    run.counts[index] = count_scene(entry);
+    run.progress.finished(scene_line(entry, run.counts[index]));
+    if (run.keep_entries) run.entries[index] = json_text(entry);
   }
   if (worker) end_worker(*worker);
 }
 
-bool write_file(const std::string &path, const std::string &text) {
+bool write_report(const std::string &path, const Run &run, const Json &summary) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out << text;
+  if (std::filesystem::path(path).extension() == ".md") write_markdown_report(out, run.entries, summary);
+  else write_json_report(out, run.entries, summary);
   out.close();
   return static_cast<bool>(out);
 }
@@ -162,18 +166,19 @@ int batch_main(const std::vector<std::string> &words) {
   jobs = std::max<std::size_t>(1, std::min(jobs, scenes.size()));
 
   Progress progress(std::cerr, scenes.size(), error_stream_is_terminal());
-  Run run{scenes, options, own_program(), setup_line(setup), std::vector<Json>(scenes.size()), {}, progress};
+  Run run{scenes, options, own_program(), setup_line(setup), !options.reports.empty(),
+          std::vector<std::string>(options.reports.empty() ? 0 : scenes.size()),
+          std::vector<SceneCounts>(scenes.size()), {}, progress};
   std::vector<std::thread> threads;
   for (std::size_t i = 0; i < jobs; ++i) threads.emplace_back(work, std::ref(run));
   for (std::thread &thread : threads) thread.join();
   progress.end();
 
-  const Json report = make_report(run.results);
-  std::cerr << summary_table(report);
-  int status = report["summary"]["failed"].get<std::size_t>() > 0 ? 1 : 0;
+  const Json summary = make_summary(run.counts);
+  std::cerr << summary_table(summary);
+  int status = summary["failed"].get<std::size_t>() > 0 ? 1 : 0;
   for (const std::string &path : options.reports) {
-    const bool markdown = std::filesystem::path(path).extension() == ".md";
-    if (!write_file(path, markdown ? report_markdown(report) : json_text(report, 2) + "\n")) {
+    if (!write_report(path, run, summary)) {
       std::cerr << "qbhost batch: cannot write the report " << path << "\n";
       status = 1;
     }
