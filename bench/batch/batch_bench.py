@@ -48,8 +48,8 @@ def timed(command, **kwargs):
 
 try:
     scenes = os.path.join(work, "scenes")
-    subprocess.run([sys.executable, os.path.join(here, "make_scenes.py"), scenes, str(args.scenes), str(args.items)],
-                   check=True)
+    subprocess.run([sys.executable, os.path.join(here, "make_scenes.py"), scenes, str(args.scenes),
+                    str(args.items)], check=True)
     names = sorted(os.listdir(scenes))
     with open(os.path.join(work, "rename.qbs"), "w") as f:
         f.write(RENAME)
@@ -76,12 +76,13 @@ try:
     # One worker through every scene, started by a process of its own, so that the peak is the worker's.
     plugin = os.path.join(os.path.dirname(os.path.abspath(args.qbhost)), "QB_Layout_Kit_A.p")
     tasks = [json.dumps({"plugin": plugin, "script": RENAME, "script_name": "rename.qbs"})]
-    tasks += [json.dumps({"input": os.path.join(scenes, n), "output": "", "backup": "", "write_unchanged": True})
-              for n in names]
+    tasks += [json.dumps({"input": os.path.join(scenes, n), "output": "", "backup": "",
+                          "write_unchanged": True}) for n in names]
     with open(os.path.join(work, "tasks"), "w") as f:
         f.write("\n".join(tasks) + "\n")
     probe = ("import resource, subprocess, sys\n"
-             "subprocess.run([sys.argv[1], 'batch-worker'], stdin=open(sys.argv[2]), stdout=subprocess.DEVNULL)\n"
+             "subprocess.run([sys.argv[1], 'batch-worker'], stdin=open(sys.argv[2]),\n"
+             "               stdout=subprocess.DEVNULL)\n"
              "print(resource.getrusage(resource.RUSAGE_CHILDREN).ru_maxrss)\n")
     peak_kib = subprocess.run([sys.executable, "-c", probe, args.qbhost, os.path.join(work, "tasks")],
                               check=True, capture_output=True, text=True).stdout
@@ -90,7 +91,8 @@ try:
     count = len(names)
     one_wall, one_cpu = runs[1]
     print(f"batch benchmark: {count} scenes of {args.items} items, a rename script, {cores} cores")
-    print(f"  load and save alone (qbhost run)   {alone_wall * 1000:8.2f} ms wall  {alone_cpu * 1000:8.2f} ms CPU")
+    print(f"  load and save alone (qbhost run)   {alone_wall * 1000:8.2f} ms wall  "
+          f"{alone_cpu * 1000:8.2f} ms CPU")
     for jobs, (wall, cpu) in sorted(runs.items()):
         print(f"  batch --jobs {jobs:<3}  per scene         {wall / count * 1000:8.2f} ms wall  "
               f"{cpu / count * 1000:8.2f} ms CPU  {count / wall:8.1f} scenes/s")

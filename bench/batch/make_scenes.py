@@ -16,14 +16,16 @@ folder, count, items = sys.argv[1], int(sys.argv[2]), int(sys.argv[3])
 def motion(lines, parent):
     lines += ["ObjectMotion" if parent is None or parent.startswith("1") else "BoneMotion", "NumChannels 9"]
     for channel in range(9):
-        lines += [f"Channel {channel}", "{ Envelope", "  1", "  Key 0 0 0 0 0 0 0 0 0", "  Behaviors 1 1", "}"]
+        lines += [f"Channel {channel}", "{ Envelope", "  1", "  Key 0 0 0 0 0 0 0 0 0", "  Behaviors 1 1",
+                  "}"]
     if parent is not None:
         lines.append(f"ParentItem {parent}")
 
 
 os.makedirs(folder, exist_ok=True)
 for scene in range(count):
-    lines = ["LWSC", "3", "", "FirstFrame 1", f"LastFrame {60 + scene}", "", "AddNullObject Rig_Root", "ShowObject 6 7"]
+    lines = ["LWSC", "3", "", "FirstFrame 1", f"LastFrame {60 + scene}", "", "AddNullObject Rig_Root",
+             "ShowObject 6 7"]
     motion(lines, None)
     made, group = 1, 0
     while made < items - 2:

@@ -88,7 +88,8 @@ bool add_input(const std::string &input, std::vector<SceneEntry> &found, std::st
       error = "cannot search " + input + ": " + ec.message();
       return false;
     }
-    for (const std::string &relative : below) found.push_back(SceneEntry{join(input, relative), relative, "", ""});
+    for (const std::string &relative : below)
+      found.push_back(SceneEntry{join(input, relative), relative, "", ""});
     return true;
   }
   if (!fs::is_regular_file(input, ec)) {
@@ -131,7 +132,8 @@ bool parse_options(const std::vector<std::string> &words, BatchOptions &options,
       options.reports.push_back(value);
     } else if (option_value(words, i, "--jobs", value, error)) {
       if (!error.empty()) break;
-      const bool digits = !value.empty() && value.size() <= 4 && value.find_first_not_of("0123456789") == std::string::npos;
+      const bool digits =
+          !value.empty() && value.size() <= 4 && value.find_first_not_of("0123456789") == std::string::npos;
       options.jobs = digits ? std::stoi(value) : 0;
       if (options.jobs < 1) error = "--jobs takes a number from 1 to 9999, not " + value;
     } else {
@@ -187,7 +189,8 @@ bool find_scenes(const BatchOptions &options, std::vector<SceneEntry> &scenes, s
     entry.output = join(options.out_dir, entry.relative);
     const std::string key = same_file_key(entry.output);
     if (inputs.count(key) != 0) {
-      error = entry.output + " is an input: --out must not overwrite the scenes it reads (--in-place does, "
+      error = entry.output +
+              " is an input: --out must not overwrite the scenes it reads (--in-place does, "
               "keeping NAME.lws.bak)";
       return false;
     }

@@ -7,15 +7,15 @@
 namespace qbhost::batch {
 
 struct BatchOptions {
-  std::string plugin;       // empty: QB_Layout_Kit_A.p beside qbhost
-  std::string script;       // the script file
+  std::string plugin;               // empty: QB_Layout_Kit_A.p beside qbhost
+  std::string script;               // the script file
   std::vector<std::string> inputs;  // scene files and folders, as given
-  std::string out_dir;      // --out
+  std::string out_dir;              // --out
   bool dry_run = false;
   bool in_place = false;
-  bool force = false;       // --in-place over existing .bak files
+  bool force = false;  // --in-place over existing .bak files
   bool only_changed = false;
-  int jobs = 0;             // 0: the number of cores
+  int jobs = 0;                      // 0: the number of cores
   std::vector<std::string> reports;  // FILE.json and FILE.md
 };
 

@@ -36,7 +36,8 @@ void Progress::end() {
 void Progress::clear() { out_ << "\r\x1b[K"; }
 
 void Progress::draw() {
-  const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(std::chrono::steady_clock::now() - start_).count();
+  const auto seconds =
+      std::chrono::duration_cast<std::chrono::seconds>(std::chrono::steady_clock::now() - start_).count();
   const std::size_t filled = total_ == 0 ? kBarWidth : done_ * kBarWidth / total_;
   std::string scene = current_;
   if (scene.size() > kSceneWidth) scene = "..." + scene.substr(scene.size() - (kSceneWidth - 3));
@@ -44,8 +45,8 @@ void Progress::draw() {
   std::snprintf(elapsed, sizeof elapsed, "%lld:%02lld", static_cast<long long>(seconds / 60),
                 static_cast<long long>(seconds % 60));
   clear();
-  out_ << "[" << std::string(filled, '#') << std::string(kBarWidth - filled, '.') << "] " << done_ << "/" << total_
-       << " " << elapsed << " " << scene;
+  out_ << "[" << std::string(filled, '#') << std::string(kBarWidth - filled, '.') << "] " << done_ << "/"
+       << total_ << " " << elapsed << " " << scene;
   out_.flush();
 }
 

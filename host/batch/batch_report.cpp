@@ -42,9 +42,12 @@ std::string text_of(const Json &value) {
 std::string cell(const std::string &text) {
   std::string out;
   for (char c : text) {
-    if (c == '|') out += "\\|";
-    else if (c == '\n' || c == '\r') out += ' ';
-    else out += c;
+    if (c == '|')
+      out += "\\|";
+    else if (c == '\n' || c == '\r')
+      out += ' ';
+    else
+      out += c;
   }
   return out;
 }
@@ -78,8 +81,8 @@ Json make_summary(const std::vector<SceneCounts> &scenes) {
   }
   Json items = Json::object();
   for (std::size_t i = 0; i < kTallies.size(); ++i) items[kTallies[i].member] = totals[i];
-  return Json{{"scenes", scenes.size()}, {"changed", changed}, {"unchanged", unchanged}, {"failed", failed},
-              {"items", items}, {"warnings", warnings}};
+  return Json{{"scenes", scenes.size()}, {"changed", changed}, {"unchanged", unchanged},
+              {"failed", failed},        {"items", items},     {"warnings", warnings}};
 }
 
 void write_json_report(std::ostream &out, const std::vector<std::string> &scenes, const Json &summary) {
@@ -112,7 +115,8 @@ std::string scene_line(const Json &scene, const SceneCounts &counts) {
     if (counts.changes[i] > 0)
       said += (said.empty() ? "" : ", ") + std::to_string(counts.changes[i]) + " " + kTallies[i].member;
   if (counts.warnings > 0)
-    said += (said.empty() ? "" : ", ") + std::to_string(counts.warnings) + (counts.warnings == 1 ? " warning" : " warnings");
+    said += (said.empty() ? "" : ", ") + std::to_string(counts.warnings) +
+            (counts.warnings == 1 ? " warning" : " warnings");
   return said.empty() ? line : line + ": " + said;
 }
 
@@ -122,7 +126,8 @@ std::string summary_table(const Json &summary) {
                                                         {"scenes failed", count(summary["failed"])}};
   for (const Tally &tally : kTallies) {
     const std::size_t number = summary["items"][tally.member].get<std::size_t>();
-    if (number > 0 || std::string(tally.what) != "added") rows.emplace_back(tally.label, std::to_string(number));
+    if (number > 0 || std::string(tally.what) != "added")
+      rows.emplace_back(tally.label, std::to_string(number));
   }
   rows.emplace_back("warnings", count(summary["warnings"]));
   std::string table = "summary of " + count(summary["scenes"]) + " scenes\n";
@@ -132,17 +137,19 @@ std::string summary_table(const Json &summary) {
 }
 
 void write_markdown_report(std::ostream &out, const std::vector<std::string> &scenes, const Json &summary) {
-  out << "# Batch report\n\n| scenes | changed | unchanged | failed | warnings |\n|---:|---:|---:|---:|---:|\n"
+  out << "# Batch report\n\n| scenes | changed | unchanged | failed | warnings "
+         "|\n|---:|---:|---:|---:|---:|\n"
       << "| " << count(summary["scenes"]) << " | " << count(summary["changed"]) << " | "
-      << count(summary["unchanged"]) << " | " << count(summary["failed"]) << " | " << count(summary["warnings"])
-      << " |\n\n| items | count |\n|---|---:|\n";
-  for (const Tally &tally : kTallies) out << "| " << tally.member << " | " << count(summary["items"][tally.member]) << " |\n";
+      << count(summary["unchanged"]) << " | " << count(summary["failed"]) << " | "
+      << count(summary["warnings"]) << " |\n\n| items | count |\n|---|---:|\n";
+  for (const Tally &tally : kTallies)
+    out << "| " << tally.member << " | " << count(summary["items"][tally.member]) << " |\n";
   out << "\n## Scenes\n\n| scene | status | output | changes | warnings |\n|---|---|---|---:|---:|\n";
   for (const std::string &text : scenes) {
     const Json scene = Json::parse(text);
-    out << "| " << code(scene["input"].get<std::string>()) << " | " << scene["status"].get<std::string>() << " | "
-        << (scene["output"].is_null() ? std::string() : code(scene["output"].get<std::string>())) << " | "
-        << scene["changes"].size() << " | " << scene["warnings"].size() << " |\n";
+    out << "| " << code(scene["input"].get<std::string>()) << " | " << scene["status"].get<std::string>()
+        << " | " << (scene["output"].is_null() ? std::string() : code(scene["output"].get<std::string>()))
+        << " | " << scene["changes"].size() << " | " << scene["warnings"].size() << " |\n";
   }
   for (const std::string &text : scenes) {
     const Json scene = Json::parse(text);
@@ -157,7 +164,8 @@ void write_markdown_report(std::ostream &out, const std::vector<std::string> &sc
             << code(text_of(change["after"])) << " |\n";
     }
     if (!scene["warnings"].empty()) out << "\n";
-    for (const Json &warning : scene["warnings"]) out << "- warning: " << cell(warning.get<std::string>()) << "\n";
+    for (const Json &warning : scene["warnings"])
+      out << "- warning: " << cell(warning.get<std::string>()) << "\n";
   }
 }
 

@@ -47,7 +47,10 @@ int usage_error(const std::string &message) {
 }
 
 Json failed_entry(const std::string &error) {
-  return Json{{"status", "failed"}, {"output", nullptr}, {"error", error}, {"warnings", Json::array()},
+  return Json{{"status", "failed"},
+              {"output", nullptr},
+              {"error", error},
+              {"warnings", Json::array()},
               {"changes", Json::array()}};
 }
 
@@ -62,7 +65,8 @@ Json with_input(const std::string &input, const Json &entry) {
 // Why a worker ended without a result: what it printed last (the host's
 // "host: unexpected call of ..."), and how it ended.
 std::string worker_failure(const std::string &said, const std::string &how) {
-  const std::string ended = how.empty() ? "the worker ended without a result" : "the worker ended with " + how;
+  const std::string ended =
+      how.empty() ? "the worker ended without a result" : "the worker ended with " + how;
   return said.empty() ? ended : said + " (" + ended + ")";
 }
 
@@ -82,8 +86,8 @@ struct Run {
   const BatchOptions &options;
   std::string program;
   std::string setup;
-  bool keep_entries = false;           // a report file is asked for
-  std::vector<std::string> entries;    // each scene's entry as compact JSON
+  bool keep_entries = false;         // a report file is asked for
+  std::vector<std::string> entries;  // each scene's entry as compact JSON
   std::vector<SceneCounts> counts;
   std::atomic<std::size_t> next{0};
   Progress &progress;
@@ -131,8 +135,10 @@ void work(Run &run) {
 
 bool write_report(const std::string &path, const Run &run, const Json &summary) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  if (std::filesystem::path(path).extension() == ".md") write_markdown_report(out, run.entries, summary);
-  else write_json_report(out, run.entries, summary);
+  if (std::filesystem::path(path).extension() == ".md")
+    write_markdown_report(out, run.entries, summary);
+  else
+    write_json_report(out, run.entries, summary);
   out.close();
   return static_cast<bool>(out);
 }
@@ -162,13 +168,20 @@ int batch_main(const std::vector<std::string> &words) {
   setup.plugin = options.plugin.empty() ? executable_folder() + "QB_Layout_Kit_A.p" : options.plugin;
   setup.script = script;
   setup.script_name = options.script;
-  std::size_t jobs = options.jobs > 0 ? static_cast<std::size_t>(options.jobs) : std::thread::hardware_concurrency();
+  std::size_t jobs =
+      options.jobs > 0 ? static_cast<std::size_t>(options.jobs) : std::thread::hardware_concurrency();
   jobs = std::max<std::size_t>(1, std::min(jobs, scenes.size()));
 
   Progress progress(std::cerr, scenes.size(), error_stream_is_terminal());
-  Run run{scenes, options, own_program(), setup_line(setup), !options.reports.empty(),
+  Run run{scenes,
+          options,
+          own_program(),
+          setup_line(setup),
+          !options.reports.empty(),
           std::vector<std::string>(options.reports.empty() ? 0 : scenes.size()),
-          std::vector<SceneCounts>(scenes.size()), {}, progress};
+          std::vector<SceneCounts>(scenes.size()),
+          {},
+          progress};
   std::vector<std::thread> threads;
   for (std::size_t i = 0; i < jobs; ++i) threads.emplace_back(work, std::ref(run));
   for (std::thread &thread : threads) thread.join();

@@ -23,14 +23,20 @@ int worker_main() {
     SceneTask task;
     Json entry;
     if (!read_task(line, task)) {
-      entry = Json{{"status", "failed"}, {"output", nullptr}, {"error", "the worker got no task it could read"},
-                   {"warnings", Json::array()}, {"changes", Json::array()}};
+      entry = Json{{"status", "failed"},
+                   {"output", nullptr},
+                   {"error", "the worker got no task it could read"},
+                   {"warnings", Json::array()},
+                   {"changes", Json::array()}};
     } else {
       try {
         entry = run_scene(setup, task);
       } catch (const std::exception &error) {
-        entry = Json{{"status", "failed"}, {"output", nullptr}, {"error", std::string("qbhost: ") + error.what()},
-                     {"warnings", Json::array()}, {"changes", Json::array()}};
+        entry = Json{{"status", "failed"},
+                     {"output", nullptr},
+                     {"error", std::string("qbhost: ") + error.what()},
+                     {"warnings", Json::array()},
+                     {"changes", Json::array()}};
       }
     }
     std::cout << kResultMark << json_text(entry) << std::endl;

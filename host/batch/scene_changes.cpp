@@ -16,7 +16,8 @@ std::vector<ItemState> scene_state(const Scene &scene) {
   return states;
 }
 
-std::vector<Change> compare_states(const std::vector<ItemState> &before, const std::vector<ItemState> &after) {
+std::vector<Change> compare_states(const std::vector<ItemState> &before,
+                                   const std::vector<ItemState> &after) {
   std::unordered_map<ItemId, const ItemState *> now;
   now.reserve(after.size());
   for (const ItemState &state : after) now.emplace(state.id, &state);
@@ -32,7 +33,8 @@ std::vector<Change> compare_states(const std::vector<ItemState> &before, const s
     if (old_state.name != new_state.name) add(ChangeKind::Name, old_state, new_state);
     if (old_state.parent != new_state.parent) add(ChangeKind::Parent, old_state, new_state);
     if (old_state.display != new_state.display)
-      add(old_state.type == ItemType::Object ? ChangeKind::Display : ChangeKind::Visibility, old_state, new_state);
+      add(old_state.type == ItemType::Object ? ChangeKind::Display : ChangeKind::Visibility, old_state,
+          new_state);
     if (old_state.active != new_state.active) add(ChangeKind::Active, old_state, new_state);
     if (old_state.file != new_state.file || old_state.layer != new_state.layer)
       add(ChangeKind::Layer, old_state, new_state);
@@ -45,13 +47,20 @@ std::vector<Change> compare_states(const std::vector<ItemState> &before, const s
 
 const char *change_word(ChangeKind kind) {
   switch (kind) {
-    case ChangeKind::Name: return "name";
-    case ChangeKind::Parent: return "parent";
-    case ChangeKind::Display: return "display";
-    case ChangeKind::Visibility: return "visibility";
-    case ChangeKind::Active: return "active";
-    case ChangeKind::Layer: return "layer";
-    case ChangeKind::Added: return "added";
+    case ChangeKind::Name:
+      return "name";
+    case ChangeKind::Parent:
+      return "parent";
+    case ChangeKind::Display:
+      return "display";
+    case ChangeKind::Visibility:
+      return "visibility";
+    case ChangeKind::Active:
+      return "active";
+    case ChangeKind::Layer:
+      return "layer";
+    case ChangeKind::Added:
+      return "added";
   }
   return "";
 }

@@ -16,7 +16,7 @@ struct ItemState {
   ItemType type = ItemType::Object;
   std::string name;  // the host's bytes
   ItemId parent = 0;
-  int display = 0;   // objects: display mode 0-7; others: visible 1 or 0
+  int display = 0;  // objects: display mode 0-7; others: visible 1 or 0
   bool active = true;
   std::string file;  // objects
   int layer = 0;     // objects

@@ -15,7 +15,6 @@
 namespace qbhost::batch {
 namespace fs = std::filesystem;
 
-
 namespace {
 
 // A library the system kept loaded after the previous scene's unload would
@@ -36,12 +35,17 @@ Json id_value(ItemId id) { return id == 0 ? Json(nullptr) : Json(hex(id)); }
 Json value_of(const Change &change, const ItemState &state, bool japanese) {
   switch (change.kind) {
     case ChangeKind::Name:
-    case ChangeKind::Added: return report_text(state.name, japanese);
-    case ChangeKind::Parent: return id_value(state.parent);
+    case ChangeKind::Added:
+      return report_text(state.name, japanese);
+    case ChangeKind::Parent:
+      return id_value(state.parent);
     case ChangeKind::Display:
-    case ChangeKind::Visibility: return state.display;
-    case ChangeKind::Active: return state.active;
-    case ChangeKind::Layer: return Json{{"file", report_text(state.file, japanese)}, {"layer", state.layer}};
+    case ChangeKind::Visibility:
+      return state.display;
+    case ChangeKind::Active:
+      return state.active;
+    case ChangeKind::Layer:
+      return Json{{"file", report_text(state.file, japanese)}, {"layer", state.layer}};
   }
   return nullptr;
 }
@@ -73,7 +77,8 @@ bool keep_backup(const SceneTask &task, std::string &error) {
 }  // namespace
 
 Json run_scene(const RunSetup &setup, const SceneTask &task) {
-  Json entry{{"status", "failed"}, {"output", nullptr}, {"warnings", Json::array()}, {"changes", Json::array()}};
+  Json entry{
+      {"status", "failed"}, {"output", nullptr}, {"warnings", Json::array()}, {"changes", Json::array()}};
   Host host;
   host.set_trace(nullptr);
   std::vector<std::string> problems;

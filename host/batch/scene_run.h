@@ -2,9 +2,8 @@
 // comparison of the scene model before and after, and the save.
 #pragma once
 
-#include <string>
-
 #include <nlohmann/json.hpp>
+#include <string>
 
 namespace qbhost::batch {
 
@@ -21,8 +20,8 @@ struct RunSetup {
 // One scene: where it is read from and written to.
 struct SceneTask {
   std::string input;
-  std::string output;        // empty: nothing is written (a dry run)
-  std::string backup;        // non-empty: the input is copied here before the output is written
+  std::string output;           // empty: nothing is written (a dry run)
+  std::string backup;           // non-empty: the input is copied here before the output is written
   bool write_unchanged = true;  // false: a scene no tool changed is not written
 };
 

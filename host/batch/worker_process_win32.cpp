@@ -22,8 +22,8 @@ namespace {
 std::string last_error_text() {
   const DWORD code = GetLastError();
   char text[512];
-  const DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code, 0,
-                                      text, sizeof text, nullptr);
+  const DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
+                                      code, 0, text, sizeof text, nullptr);
   std::string message(text, length);
   while (!message.empty() && (message.back() == '\n' || message.back() == '\r' || message.back() == ' '))
     message.pop_back();
@@ -90,7 +90,8 @@ bool send_line(WorkerProcess &worker, const std::string &line) {
   std::size_t done = 0;
   while (done < text.size()) {
     DWORD wrote = 0;
-    if (!WriteFile(worker.input, text.data() + done, static_cast<DWORD>(text.size() - done), &wrote, nullptr) ||
+    if (!WriteFile(worker.input, text.data() + done, static_cast<DWORD>(text.size() - done), &wrote,
+                   nullptr) ||
         wrote == 0)
       return false;
     done += wrote;

@@ -19,7 +19,8 @@ std::string json_text(const Json &value, int indent) {
 }
 
 std::string setup_line(const RunSetup &setup) {
-  return json_text(Json{{"plugin", setup.plugin}, {"script", setup.script}, {"script_name", setup.script_name}});
+  return json_text(
+      Json{{"plugin", setup.plugin}, {"script", setup.script}, {"script_name", setup.script_name}});
 }
 
 bool read_setup(const std::string &line, RunSetup &setup) {

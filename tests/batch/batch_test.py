@@ -72,20 +72,24 @@ def report(folder, name="r.json"):
 SCENES = [
     ("broken/damaged.lws", "failed", None),
     ("broken/no_rig.lws", "failed", None),
-    ("rig_a.lws", "changed", [(b"BoneName Arm_L_Up", b"BoneName Arm_R_Up"), (b"BoneName Arm_L_Low", b"BoneName Arm_R_Low"),
-                              (b"ParentItem 10000000\nShowObject 6 7", b"ParentItem 10000000\nShowObject 0 7")]),
+    ("rig_a.lws", "changed", [(b"BoneName Arm_L_Up", b"BoneName Arm_R_Up"),
+                              (b"BoneName Arm_L_Low", b"BoneName Arm_R_Low"),
+                              (b"ParentItem 10000000\nShowObject 6 7",
+                               b"ParentItem 10000000\nShowObject 0 7")]),
     ("shots/rig_b.lws", "changed", [(b"AddNullObject Leg_L_Goal", b"AddNullObject Leg_R_Goal")]),
     ("shots/still.lws", "unchanged", []),
 ]
 CHANGES = {
     "rig_a.lws": [
         {"item": "0x40000000", "name": "Arm_L_Up", "what": "name", "before": "Arm_L_Up", "after": "Arm_R_Up"},
-        {"item": "0x40010000", "name": "Arm_L_Low", "what": "name", "before": "Arm_L_Low", "after": "Arm_R_Low"},
+        {"item": "0x40010000", "name": "Arm_L_Low", "what": "name", "before": "Arm_L_Low",
+         "after": "Arm_R_Low"},
         {"item": "0x10000001", "name": "Hide_Target", "what": "display", "before": 6, "after": 0},
         {"item": "0x10000001", "name": "Hide_Target", "what": "active", "before": True, "after": False},
     ],
     "shots/rig_b.lws": [
-        {"item": "0x10000001", "name": "Leg_L_Goal", "what": "name", "before": "Leg_L_Goal", "after": "Leg_R_Goal"},
+        {"item": "0x10000001", "name": "Leg_L_Goal", "what": "name", "before": "Leg_L_Goal",
+         "after": "Leg_R_Goal"},
     ],
 }
 
@@ -109,10 +113,12 @@ def check_report(data, label, written, skip_unchanged=False):
         check(f"{where} output", scene["output"], native(written + "/" + rel) if goes else None)
         check(f"{where} error given", "error" in scene, status == "failed")
         check(f"{where} changes", scene["changes"], CHANGES.get(rel, []))
-        warnings = [f"{native(written + '/' + rel) if goes else native('scenes/' + rel)}: item \"Hide_Target\" "
+        saved_as = native(written + "/" + rel) if goes else native("scenes/" + rel)
+        warnings = [f"{saved_as}: item \"Hide_Target\" "
                     "(0x10000001): scene files keep no active state for an object; the change is not saved"]
         check(f"{where} warnings", scene["warnings"], warnings if rel == "rig_a.lws" else [])
-    check(f"{label}: damaged error", scenes[0].get("error", "").startswith("cannot load " + native("scenes/broken/damaged.lws")), True)
+    check(f"{label}: damaged error",
+          scenes[0].get("error", "").startswith("cannot load " + native("scenes/broken/damaged.lws")), True)
     check(f"{label}: script error", scenes[1].get("error"), "rename.qbs:1: no item named 'Rig'")
     check(f"{label}: summary", data["summary"], {
         "scenes": 5, "changed": 2, "unchanged": 1, "failed": 2,
@@ -128,7 +134,8 @@ def check_outputs(folder, out, skip_unchanged=False):
         if status == "failed" or (skip_unchanged and status == "unchanged"):
             check(f"{out}/{rel} written", os.path.exists(path), False)
         else:
-            check(f"{out}/{rel} bytes", read(path) if os.path.exists(path) else None, expected_bytes(original, edits))
+            check(f"{out}/{rel} bytes", read(path) if os.path.exists(path) else None,
+                  expected_bytes(original, edits))
     leftovers = [name for name in tree(os.path.join(folder, out)) if not name.endswith(".lws")]
     check(f"{out}: files beside the scenes", leftovers, [])
 
@@ -138,7 +145,8 @@ def test_out_and_jobs():
     results = []
     for jobs in ("1", "4"):
         folder = scratch()
-        rc, err = batch(folder, "--out", native("out/"), "--jobs", jobs, "--report", "r.json", "--report", "r.md",
+        rc, err = batch(folder, "--out", native("out/"), "--jobs", jobs, "--report", "r.json",
+                        "--report", "r.md",
                         "rename.qbs", native("scenes/"), native("scenes/rig_a.lws"))
         check(f"jobs {jobs}: exit status", rc, 1)
         data = report(folder)
@@ -189,7 +197,8 @@ def test_in_place():
             check(f"in place: {rel} no backup", os.path.exists(path + ".bak"), False)
         else:
             check(f"in place: {rel}", read(path), expected_bytes(original, edits))
-            check(f"in place: {rel}.bak", read(path + ".bak") if os.path.exists(path + ".bak") else None, original)
+            backup = path + ".bak"
+            check(f"in place: {rel}.bak", read(backup) if os.path.exists(backup) else None, original)
     before = tree(folder)
     rc, err = batch(folder, "--in-place", "rename.qbs", "scenes")
     check("in place again: refused", rc, 2)
@@ -212,9 +221,12 @@ def test_usage():
         ("two outputs", ["--out", "out", "--dry-run", "rename.qbs", "scenes"], "exclude one another"),
         ("no such input", ["--out", "out", "rename.qbs", "nothing"], "no such scene file or folder: nothing"),
         ("output over input", ["--out", "scenes", "rename.qbs", "scenes/rig_a.lws"], "is an input"),
-        ("two scenes, one output", ["--out", "out", "rename.qbs", "scenes/shots", "other"], "would both be written"),
-        ("script with load", ["--out", "out", "load.qbs", "scenes"], "load.qbs:2: a batch script has no load"),
-        ("bad report name", ["--out", "out", "--report", "r.txt", "rename.qbs", "scenes"], "FILE.json or FILE.md"),
+        ("two scenes, one output", ["--out", "out", "rename.qbs", "scenes/shots", "other"],
+         "would both be written"),
+        ("script with load", ["--out", "out", "load.qbs", "scenes"],
+         "load.qbs:2: a batch script has no load"),
+        ("bad report name", ["--out", "out", "--report", "r.txt", "rename.qbs", "scenes"],
+         "FILE.json or FILE.md"),
         ("jobs not a number", ["--out", "out", "--jobs", "0", "rename.qbs", "scenes"], "--jobs takes"),
     ]
     folder = scratch()
@@ -241,9 +253,11 @@ def test_faults():
         check(f"faults jobs {jobs}: exit status", rc, 1)
         scenes = report(folder)["scenes"]
         check(f"faults jobs {jobs}: statuses", [(s["input"], s["status"]) for s in scenes],
-              [(native("faults/" + n), st) for n, st in [("count_1.lws", "changed"), ("count_2.lws", "changed"),
-               ("count_3.lws", "changed"), ("crash.lws", "failed"), ("trap.lws", "failed"), ("z_count.lws", "changed")]])
-        check(f"faults jobs {jobs}: fresh module", [c["after"] for s in scenes for c in s["changes"]], ["Count_1"] * 4)
+              [(native("faults/" + n), st) for n, st in [
+                  ("count_1.lws", "changed"), ("count_2.lws", "changed"), ("count_3.lws", "changed"),
+                  ("crash.lws", "failed"), ("trap.lws", "failed"), ("z_count.lws", "changed")]])
+        check(f"faults jobs {jobs}: fresh module", [c["after"] for s in scenes for c in s["changes"]],
+              ["Count_1"] * 4)
         check(f"faults jobs {jobs}: crash", "the worker ended with " in scenes[3].get("error", ""), True)
         check(f"faults jobs {jobs}: trap", scenes[4].get("error"),
               "host: unexpected call of LWItemInfo.target (the worker ended with status 3)")

@@ -50,4 +50,4 @@ __declspec(dllexport)
 #else
 __attribute__((visibility("default")))
 #endif
-ModuleDescriptor _mod_descrip = {MOD_SYSSYNC, MOD_SYSVER, MOD_MACHINE, startup, shutdown, servers};
+    ModuleDescriptor _mod_descrip = {MOD_SYSSYNC, MOD_SYSVER, MOD_MACHINE, startup, shutdown, servers};
