@@ -46,6 +46,8 @@ int usage_error(const std::string &message) {
   return 2;
 }
 
+constexpr std::size_t kLinesKept = 2;  // of what a worker said before it ended
+
 Json failed_entry(const std::string &error) {
   return Json{{"status", "failed"},
               {"output", nullptr},
@@ -102,6 +104,7 @@ Json run_one(Run &run, const SceneEntry &scene, WorkerProcessPtr &worker) {
     if (!send_line(*worker, run.setup)) worker.reset();
   }
   std::string said;
+  std::size_t lines = 0;
   if (worker && send_line(*worker, task_line(task))) {
     std::string line;
     while (receive_line(*worker, line)) {
@@ -109,7 +112,9 @@ Json run_one(Run &run, const SceneEntry &scene, WorkerProcessPtr &worker) {
         Json entry = Json::parse(line.substr(sizeof kResultMark - 1), nullptr, false);
         if (!entry.is_discarded() && entry.is_object()) return entry;
       }
-      said += (said.empty() ? "" : " ") + line;
+      // The first lines say what happened; a system's crash dump after them
+      // would drown the report.
+      if (++lines <= kLinesKept) said += (said.empty() ? "" : " ") + line;
     }
   }
   const std::string how = worker ? end_worker(*worker) : std::string();

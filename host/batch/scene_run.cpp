@@ -68,8 +68,11 @@ Json failed(Json entry, const std::string &error) {
 }
 
 bool keep_backup(const SceneTask &task, std::string &error) {
+  // Removed first rather than overwritten: MinGW's copy_file refuses to
+  // overwrite an existing file.
   std::error_code ec;
-  fs::copy_file(task.input, task.backup, fs::copy_options::overwrite_existing, ec);
+  fs::remove(task.backup, ec);
+  fs::copy_file(task.input, task.backup, ec);
   if (ec) error = "cannot keep " + task.backup + ": " + ec.message();
   return !ec;
 }

@@ -170,7 +170,7 @@ def test_out_and_jobs():
 def test_dry_run_and_only_changed():
     folder = scratch()
     before = tree(folder)
-    rc, _ = batch(folder, "--dry-run", "--report", "r.json", "rename.qbs", "scenes")
+    rc, _ = batch(folder, "--dry-run", "--report", "r.json", "rename.qbs", native("scenes/"))
     check("dry run: exit status", rc, 1)
     data = report(folder)
     check_report(data, "dry run", None)
@@ -178,7 +178,8 @@ def test_dry_run_and_only_changed():
     del after["r.json"]
     check("dry run: files", after, before)
 
-    rc, _ = batch(folder, "--out", "kept", "--only-changed", "--report", "r.json", "rename.qbs", "scenes")
+    rc, _ = batch(folder, "--out", native("kept/"), "--only-changed", "--report", "r.json", "rename.qbs",
+                  native("scenes/"))
     check("only changed: exit status", rc, 1)
     check_report(report(folder), "only changed", "kept", skip_unchanged=True)
     check_outputs(folder, "kept", skip_unchanged=True)
@@ -249,7 +250,7 @@ def test_faults():
     for jobs in ("1", "2"):
         folder = scratch()
         rc, _ = batch(folder, "--plugin", "fault.p", "--out", "out", "--jobs", jobs, "--report", "r.json",
-                      "fault.qbs", "faults")
+                      "fault.qbs", native("faults/"))
         check(f"faults jobs {jobs}: exit status", rc, 1)
         scenes = report(folder)["scenes"]
         check(f"faults jobs {jobs}: statuses", [(s["input"], s["status"]) for s in scenes],

@@ -6,6 +6,7 @@
  * is renamed Count_N after the N-th activation since the module was loaded,
  * which shows whether a scene got a freshly loaded module.
  */
+#include <stdint.h>
 #include <stdio.h>
 #include <string.h>
 
@@ -28,7 +29,7 @@ static int activate(int version, GlobalFunc *global, void *local, void *server_d
     if (strcmp(name, "Trap") == 0) info->target(item);
     if (strcmp(name, "Count") == 0) {
       char text[64];
-      snprintf(text, sizeof text, "SelectItem %p", item);
+      snprintf(text, sizeof text, "SelectItem 0x%08x", (unsigned int)(uintptr_t)item);
       command(text);
       snprintf(text, sizeof text, "Rename Count_%d", activations);
       command(text);
