@@ -64,7 +64,7 @@ Json with_input(const std::string &input, const Json &entry) {
   return scene;
 }
 
-// Why a worker ended without a result: what it printed last (the host's
+// Why a worker ended without a result: what it printed first (the host's
 // "host: unexpected call of ..."), and how it ended.
 std::string worker_failure(const std::string &said, const std::string &how) {
   const std::string ended =
