@@ -48,22 +48,6 @@ int usage_error(const std::string &message) {
 
 constexpr std::size_t kLinesKept = 2;  // of what a worker said before it ended
 
-Json failed_entry(const std::string &error) {
-  return Json{{"status", "failed"},
-              {"output", nullptr},
-              {"error", error},
-              {"warnings", Json::array()},
-              {"changes", Json::array()}};
-}
-
-// The report's entry: "input" first, then the worker's members.
-Json with_input(const std::string &input, const Json &entry) {
-  Json scene{{"input", input}};
-  for (const char *member : {"output", "status", "error", "warnings", "changes"})
-    if (entry.contains(member)) scene[member] = entry[member];
-  return scene;
-}
-
 // Why a worker ended without a result: what it printed first (the host's
 // "host: unexpected call of ..."), and how it ended.
 std::string worker_failure(const std::string &said, const std::string &how) {
@@ -95,23 +79,22 @@ struct Run {
   Progress &progress;
 };
 
-Json run_one(Run &run, const SceneEntry &scene, WorkerProcessPtr &worker) {
+SceneResult run_one(Run &run, const SceneEntry &scene, WorkerProcessPtr &worker) {
   SceneTask task{scene.input, scene.output, scene.backup, !run.options.only_changed};
   std::string error;
   if (!worker) {
     worker = start_worker(run.program, error);
-    if (!worker) return failed_entry("cannot start a worker: " + error);
+    if (!worker) return result_of(failed_entry(scene.input, "cannot start a worker: " + error));
     if (!send_line(*worker, run.setup)) worker.reset();
   }
   std::string said;
   std::size_t lines = 0;
   if (worker && send_line(*worker, task_line(task))) {
     std::string line;
+    SceneResult result;
     while (receive_line(*worker, line)) {
-      if (line.rfind(kResultMark, 0) == 0) {
-        Json entry = Json::parse(line.substr(sizeof kResultMark - 1), nullptr, false);
-        if (!entry.is_discarded() && entry.is_object()) return entry;
-      }
+      if (line.rfind(kResultMark, 0) == 0 && read_result(line.substr(sizeof kResultMark - 1), result))
+        return result;
       // The first lines say what happened; a system's crash dump after them
       // would drown the report.
       if (++lines <= kLinesKept) said += (said.empty() ? "" : " ") + line;
@@ -120,7 +103,7 @@ Json run_one(Run &run, const SceneEntry &scene, WorkerProcessPtr &worker) {
   const std::string how = worker ? end_worker(*worker) : std::string();
   worker.reset();
   remove_unfinished(scene);
-  return failed_entry(worker_failure(said, how));
+  return result_of(failed_entry(scene.input, worker_failure(said, how)));
 }
 
 void work(Run &run) {
@@ -130,10 +113,10 @@ void work(Run &run) {
     if (index >= run.scenes.size()) break;
     const SceneEntry &scene = run.scenes[index];
     run.progress.started(scene.input);
-    const Json entry = with_input(scene.input, run_one(run, scene, worker));
-    run.counts[index] = count_scene(entry);
-    run.progress.finished(scene_line(entry, run.counts[index]));
-    if (run.keep_entries) run.entries[index] = json_text(entry);
+    SceneResult result = run_one(run, scene, worker);
+    run.counts[index] = result.counts;
+    run.progress.finished(result.line);
+    if (run.keep_entries) run.entries[index] = std::move(result.entry);
   }
   if (worker) end_worker(*worker);
 }

@@ -23,23 +23,15 @@ int worker_main() {
     SceneTask task;
     Json entry;
     if (!read_task(line, task)) {
-      entry = Json{{"status", "failed"},
-                   {"output", nullptr},
-                   {"error", "the worker got no task it could read"},
-                   {"warnings", Json::array()},
-                   {"changes", Json::array()}};
+      entry = failed_entry(task.input, "the worker got no task it could read");
     } else {
       try {
         entry = run_scene(setup, task);
       } catch (const std::exception &error) {
-        entry = Json{{"status", "failed"},
-                     {"output", nullptr},
-                     {"error", std::string("qbhost: ") + error.what()},
-                     {"warnings", Json::array()},
-                     {"changes", Json::array()}};
+        entry = failed_entry(task.input, std::string("qbhost: ") + error.what());
       }
     }
-    std::cout << kResultMark << json_text(entry) << std::endl;
+    std::cout << result_line(result_of(entry)) << std::endl;
   }
   return 0;
 }

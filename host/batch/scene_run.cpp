@@ -59,12 +59,17 @@ Json change_entry(const Change &change, bool japanese) {
               {"after", value_of(change, change.after, japanese)}};
 }
 
-Json failed(Json entry, const std::string &error) {
-  entry["status"] = "failed";
-  entry["output"] = nullptr;
-  entry["error"] = error;
-  entry["changes"] = Json::array();
-  return entry;
+}  // namespace
+
+Json failed_entry(const std::string &input, const std::string &error, Json warnings) {
+  return Json{{"input", input}, {"output", nullptr},    {"status", "failed"},
+              {"error", error}, {"warnings", warnings}, {"changes", Json::array()}};
+}
+
+namespace {
+
+Json failed(const Json &entry, const std::string &error) {
+  return failed_entry(entry["input"].get<std::string>(), error, entry["warnings"]);
 }
 
 bool keep_backup(const SceneTask &task, std::string &error) {
@@ -80,8 +85,11 @@ bool keep_backup(const SceneTask &task, std::string &error) {
 }  // namespace
 
 Json run_scene(const RunSetup &setup, const SceneTask &task) {
-  Json entry{
-      {"status", "failed"}, {"output", nullptr}, {"warnings", Json::array()}, {"changes", Json::array()}};
+  Json entry{{"input", task.input},
+             {"output", nullptr},
+             {"status", "failed"},
+             {"warnings", Json::array()},
+             {"changes", Json::array()}};
   Host host;
   host.set_trace(nullptr);
   std::vector<std::string> problems;

@@ -26,9 +26,12 @@ struct SceneTask {
 };
 
 // Runs the script on the scene with a freshly loaded module and writes the
-// result.  Answers the scene's entry of the report without its "input":
-// "status", "output", "error" (failed only), "warnings", "changes".  A
-// module that crashes or calls a trap ends this process instead.
+// result.  Answers the scene's entry of the report: "input", "output",
+// "status", "error" (failed only), "warnings", "changes".  A module that
+// crashes or calls a trap ends this process instead.
 Json run_scene(const RunSetup &setup, const SceneTask &task);
+
+// The entry of a scene that failed with `error`.
+Json failed_entry(const std::string &input, const std::string &error, Json warnings = Json::array());
 
 }  // namespace qbhost::batch

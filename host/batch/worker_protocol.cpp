@@ -46,4 +46,38 @@ bool read_task(const std::string &line, SceneTask &task) {
   return true;
 }
 
+SceneResult result_of(const Json &entry) {
+  SceneResult result;
+  result.counts = count_scene(entry);
+  result.line = scene_line(entry, result.counts);
+  result.entry = json_text(entry);
+  return result;
+}
+
+std::string result_line(const SceneResult &result) {
+  const Json head{{"status", result.counts.status},
+                  {"changes", result.counts.changes},
+                  {"warnings", result.counts.warnings},
+                  {"line", result.line}};
+  return kResultMark + json_text(head) + "\t" + result.entry;
+}
+
+bool read_result(const std::string &text, SceneResult &result) {
+  const std::size_t tab = text.find('\t');
+  if (tab == std::string::npos) return false;
+  const Json head = Json::parse(text.substr(0, tab), nullptr, false);
+  if (!head.is_object() || !read_string(head, "status", result.counts.status) ||
+      !read_string(head, "line", result.line) || !head.contains("changes") || !head["changes"].is_array() ||
+      head["changes"].size() != result.counts.changes.size() || !head.contains("warnings") ||
+      !head["warnings"].is_number_unsigned())
+    return false;
+  for (std::size_t i = 0; i < result.counts.changes.size(); ++i) {
+    if (!head["changes"][i].is_number_unsigned()) return false;
+    result.counts.changes[i] = head["changes"][i].get<std::size_t>();
+  }
+  result.counts.warnings = head["warnings"].get<std::size_t>();
+  result.entry = text.substr(tab + 1);
+  return true;
+}
+
 }  // namespace qbhost::batch
