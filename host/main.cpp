@@ -5,7 +5,9 @@
 #include <iterator>
 #include <sstream>
 #include <string>
+#include <vector>
 
+#include "host/batch/batch.h"
 #include "host/core/host.h"
 #include "host/core/platform.h"
 
@@ -14,6 +16,7 @@ namespace {
 const char kUsage[] =
     "usage: qbhost [--plugin PATH] SCRIPT\n"
     "       qbhost [--plugin PATH] -          (the script from standard input)\n"
+    "       qbhost batch [OPTIONS] SCRIPT SCENE_OR_FOLDER...   (see qbhost batch --help)\n"
     "\n"
     "Loads the module (default: QB_Layout_Kit_A.p beside qbhost), checks its\n"
     "descriptor, calls its start-up and runs the script: a scene is built,\n"
@@ -46,6 +49,10 @@ int usage_error(const std::string &message) {
 
 int main(int argc, char **argv) {
   qbhost::use_binary_standard_streams();
+  // One script over many scene files, and the processes it runs them in.
+  if (argc > 1 && std::strcmp(argv[1], "batch") == 0)
+    return qbhost::batch::batch_main(std::vector<std::string>(argv + 2, argv + argc));
+  if (argc > 1 && std::strcmp(argv[1], "batch-worker") == 0) return qbhost::batch::worker_main();
   std::string plugin;
   std::string script_path;
   for (int i = 1; i < argc; ++i) {
