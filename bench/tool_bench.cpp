@@ -34,15 +34,24 @@ bool press_item_visible_run(qbhost::Host &host, std::string &error) {
 }
 
 // The rename run on "All Item" in mode Replace or Regular Expression, with
-// the panel's initial texts (_L_ to _R_, _[Ll]_ to _R_).
-void run_rename_all_items(qbhost::Host &host, bool regular_expression) {
+// the panel's initial texts (_L_ to _R_, _[Ll]_ to _R_) or another pattern.
+void run_rename_all_items(qbhost::Host &host, bool regular_expression, const char *pattern = nullptr) {
   // What the activation does before the panel: the service set.
   lwtool2::fetch_services(host.global_function());
   qb::rename::RenameSettings settings;
   settings.scope = qb::rename::Scope::kAllItems;
   settings.mode = regular_expression ? qb::rename::Mode::kRegex : qb::rename::Mode::kReplace;
+  if (pattern != nullptr) settings.pattern_text.assign(pattern);
   qb::rename::rename_items(settings);
 }
+
+// Patterns that find what the plain ones find, one with counted repeats and one of 100 bytes, so that their
+// runs compare with the plain pattern's.
+constexpr const char *kSelectCounted = "*Arm_L{1}_* Hand_?{1}_*";
+const std::string kSelectLong = std::string(93, '*') + "Arm_L_* Hand_?_*";  // a first word of 100 bytes
+constexpr const char *kRenameCounted = "_[Ll]{1}_";
+// _[Ll]_ not followed by a text no name holds: 100 bytes.
+const std::string kRenameLong = "_[Ll]_(?!" + std::string(90, 'Q') + ")";
 
 // The layer replacement run on every mesh object against a directory.
 void run_replace_all_meshes(qbhost::Host &host, const std::string &directory) {
@@ -93,6 +102,16 @@ std::vector<ToolCase> make_cases() {
                    [](BenchContext &ctx, std::string &error) {
                      return activate(ctx, "QB:SelectItem", "*Arm_L_* Hand_?_*", error);
                    }});
+  cases.push_back({{"SelectItem.Count", "QB:SelectItem, two patterns with {1}", "SelectItem"},
+                   [](BenchContext &, std::string &) { return true; },
+                   [](BenchContext &ctx, std::string &error) {
+                     return activate(ctx, "QB:SelectItem", kSelectCounted, error);
+                   }});
+  cases.push_back({{"SelectItem.Long", "QB:SelectItem, two patterns, the first of 100 bytes", "SelectItem"},
+                   [](BenchContext &, std::string &) { return true; },
+                   [](BenchContext &ctx, std::string &error) {
+                     return activate(ctx, "QB:SelectItem", kSelectLong.c_str(), error);
+                   }});
   cases.push_back({{"SelectBranch", "QB:SelectBranch, 3 roots"}, prepare_roots,
                    [](BenchContext &ctx, std::string &error) {
                      return activate(ctx, "QB:SelectBranch", nullptr, error);
@@ -123,6 +142,18 @@ std::vector<ToolCase> make_cases() {
   cases.push_back({{"Rename.Regex", "rename, All Item, Regular Expression"}, prepare_roots,
                    [](BenchContext &ctx, std::string &) {
                      run_rename_all_items(*ctx.host, true);
+                     return true;
+                   }});
+  cases.push_back({{"Rename.Regex.Count", "rename, All Item, Regular Expression _[Ll]{1}_", "Rename.Regex"},
+                   prepare_roots,
+                   [](BenchContext &ctx, std::string &) {
+                     run_rename_all_items(*ctx.host, true, kRenameCounted);
+                     return true;
+                   }});
+  cases.push_back({{"Rename.Regex.Long", "rename, All Item, Regular Expression of 100 bytes", "Rename.Regex"},
+                   prepare_roots,
+                   [](BenchContext &ctx, std::string &) {
+                     run_rename_all_items(*ctx.host, true, kRenameLong.c_str());
                      return true;
                    }});
   cases.push_back({{"Replace.Dir", "layer replacement, All Item, 1,000 files"},

@@ -24,11 +24,18 @@ constexpr bool is_lead_byte(CodePage code_page, unsigned char byte) noexcept {
   return code_page == CodePage::ShiftJis && ((byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC));
 }
 
+// Whether a byte can be the second byte of a double-byte character (0x40-0x7E, 0x80-0xFC).
+constexpr bool is_second_byte(unsigned char byte) noexcept { return byte >= 0x40 && byte <= 0xFC && byte != 0x7F; }
+
 // Bytes of the character that starts at text[at] (at < text.size()): 2 for a
-// lead byte followed by another byte, else 1 (a lead byte that ends the text
-// is a character of its own).
+// lead byte followed by a byte that can be a second byte, else 1 (a lead byte
+// that ends the text, or whose next byte cannot follow it, is a character of
+// its own, and that next byte is read as itself).
 constexpr std::size_t char_length(CodePage code_page, std::string_view text, std::size_t at) noexcept {
-  return at + 1 < text.size() && is_lead_byte(code_page, static_cast<unsigned char>(text[at])) ? 2 : 1;
+  return at + 1 < text.size() && is_lead_byte(code_page, static_cast<unsigned char>(text[at])) &&
+                 is_second_byte(static_cast<unsigned char>(text[at + 1]))
+             ? 2
+             : 1;
 }
 
 // Whether a character starts at text[at] (at == text.size() counts: the end).

@@ -1,8 +1,8 @@
 // Wildcard name patterns turned into case-blind regular expressions.
 #include "toolkit/text/pattern.h"
 
-#include <locale>
 #include <string_view>
+#include <utility>
 
 #include "toolkit/text/code_page.h"
 #include "toolkit/text/regex.h"
@@ -41,10 +41,12 @@ std::string wildcard_to_regex_text(const std::string &pattern) {
   return text;
 }
 
+// A pattern without braces is matched by the wildcard walk alone, which answers as the engine would; only
+// counted repeats need the engine.
 Regex wildcard_to_regex(const std::string &pattern) {
-  Regex compiled = compile_regex(wildcard_to_regex_text(pattern), true);
-  compiled.wildcard =
-      make_wildcard_program(pattern, std::use_facet<std::ctype<char>>(compiled.re.getloc()), host_code_page());
+  WildcardProgram program = make_wildcard_program(pattern, host_code_page());
+  Regex compiled = program.usable ? Regex{} : compile_regex(wildcard_to_regex_text(pattern), true);
+  compiled.wildcard = std::move(program);
   return compiled;
 }
 

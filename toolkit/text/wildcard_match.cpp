@@ -61,10 +61,11 @@ std::size_t next_line_break(const std::string &text, std::size_t from, const Wil
 
 }  // namespace
 
-WildcardProgram make_wildcard_program(const std::string &pattern, const std::ctype<char> &fold, CodePage code_page) {
+WildcardProgram make_wildcard_program(const std::string &pattern, CodePage code_page) {
   // Braces keep their counted-repeat meaning: those patterns need the engine.
   WildcardProgram program{pattern, find_char_of(code_page, pattern, "{}") == std::string::npos, code_page, {}, {}};
-  for (int b = 0; b < 256; ++b) program.folded[b] = byte(fold.tolower(static_cast<char>(b)));
+  for (int b = 0; b < 256; ++b)
+    program.folded[b] = static_cast<unsigned char>(b >= 'A' && b <= 'Z' ? b - 'A' + 'a' : b);
   // "." and so "?" and "*" never take a line break; the regex compares every
   // character after case folding, line breaks included.
   for (int b = 0; b < 256; ++b)

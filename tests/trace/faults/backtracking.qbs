@@ -53,7 +53,8 @@ ok
 # CHECK-NEXT: cmd ok SelectItem 0x10000002
 # CHECK-NEXT: cmd ok Rename cx
 # CHECK-NEXT: cmd ok StatusMsg {1.00}QB:NameReplace: Renaming...
-# CHECK-NEXT: cmd ok StatusMsg QB:NameReplace: Done(3).
+# CHECK-NEXT: cmd ok StatusMsg QB:NameReplace: Done(1).
+# CHECK-NEXT: cmd ok StatusMsg *** ERROR: QB:NameReplace: The regular expression is too complex for some names; they keep their names. ***
 # CHECK-NEXT: cmd ok SelectItem 0x10000002
 # CHECK-NEXT: cmd ok AddToSelection 0x10000001
 # CHECK-NEXT: cmd ok AddToSelection 0x10000000
