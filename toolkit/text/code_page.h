@@ -25,7 +25,9 @@ constexpr bool is_lead_byte(CodePage code_page, unsigned char byte) noexcept {
 }
 
 // Whether a byte can be the second byte of a double-byte character (0x40-0x7E, 0x80-0xFC).
-constexpr bool is_second_byte(unsigned char byte) noexcept { return byte >= 0x40 && byte <= 0xFC && byte != 0x7F; }
+constexpr bool is_second_byte(unsigned char byte) noexcept {
+  return byte >= 0x40 && byte <= 0xFC && byte != 0x7F;
+}
 
 // Bytes of the character that starts at text[at] (at < text.size()): 2 for a
 // lead byte followed by a byte that can be a second byte, else 1 (a lead byte

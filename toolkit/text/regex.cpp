@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/thread_with_stack.h"
+#include "toolkit/text/ascii_locale.h"
 #include "toolkit/text/code_page.h"
 
 namespace qb {
@@ -153,7 +154,8 @@ std::size_t stack_units(const std::string &p, CodePage code_page, std::size_t mo
       const std::size_t comma = count.find(',');
       // "{m}", "{m,}" (one copy more than m) or "{m,n}"; anything else is no count.
       auto number = [&](const std::string &digits) {
-        if (digits.empty() || digits.find_first_not_of("0123456789") != std::string::npos) return std::size_t(0);
+        if (digits.empty() || digits.find_first_not_of("0123456789") != std::string::npos)
+          return std::size_t(0);
         return digits.size() > 9 ? most + 1 : static_cast<std::size_t>(std::stoull(digits));
       };
       const std::size_t copies = comma == std::string::npos ? number(count)
@@ -243,7 +245,7 @@ void refuse_huge_numbers(const std::string &p, CodePage code_page) {
 
 // Whole-text or first match; on a match, the byte span of `group` (-1, 0 when it took no part) in `span`.
 template <class Char>
-bool match(const Regex &re, const std::basic_regex<Char, AsciiRegexTraits<Char>> &engine,
+bool match(const Regex &re, const std::basic_regex<Char> &engine,
            const std::basic_string<Char> &text, bool whole, std::size_t group, RegexSpan *span) {
   const Position<Char> begin{text.data()}, end{text.data() + text.size()};
   std::match_results<Position<Char>> m;
@@ -276,10 +278,10 @@ Regex compile_regex(const std::string &pattern, bool icase) {
   const auto flags = icase ? std::regex::ECMAScript | std::regex::icase : std::regex::ECMAScript;
   guarded(compiled.shallow, compiled.helper.get(), [&] {
     if (compiled.shift_jis) {
-      compiled.characters.imbue(std::locale::classic());
+      compiled.characters.imbue(ascii_locale());
       compiled.characters.assign(widen(pattern), flags);
     } else {
-      compiled.re.imbue(std::locale::classic());
+      compiled.re.imbue(ascii_locale());
       compiled.re.assign(pattern, flags);
     }
   });

@@ -7,7 +7,7 @@
 // On a Japanese host (host_code_page() is ShiftJis) a wide engine reads a double-byte character as one, lead
 // byte * 256 + second byte.  No match splits a character, ボ (second byte '{') or ソ ('\') compiles, and
 // positions are byte offsets.  Both engines classify and fold the case of ASCII characters only
-// (ascii_regex_traits.h).
+// (ascii_locale.h).
 #pragma once
 
 #include <cstddef>
@@ -15,7 +15,6 @@
 #include <regex>
 #include <string>
 
-#include "toolkit/text/ascii_regex_traits.h"
 #include "toolkit/text/wildcard_match.h"
 
 namespace qb {
@@ -23,8 +22,8 @@ namespace qb {
 struct DeepStack;  // the helper thread of one compiled expression, made when first needed
 
 struct Regex {
-  std::basic_regex<char, AsciiRegexTraits<char>> re;            // every host but a Japanese one
-  std::basic_regex<wchar_t, AsciiRegexTraits<wchar_t>> characters;  // a Japanese host
+  std::regex re;             // every host but a Japanese one
+  std::wregex characters;    // a Japanese host
   bool shift_jis = false;    // which of the two was compiled
   bool shallow = false;      // compiled, and passed over between two guard steps, in little stack
   WildcardProgram wildcard;  // set by wildcard_to_regex: whole-text matches skip the engine

@@ -24,10 +24,11 @@ struct WildcardProgram {
   CodePage code_page = CodePage::SingleByte; // how many bytes make a character of pattern and name
   std::array<unsigned char, 256> folded{};   // every byte with ASCII letters in lower case
   std::array<bool, 256> line_break{};        // bytes that fold to a line break, which "." never takes
+  bool pattern_has_line_break = false;       // false: the pattern is one segment
 };
 
 // Letter case is folded in ASCII only, as the regex engines fold it
-// (ascii_regex_traits.h).
+// (ascii_locale.h).
 WildcardProgram make_wildcard_program(const std::string &pattern, CodePage code_page = CodePage::SingleByte);
 
 // The answer std::regex_match gives for the compiled wildcard on `name`.

@@ -164,7 +164,8 @@ void rename_items(const RenameSettings &settings) {
     }
     send(compose("StatusMsg %s: Done(%d).", kNameReplaceServer, count.renamed));
     if (count.too_complex)
-      lwtool2::status_error(format_message("%s: %s", kNameReplaceServer, g_name_replace_messages[kMsgTooComplex]));
+      lwtool2::status_error(
+          format_message("%s: %s", kNameReplaceServer, g_name_replace_messages[kMsgTooComplex]));
   }
 
   lwtool2::select_list(saved);

@@ -97,7 +97,8 @@ TEST(HostileRegex, DeepMatchesMoveToAHelperThreadOrStop) {
 
 std::size_t threads_of_this_process() {
   std::size_t n = 0;
-  for (const auto &entry : std::filesystem::directory_iterator("/proc/self/task")) n += entry.exists() ? 1 : 0;
+  for (const auto &entry : std::filesystem::directory_iterator("/proc/self/task"))
+    n += entry.exists() ? 1 : 0;
   return n;
 }
 
@@ -109,7 +110,7 @@ TEST(HostileRegex, DeepMatchesShareOneHelperThread) {
   EXPECT_TRUE(qb::compile_regex("(_[Ll]_(?!" + std::string(90, 'Q') + "))").shallow);
   EXPECT_TRUE(qb::compile_regex("Arm_L{1}_.*", true).shallow);
   EXPECT_FALSE(qb::compile_regex("(){2000}").shallow);
-  EXPECT_FALSE(qb::compile_regex("a{1,50000}").shallow);
+  EXPECT_FALSE(qb::compile_regex("a{1,5000}").shallow);
   EXPECT_FALSE(qb::compile_regex(std::string(20000, 'a')).shallow);
   const std::size_t before = threads_of_this_process();
   {
@@ -187,7 +188,8 @@ TEST(HostileRegex, LongAndDeepPatternsCompileOrAreRefused) {
     } catch (const std::regex_error &error) {
       huge_refused = error.code() == std::regex_constants::error_space;
     }
-    huge_wildcard = qb::regex_full_match(std::string(300000, 'Q'), qb::wildcard_to_regex(std::string(300000, 'q')));
+    huge_wildcard =
+        qb::regex_full_match(std::string(300000, 'Q'), qb::wildcard_to_regex(std::string(300000, 'q')));
   });
   EXPECT_TRUE(long_word);
   EXPECT_TRUE(nested);

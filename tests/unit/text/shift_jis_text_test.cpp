@@ -151,7 +151,8 @@ TEST(ShiftJisText, FindAndReplaceNeverSplitACharacter) {
 TEST(ShiftJisText, PathsNamesAndLayersOfJapaneseFolders) {
   const std::string hyo_file = "C:\\objs\\" + kHyo + ".lwo";
   const std::string so_folder = "C:\\objs\\" + kSo;
-  const std::string lead_then_dot = "C:\\objs\\x\x83.lwo";  // the dot is a second byte
+  // 0x83 leads a character, but a dot cannot follow it: the lead byte stands alone and the dot is a dot.
+  const std::string lead_then_dot = "C:\\objs\\x\x83.lwo";
   EXPECT_FALSE(qb::TextBuffer(hyo_file).is_lwo_path(qb::PathStyle::Windows));
   EXPECT_TRUE(qb::TextBuffer(lead_then_dot).is_lwo_path(qb::PathStyle::Windows));
   EXPECT_EQ(qb::trim_trailing_separators(so_folder), "C:\\objs\\\x83");
@@ -159,7 +160,7 @@ TEST(ShiftJisText, PathsNamesAndLayersOfJapaneseFolders) {
   HostCodePage japanese(CodePage::ShiftJis);
   EXPECT_TRUE(qb::TextBuffer(hyo_file).is_lwo_path(qb::PathStyle::Windows));
   EXPECT_TRUE(qb::TextBuffer(so_folder + "\\" + kHyo + ".lwo").is_lwo_path(qb::PathStyle::Windows));
-  EXPECT_FALSE(qb::TextBuffer(lead_then_dot).is_lwo_path(qb::PathStyle::Windows));
+  EXPECT_TRUE(qb::TextBuffer(lead_then_dot).is_lwo_path(qb::PathStyle::Windows));
   EXPECT_EQ(qb::trim_trailing_separators(so_folder), so_folder);
   EXPECT_EQ(qb::trim_trailing_separators(so_folder + "\\/"), so_folder);
   EXPECT_EQ(qb::trim_trailing_separators(kSo), kSo);
@@ -171,7 +172,7 @@ TEST(ShiftJisText, PathsNamesAndLayersOfJapaneseFolders) {
 // grammar ('$' follows no lead byte in Shift-JIS, but the host may still hand
 // one over, and it is one character all the same).
 std::string second_bytes() {
-  std::string bytes = "{}[\\|^$";
+  std::string bytes = "{}[]\\|^";
   for (char c = 'A'; c <= 'Z'; ++c) bytes += {c, static_cast<char>(c - 'A' + 'a')};
   return bytes;
 }
