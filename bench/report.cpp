@@ -18,6 +18,8 @@ namespace {
 // nothing read) stays in the tables as a reference only: its ratio measures
 // the host's services as much as the module.
 constexpr double kMaxScaling = 1.5;
+// A pattern case (counted repeats, a long pattern) against the same run with the plain pattern, at every size.
+constexpr double kMaxPatternCost = 1.5;
 constexpr double kMaxSecondsAt1M = 2.0;
 constexpr double kReferenceSceneBytes = 1024.0 * 1024 * 1024;
 constexpr double kMaxWholeReadCost = 1.3;
@@ -86,6 +88,31 @@ bool tool_tables(std::ostream &out, const std::map<std::string, Result> &results
       out << " - | - |";
     }
     out << " " << verdict(met) << " |\n";
+    all_met = all_met && met;
+  }
+
+  out << "\n### Patterns: time of the run / time of the same run with the plain pattern (CPU)\n\n| tool |";
+  for (std::size_t size : input.sizes) out << " " << size_label(size) << " |";
+  out << " target |\n|---|";
+  for (std::size_t i = 0; i < input.sizes.size() + 1; ++i) out << "---|";
+  out << "\n";
+  for (const ToolCaseInfo &tool : tool_cases()) {
+    if (tool.plain.empty()) continue;
+    out << "| " << tool.label << " |";
+    bool met = true;
+    for (std::size_t size : input.sizes) {
+      const Result *t = find(results, tool.key + "/" + size_label(size) + "/tool");
+      const Result *p = find(results, tool.plain + "/" + size_label(size) + "/tool");
+      if (t == nullptr || p == nullptr) {
+        out << " not run |";
+        met = false;
+        continue;
+      }
+      const double ratio = t->cpu_ms / p->cpu_ms;
+      met = met && ratio <= kMaxPatternCost;
+      out << " " << times(ratio) << " |";
+    }
+    out << " within 1.5x: " << verdict(met) << " |\n";
     all_met = all_met && met;
   }
 

@@ -34,15 +34,25 @@ bool press_item_visible_run(qbhost::Host &host, std::string &error) {
 }
 
 // The rename run on "All Item" in mode Replace or Regular Expression, with
-// the panel's initial texts (_L_ to _R_, _[Ll]_ to _R_).
-void run_rename_all_items(qbhost::Host &host, bool regular_expression) {
+// the panel's initial texts (_L_ to _R_, _[Ll]_ to _R_) or another pattern.
+void run_rename_all_items(qbhost::Host &host, bool regular_expression, const char *pattern = nullptr) {
   // What the activation does before the panel: the service set.
   lwtool2::fetch_services(host.global_function());
   qb::rename::RenameSettings settings;
   settings.scope = qb::rename::Scope::kAllItems;
   settings.mode = regular_expression ? qb::rename::Mode::kRegex : qb::rename::Mode::kReplace;
+  if (pattern != nullptr) settings.pattern_text.assign(pattern);
   qb::rename::rename_items(settings);
 }
+
+// Patterns that find what the plain ones find, one with counted repeats and one of 100 bytes, so that their
+// runs compare with the plain pattern's.
+constexpr const char *kSelectCounted = "*Arm_L{1}_* Hand_?{1}_*";
+// A third word of 100 bytes that no name matches.
+const std::string kSelectLong = "*Arm_L_* Hand_?_* Cloth_Cage_" + std::string(87, 'x') + "_*";
+constexpr const char *kRenameCounted = "_[Ll]{1}_";
+// _[Ll]_ not followed by a text no name holds: 100 bytes.
+const std::string kRenameLong = "_[Ll]_(?!" + std::string(90, 'Q') + ")";
 
 // The layer replacement run on every mesh object against a directory.
 void run_replace_all_meshes(qbhost::Host &host, const std::string &directory) {
@@ -88,16 +98,26 @@ bool activate(BenchContext &ctx, const char *server, const char *argument, std::
 
 std::vector<ToolCase> make_cases() {
   std::vector<ToolCase> cases;
-  cases.push_back({{"SelectItem", "QB:SelectItem, two patterns"},
+  cases.push_back({{"SelectItem", "QB:SelectItem, two patterns", ""},
                    [](BenchContext &, std::string &) { return true; },
                    [](BenchContext &ctx, std::string &error) {
                      return activate(ctx, "QB:SelectItem", "*Arm_L_* Hand_?_*", error);
                    }});
-  cases.push_back({{"SelectBranch", "QB:SelectBranch, 3 roots"}, prepare_roots,
+  cases.push_back({{"SelectItem.Count", "QB:SelectItem, two patterns with {1}", "SelectItem"},
+                   [](BenchContext &, std::string &) { return true; },
+                   [](BenchContext &ctx, std::string &error) {
+                     return activate(ctx, "QB:SelectItem", kSelectCounted, error);
+                   }});
+  cases.push_back({{"SelectItem.Long", "QB:SelectItem, the two patterns and one of 100 bytes", "SelectItem"},
+                   [](BenchContext &, std::string &) { return true; },
+                   [](BenchContext &ctx, std::string &error) {
+                     return activate(ctx, "QB:SelectItem", kSelectLong.c_str(), error);
+                   }});
+  cases.push_back({{"SelectBranch", "QB:SelectBranch, 3 roots", ""}, prepare_roots,
                    [](BenchContext &ctx, std::string &error) {
                      return activate(ctx, "QB:SelectBranch", nullptr, error);
                    }});
-  cases.push_back({{"ToggleVisible", "QB:ToggleVisible, all items"},
+  cases.push_back({{"ToggleVisible", "QB:ToggleVisible, all items", ""},
                    [](BenchContext &ctx, std::string &) {
                      ctx.host->scene().set_selection(ctx.host->scene().scene_order());
                      return true;
@@ -105,27 +125,39 @@ std::vector<ToolCase> make_cases() {
                    [](BenchContext &ctx, std::string &error) {
                      return activate(ctx, "QB:ToggleVisible", nullptr, error);
                    }});
-  cases.push_back({{"ItemVisible.All", "QB:ItemVisible, All Items"},
+  cases.push_back({{"ItemVisible.All", "QB:ItemVisible, All Items", ""},
                    [](BenchContext &ctx, std::string &error) {
                      return prepare_item_visible(ctx, VisibleScope::kAllItems, error);
                    },
                    [](BenchContext &ctx, std::string &error) { return press_item_visible_run(*ctx.host, error); }});
-  cases.push_back({{"ItemVisible.NotSelChildren", "QB:ItemVisible, Selection + Children not other"},
+  cases.push_back({{"ItemVisible.NotSelChildren", "QB:ItemVisible, Selection + Children not other", ""},
                    [](BenchContext &ctx, std::string &error) {
                      return prepare_item_visible(ctx, VisibleScope::kNotSelectionWithChildren, error);
                    },
                    [](BenchContext &ctx, std::string &error) { return press_item_visible_run(*ctx.host, error); }});
-  cases.push_back({{"Rename.Replace", "rename, All Item, Replace"}, prepare_roots,
+  cases.push_back({{"Rename.Replace", "rename, All Item, Replace", ""}, prepare_roots,
                    [](BenchContext &ctx, std::string &) {
                      run_rename_all_items(*ctx.host, false);
                      return true;
                    }});
-  cases.push_back({{"Rename.Regex", "rename, All Item, Regular Expression"}, prepare_roots,
+  cases.push_back({{"Rename.Regex", "rename, All Item, Regular Expression", ""}, prepare_roots,
                    [](BenchContext &ctx, std::string &) {
                      run_rename_all_items(*ctx.host, true);
                      return true;
                    }});
-  cases.push_back({{"Replace.Dir", "layer replacement, All Item, 1,000 files"},
+  cases.push_back({{"Rename.Regex.Count", "rename, All Item, Regular Expression _[Ll]{1}_", "Rename.Regex"},
+                   prepare_roots,
+                   [](BenchContext &ctx, std::string &) {
+                     run_rename_all_items(*ctx.host, true, kRenameCounted);
+                     return true;
+                   }});
+  cases.push_back({{"Rename.Regex.Long", "rename, All Item, Regular Expression of 100 bytes", "Rename.Regex"},
+                   prepare_roots,
+                   [](BenchContext &ctx, std::string &) {
+                     run_rename_all_items(*ctx.host, true, kRenameLong.c_str());
+                     return true;
+                   }});
+  cases.push_back({{"Replace.Dir", "layer replacement, All Item, 1,000 files", ""},
                    [](BenchContext &ctx, std::string &error) {
                      select_roots(ctx);
                      return ensure_object_dir(error);

@@ -10,6 +10,7 @@ namespace qbbench {
 struct ToolCaseInfo {
   std::string key;    // benchmark name part, "SelectItem"
   std::string label;  // for the table, "QB:SelectItem *Arm_L_* Hand_?_*"
+  std::string plain;  // a variant of a pattern case: the key of the same run with the plain pattern
 };
 
 const std::vector<ToolCaseInfo> &tool_cases();

@@ -1,4 +1,5 @@
-// The rename tool's new-name computation on arbitrary settings and names.
+// The rename tool's new-name computation on arbitrary settings and names, on
+// an English host or, with QB_FUZZ_SHIFT_JIS=1, a Japanese one.
 // Input: one byte for the mode, then the name, the mode's first text and its
 // second text, separated by NUL bytes.  A regular expression that does not
 // compile may raise std::regex_error and nothing else; every result has the
@@ -9,6 +10,7 @@
 #include <vector>
 
 #include "fuzz/fuzz_check.h"
+#include "toolkit/text/code_page.h"
 #include "tools/rename/new_name.h"
 
 namespace {
@@ -51,7 +53,8 @@ bool one_piece_replaced(const std::string &w, const std::string &with, const std
 
 std::string replace_first(const std::string &w, const std::string &find, const std::string &with) {
   if (w.empty()) return w;
-  const std::size_t at = w.find(find);
+  // Between whole characters of the host's code page.
+  const std::size_t at = qb::find_text(qb::host_code_page(), w, find);
   return at == std::string::npos ? w : w.substr(0, at) + with + w.substr(at + find.size());
 }
 
@@ -67,6 +70,11 @@ bool backtracking_bounded(const std::string &pattern, const std::string &name) {
 }
 
 }  // namespace
+
+extern "C" int LLVMFuzzerInitialize(int *, char ***) {
+  qb_fuzz::code_page_from_environment();
+  return 0;
+}
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, std::size_t size) {
   if (size == 0) return 0;

@@ -8,9 +8,15 @@
 
 namespace qb {
 
-// Runs work(argument) on a new thread with `stack_bytes` of stack and waits
-// for it to end.  False when the thread cannot be made (work did not run).
+// A running thread, from start_thread_with_stack until join_thread.
+struct StackThread;
+
+// Starts work(argument) on a new thread with `stack_bytes` of stack and
+// returns at once; null when the thread cannot be made (work does not run).
 // work must not let an exception escape.
-bool run_on_thread_with_stack(std::size_t stack_bytes, void (*work)(void *), void *argument);
+StackThread *start_thread_with_stack(std::size_t stack_bytes, void (*work)(void *), void *argument);
+
+// Waits for the thread to end and frees it.
+void join_thread(StackThread *thread);
 
 }  // namespace qb

@@ -1,33 +1,45 @@
 #include <pthread.h>
 
+#include <new>
+
 #include "platform/thread_with_stack.h"
 
 namespace qb {
-namespace {
 
-struct Call {
+struct StackThread {
   void (*work)(void *);
   void *argument;
+  pthread_t thread;
 };
 
-void *start(void *call) {
-  const Call &c = *static_cast<Call *>(call);
-  c.work(c.argument);
+namespace {
+
+void *start(void *self) {
+  const StackThread &t = *static_cast<StackThread *>(self);
+  t.work(t.argument);
   return nullptr;
 }
 
 }  // namespace
 
-bool run_on_thread_with_stack(std::size_t stack_bytes, void (*work)(void *), void *argument) {
-  Call call{work, argument};
+StackThread *start_thread_with_stack(std::size_t stack_bytes, void (*work)(void *), void *argument) {
+  auto *t = new (std::nothrow) StackThread{work, argument, {}};
+  if (t == nullptr) return nullptr;
   pthread_attr_t attributes;
-  if (pthread_attr_init(&attributes) != 0) return false;
-  pthread_t thread;
-  const bool started = pthread_attr_setstacksize(&attributes, stack_bytes) == 0 &&
-                       pthread_create(&thread, &attributes, start, &call) == 0;
-  pthread_attr_destroy(&attributes);
-  if (started) pthread_join(thread, nullptr);
-  return started;
+  bool started = false;
+  if (pthread_attr_init(&attributes) == 0) {
+    started = pthread_attr_setstacksize(&attributes, stack_bytes) == 0 &&
+              pthread_create(&t->thread, &attributes, start, t) == 0;
+    pthread_attr_destroy(&attributes);
+  }
+  if (started) return t;
+  delete t;
+  return nullptr;
+}
+
+void join_thread(StackThread *thread) {
+  pthread_join(thread->thread, nullptr);
+  delete thread;
 }
 
 }  // namespace qb

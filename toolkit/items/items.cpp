@@ -7,6 +7,7 @@
 #include "toolkit/command.h"
 #include "toolkit/items/item_marks.h"
 #include "toolkit/services.h"
+#include "toolkit/text/code_page.h"
 #include "toolkit/text/format.h"
 #include "toolkit/text/pattern.h"
 #include "toolkit/text/regex.h"
@@ -194,14 +195,28 @@ ItemKind item_kind(LWItemID item) {
   }
 }
 
+namespace {
+
+// Whole name matches ".*\.lwo" in any letter case: it ends in the four characters ".lwo" (ASCII case folded)
+// and holds no line break, which "." never takes.
+bool names_lwo_file(const std::string &name) {
+  const CodePage code_page = host_code_page();
+  if (name.size() < 4 || !is_char_boundary(code_page, name, name.size() - 4)) return false;
+  std::string tail = name.substr(name.size() - 4);
+  for (char &c : tail)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  return tail == ".lwo" && find_char_of(code_page, name, "\n\r") == std::string::npos;
+}
+
+}  // namespace
+
 std::string object_file_name(LWItemID object) {
-  static const Regex lwo = compile_regex(R"(.*\.lwo)", true);
   LWObjectInfo *info = service_table().object_info;
   if (info == nullptr || object == nullptr) return std::string();
   const char *file = info->filename(object);
   if (file == nullptr || *file == '\0') return std::string();
   std::string name(file);
-  return regex_full_match(name, lwo) ? name : std::string();
+  return names_lwo_file(name) ? name : std::string();
 }
 
 void set_item_visibility(LWItemID item, bool visible) {

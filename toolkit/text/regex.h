@@ -1,14 +1,17 @@
 // Every regular-expression match in the module: the standard library's ECMAScript engine under one guard.
 // The engine recurses once per character and may backtrack for exponential time; the guard counts its steps
 // and measures its stack, and throws std::regex_error(error_complexity) before the host freezes or crashes.
+// Compiling and matching happen on the caller's thread; what needs more stack than that thread lends (a long
+// pattern, a long text) goes to one helper thread kept by the compiled expression, never a thread per match.
 //
-// On a Japanese host (host_code_page() is ShiftJis) a wide engine in the classic locale reads a double-byte
-// character as one, lead byte * 256 + second byte (ideographs, private use, presentation forms: no letter
-// case, digit or space class).  No match splits a character, ボ (second byte '{') or ソ ('\') compiles, and
-// positions are byte offsets.
+// On a Japanese host (host_code_page() is ShiftJis) a wide engine reads a double-byte character as one, lead
+// byte * 256 + second byte.  No match splits a character, ボ (second byte '{') or ソ ('\') compiles, and
+// positions are byte offsets.  Both engines classify and fold the case of ASCII characters only
+// (ascii_locale.h).
 #pragma once
 
 #include <cstddef>
+#include <memory>
 #include <regex>
 #include <string>
 
@@ -16,12 +19,15 @@
 
 namespace qb {
 
+struct DeepStack;  // the helper thread of one compiled expression, made when first needed
+
 struct Regex {
   std::regex re;             // every host but a Japanese one
   std::wregex characters;    // a Japanese host
   bool shift_jis = false;    // which of the two was compiled
-  bool small = false;        // compiled and first matched on the caller's thread
+  bool shallow = false;      // compiled, and passed over between two guard steps, in little stack
   WildcardProgram wildcard;  // set by wildcard_to_regex: whole-text matches skip the engine
+  std::shared_ptr<DeepStack> helper;  // shared by copies; its thread ends with the last of them
 };
 
 // `icase` adds std::regex::icase.  A pattern that does not compile throws std::regex_error (error_space if

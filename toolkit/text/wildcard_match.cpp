@@ -61,14 +61,17 @@ std::size_t next_line_break(const std::string &text, std::size_t from, const Wil
 
 }  // namespace
 
-WildcardProgram make_wildcard_program(const std::string &pattern, const std::ctype<char> &fold, CodePage code_page) {
+WildcardProgram make_wildcard_program(const std::string &pattern, CodePage code_page) {
   // Braces keep their counted-repeat meaning: those patterns need the engine.
-  WildcardProgram program{pattern, find_char_of(code_page, pattern, "{}") == std::string::npos, code_page, {}, {}};
-  for (int b = 0; b < 256; ++b) program.folded[b] = byte(fold.tolower(static_cast<char>(b)));
+  WildcardProgram program{
+      pattern, find_char_of(code_page, pattern, "{}") == std::string::npos, code_page, {}, {}, false};
+  for (int b = 0; b < 256; ++b)
+    program.folded[b] = static_cast<unsigned char>(b >= 'A' && b <= 'Z' ? b - 'A' + 'a' : b);
   // "." and so "?" and "*" never take a line break; the regex compares every
   // character after case folding, line breaks included.
   for (int b = 0; b < 256; ++b)
     program.line_break[b] = program.folded[b] == program.folded['\n'] || program.folded[b] == program.folded['\r'];
+  program.pattern_has_line_break = next_line_break(pattern, 0, program) != pattern.size();
   return program;
 }
 
@@ -77,6 +80,10 @@ WildcardProgram make_wildcard_program(const std::string &pattern, const std::cty
 // pattern and name pieces match as plain wildcards.
 bool wildcard_full_match(const std::string &name, const WildcardProgram &program) {
   const std::string &p = program.pattern;
+  // The usual pattern holds no line break: the whole name must match it, and then hold none either (asked
+  // last, since most names fail the pattern within a character or two).
+  if (!program.pattern_has_line_break)
+    return segment_matches(name, p, program) && next_line_break(name, 0, program) == name.size();
   std::size_t n = 0, k = 0;
   for (;;) {
     const std::size_t n_end = next_line_break(name, n, program);

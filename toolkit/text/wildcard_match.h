@@ -9,7 +9,6 @@
 #pragma once
 
 #include <array>
-#include <locale>
 #include <string>
 
 #include "toolkit/text/code_page.h"
@@ -17,21 +16,20 @@
 namespace qb {
 
 // The pattern as the walk reads it: '*' any run, '?' one character, every
-// other character itself, single-byte letters compared through the regex's
-// own case folding, double-byte characters byte for byte.
+// other character itself, ASCII letters in either case, double-byte
+// characters byte for byte.
 struct WildcardProgram {
   std::string pattern;
   bool usable = false;                       // false: the pattern needs the regex engine (braces)
   CodePage code_page = CodePage::SingleByte; // how many bytes make a character of pattern and name
-  std::array<unsigned char, 256> folded{};   // every byte as the regex folds its case
+  std::array<unsigned char, 256> folded{};   // every byte with ASCII letters in lower case
   std::array<bool, 256> line_break{};        // bytes that fold to a line break, which "." never takes
+  bool pattern_has_line_break = false;       // false: the pattern is one segment
 };
 
-// `fold` is the ctype facet of the locale the regex was compiled with, so that
-// case is ignored exactly as the regex ignores it; it is asked once for every
-// byte here rather than twice for every character matched.
-WildcardProgram make_wildcard_program(const std::string &pattern, const std::ctype<char> &fold,
-                                      CodePage code_page = CodePage::SingleByte);
+// Letter case is folded in ASCII only, as the regex engines fold it
+// (ascii_locale.h).
+WildcardProgram make_wildcard_program(const std::string &pattern, CodePage code_page = CodePage::SingleByte);
 
 // The answer std::regex_match gives for the compiled wildcard on `name`.
 bool wildcard_full_match(const std::string &name, const WildcardProgram &program);

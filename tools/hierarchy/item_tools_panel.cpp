@@ -179,7 +179,9 @@ void add_controls(ItemToolsState &state, LWPanelFuncs *funcs) {
 }  // namespace
 
 bool build_item_tools_panel(ItemToolsState &state, LWPanelFuncs *funcs) {
-  state.panel = create_panel(funcs, service_table().global, panel_title("QB:ItemTools").c_str(), &state);
+  // The host may keep the title's pointer for as long as the panel lives, and so does the record.
+  state.title = panel_title("QB:ItemTools");
+  state.panel = create_panel(funcs, service_table().global, state.title.c_str(), &state);
   if (state.panel == nullptr) return false;
   add_controls(state, funcs);
   if (!keep_complete_panel(funcs, state.panel, state.controls)) {

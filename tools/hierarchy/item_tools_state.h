@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <string>
 
 #include "abi/host_api.h"
 #include "toolkit/tool_state.h"
@@ -28,6 +29,7 @@ enum ItemToolsControl : int {
 
 // The one record is tool_state<ItemToolsState>().
 struct ItemToolsState {
+  std::string title;  // handed to the host, which may keep it for the panel's life
   LWPanelID panel = nullptr;
   std::array<LWControl *, kItemToolsControlCount> controls{};
   bool open = false;

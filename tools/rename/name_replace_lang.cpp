@@ -11,6 +11,16 @@ const char *const kNameReplaceTextJa[kNameReplaceTextCount] = {
     "対象", "種類", "Null", "ボーン", "カメラ", "ライト", "方法", "", "", "", "", "", "", "",
 };
 
+const char *const kNameReplaceMessagesEn[kNameReplaceMessageCount] = {
+    "The text is too long; nothing was renamed.",
+    "The regular expression is too complex for some names; they keep their names.",
+};
+
+const char *const kNameReplaceMessagesJa[kNameReplaceMessageCount] = {
+    "文字列が長すぎるため、名前を変更しませんでした。",
+    "正規表現が複雑すぎるため、名前を変更しなかったアイテムがあります。",
+};
+
 const char *kNameReplaceTargetEn[kTargetItemCount + 1] = {
     "Select Item", "Select Item + Children", "All Item", nullptr,
 };

@@ -6,6 +6,7 @@
 namespace qb::rename {
 
 const char *const *g_name_replace_text = kNameReplaceTextEn;
+const char *const *g_name_replace_messages = kNameReplaceMessagesEn;
 
 ChoiceLists &name_replace_choices() {
   static ChoiceLists lists;
@@ -17,6 +18,7 @@ void select_name_replace_language(unsigned long locale) {
   choices.clear();
   const bool japanese = locale_is_japanese(locale);
   g_name_replace_text = japanese ? kNameReplaceTextJa : kNameReplaceTextEn;
+  g_name_replace_messages = japanese ? kNameReplaceMessagesJa : kNameReplaceMessagesEn;
   choices.add(japanese ? kNameReplaceTargetJa : kNameReplaceTargetEn, kTargetItemCount);
   choices.add(japanese ? kNameReplaceModeJa : kNameReplaceModeEn, kModeItemCount);
 }

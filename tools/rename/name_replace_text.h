@@ -15,13 +15,21 @@ inline constexpr int kModeItemCount = 5;
 inline constexpr int kTargetChoices = 0;
 inline constexpr int kModeChoices = 1;
 
+inline constexpr int kNameReplaceMessageCount = 2;
+// Indices of the message table.
+inline constexpr int kMsgTooLong = 0;     // a text of the mode fills its field
+inline constexpr int kMsgTooComplex = 1;  // the matcher gave up on some names
+
 // Current language, set by select_name_replace_language at every activation.
 extern const char *const *g_name_replace_text;
+extern const char *const *g_name_replace_messages;
 ChoiceLists &name_replace_choices();
 
 // The tables (Shift-JIS in the Japanese ones); the item lists end in null.
 extern const char *const kNameReplaceTextEn[kNameReplaceTextCount];
 extern const char *const kNameReplaceTextJa[kNameReplaceTextCount];
+extern const char *const kNameReplaceMessagesEn[kNameReplaceMessageCount];
+extern const char *const kNameReplaceMessagesJa[kNameReplaceMessageCount];
 extern const char *kNameReplaceTargetEn[kTargetItemCount + 1];
 extern const char *kNameReplaceTargetJa[kTargetItemCount + 1];
 extern const char *kNameReplaceModeEn[kModeItemCount + 1];

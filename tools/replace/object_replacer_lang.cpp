@@ -15,8 +15,16 @@ const char *const kObjectReplacerLabelsEn[kObjectReplacerLabelCount] = {
 const char *const kObjectReplacerMarksJa[kObjectReplacerMarkCount] = {"o", "x"};
 const char *const kObjectReplacerMarksEn[kObjectReplacerMarkCount] = {"v", "o"};
 
+const char *const kObjectReplacerMessagesJa[kObjectReplacerMessageCount] = {
+    "QB:ObjectReplacer: パスが長すぎるため、置き換えませんでした。",
+};
+const char *const kObjectReplacerMessagesEn[kObjectReplacerMessageCount] = {
+    "QB:ObjectReplacer: The path is too long; nothing was replaced.",
+};
+
 const char *const *g_object_replacer_labels = kObjectReplacerLabelsEn;
 const char *const *g_object_replacer_marks = kObjectReplacerMarksEn;
+const char *const *g_object_replacer_messages = kObjectReplacerMessagesEn;
 
 namespace {
 
@@ -42,6 +50,7 @@ void select_object_replacer_language(unsigned long locale) {
   const bool japanese = locale_is_japanese(locale);
   g_object_replacer_labels = japanese ? kObjectReplacerLabelsJa : kObjectReplacerLabelsEn;
   g_object_replacer_marks = japanese ? kObjectReplacerMarksJa : kObjectReplacerMarksEn;
+  g_object_replacer_messages = japanese ? kObjectReplacerMessagesJa : kObjectReplacerMessagesEn;
   choices.add(japanese ? scopes_ja : scopes_en, 4);
   choices.add(japanese ? modes_ja : modes_en, 3);
   choices.add(japanese ? columns_ja : columns_en, 4);

@@ -9,6 +9,7 @@ namespace qb::replace {
 
 inline constexpr int kObjectReplacerLabelCount = 8;
 inline constexpr int kObjectReplacerMarkCount = 2;
+inline constexpr int kObjectReplacerMessageCount = 1;
 
 // Label indices.
 inline constexpr int kLabelBorder = 1;
@@ -22,6 +23,9 @@ inline constexpr int kLabelDirectory = 6;
 inline constexpr int kMarkSuccess = 0;
 inline constexpr int kMarkFailure = 1;
 
+// Message indices.
+inline constexpr int kMsgPathTooLong = 0;  // the path of the mode fills its field
+
 // Positions in the choice lists.
 inline constexpr int kChoiceScopes = 0;
 inline constexpr int kChoiceModes = 1;
@@ -31,6 +35,7 @@ inline constexpr int kChoiceColumnTitles = 2;
 // until the first activation).
 extern const char *const *g_object_replacer_labels;
 extern const char *const *g_object_replacer_marks;
+extern const char *const *g_object_replacer_messages;
 ChoiceLists &object_replacer_choices();
 
 // The tables themselves (Shift-JIS in the Japanese ones).
@@ -38,5 +43,7 @@ extern const char *const kObjectReplacerLabelsJa[kObjectReplacerLabelCount];
 extern const char *const kObjectReplacerLabelsEn[kObjectReplacerLabelCount];
 extern const char *const kObjectReplacerMarksJa[kObjectReplacerMarkCount];
 extern const char *const kObjectReplacerMarksEn[kObjectReplacerMarkCount];
+extern const char *const kObjectReplacerMessagesJa[kObjectReplacerMessageCount];
+extern const char *const kObjectReplacerMessagesEn[kObjectReplacerMessageCount];
 
 }  // namespace qb::replace

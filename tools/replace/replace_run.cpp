@@ -6,7 +6,9 @@
 #include "toolkit/lwtool2/eval.h"
 #include "toolkit/lwtool2/items.h"
 #include "toolkit/lwtool2/services.h"
+#include "toolkit/panel.h"
 #include "toolkit/text/format.h"
+#include "tools/replace/object_replacer_text.h"
 
 namespace qb::replace {
 namespace {
@@ -67,6 +69,13 @@ ReplaceRows replace_items(const lwtool2::HashedItemList &items, const std::vecto
 }  // namespace
 
 void replace_layers(Scope scope, Mode mode, const std::string &file_path, const std::string &directory_path) {
+  // Decision 16: a path that fills its field's buffer may have been cut by the host, and would replace
+  // layers from the wrong file; it is refused whole.
+  const std::string &path = mode == Mode::kFile ? file_path : directory_path;
+  if (mode <= Mode::kDirectory && fills_field_buffer(path)) {
+    lwtool2::status_error(g_object_replacer_messages[kMsgPathTooLong]);
+    return;
+  }
   const lwtool2::HashedItemList saved = lwtool2::selection_list(0);
   const lwtool2::HashedItemList items = scope_list(scope);
   const std::vector<LwoFile> files = gather_object_files(mode, file_path, directory_path);

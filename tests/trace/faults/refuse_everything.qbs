@@ -83,7 +83,7 @@ ok
 # CHECK-NEXT: cmd failed StatusMsg {0.00}QB:NameReplace: Renaming...
 # CHECK-NEXT: cmd failed SelectItem 0x10000002
 # CHECK-NEXT: cmd failed StatusMsg {1.00}QB:NameReplace: Renaming...
-# CHECK-NEXT: cmd failed StatusMsg QB:NameReplace: Done(2).
+# CHECK-NEXT: cmd failed StatusMsg QB:NameReplace: Done(0).
 # CHECK-NEXT: cmd failed SelectItem 0x10000002
 # CHECK-NEXT: cmd failed StatusMsg *** ERROR: eval( "SelectItem 0x10000002" ) !(0) ***
 # CHECK-NEXT: cmd failed AddToSelection 0x10000001
@@ -179,11 +179,13 @@ activate QB:NameReplace
 ok
 # CHECK-NEXT: cmd ok SelectItem 0x10000001
 # CHECK-NEXT: cmd failed Rename P_Pivot
+# CHECK-NEXT: cmd ok StatusMsg *** ERROR: eval( "Rename P_Pivot" ) !(0) ***
 # CHECK-NEXT: cmd ok StatusMsg {0.00}QB:NameReplace: Renaming...
 # CHECK-NEXT: cmd ok SelectItem 0x10000002
 # CHECK-NEXT: cmd failed Rename P_Arm_L_
+# CHECK-NEXT: cmd ok StatusMsg *** ERROR: eval( "Rename P_Arm_L_" ) !(0) ***
 # CHECK-NEXT: cmd ok StatusMsg {1.00}QB:NameReplace: Renaming...
-# CHECK-NEXT: cmd ok StatusMsg QB:NameReplace: Done(2).
+# CHECK-NEXT: cmd ok StatusMsg QB:NameReplace: Done(0).
 # CHECK-NEXT: cmd ok SelectItem 0x10000002
 # CHECK-NEXT: cmd ok AddToSelection 0x10000001
 # CHECK-NEXT: panel close "QB:NameReplace(1.00) "
@@ -231,7 +233,7 @@ ok
 # CHECK-NEXT: cmd ok Rename P_Pivot
 # CHECK-NEXT: cmd ok StatusMsg {0.00}QB:NameReplace: Renaming...
 # CHECK-NEXT: cmd ok StatusMsg {1.00}QB:NameReplace: Renaming...
-# CHECK-NEXT: cmd ok StatusMsg QB:NameReplace: Done(2).
+# CHECK-NEXT: cmd ok StatusMsg QB:NameReplace: Done(1).
 # CHECK-NEXT: cmd ok SelectItem 0x10000000
 # CHECK-NEXT: cmd failed AddToSelection 0x10000001
 # CHECK-NEXT: cmd ok StatusMsg *** ERROR: eval( "AddToSelection 0x10000001" ) !(0) ***

@@ -3,7 +3,8 @@
 # name field's pattern takes whole characters, and a text that fills the
 # field's 512-byte buffer names no item: typed as 255 characters of two bytes
 # and two letters, it reaches the module cut to 511 bytes, which are the whole
-# name of another item.
+# name of another item.  Letter case is folded in ASCII only: ア (0x83 0x41)
+# is not ヂ (0x83 0x61), though their second bytes are A and a.
 locale 1041
 null 職
 null 親
@@ -11,6 +12,9 @@ null 右腕
 null 右脚
 light 影ライト
 null あああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああああx
+null ヂ
+null ア
+null ARM
 activate QB:ItemTools
 # CHECK: panel open "QB:ItemTools(1.00) " flags=64
 # CHECK-NEXT: result 0
@@ -39,4 +43,15 @@ select 右脚 影ライト
 press 13
 print control 12 value
 # CHECK-NEXT: control 12 value="影ライト"
+# -- ア is found, not ヂ before it; arm finds ARM
+select 右腕
+set 3 ア
+press 6
+select 右脚
+set 3 arm
+press 6
 close
+# CHECK: cmd ok ParentItem 0x10000006
+# CHECK: cmd ok RefreshNow
+# CHECK: cmd ok ParentItem 0x10000007
+# CHECK: cmd ok RefreshNow

@@ -22,7 +22,7 @@ ok
 # CHECK-NEXT: cmd ok StatusMsg {0.33}QB:NameReplace: Renaming...
 # CHECK-NEXT: cmd ok StatusMsg {0.67}QB:NameReplace: Renaming...
 # CHECK-NEXT: cmd ok StatusMsg {1.00}QB:NameReplace: Renaming...
-# CHECK-NEXT: cmd ok StatusMsg QB:NameReplace: Done(4).
+# CHECK-NEXT: cmd ok StatusMsg QB:NameReplace: Done(2).
 # CHECK-NEXT: cmd ok SelectItem 0x10000003
 # CHECK-NEXT: cmd ok AddToSelection 0x10000002
 # CHECK-NEXT: cmd ok AddToSelection 0x10000001
@@ -42,7 +42,7 @@ ok
 # CHECK-NEXT: cmd ok SelectItem 0x10000000
 # CHECK-NEXT: cmd ok Rename 左_キック_R
 # CHECK-NEXT: cmd ok StatusMsg {1.00}QB:NameReplace: Renaming...
-# CHECK-NEXT: cmd ok StatusMsg QB:NameReplace: Done(4).
+# CHECK-NEXT: cmd ok StatusMsg QB:NameReplace: Done(2).
 # CHECK-NEXT: cmd ok SelectItem 0x10000000
 # CHECK-NEXT: cmd ok AddToSelection 0x10000001
 # CHECK-NEXT: cmd ok AddToSelection 0x10000002
@@ -62,7 +62,7 @@ ok
 # CHECK-NEXT: cmd ok StatusMsg {0.33}QB:NameReplace: Renaming...
 # CHECK-NEXT: cmd ok StatusMsg {0.67}QB:NameReplace: Renaming...
 # CHECK-NEXT: cmd ok StatusMsg {1.00}QB:NameReplace: Renaming...
-# CHECK-NEXT: cmd ok StatusMsg QB:NameReplace: Done(4).
+# CHECK-NEXT: cmd ok StatusMsg QB:NameReplace: Done(2).
 # CHECK-NEXT: cmd ok SelectItem 0x10000003
 # CHECK-NEXT: cmd ok AddToSelection 0x10000002
 # CHECK-NEXT: cmd ok AddToSelection 0x10000001
@@ -90,7 +90,7 @@ ok
 # CHECK-NEXT: cmd ok SelectItem 0x10000000
 # CHECK-NEXT: cmd ok Rename 頭
 # CHECK-NEXT: cmd ok StatusMsg {1.00}QB:NameReplace: Renaming...
-# CHECK-NEXT: cmd ok StatusMsg QB:NameReplace: Done(4).
+# CHECK-NEXT: cmd ok StatusMsg QB:NameReplace: Done(2).
 # CHECK-NEXT: cmd ok SelectItem 0x10000000
 # CHECK-NEXT: cmd ok AddToSelection 0x10000001
 # CHECK-NEXT: cmd ok AddToSelection 0x10000002

@@ -34,7 +34,7 @@ ok
 # CHECK-NEXT: cmd ok SelectItem 0x40050001
 # CHECK-NEXT: cmd ok Rename Arm_R_Low
 # CHECK-NEXT: cmd ok StatusMsg {1.00}QB:NameReplace: Renaming...
-# CHECK-NEXT: cmd ok StatusMsg QB:NameReplace: Done(3).
+# CHECK-NEXT: cmd ok StatusMsg QB:NameReplace: Done(2).
 # CHECK-NEXT: cmd ok SelectItem 0x40050001
 # CHECK-NEXT: cmd ok AddToSelection 0x40040001
 # CHECK-NEXT: cmd ok AddToSelection 0x40030001

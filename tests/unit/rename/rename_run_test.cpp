@@ -46,7 +46,7 @@ TEST_F(RenameRun, ItemWithoutANameFromTheHostIsSkipped) {
   settings.prefix_text.assign("P_");
   qb::rename::rename_items(settings);
   EXPECT_EQ(host.commands, (Commands{"StatusMsg {1.00}QB:NameReplace: Renaming...",
-                                     "StatusMsg QB:NameReplace: Done(1).", "SelectItem " + id(nameless)}));
+                                     "StatusMsg QB:NameReplace: Done(0).", "SelectItem " + id(nameless)}));
 }
 
 TEST_F(RenameRun, WithoutTheItemRecordNothingIsRenamed) {
@@ -54,7 +54,7 @@ TEST_F(RenameRun, WithoutTheItemRecordNothingIsRenamed) {
   host.select({a});
   lwtool2::services().item_info = nullptr;  // the host gave no item record
   qb::rename::rename_items(settings);
-  EXPECT_EQ(host.commands, (Commands{"StatusMsg {1.00}QB:NameReplace: Renaming...", "StatusMsg QB:NameReplace: Done(1).",
+  EXPECT_EQ(host.commands, (Commands{"StatusMsg {1.00}QB:NameReplace: Renaming...", "StatusMsg QB:NameReplace: Done(0).",
                                      "SelectItem " + qbtest::hex(a)}));
 }
 

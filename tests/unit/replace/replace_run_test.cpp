@@ -85,9 +85,10 @@ TEST_F(ReplaceRun, InDirectoryModeTheFileListedFirstGivesTheLayer) {
 }
 
 TEST_F(ReplaceRun, PathsLongerThanTheOldBuffersReachTheHostWhole) {
-  // A directory as long as the field can hold, plus the entry name.
+  // A directory almost as long as the field can hold (510 bytes at most: one that fills it is refused),
+  // plus the entry name.
   fs::path deep = dir;
-  while (deep.string().size() < 480) deep /= std::string(40, 'd');
+  while (deep.string().size() + 41 <= 510) deep /= std::string(40, 'd');
   const std::string name = std::string(60, 'f') + ".lwo";
   write_lwo(deep / name, {{2, "Wheel"}});
   const std::string path = deep.string() + "/" + name;

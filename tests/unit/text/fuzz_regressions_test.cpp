@@ -7,6 +7,7 @@
 #include <string>
 
 #include "tests/unit/support/small_stack.h"
+#include "toolkit/text/code_page.h"
 #include "toolkit/text/pattern.h"
 #include "toolkit/text/regex.h"
 #include "toolkit/text/text_buffer.h"
@@ -90,6 +91,15 @@ TEST(FuzzRegressions, HugeCountsAndGroupNumbersAreRefused) {
   EXPECT_TRUE(qb::regex_full_match("{" + huge + "}", qb::compile_regex("[{]" + huge + "[}]")));
   EXPECT_TRUE(qb::regex_full_match("aa", qb::wildcard_to_regex("a{2}")));
   EXPECT_EQ(code_of([] { qb::compile_regex("a{1,123456789}"); }), std::regex_constants::error_space);
+  // On a Japanese host the scan steps over an escaped double-byte character whole, also when its second
+  // byte is itself a lead byte (ぁ is 0x82 0x9F), and still finds the huge group number after it.
+  qb::set_host_code_page(qb::CodePage::ShiftJis);
+  EXPECT_EQ(code_of([] { qb::compile_regex("(a)\\\x82\x9f\\18446744073709551617"); }),
+            std::regex_constants::error_backref);
+  EXPECT_EQ(code_of([] { qb::compile_regex("a\\\x82\x9f{1,18446744073709551617}"); }),
+            std::regex_constants::error_badbrace);
+  EXPECT_TRUE(qb::regex_full_match("\x82\x9f\x82\x9f", qb::compile_regex("\\\x82\x9f{2}")));
+  qb::set_host_code_page(qb::CodePage::SingleByte);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 // std::regex_error(error_complexity).
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <random>
 #include <regex>
 #include <string>
@@ -94,6 +95,36 @@ TEST(HostileRegex, DeepMatchesMoveToAHelperThreadOrStop) {
   EXPECT_TRUE(stopped);
 }
 
+std::size_t threads_of_this_process() {
+  std::size_t n = 0;
+  for (const auto &entry : std::filesystem::directory_iterator("/proc/self/task"))
+    n += entry.exists() ? 1 : 0;
+  return n;
+}
+
+// Counted repeats and patterns of a hundred bytes compile and match on the
+// caller's thread; only what needs a deep stack goes to a helper, one per
+// compiled expression however many matches need it, ended with it.
+TEST(HostileRegex, DeepMatchesShareOneHelperThread) {
+  EXPECT_TRUE(qb::compile_regex("(_[Ll]{1}_)").shallow);
+  EXPECT_TRUE(qb::compile_regex("(_[Ll]_(?!" + std::string(90, 'Q') + "))").shallow);
+  EXPECT_TRUE(qb::compile_regex("Arm_L{1}_.*", true).shallow);
+  EXPECT_FALSE(qb::compile_regex("(){2000}").shallow);
+  EXPECT_FALSE(qb::compile_regex("a{1,5000}").shallow);
+  EXPECT_FALSE(qb::compile_regex(std::string(20000, 'a')).shallow);
+  const std::size_t before = threads_of_this_process();
+  {
+    const Regex re = qb::compile_regex(".*x");
+    EXPECT_EQ(threads_of_this_process(), before);
+    for (int i = 0; i < 20; ++i) EXPECT_FALSE(qb::regex_full_match(std::string(20000, 'a'), re));
+    EXPECT_EQ(threads_of_this_process(), before + 1);
+    const Regex copy = re;
+    EXPECT_TRUE(qb::regex_full_match(std::string(20000, 'a') + "x", copy));
+    EXPECT_EQ(threads_of_this_process(), before + 1);
+  }
+  EXPECT_EQ(threads_of_this_process(), before);
+}
+
 // "(a+)+$" in the rename tool wraps to "((a+)+$)": against a run of a's and
 // one other byte the standard library's backtracking doubles with every a
 // (twenty a's took about a second, thirty a quarter of an hour).  Short runs
@@ -140,26 +171,30 @@ TEST(HostileRegex, LongTextsAreMatchedOrRefusedOnASmallStack) {
 }
 
 // The pattern itself: the compiler recurses per term and per group, so a
-// long wildcard word or deeply nested groups compile on a small stack, and a
-// pattern past the library's size limit is refused with error_space.
+// long word or deeply nested groups compile on a small stack, and a pattern
+// past the library's size limit is refused with error_space.  A wildcard
+// without braces never reaches the engine, whatever its length.
 TEST(HostileRegex, LongAndDeepPatternsCompileOrAreRefused) {
   std::string deep;
   for (int i = 0; i < 250; ++i) deep += '(';
   deep += 'a';
   for (int i = 0; i < 250; ++i) deep += ')';
-  bool long_word = false, nested = false, huge_refused = false;
+  bool long_word = false, nested = false, huge_refused = false, huge_wildcard = false;
   qbtest::on_stack_of(1 << 20, [&] {
-    long_word = qb::regex_full_match(std::string(60000, 'q'), qb::wildcard_to_regex(std::string(60000, 'Q')));
+    long_word = qb::regex_full_match(std::string(60000, 'q'), qb::compile_regex(std::string(60000, 'q')));
     nested = qb::regex_full_match("a", qb::compile_regex(deep));
     try {
-      qb::wildcard_to_regex(std::string(300000, 'q'));
+      qb::wildcard_to_regex(std::string(300000, 'q') + "{1}");
     } catch (const std::regex_error &error) {
       huge_refused = error.code() == std::regex_constants::error_space;
     }
+    huge_wildcard =
+        qb::regex_full_match(std::string(300000, 'Q'), qb::wildcard_to_regex(std::string(300000, 'q')));
   });
   EXPECT_TRUE(long_word);
   EXPECT_TRUE(nested);
   EXPECT_TRUE(huge_refused);
+  EXPECT_TRUE(huge_wildcard);
 }
 
 // Every byte value in names and patterns: bytes are bytes, nothing is

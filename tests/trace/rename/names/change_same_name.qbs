@@ -16,7 +16,7 @@ ok
 # CHECK-NEXT: cmd ok SelectItem 0x10000000
 # CHECK-NEXT: cmd ok Rename Key
 # CHECK-NEXT: cmd ok StatusMsg {1.00}QB:NameReplace: Renaming...
-# CHECK-NEXT: cmd ok StatusMsg QB:NameReplace: Done(3).
+# CHECK-NEXT: cmd ok StatusMsg QB:NameReplace: Done(2).
 # CHECK-NEXT: cmd ok SelectItem 0x10000000
 # CHECK-NEXT: cmd ok AddToSelection 0x20000001
 # CHECK-NEXT: cmd ok AddToSelection 0x20000000
@@ -35,7 +35,7 @@ ok
 # CHECK-NEXT: cmd ok StatusMsg {0.00}QB:NameReplace: Renaming...
 # CHECK-NEXT: cmd ok StatusMsg {0.50}QB:NameReplace: Renaming...
 # CHECK-NEXT: cmd ok StatusMsg {1.00}QB:NameReplace: Renaming...
-# CHECK-NEXT: cmd ok StatusMsg QB:NameReplace: Done(3).
+# CHECK-NEXT: cmd ok StatusMsg QB:NameReplace: Done(0).
 # CHECK-NEXT: cmd ok SelectItem 0x20000000
 # CHECK-NEXT: cmd ok AddToSelection 0x20000001
 # CHECK-NEXT: cmd ok AddToSelection 0x10000000

@@ -9,7 +9,7 @@ set 7 1
 ok
 # CHECK-NEXT: cmd ok StatusMsg {0.00}QB:NameReplace: Renaming...
 # CHECK-NEXT: cmd ok StatusMsg {1.00}QB:NameReplace: Renaming...
-# CHECK-NEXT: cmd ok StatusMsg QB:NameReplace: Done(2).
+# CHECK-NEXT: cmd ok StatusMsg QB:NameReplace: Done(0).
 # CHECK-NEXT: cmd ok SelectItem 0x10000001
 # CHECK-NEXT: cmd ok AddToSelection 0x10000000
 # CHECK-NEXT: panel close "QB:NameReplace(1.00) "
@@ -21,7 +21,7 @@ set 7 2
 ok
 # CHECK-NEXT: cmd ok StatusMsg {0.00}QB:NameReplace: Renaming...
 # CHECK-NEXT: cmd ok StatusMsg {1.00}QB:NameReplace: Renaming...
-# CHECK-NEXT: cmd ok StatusMsg QB:NameReplace: Done(2).
+# CHECK-NEXT: cmd ok StatusMsg QB:NameReplace: Done(0).
 # CHECK-NEXT: cmd ok SelectItem 0x10000000
 # CHECK-NEXT: cmd ok AddToSelection 0x10000001
 # CHECK-NEXT: panel close "QB:NameReplace(1.00) "

@@ -15,7 +15,7 @@ ok
 # CHECK-NEXT: cmd ok Rename Leg_R_Low_L_
 # CHECK-NEXT: cmd ok StatusMsg {0.50}QB:NameReplace: Renaming...
 # CHECK-NEXT: cmd ok StatusMsg {1.00}QB:NameReplace: Renaming...
-# CHECK-NEXT: cmd ok StatusMsg QB:NameReplace: Done(3).
+# CHECK-NEXT: cmd ok StatusMsg QB:NameReplace: Done(2).
 # CHECK-NEXT: cmd ok SelectItem 0x10000002
 # CHECK-NEXT: cmd ok AddToSelection 0x10000001
 # CHECK-NEXT: cmd ok AddToSelection 0x10000000

@@ -26,7 +26,7 @@ ok
 # CHECK-NEXT: cmd ok Rename Key
 # CHECK-NEXT: cmd ok StatusMsg {0.67}QB:NameReplace: Renaming...
 # CHECK-NEXT: cmd ok StatusMsg {1.00}QB:NameReplace: Renaming...
-# CHECK-NEXT: cmd ok StatusMsg QB:NameReplace: Done(4).
+# CHECK-NEXT: cmd ok StatusMsg QB:NameReplace: Done(2).
 # CHECK-NEXT: cmd ok SelectItem 0x30000000
 # CHECK-NEXT: cmd ok AddToSelection 0x10000000
 # CHECK-NEXT: cmd ok AddToSelection 0x20000001

@@ -13,7 +13,7 @@ ok
 # CHECK-NEXT: cmd ok SelectItem 0x40000001
 # CHECK-NEXT: cmd ok Rename Bone_R_
 # CHECK-NEXT: cmd ok StatusMsg {1.00}QB:NameReplace: Renaming...
-# CHECK-NEXT: cmd ok StatusMsg QB:NameReplace: Done(3).
+# CHECK-NEXT: cmd ok StatusMsg QB:NameReplace: Done(1).
 # CHECK-NEXT: cmd ok SelectItem 0x40000001
 # CHECK-NEXT: cmd ok AddToSelection 0x10000001
 # CHECK-NEXT: cmd ok AddToSelection 0x10000000

@@ -11,7 +11,7 @@ ok
 # CHECK-NEXT: cmd ok StatusMsg {0.00}QB:NameReplace: Renaming...
 # CHECK-NEXT: cmd failed SelectItem 0x10000001
 # CHECK-NEXT: cmd ok StatusMsg {1.00}QB:NameReplace: Renaming...
-# CHECK-NEXT: cmd ok StatusMsg QB:NameReplace: Done(2).
+# CHECK-NEXT: cmd ok StatusMsg QB:NameReplace: Done(0).
 # CHECK-NEXT: cmd failed SelectItem 0x10000001
 # CHECK-NEXT: cmd ok StatusMsg *** ERROR: eval( "SelectItem 0x10000001" ) !(0) ***
 # CHECK-NEXT: cmd ok AddToSelection 0x10000000
