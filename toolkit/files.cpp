@@ -84,11 +84,4 @@ std::string layer_name_of(const std::string &name) {
   return std::string(rest.substr(0, blank));
 }
 
-std::string layer_name_of_item(LWItemID item) {
-  LWItemInfo *info = lwtool2::services().item_info;
-  if (info == nullptr || item == nullptr) return std::string();
-  const char *name = info->name(item);
-  return layer_name_of(name == nullptr ? std::string() : std::string(name));
-}
-
 }  // namespace qb

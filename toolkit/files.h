@@ -22,8 +22,7 @@ std::vector<std::string> list_files(const std::string &directory, PathStyle styl
 // 1 for an object whose file name is not a path ending in .lwo (TextBuffer::is_lwo_path).
 int object_lacks_file_path(LWItemID item, PathStyle style = kNativePathStyle);
 
-// Group 2 of "^([^:]+):([^ ]+)( \([0-9]+\))?$" on the item's name, else "".
-std::string layer_name_of_item(LWItemID item);
+// Group 2 of "^([^:]+):([^ ]+)( \([0-9]+\))?$" on an item's name, else "".
 std::string layer_name_of(const std::string &name);
 
 }  // namespace qb

@@ -96,19 +96,6 @@ std::string item_layer_key(LWItemID item) {
   return name;
 }
 
-bool match_item(ReplaceRow &row, const std::vector<LwoFile> &files) {
-  const std::string key = item_layer_key(row.item);
-  if (key.empty()) return false;
-  for (const LwoFile &file : files) {
-    if (const LwoLayer *layer = find_layer(file, key)) {
-      row.layer = layer->number;
-      row.path = file.path;
-      return true;
-    }
-  }
-  return false;
-}
-
 LayerIndex index_layers(const std::vector<LwoFile> &files) {
   LayerIndex index;
   for (const LwoFile &file : files)

@@ -40,16 +40,10 @@ TEST(ListFiles, PlainFilesJoinedInEitherStyle) {
   EXPECT_TRUE(qb::list_files("/no/such/dir/anywhere").empty());
 }
 
-TEST(HostItems, LayerNamesAndObjectsLackingAFilePath) {
+TEST(HostItems, ObjectsLackingAFilePath) {
   qbtest::TestHost host;
   host.load_services();
-  LWItemID layered = host.mesh("box:Top (3)", "/o/box.lwo");
-  LWItemID plain = host.mesh("box", "/o/box.lwo");
   LWItemID unnamed = host.add(LWI_OBJECT, nullptr);
-  EXPECT_EQ(qb::layer_name_of_item(layered), "Top");
-  EXPECT_EQ(qb::layer_name_of_item(plain), "");
-  EXPECT_EQ(qb::layer_name_of_item(unnamed), "");
-
   LWItemID posix = host.mesh("a", "/home/me/a.lwo");
   LWItemID windows = host.mesh("b", "C:\\Objects\\b.lwo");
   LWItemID capitals = host.mesh("c", "C:\\Objects\\c.LWO");
