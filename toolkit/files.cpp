@@ -56,11 +56,11 @@ std::vector<std::string> list_files(const std::string &directory, PathStyle styl
   return files;
 }
 
-int object_lacks_file_path(LWItemID item, PathStyle style) {
+bool object_lacks_file_path(LWItemID item, PathStyle style) {
   const lwtool2::ServiceSet &set = lwtool2::services();
-  if (item == nullptr || set.item_info == nullptr || set.item_info->type(item) != LWI_OBJECT) return 0;
+  if (item == nullptr || set.item_info == nullptr || set.item_info->type(item) != LWI_OBJECT) return false;
   const char *file = set.object_info == nullptr ? nullptr : set.object_info->filename(item);
-  return TextBuffer(file).is_lwo_path(style) ? 0 : 1;
+  return !TextBuffer(file).is_lwo_path(style);
 }
 
 // Group 2 of "^([^:]+):([^ ]+)( \([0-9]+\))?$" as a whole, read directly

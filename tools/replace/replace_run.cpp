@@ -21,8 +21,8 @@ unsigned int host_layer_number(LWItemID item) {
 
 lwtool2::HashedItemList scope_list(Scope scope) {
   switch (scope) {
-    case Scope::kSelection: return lwtool2::selection_list(0);
-    case Scope::kSelectionWithChildren: return lwtool2::selection_list(1);
+    case Scope::kSelection: return lwtool2::selection_list(lwtool2::Descendants::kLeftOut);
+    case Scope::kSelectionWithChildren: return lwtool2::selection_list(lwtool2::Descendants::kIncluded);
     case Scope::kAllMeshes: return lwtool2::mesh_objects();
     default: return {};
   }
@@ -67,7 +67,7 @@ ReplaceRows replace_items(const lwtool2::HashedItemList &items, const std::vecto
 }  // namespace
 
 void replace_layers(Scope scope, Mode mode, const std::string &file_path, const std::string &directory_path) {
-  const lwtool2::HashedItemList saved = lwtool2::selection_list(0);
+  const lwtool2::HashedItemList saved = lwtool2::selection_list(lwtool2::Descendants::kLeftOut);
   const lwtool2::HashedItemList items = scope_list(scope);
   const std::vector<LwoFile> files = gather_object_files(mode, file_path, directory_path);
   if (!files.empty()) {

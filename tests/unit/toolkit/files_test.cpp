@@ -49,15 +49,15 @@ TEST(HostItems, ObjectsLackingAFilePath) {
   LWItemID capitals = host.mesh("c", "C:\\Objects\\c.LWO");
   LWItemID bare = host.mesh("d", "d.lwo");
   LWItemID light = host.add(LWI_LIGHT, "Light");
-  EXPECT_EQ(qb::object_lacks_file_path(posix, qb::PathStyle::Posix), 0);
-  EXPECT_EQ(qb::object_lacks_file_path(posix, qb::PathStyle::Windows), 1);
-  EXPECT_EQ(qb::object_lacks_file_path(windows, qb::PathStyle::Posix), 0);
-  EXPECT_EQ(qb::object_lacks_file_path(windows, qb::PathStyle::Windows), 0);
+  EXPECT_EQ(qb::object_lacks_file_path(posix, qb::PathStyle::Posix), false);
+  EXPECT_EQ(qb::object_lacks_file_path(posix, qb::PathStyle::Windows), true);
+  EXPECT_EQ(qb::object_lacks_file_path(windows, qb::PathStyle::Posix), false);
+  EXPECT_EQ(qb::object_lacks_file_path(windows, qb::PathStyle::Windows), false);
   for (auto style : {qb::PathStyle::Posix, qb::PathStyle::Windows}) {
-    EXPECT_EQ(qb::object_lacks_file_path(capitals, style), 1);
-    EXPECT_EQ(qb::object_lacks_file_path(bare, style), 1);
-    EXPECT_EQ(qb::object_lacks_file_path(unnamed, style), 1);
-    EXPECT_EQ(qb::object_lacks_file_path(light, style), 0);
+    EXPECT_EQ(qb::object_lacks_file_path(capitals, style), true);
+    EXPECT_EQ(qb::object_lacks_file_path(bare, style), true);
+    EXPECT_EQ(qb::object_lacks_file_path(unnamed, style), true);
+    EXPECT_EQ(qb::object_lacks_file_path(light, style), false);
   }
 }
 
