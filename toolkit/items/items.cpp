@@ -7,6 +7,7 @@
 #include "toolkit/command.h"
 #include "toolkit/items/item_marks.h"
 #include "toolkit/services.h"
+#include "toolkit/text/format.h"
 #include "toolkit/text/pattern.h"
 #include "toolkit/text/regex.h"
 
