@@ -98,13 +98,14 @@ std::string executable_folder() {
   }
   const std::size_t separator = path.find_last_of(L"\\/", length - 1);
   if (separator == std::wstring::npos) return std::string();
+  const wchar_t *wide = path.data();
   const int wide_length = static_cast<int>(separator + 1);
+  constexpr DWORD kFlags = WC_NO_BEST_FIT_CHARS;
   BOOL lost = FALSE;
-  const int size = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, path.data(), wide_length, nullptr, 0, nullptr,
-                                       &lost);
+  const int size = WideCharToMultiByte(CP_ACP, kFlags, wide, wide_length, nullptr, 0, nullptr, &lost);
   if (size <= 0 || lost) return std::string();
   std::string folder(static_cast<std::size_t>(size), '\0');
-  WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, path.data(), wide_length, folder.data(), size, nullptr, &lost);
+  WideCharToMultiByte(CP_ACP, kFlags, wide, wide_length, folder.data(), size, nullptr, &lost);
   return lost ? std::string() : folder;
 }
 

@@ -87,9 +87,8 @@ void add_settings_controls(LWPanelFuncs *funcs, ObjectReplacerState &state) {
   LWPanelID panel = state.panel;
   state.scope_control =
       add_control(funcs, panel, ctl::kPopup, popup_desc(choice_list(kChoiceScopes), 200), kLabelScope, 50, 0);
-  state.mode_control = add_control(funcs, panel, ctl::kChoice,
-                                   choice_desc(choice_list(kChoiceModes), ChoiceLayout::kHorizontal), kLabelMode,
-                                   43, 25);
+  const LWPanControlDesc modes = choice_desc(choice_list(kChoiceModes), ChoiceLayout::kHorizontal);
+  state.mode_control = add_control(funcs, panel, ctl::kChoice, modes, kLabelMode, 43, 25);
   state.file_control = add_control(funcs, panel, ctl::kFile, string_desc(65), kLabelFile, 34, 60);
   state.directory_control = add_control(funcs, panel, ctl::kDir, string_desc(65), kLabelDirectory, 18, 85);
 
