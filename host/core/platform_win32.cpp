@@ -81,11 +81,27 @@ void close_library(void *library) { FreeLibrary(static_cast<HMODULE>(library)); 
 // FreeLibrary of the last reference unloads the DLL.
 bool library_still_loaded(const std::string &path) { return GetModuleHandleA(path.c_str()) != nullptr; }
 
+// UTF-16 `wide` in the ANSI code page that the A functions the rest of
+// qbhost calls read; false when the page cannot spell a character of it.
+bool to_ansi(const std::wstring &wide, std::string &out) {
+  if (wide.empty() || wide.size() > 0x3FFFFFFF) return false;
+  constexpr DWORD kFlags = WC_NO_BEST_FIT_CHARS;
+  const int wide_length = static_cast<int>(wide.size());
+  BOOL lost = FALSE;
+  const int size = WideCharToMultiByte(CP_ACP, kFlags, wide.data(), wide_length, nullptr, 0, nullptr, &lost);
+  if (size <= 0 || lost) return false;
+  std::string result(static_cast<std::size_t>(size), '\0');
+  WideCharToMultiByte(CP_ACP, kFlags, wide.data(), wide_length, result.data(), size, nullptr, &lost);
+  if (lost) return false;
+  out = std::move(result);
+  return true;
+}
+
 // Asked in UTF-16, so that neither a path longer than MAX_PATH nor a
 // double-byte character whose second byte is 0x5C (the 表 of a Japanese
-// folder) cuts it wrongly; handed back in the ANSI code page that the
-// A functions the rest of qbhost calls read.  "" when the folder has a
-// character that page cannot spell.
+// folder) cuts it wrongly.  A folder the A functions cannot take as it is
+// (too long for them, or with a character the ANSI code page cannot spell)
+// is handed back in its short form, which they can; "" when there is none.
 std::string executable_folder() {
   std::wstring path(MAX_PATH, L'\0');
   DWORD length = 0;
@@ -98,15 +114,18 @@ std::string executable_folder() {
   }
   const std::size_t separator = path.find_last_of(L"\\/", length - 1);
   if (separator == std::wstring::npos) return std::string();
-  const wchar_t *wide = path.data();
-  const int wide_length = static_cast<int>(separator + 1);
-  constexpr DWORD kFlags = WC_NO_BEST_FIT_CHARS;
-  BOOL lost = FALSE;
-  const int size = WideCharToMultiByte(CP_ACP, kFlags, wide, wide_length, nullptr, 0, nullptr, &lost);
-  if (size <= 0 || lost) return std::string();
-  std::string folder(static_cast<std::size_t>(size), '\0');
-  WideCharToMultiByte(CP_ACP, kFlags, wide, wide_length, folder.data(), size, nullptr, &lost);
-  return lost ? std::string() : folder;
+  const std::wstring folder = path.substr(0, separator + 1);
+  // Room for the module's file name after the folder.
+  constexpr std::size_t kRoomForName = 32;
+  std::string ansi;
+  if (folder.size() + kRoomForName < MAX_PATH && to_ansi(folder, ansi)) return ansi;
+  std::wstring short_form(folder.size() + 1, L'\0');
+  const DWORD short_length =
+      GetShortPathNameW(folder.c_str(), short_form.data(), static_cast<DWORD>(short_form.size()));
+  if (short_length == 0 || short_length >= short_form.size()) return std::string();
+  short_form.resize(short_length);
+  if (short_form.size() + kRoomForName >= MAX_PATH || !to_ansi(short_form, ansi)) return std::string();
+  return ansi;
 }
 
 void use_binary_standard_streams() {
