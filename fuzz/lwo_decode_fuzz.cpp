@@ -41,21 +41,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, std::size_t size) {
   check(size > 12, "accepted a file of 12 bytes or fewer");
   check(layers.size() <= count_layr(data, size), "more layers than LAYR chunk IDs");
 
-  qb::LwoFile file;
-  file.layers = layers;
-  for (std::size_t i = 0; i < layers.size(); ++i) {
-    const qb::LwoLayer &layer = layers[i];
+  for (const qb::LwoLayer &layer : layers) {
     const std::string default_name = "Layer" + std::to_string(layer.number + 1);
     check(layer.name.find('\0') == std::string::npos, "a name holding a NUL byte");
     check(layer.name.empty() || layer.name == default_name || stored_in(data, size, layer.name),
           "a name that is not in the data");
-    const qb::LwoLayer *found = qb::find_layer(file, layer.name);
-    if (layer.name.empty()) {
-      check(found == nullptr, "the empty key found a layer");
-    } else {
-      check(found != nullptr && found->name == layer.name && found <= &file.layers[i],
-            "find_layer missed a layer or found a later one");
-    }
   }
 
   std::vector<qb::LwoLayer> again;

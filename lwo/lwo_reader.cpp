@@ -238,11 +238,4 @@ bool read_lwo_file(const std::string &path, LwoFile &file) {
   return ok;
 }
 
-const LwoLayer *find_layer(const LwoFile &file, const std::string &key) {
-  if (key.empty()) return nullptr;
-  for (const LwoLayer &layer : file.layers)
-    if (layer.name == key) return &layer;
-  return nullptr;
-}
-
 }  // namespace qb

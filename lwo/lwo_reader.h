@@ -29,7 +29,4 @@ bool read_lwo_file(const std::string &path, LwoFile &file);
 // The same decoding over bytes already in memory (the whole file).
 bool decode_lwo(const unsigned char *data, std::size_t size, std::vector<LwoLayer> &layers);
 
-// First layer whose name equals key byte for byte; null for an empty key.
-const LwoLayer *find_layer(const LwoFile &file, const std::string &key);
-
 }  // namespace qb

@@ -6,7 +6,6 @@
 #include "toolkit/lwtool2/services.h"
 #include "toolkit/panel.h"
 #include "toolkit/services.h"
-#include "tools/hierarchy/item_tools_text.h"
 #include "tools/tools.h"
 
 namespace qb {

@@ -17,15 +17,8 @@ namespace qb {
 inline constexpr int kServerCount = 7;
 inline constexpr unsigned kSupportedMajorVersion = 15;
 
-// "Product Info" as the host encodes it.
-struct ProductVersion {
-  unsigned product = 0;  // bits 0-3
-  unsigned build = 0;    // bits 4-15
-  unsigned minor = 0;    // bits 16-19
-  unsigned major = 0;    // bits 20-23
-};
-
-ProductVersion decode_product_version(uint32_t value);
+// The major version of a "Product Info" number (bits 20-23).
+unsigned product_major_version(uint32_t value);
 
 // Asks "Product Info" (transient) and answers whether the major version is 15.
 bool host_is_supported(GlobalFunc *global);

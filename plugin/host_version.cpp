@@ -5,21 +5,14 @@
 
 namespace qb {
 
-ProductVersion decode_product_version(uint32_t value) {
-  ProductVersion version;
-  version.product = LWINF_GETPRODUCT(value);
-  version.build = LWINF_GETBUILD(value);
-  version.minor = LWINF_GETMINOR(value);
-  version.major = LWINF_GETMAJOR(value);
-  return version;
-}
+unsigned product_major_version(uint32_t value) { return LWINF_GETMAJOR(value); }
 
 bool host_is_supported(GlobalFunc *global) {
   if (global == nullptr) return false;
   // The service answers the number itself in place of a pointer.
   void *answer = global(LWPRODUCTINFO_GLOBAL, GFUSE_TRANSIENT);
   auto value = static_cast<uint32_t>(reinterpret_cast<std::uintptr_t>(answer));
-  return decode_product_version(value).major == kSupportedMajorVersion;
+  return product_major_version(value) == kSupportedMajorVersion;
 }
 
 }  // namespace qb

@@ -54,11 +54,11 @@ std::vector<std::string> list_files(const std::string &directory, PathStyle styl
   return files;
 }
 
-int object_lacks_file_path(LWItemID item, PathStyle style) {
+bool object_lacks_file_path(LWItemID item, PathStyle style) {
   const lwtool2::ServiceSet &set = lwtool2::services();
-  if (item == nullptr || set.item_info == nullptr || set.item_info->type(item) != LWI_OBJECT) return 0;
+  if (item == nullptr || set.item_info == nullptr || set.item_info->type(item) != LWI_OBJECT) return false;
   const char *file = set.object_info == nullptr ? nullptr : set.object_info->filename(item);
-  return TextBuffer(file).is_lwo_path(style) ? 0 : 1;
+  return !TextBuffer(file).is_lwo_path(style);
 }
 
 // Group 2 of "^([^:]+):([^ ]+)( \([0-9]+\))?$" as a whole, read directly
@@ -80,13 +80,6 @@ std::string layer_name_of(const std::string &name) {
       if (rest[i] < '0' || rest[i] > '9') return std::string();
   }
   return std::string(rest.substr(0, blank));
-}
-
-std::string layer_name_of_item(LWItemID item) {
-  LWItemInfo *info = lwtool2::services().item_info;
-  if (info == nullptr || item == nullptr) return std::string();
-  const char *name = info->name(item);
-  return layer_name_of(name == nullptr ? std::string() : std::string(name));
 }
 
 }  // namespace qb

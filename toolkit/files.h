@@ -19,11 +19,10 @@ std::string trim_trailing_separators(const std::string &path);
 // the entry name.  Empty for "" or a directory that cannot be read.
 std::vector<std::string> list_files(const std::string &directory, PathStyle style = kNativePathStyle);
 
-// 1 for an object whose file name is not a path ending in .lwo (TextBuffer::is_lwo_path).
-int object_lacks_file_path(LWItemID item, PathStyle style = kNativePathStyle);
+// An object whose file name is not a path ending in .lwo (TextBuffer::is_lwo_path).
+bool object_lacks_file_path(LWItemID item, PathStyle style = kNativePathStyle);
 
-// Group 2 of "^([^:]+):([^ ]+)( \([0-9]+\))?$" on the item's name, else "".
-std::string layer_name_of_item(LWItemID item);
+// Group 2 of "^([^:]+):([^ ]+)( \([0-9]+\))?$" on an item's name, else "".
 std::string layer_name_of(const std::string &name);
 
 }  // namespace qb

@@ -48,17 +48,21 @@ LWPanControlDesc string_desc(int width) {
   return desc;
 }
 
-LWPanControlDesc choice_desc(const char **items, int vertical) {
+LWPanControlDesc choice_desc(const char **items, ChoiceLayout layout) {
   LWPanControlDesc desc{};
   desc.choice.type = LWT_CHOICE;
   desc.choice.items = items;
-  desc.choice.vertical = vertical;
+  desc.choice.vertical = static_cast<int>(layout);
   return desc;
 }
 
 LWPanControlDesc popup_desc(const char **items, int width) {
+  LWPanControlDesc desc{};
+  desc.choice.type = LWT_CHOICE;
+  desc.choice.items = items;
   // A pop-up's width travels in the choice variant's `vertical`.
-  return choice_desc(items, width);
+  desc.choice.vertical = width;
+  return desc;
 }
 
 LWPanControlDesc area_desc(int width, int height) {

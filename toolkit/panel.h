@@ -33,10 +33,13 @@ inline constexpr const char *kDir = "DirControl";
 inline constexpr const char *kMultiList = "MultiListBoxControl";
 }  // namespace ctl
 
+// How a choice control lines its items up (the host's 0 and 1).
+enum class ChoiceLayout : int { kHorizontal = 0, kVertical = 1 };
+
 // Descriptors, one per variant of the host's descriptor union.
-LWPanControlDesc string_desc(int width);                       // edit, file and folder fields
-LWPanControlDesc choice_desc(const char **items, int vertical);  // choice controls: 0 horizontal, 1 vertical
-LWPanControlDesc popup_desc(const char **items, int width);     // pop-ups
+LWPanControlDesc string_desc(int width);                                 // edit, file and folder fields
+LWPanControlDesc choice_desc(const char **items, ChoiceLayout layout);  // choice controls
+LWPanControlDesc popup_desc(const char **items, int width);               // pop-ups
 LWPanControlDesc area_desc(int width, int height);  // borders; sized buttons and bool buttons (height 0)
 LWPanControlDesc text_desc();                       // a text control without lines
 LWPanControlDesc bool_desc();                       // check boxes

@@ -31,10 +31,7 @@ void load_service_table(GlobalFunc *global) {
   g_table.global = global;
   g_table.initialised = true;
   if (global == nullptr) return;
-  for (std::size_t i = 0; i < kServiceTableNames.size(); ++i) {
-    g_table.lookups[i] = lookup(global, kServiceTableNames[i]);
-    bind_used_service(g_table, kServiceTableNames[i], g_table.lookups[i]);
-  }
+  for (std::string_view name : kServiceTableNames) bind_used_service(g_table, name, lookup(global, name));
 }
 
 void reset_service_table() { g_table = ServiceTable{}; }

@@ -10,9 +10,7 @@ namespace qb {
 struct ServiceTable {
   bool initialised = false;
   GlobalFunc *global = nullptr;
-  // Every lookup of kServiceTableNames, in list order, null included.
-  void *lookups[kServiceTableNames.size()] = {};
-  // The five that are used (views into lookups).
+  // Every name of kServiceTableNames is looked up; these five are used.
   LWCommandFunc *command = nullptr;  // "LW Command Interface" is the function itself
   LWInterfaceInfo *interface_info = nullptr;  // replaced after every selection change
   LWItemInfo *item_info = nullptr;

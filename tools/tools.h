@@ -1,5 +1,7 @@
 // The tools behind the seven servers, as the activation frame calls them
-// after its common steps (version checks, services, language, arguments).
+// after its common steps (version checks, services, language, arguments):
+// the one header through which plugin/ reaches the tools.  Each tool with
+// texts chooses their language in its *_text.cpp.
 #pragma once
 
 #include <string>
@@ -20,7 +22,7 @@ namespace qb::hierarchy {
 int run_item_tools();                       // "QB:ItemTools"; 0
 void run_select_branch(const Words &words); // "QB:SelectBranch"
 void run_select_item(const Words &words);   // "QB:SelectItem"
-// The language selection is in tools/hierarchy/item_tools_text.h.
+void select_item_tools_language(unsigned long locale);  // the texts of all three
 }  // namespace qb::hierarchy
 
 namespace qb::item_visible {

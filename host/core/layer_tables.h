@@ -13,10 +13,14 @@
 
 namespace qbhost {
 
-// What stat says of a file, enough to notice that it changed.
+// What the system says of a file, enough to notice that it changed: its
+// identity, size, and the times of its last write and (where the system keeps
+// one) of its last status change, each in whole seconds since the system's
+// epoch and the nanoseconds within that second.
 struct FileStamp {
   uint64_t device = 0, inode = 0, size = 0;
-  int64_t modified_s = 0, modified_ns = 0, changed_s = 0, changed_ns = 0;
+  int64_t modified_seconds = 0, modified_nanoseconds = 0;
+  int64_t status_changed_seconds = 0, status_changed_nanoseconds = 0;
   bool operator==(const FileStamp &) const = default;
 };
 

@@ -1,6 +1,6 @@
 // What qbhost asks of the operating system, behind one small interface:
 // platform_posix.cpp (dlopen, /proc, stat, iconv) and platform_win32.cpp
-// (LoadLibraryA, GetProcAddress, GetModuleFileNameA, GetFileInformationByHandle,
+// (LoadLibraryA, GetProcAddress, GetModuleFileNameW, GetFileInformationByHandle,
 // MultiByteToWideChar).
 #pragma once
 
@@ -12,7 +12,8 @@ namespace qbhost {
 
 struct FileStamp;
 
-// A loaded library, or null with the system's reason in `error`.
+// A loaded library, or null with the system's reason in `error`.  A bare
+// file name (no folder) means the file in the current folder, on every system.
 void *open_library(const std::string &path, std::string &error);
 void *library_symbol(void *library, const char *name);
 void close_library(void *library);
@@ -21,7 +22,8 @@ void close_library(void *library);
 // it again would not give fresh module-wide state.
 bool library_still_loaded(const std::string &path);
 
-// The folder of the running executable, with a trailing separator, or "".
+// The folder of the running executable, with a trailing separator, or "";
+// any length, in the system's code page.
 std::string executable_folder();
 
 // Standard output and error carry the trace's bytes unchanged (no line-end

@@ -36,15 +36,15 @@ struct Converter {
     while (left > 0) {
       char *dst = buffer;
       std::size_t room = sizeof buffer;
-      std::size_t done = iconv(cd, &src, &left, &dst, &room);
+      const std::size_t done = iconv(cd, &src, &left, &dst, &room);
+      // Read before anything else can set it: appending may allocate.
+      const int error = done == static_cast<std::size_t>(-1) ? errno : 0;
+      if (error != 0 && error != E2BIG) return false;
       result.append(buffer, static_cast<std::size_t>(dst - buffer));
-      if (done == static_cast<std::size_t>(-1) && errno_is_fatal()) return false;
     }
     out = std::move(result);
     return true;
   }
-
-  static bool errno_is_fatal() { return errno != E2BIG; }
 };
 
 }  // namespace
@@ -74,15 +74,25 @@ bool library_still_loaded(const std::string &path) {
 }
 
 std::string executable_folder() {
-  char path[4096];
+  std::string self(4096, '\0');
 #ifdef __APPLE__
-  uint32_t room = sizeof path;
-  if (_NSGetExecutablePath(path, &room) != 0) return std::string();
-  const std::string self(path);
+  uint32_t room = static_cast<uint32_t>(self.size());
+  if (_NSGetExecutablePath(self.data(), &room) != 0) {
+    self.assign(room, '\0');  // the size it needs
+    if (_NSGetExecutablePath(self.data(), &room) != 0) return std::string();
+  }
+  self.resize(self.find('\0'));
 #else
-  const ssize_t length = readlink("/proc/self/exe", path, sizeof path - 1);
-  if (length <= 0) return std::string();
-  const std::string self(path, static_cast<std::size_t>(length));
+  // readlink fills the buffer without saying whether the link was longer.
+  for (;;) {
+    const ssize_t length = readlink("/proc/self/exe", self.data(), self.size());
+    if (length <= 0) return std::string();
+    if (static_cast<std::size_t>(length) < self.size()) {
+      self.resize(static_cast<std::size_t>(length));
+      break;
+    }
+    self.resize(self.size() * 2);
+  }
 #endif
   return self.substr(0, self.rfind('/') + 1);
 }
@@ -96,15 +106,15 @@ bool stamp_of(const std::string &path, FileStamp &stamp) {
   stamp.inode = static_cast<uint64_t>(info.st_ino);
   stamp.size = static_cast<uint64_t>(info.st_size);
 #ifdef __APPLE__
-  stamp.modified_s = info.st_mtimespec.tv_sec;
-  stamp.modified_ns = info.st_mtimespec.tv_nsec;
-  stamp.changed_s = info.st_ctimespec.tv_sec;
-  stamp.changed_ns = info.st_ctimespec.tv_nsec;
+  stamp.modified_seconds = info.st_mtimespec.tv_sec;
+  stamp.modified_nanoseconds = info.st_mtimespec.tv_nsec;
+  stamp.status_changed_seconds = info.st_ctimespec.tv_sec;
+  stamp.status_changed_nanoseconds = info.st_ctimespec.tv_nsec;
 #else
-  stamp.modified_s = info.st_mtim.tv_sec;
-  stamp.modified_ns = info.st_mtim.tv_nsec;
-  stamp.changed_s = info.st_ctim.tv_sec;
-  stamp.changed_ns = info.st_ctim.tv_nsec;
+  stamp.modified_seconds = info.st_mtim.tv_sec;
+  stamp.modified_nanoseconds = info.st_mtim.tv_nsec;
+  stamp.status_changed_seconds = info.st_ctim.tv_sec;
+  stamp.status_changed_nanoseconds = info.st_ctim.tv_nsec;
 #endif
   return true;
 }

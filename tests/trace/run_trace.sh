@@ -1,9 +1,13 @@
 #!/usr/bin/env bash
+# run_trace.sh QBHOST CHECKER SCRIPT [windows|posix [FOLDER]]
+#
 # Runs one trace test: qbhost executes SCRIPT (NAME.qbs) from the script's own
 # folder, or from FOLDER when one is given (the script is then named by its
 # path from there), and qb_trace_check matches its standard output, standard
 # error and exit status against the script's CHECK lines (tests/trace/README.md).
-#   run_trace.sh QBHOST CHECKER SCRIPT [FOLDER]
+# "windows" says that QBHOST is the Windows build: path separator placeholders
+# are filled with backslashes.  A script that holds such placeholders reaches
+# qbhost filled, on its standard input.
 #
 # A script whose first lines hold "# requires: realdata" is skipped (exit 77)
 # when ../shared/realdata is not beside the project.
@@ -14,11 +18,13 @@ set -u
 qbhost=$1
 checker=$2
 script=$3
+system=()
+[ "${4:-}" = windows ] && system=(--windows)
 dir=$(dirname "$script")
 base=$(basename "$script")
-if [ -n "${4:-}" ]; then
-  base=$(realpath --relative-to="$4" "$script")
-  dir=$4
+if [ -n "${5:-}" ]; then
+  base=$(realpath --relative-to="$5" "$script")
+  dir=$5
 fi
 
 if grep -q '^# requires: realdata' "$script" && [ ! -d "${QB_REALDATA:-/nonexistent}" ]; then
@@ -28,11 +34,16 @@ fi
 
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
-(cd "$dir" && "$qbhost" "$base" >"$tmp/stdout" 2>"$tmp/stderr" </dev/null)
+if grep -qF -e '[[SEP]]' -e '[[QSEP]]' "$script"; then
+  "$checker" "${system[@]}" --fill "$script" >"$tmp/filled.qbs" || exit 2
+  (cd "$dir" && "$qbhost" - >"$tmp/stdout" 2>"$tmp/stderr" <"$tmp/filled.qbs")
+else
+  (cd "$dir" && "$qbhost" "$base" >"$tmp/stdout" 2>"$tmp/stderr" </dev/null)
+fi
 rc=$?
 
 if [ "${QB_UPDATE:-0}" = 1 ]; then
-  "$checker" "$script" "$tmp/stdout" "$tmp/stderr" "$rc" --update "$tmp/new.qbs"
+  "$checker" "${system[@]}" "$script" "$tmp/stdout" "$tmp/stderr" "$rc" --update "$tmp/new.qbs"
   fixed=$?
   if ! diff -u "$script" "$tmp/new.qbs"; then
     cp "$tmp/new.qbs" "$script"
@@ -40,4 +51,4 @@ if [ "${QB_UPDATE:-0}" = 1 ]; then
   fi
   [ "$fixed" -eq 0 ] || exit 1
 fi
-"$checker" "$script" "$tmp/stdout" "$tmp/stderr" "$rc"
+"$checker" "${system[@]}" "$script" "$tmp/stdout" "$tmp/stderr" "$rc"

@@ -25,11 +25,6 @@ void refresh_interface_info() {
   table.interface_info = static_cast<LWInterfaceInfo *>(table.global(LWINTERFACEINFO_GLOBAL, GFUSE_TRANSIENT));
 }
 
-void append_children(LWItemInfo *info, LWItemID parent, ItemList &list) {
-  for (LWItemID child = info->firstChild(parent); child != nullptr; child = info->nextChild(parent, child))
-    list.push_back(child);
-}
-
 }  // namespace
 
 std::string item_name(LWItemID item) {
@@ -121,16 +116,6 @@ std::string item_command(std::string_view verb, LWItemID item) {
   return command;
 }
 
-ItemList branch_of(LWItemID root) {
-  ItemList branch;
-  LWItemInfo *info = item_info();
-  if (info == nullptr || root == nullptr) return branch;
-  append_children(info, root, branch);
-  // The list is its own queue: breadth first without recursion.
-  for (std::size_t i = 0; i < branch.size(); ++i) append_children(info, branch[i], branch);
-  return branch;
-}
-
 ItemList scene_items() {
   ItemList items;
   LWItemInfo *info = item_info();
@@ -217,25 +202,6 @@ std::string object_file_name(LWItemID object) {
   if (file == nullptr || *file == '\0') return std::string();
   std::string name(file);
   return names_lwo_file(name) ? name : std::string();
-}
-
-void set_item_visibility(LWItemID item, bool visible) {
-  if (item == nullptr) return;
-  // Without a record the state is unknown; the command sets it absolutely,
-  // so sending it is safe.
-  LWInterfaceInfo *info = service_table().interface_info;
-  if (info != nullptr && info->itemVis != nullptr && (info->itemVis(item) != 0) == visible) return;
-  select_item(item);
-  run_command(format_text("ItemVisibility %d", visible ? 1 : 0));
-}
-
-void set_item_active(LWItemID item, bool active) {
-  LWItemInfo *info = item_info();
-  // "ItemActive" toggles, so it is sent only when the state is known.
-  if (info == nullptr || item == nullptr) return;
-  if (((info->flags(item) & LWITEMF_ACTIVE) != 0) == active) return;
-  select_item(item);
-  run_command("ItemActive");
 }
 
 }  // namespace qb

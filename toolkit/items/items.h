@@ -34,7 +34,6 @@ void select_same_type(const ItemList &items);
 // select_same_type for a list known to hold every item once (a branch list):
 // the same commands, without a membership test per entry.
 void select_distinct_same_type(const ItemList &items);
-ItemList branch_of(LWItemID root);     // breadth first, root excluded
 ItemList scene_items();                // objects each with its bones, lights, cameras
 LWItemID find_item(const std::string &name);  // lower_case comparison; first in scene order
 ItemList items_matching(const Regex &re);
@@ -42,8 +41,6 @@ ItemList items_matching_wildcard(const std::string &pattern);
 ItemList items_matching_wildcards(const std::vector<std::string> &patterns);
 ItemKind item_kind(LWItemID item);     // mesh: object_file_name not empty
 std::string object_file_name(LWItemID object);  // ".*\.lwo" any case, else ""
-void set_item_visibility(LWItemID item, bool visible);
-void set_item_active(LWItemID item, bool active);
 
 // Host item identifiers in command texts: the low 32 bits.
 inline unsigned int item_id_bits(LWItemID item) {

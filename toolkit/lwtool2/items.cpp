@@ -109,22 +109,22 @@ bool select_alone(LWItemID item) {
          info->selItems[1] == nullptr;
 }
 
-HashedItemList child_list(LWItemID item, int flag) {
+HashedItemList descendant_list(LWItemID item) {
   HashedItemList list;
   // Below a child only when it is new to the list: a tree never repeats an
   // item, and a host that did would otherwise be walked without end.
-  walk_descendants(item_info(), item, [&](LWItemID child) { return list.append_unique(child) && flag == 1; });
+  walk_descendants(item_info(), item, [&](LWItemID child) { return list.append_unique(child); });
   return list;
 }
 
-HashedItemList selection_list(int flag) {
+HashedItemList selection_list(Descendants descendants) {
   refresh_interface_info();
   HashedItemList list;
   for_each_selected([&](LWItemID item) {
     // An item already listed came with its whole subtree: walking it again
     // would add nothing and cost quadratic time on deep selected chains.
-    if (!list.append_unique(item) || flag != 1) return;
-    for (LWItemID child : child_list(item, 1)) list.append_unique(child);
+    if (!list.append_unique(item) || descendants != Descendants::kIncluded) return;
+    for (LWItemID child : descendant_list(item)) list.append_unique(child);
   });
   return list;
 }

@@ -45,8 +45,11 @@ std::string item_name(LWItemID item);
 // item is selected alone.
 bool select_alone(LWItemID item);
 
-HashedItemList selection_list(int flag);             // flag 1: each followed by child_list(.., 1)
-HashedItemList child_list(LWItemID item, int flag);  // flag 1: depth first, pre-order
+// Whether a list of items goes on with each item's descendants.
+enum class Descendants { kLeftOut, kIncluded };
+
+HashedItemList selection_list(Descendants descendants);  // kIncluded: each followed by its descendant_list
+HashedItemList descendant_list(LWItemID item);            // depth first, pre-order
 void append_selection(HashedItemList &list);
 void append_selection_with_descendants(HashedItemList &list);
 void append_descendants(HashedItemList &list, LWItemID item);

@@ -34,12 +34,10 @@ ServiceSet &services() { return g_services; }
 bool fetch_services(GlobalFunc *global) {
   g_global = global;
   if (global == nullptr) return false;
-  for (std::size_t i = 0; i < qb::kLwtool2ServiceNames.size(); ++i) {
-    std::string_view name = qb::kLwtool2ServiceNames[i];
+  for (std::string_view name : qb::kLwtool2ServiceNames) {
     void *service = global(std::string(name).c_str(), GFUSE_TRANSIENT);
     // "Locale Info" answers a number; 0 counts as missing like a null record.
     if (service == nullptr) return false;
-    g_services.lookups[i] = service;
     bind_used_service(g_services, name, service);
   }
   return true;

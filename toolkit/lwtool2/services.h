@@ -11,7 +11,6 @@ namespace lwtool2 {
 extern GlobalFunc *g_global;
 
 struct ServiceSet {
-  void *lookups[qb::kLwtool2ServiceNames.size()] = {};
   LWCommandFunc *command = nullptr;  // "LW Command Interface" is the function itself
   LWInterfaceInfo *interface_info = nullptr;  // replaced by refresh_interface_info
   LWItemInfo *item_info = nullptr;

@@ -101,30 +101,6 @@ void TextBuffer::reserve(int32_t n) {
   bytes[n] = '\0';
 }
 
-void TextBuffer::join(std::string_view a, std::string_view b) {
-  if (a.empty() && b.empty()) {
-    clear();
-    return;
-  }
-  int32_t n = checked_length(a.size() + b.size());
-  // a or b may be views into this buffer: build the new array first.
-  char *joined = new char[static_cast<std::size_t>(n) + 1];
-  std::memcpy(joined, a.data(), a.size());
-  std::memcpy(joined + a.size(), b.data(), b.size());
-  joined[n] = '\0';
-  delete[] bytes;
-  bytes = joined;
-  length = n;
-  capacity = static_cast<uint32_t>(n) + 1;
-}
-
-TextBuffer TextBuffer::substring(int32_t from, int32_t to) const {
-  TextBuffer part;
-  if (bytes == nullptr || from < 0 || from >= length || to > length || from > to) return part;
-  part.assign(std::string_view(bytes + from, static_cast<std::size_t>(to - from)));
-  return part;
-}
-
 TextBuffer TextBuffer::replace_first(std::string_view find, std::string_view with) const {
   std::string_view text = view();
   if (text.empty()) return TextBuffer(*this);

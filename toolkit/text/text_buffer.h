@@ -28,8 +28,6 @@ struct TextBuffer {
   void assign(const char *text);
   void assign(std::string_view text);
   void reserve(int32_t n);
-  void join(std::string_view a, std::string_view b);
-  TextBuffer substring(int32_t from, int32_t to) const;
   // The first occurrence of `find` that does not split a character of the
   // host's code page.
   TextBuffer replace_first(std::string_view find, std::string_view with) const;

@@ -1,9 +1,69 @@
-// Language selection of the item tools: the tables follow the host's locale
-// at every activation.
+// Texts of the item tools in both languages, and the choice between them,
+// made again at every activation so that the texts follow the host's locale.
+// Written in UTF-8; the build stores them as Shift-JIS, the host's Japanese
+// code page.
 #include "tools/hierarchy/item_tools_text.h"
+
 #include "toolkit/panel.h"
+#include "tools/tools.h"
 
 namespace qb::hierarchy {
+
+const char *const kItemToolsTextJa[kItemToolsTextCount] = {
+    "",
+    "選択を指定したアイテムの子にする",
+    "親アイテム",
+    "\x03(i:MIMG_LEFTARROW)",
+    "その場で",
+    "実行",
+    "",
+    "選択したアイテムの親を外す",
+    "実行",
+    "",
+    "名前でアイテムを選択",
+    "アイテム名",
+    "\x03(i:MIMG_LEFTARROW)",
+    "(ワイルドカードが使えます)",
+    "実行",
+    "",
+    "選択アイテムとその子孫を選択",
+    "実行",
+    "",
+    "閉じる",
+    "",
+};
+
+const char *const kItemToolsTextEn[kItemToolsTextCount] = {
+    "",
+    "Set selected items to child of input item",
+    "Parent Item",
+    "\x03(i:MIMG_LEFTARROW)",
+    "Parent in place",
+    "Run",
+    "",
+    "Unparent of selected item",
+    "Run",
+    "",
+    "Select item in name",
+    "Item Name",
+    "\x03(i:MIMG_LEFTARROW)",
+    "(Wildcard can use)",
+    "Run",
+    "",
+    "Select selected item and their children",
+    "Run",
+    "",
+    "Close",
+    "",
+};
+
+const char *const kItemToolsMessagesJa[kItemToolsMessageCount] = {
+    "Error", "親アイテムが見つかりません！", "", "Error", "選択に親アイテムが含まれます！", "",
+};
+
+const char *const kItemToolsMessagesEn[kItemToolsMessageCount] = {
+    "Error", "Parent item not found!", "", "Error", "Include the parent item in selection!", "",
+};
 
 const char *const *g_item_tools_text = kItemToolsTextEn;
 const char *const *g_item_tools_messages = kItemToolsMessagesEn;

@@ -8,7 +8,7 @@ namespace qb::hierarchy {
 inline constexpr int kItemToolsTextCount = 21;
 inline constexpr int kItemToolsMessageCount = 6;
 
-// Current-language tables, set by select_item_tools_language.
+// Current-language tables, set by select_item_tools_language (tools/tools.h).
 extern const char *const *g_item_tools_text;      // panel labels by index
 extern const char *const *g_item_tools_messages;  // status messages by index
 
@@ -17,8 +17,6 @@ inline constexpr int kMsgParentNotFound = 1;
 inline constexpr int kMsgParentInSelection = 4;
 // English only, in every language.
 inline constexpr const char *kNoItemsFound = "No items found!";
-
-void select_item_tools_language(unsigned long locale);
 
 // The tables themselves (Shift-JIS in the Japanese ones).
 extern const char *const kItemToolsTextJa[kItemToolsTextCount];

@@ -58,7 +58,7 @@ bool type_is_wanted(const RenameSettings &settings, LWItemID item) {
     case LWI_OBJECT:
       // Only objects loaded from a .lwo file are meshes, and meshes keep
       // their names; every other object is a null.
-      return object_lacks_file_path(item) == 1 && settings.include_null != 0;
+      return object_lacks_file_path(item) && settings.include_null != 0;
     case LWI_LIGHT:
       return settings.include_light != 0;
     case LWI_CAMERA:

@@ -36,7 +36,7 @@ void draw_path_fields(const ObjectReplacerState &state) {
 std::string default_file_path() {
   const LWObjectInfo *objects = lwtool2::services().object_info;
   if (!objects) return {};
-  for (LWItemID item : lwtool2::selection_list(0)) {
+  for (LWItemID item : lwtool2::selection_list(lwtool2::Descendants::kLeftOut)) {
     if (lwtool2::classify_item(item) != kMeshObject) continue;
     const char *file = objects->filename(item);
     if (file && *file) return file;
@@ -87,8 +87,8 @@ void add_settings_controls(LWPanelFuncs *funcs, ObjectReplacerState &state) {
   LWPanelID panel = state.panel;
   state.scope_control =
       add_control(funcs, panel, ctl::kPopup, popup_desc(choice_list(kChoiceScopes), 200), kLabelScope, 50, 0);
-  state.mode_control =
-      add_control(funcs, panel, ctl::kChoice, choice_desc(choice_list(kChoiceModes), 0), kLabelMode, 43, 25);
+  const LWPanControlDesc modes = choice_desc(choice_list(kChoiceModes), ChoiceLayout::kHorizontal);
+  state.mode_control = add_control(funcs, panel, ctl::kChoice, modes, kLabelMode, 43, 25);
   state.file_control = add_control(funcs, panel, ctl::kFile, string_desc(65), kLabelFile, 34, 60);
   state.directory_control = add_control(funcs, panel, ctl::kDir, string_desc(65), kLabelDirectory, 18, 85);
 

@@ -23,8 +23,8 @@ unsigned int host_layer_number(LWItemID item) {
 
 lwtool2::HashedItemList scope_list(Scope scope) {
   switch (scope) {
-    case Scope::kSelection: return lwtool2::selection_list(0);
-    case Scope::kSelectionWithChildren: return lwtool2::selection_list(1);
+    case Scope::kSelection: return lwtool2::selection_list(lwtool2::Descendants::kLeftOut);
+    case Scope::kSelectionWithChildren: return lwtool2::selection_list(lwtool2::Descendants::kIncluded);
     case Scope::kAllMeshes: return lwtool2::mesh_objects();
     default: return {};
   }
@@ -69,6 +69,7 @@ ReplaceRows replace_items(const lwtool2::HashedItemList &items, const std::vecto
 }  // namespace
 
 void replace_layers(Scope scope, Mode mode, const std::string &file_path, const std::string &directory_path) {
+<<<<<<< HEAD
   // Decision 16: a path that fills its field's buffer may have been cut by the host, and would replace
   // layers from the wrong file; it is refused whole.
   const std::string &path = mode == Mode::kFile ? file_path : directory_path;
@@ -77,6 +78,9 @@ void replace_layers(Scope scope, Mode mode, const std::string &file_path, const 
     return;
   }
   const lwtool2::HashedItemList saved = lwtool2::selection_list(0);
+=======
+  const lwtool2::HashedItemList saved = lwtool2::selection_list(lwtool2::Descendants::kLeftOut);
+>>>>>>> house
   const lwtool2::HashedItemList items = scope_list(scope);
   const std::vector<LwoFile> files = gather_object_files(mode, file_path, directory_path);
   if (!files.empty()) {
@@ -103,19 +107,6 @@ std::string item_layer_key(LWItemID item) {
   const unsigned int number = host_layer_number(item);
   if (number != 0) return "Layer" + std::to_string(number);
   return name;
-}
-
-bool match_item(ReplaceRow &row, const std::vector<LwoFile> &files) {
-  const std::string key = item_layer_key(row.item);
-  if (key.empty()) return false;
-  for (const LwoFile &file : files) {
-    if (const LwoLayer *layer = find_layer(file, key)) {
-      row.layer = layer->number;
-      row.path = file.path;
-      return true;
-    }
-  }
-  return false;
 }
 
 LayerIndex index_layers(const std::vector<LwoFile> &files) {

@@ -36,13 +36,10 @@ std::vector<LwoFile> gather_object_files(Mode mode, const std::string &file_path
 // else "Layer%d" from the host's layer number, else the whole name.
 std::string item_layer_key(LWItemID item);
 
-// The first file, in list order, with a layer named after the row's item wins.
-bool match_item(ReplaceRow &row, const std::vector<LwoFile> &files);
-
-// Each layer name of a run's files with the layer match_item would pick for
-// it (first file, then first layer of the name), built once per run so that
-// matching an item is one look-up whatever the number of files.  Points into
-// the files, which must outlive it unchanged.
+// Each layer name of a run's files with the layer a run picks for it (the
+// first file in list order, then its first layer of the name), built once per
+// run so that matching an item is one look-up whatever the number of files.
+// Points into the files, which must outlive it unchanged.
 struct LayerPick {
   const LwoFile *file = nullptr;
   const LwoLayer *layer = nullptr;
@@ -53,7 +50,7 @@ struct LayerIndex {
 
 LayerIndex index_layers(const std::vector<LwoFile> &files);
 
-// As match_item over the files the index was built from.
+// Fills the row with the index's layer for the item's key; false when none.
 bool match_item(ReplaceRow &row, const LayerIndex &index);
 
 // i / (n - 1); a lone item counts as finished.

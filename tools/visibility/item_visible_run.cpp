@@ -33,8 +33,8 @@ bool item_is_active(LWItemID item) {
 
 HashedItemList targets_of_scope(Scope scope) {
   switch (scope) {
-    case Scope::kSelection: return lwtool2::selection_list(0);
-    case Scope::kSelectionWithChildren: return lwtool2::selection_list(1);
+    case Scope::kSelection: return lwtool2::selection_list(lwtool2::Descendants::kLeftOut);
+    case Scope::kSelectionWithChildren: return lwtool2::selection_list(lwtool2::Descendants::kIncluded);
     case Scope::kAllItems: return lwtool2::scene_item_list();
     default: return HashedItemList();
   }
@@ -51,7 +51,9 @@ void run_targets(const ItemVisibleState &state) {
 // Every scene item is selected in turn, so the count covers the whole scene;
 // only the items outside the excluded selection are changed.
 void run_complement(const ItemVisibleState &state) {
-  const HashedItemList excluded = lwtool2::selection_list(state.scope == Scope::kNotSelectionWithChildren ? 1 : 0);
+  const HashedItemList excluded = lwtool2::selection_list(state.scope == Scope::kNotSelectionWithChildren
+                                                              ? lwtool2::Descendants::kIncluded
+                                                              : lwtool2::Descendants::kLeftOut);
   HashedItemList work;
   lwtool2::append_scene_items(work);
   for (LWItemID item : work) {
@@ -85,7 +87,7 @@ void apply_to_item(const ItemVisibleState &state, LWItemID item) {
 }
 
 void run_visibility(const ItemVisibleState &state) {
-  const lwtool2::HashedItemList saved = lwtool2::selection_list(0);
+  const lwtool2::HashedItemList saved = lwtool2::selection_list(lwtool2::Descendants::kLeftOut);
   if (state.scope == Scope::kNotSelection || state.scope == Scope::kNotSelectionWithChildren) {
     run_complement(state);
   } else {

@@ -1,4 +1,5 @@
-// qb_trace_check SCRIPT STDOUT STDERR STATUS [--update NEW_SCRIPT]
+// qb_trace_check [--windows] SCRIPT STDOUT STDERR STATUS [--update NEW_SCRIPT]
+// qb_trace_check [--windows] --fill SCRIPT
 //
 // Checks what qbhost printed for SCRIPT (its standard output and standard
 // error in two files, and its exit status) against the script's CHECK lines.
@@ -6,6 +7,8 @@
 // bad usage or a script whose directives do not parse.  With --update it
 // writes the script with its expectations brought up to date to NEW_SCRIPT
 // instead, and exits 1 when a CHECK-NOT failure is left for a person to mend.
+// --fill prints the script with its path separator placeholders filled, for
+// qbhost to run.  --windows: the trace ran on Windows (separators are \).
 #include <cstdlib>
 #include <fstream>
 #include <iostream>
@@ -28,9 +31,26 @@ bool read_file(const char *path, std::string &text) {
 }  // namespace
 
 int main(int argc, char **argv) {
+  trace_check::System system = trace_check::System::Posix;
+  if (argc > 1 && std::string(argv[1]) == "--windows") {
+    system = trace_check::System::Windows;
+    --argc;
+    ++argv;
+  }
+  if (argc == 3 && std::string(argv[1]) == "--fill") {
+    std::string script_text;
+    if (!read_file(argv[2], script_text)) {
+      std::cerr << "qb_trace_check: cannot read " << argv[2] << "\n";
+      return 2;
+    }
+    for (const std::string &line : trace_check::split_lines(script_text))
+      std::cout << trace_check::fill_separators(line, system) << "\n";
+    return std::cout ? 0 : 2;
+  }
   const bool update = argc == 7 && std::string(argv[5]) == "--update";
   if (argc != 5 && !update) {
-    std::cerr << "usage: qb_trace_check SCRIPT STDOUT STDERR STATUS [--update NEW_SCRIPT]\n";
+    std::cerr << "usage: qb_trace_check [--windows] SCRIPT STDOUT STDERR STATUS [--update NEW_SCRIPT]\n"
+                 "       qb_trace_check [--windows] --fill SCRIPT\n";
     return 2;
   }
   std::string script_text, out_text, err_text;
@@ -39,7 +59,7 @@ int main(int argc, char **argv) {
     return 2;
   }
   const std::vector<std::string> script = trace_check::split_lines(script_text);
-  const trace_check::Expectations expectations = trace_check::parse(script);
+  const trace_check::Expectations expectations = trace_check::parse(script, system);
   for (const std::string &error : expectations.errors) std::cerr << argv[1] << ":" << error << "\n";
   if (!expectations.errors.empty()) return 2;
 

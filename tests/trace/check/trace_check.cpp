@@ -4,6 +4,7 @@
 #include <charconv>
 #include <optional>
 #include <set>
+#include <string_view>
 
 namespace trace_check {
 namespace {
@@ -196,6 +197,19 @@ bool substitute_lines(std::string &text, int line) {
 
 }  // namespace
 
+std::string fill_separators(std::string text, System system) {
+  const bool windows = system == System::Windows;
+  const struct {
+    std::string_view placeholder, value;
+  } fills[] = {{"[[SEP]]", windows ? "\\" : "/"}, {"[[QSEP]]", windows ? "\\\\" : "/"}};
+  for (const auto &fill : fills) {
+    for (std::size_t at = text.find(fill.placeholder); at != std::string::npos;
+         at = text.find(fill.placeholder, at + fill.value.size()))
+      text.replace(at, fill.placeholder.size(), fill.value);
+  }
+  return text;
+}
+
 std::vector<std::string> split_lines(const std::string &text) {
   std::vector<std::string> lines;
   std::size_t start = 0;
@@ -208,7 +222,7 @@ std::vector<std::string> split_lines(const std::string &text) {
   return lines;
 }
 
-Expectations parse(const std::vector<std::string> &script) {
+Expectations parse(const std::vector<std::string> &script, System system) {
   Expectations ex;
   for (std::size_t i = 0; i < script.size(); ++i) {
     const std::string &line = script[i];
@@ -234,6 +248,7 @@ Expectations parse(const std::vector<std::string> &script) {
     e.line = number;
     e.text = line.substr(colon + 1);
     if (!e.text.empty() && e.text[0] == ' ') e.text.erase(0, 1);
+    e.text = fill_separators(std::move(e.text), system);
     if (!substitute_lines(e.text, number)) {
       ex.errors.push_back(std::to_string(number) + ": [[@LINE]] takes an offset +N or -N");
       continue;

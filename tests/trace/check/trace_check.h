@@ -48,8 +48,17 @@ struct Result {
 // always stated in full.
 inline constexpr const char *kAlwaysStated = "cmd ";
 
+// The system a trace runs on: it decides the path separator placeholders.
+enum class System { Posix, Windows };
+
+// `[[SEP]]` is the system's path separator (/ or \) and `[[QSEP]]` the same
+// as qbhost prints it inside a quoted text (/ or \\), so that a trace whose
+// output differs between systems only in separators is written once.
+std::string fill_separators(std::string text, System system);
+
 std::vector<std::string> split_lines(const std::string &text);
-Expectations parse(const std::vector<std::string> &script);
+// The expectations, with separator placeholders filled for `system`.
+Expectations parse(const std::vector<std::string> &script, System system = System::Posix);
 Result check(const Expectations &expectations, const Output &output);
 
 // A report of the failures: each expectation with its script line, then the

@@ -59,6 +59,29 @@ TEST(TraceCheck, StandardErrorAndExitStatusAreStatedInFull) {
   EXPECT_EQ(trace_check::parse({"# CHECK: [[@LINE*2]]"}).errors.size(), 1u);
 }
 
+// A separator placeholder is filled for the system, as a path is written and
+// as a quoted text prints it; statements and checks alike.
+TEST(TraceCheck, SeparatorPlaceholdersFollowTheSystem) {
+  using trace_check::System;
+  const struct {
+    const char *text;
+    System system;
+    const char *filled;
+  } cases[] = {
+      {"set 4 ..[[SEP]]data[[SEP]]", System::Posix, "set 4 ../data/"},
+      {"set 4 ..[[SEP]]data[[SEP]]", System::Windows, "set 4 ..\\data\\"},
+      {"file=\"a[[QSEP]]b.lwo\"", System::Posix, "file=\"a/b.lwo\""},
+      {"file=\"a[[QSEP]]b.lwo\"", System::Windows, "file=\"a\\\\b.lwo\""},
+      {"[[SEP]][[QSEP]][[SEP]]", System::Windows, "\\\\\\\\"},
+      {"[[SEP] [SEP]] [[sep]]", System::Windows, "[[SEP] [SEP]] [[sep]]"},
+  };
+  for (const auto &c : cases) EXPECT_EQ(trace_check::fill_separators(c.text, c.system), c.filled) << c.text;
+  const std::vector<std::string> script = {"# CHECK: cmd ok ReplaceObjectLayer 1 d[[SEP]]a.lwo"};
+  const Output out{{"cmd ok ReplaceObjectLayer 1 d\\a.lwo"}, {}, 0};
+  EXPECT_TRUE(trace_check::check(trace_check::parse(script, System::Windows), out).passed());
+  EXPECT_FALSE(trace_check::check(trace_check::parse(script, System::Posix), out).passed());
+}
+
 TEST(TraceCheck, ScriptsWithoutExpectationsOrWithBadDirectivesAreRejected) {
   EXPECT_FALSE(run("mesh Cube\n", "").passed());
   for (const char *bad : {"# CHECK-NXT: a", "# CHECK a", "# CHECK-EXIT: one", "# CHECK-PART:"})

@@ -2,7 +2,7 @@
 # still completes, the second layer reports each refusal in the status line
 # (a report the host refuses in turn, and that is never reported again), and
 # neither the scene nor the selection changes.
-mesh Car:Body Objects/Car.lwo
+mesh Car:Body Objects[[SEP]]Car.lwo
 null Pivot parent=Car:Body
 null Arm_L_ parent=Pivot
 light Key
@@ -96,7 +96,7 @@ select Car:Body Pivot
 activate QB:ObjectReplacer
 # CHECK-NEXT: panel open "QB:ObjectReplacer(1.00) " flags=64
 # CHECK-NEXT: result 0
-set 3 ../../data/replace/car.lwo
+set 3 ..[[SEP]]..[[SEP]]data[[SEP]]replace[[SEP]]car.lwo
 press 6
 # CHECK-NEXT: cmd failed SelectItem 0x10000000
 # CHECK-NEXT: cmd failed StatusMsg *** ERROR: eval( "SelectItem 0x10000000" ) !(0) ***
@@ -111,7 +111,7 @@ print panel Result
 # CHECK-NEXT: panel "Result" open flags=1 width=610 height=320 controls=1
 # CHECK-NEXT:   1 MultiListBoxControl "" x=5 y=0 value=0 normal rows=1 columns=220,20,320,40
 # CHECK-NEXT:     heading "Item" "Layer" "File" "Result"
-# CHECK-NEXT:     row 0 "Car:Body" "1" "../../data/replace/car.lwo" "o"
+# CHECK-NEXT:     row 0 "Car:Body" "1" "..[[QSEP]]..[[QSEP]]data[[QSEP]]replace[[QSEP]]car.lwo" "o"
 close
 # CHECK-NEXT: panel destroy "Result"
 # CHECK-NEXT: cmd failed SelectItem 0x10000001
@@ -121,7 +121,7 @@ close
 # CHECK-NEXT: panel close "QB:ObjectReplacer(1.00) "
 print scene
 # CHECK-NEXT: scene items=4 parent-in-place=off
-# CHECK-NEXT: 0x10000000 mesh "Car:Body" parent=none display=6 active file="Objects/Car.lwo" layer=1 children=0x10000001
+# CHECK-NEXT: 0x10000000 mesh "Car:Body" parent=none display=6 active file="Objects[[QSEP]]Car.lwo" layer=1 children=0x10000001
 # CHECK-NEXT: 0x10000001 null "Pivot" parent=0x10000000 display=6 active file="" layer=0 children=0x10000002
 # CHECK-NEXT: 0x10000002 null "Arm_L_" parent=0x10000001 display=6 active file="" layer=0 children=none
 # CHECK-NEXT: 0x20000000 light "Key" parent=none visible=1 active children=none
@@ -199,8 +199,8 @@ activate QB:ObjectReplacer
 # CHECK-NEXT: result 0
 press 6
 # CHECK-NEXT: cmd ok SelectItem 0x10000000
-# CHECK-NEXT: cmd failed ReplaceObjectLayer 1 ../../data/replace/car.lwo
-# CHECK-NEXT: cmd ok StatusMsg *** ERROR: eval( "ReplaceObjectLayer 1 ../../data/replace/car.lwo" ) !(0) ***
+# CHECK-NEXT: cmd failed ReplaceObjectLayer 1 ..[[SEP]]..[[SEP]]data[[SEP]]replace[[SEP]]car.lwo
+# CHECK-NEXT: cmd ok StatusMsg *** ERROR: eval( "ReplaceObjectLayer 1 ..[[SEP]]..[[SEP]]data[[SEP]]replace[[SEP]]car.lwo" ) !(0) ***
 # CHECK-NEXT: cmd ok StatusMsg {0.00}ReplaceObjectLayer...
 # CHECK-NEXT: cmd ok StatusMsg {1.00}ReplaceObjectLayer...
 # CHECK-NEXT: cmd ok StatusMsg {1.00}ReplaceObjectLayer...Done
@@ -209,7 +209,7 @@ print panel Result
 # CHECK-NEXT: panel "Result" open flags=1 width=610 height=320 controls=1
 # CHECK-NEXT:   1 MultiListBoxControl "" x=5 y=0 value=0 normal rows=1 columns=220,20,320,40
 # CHECK-NEXT:     heading "Item" "Layer" "File" "Result"
-# CHECK-NEXT:     row 0 "Car:Body" "1" "../../data/replace/car.lwo" "o"
+# CHECK-NEXT:     row 0 "Car:Body" "1" "..[[QSEP]]..[[QSEP]]data[[QSEP]]replace[[QSEP]]car.lwo" "o"
 close
 # CHECK-NEXT: panel destroy "Result"
 # CHECK-NEXT: cmd ok SelectItem 0x10000001
@@ -219,7 +219,7 @@ print selection
 # CHECK-NEXT: selection 0x10000001 0x10000000
 print scene
 # CHECK-NEXT: scene items=4 parent-in-place=off
-# CHECK-NEXT: 0x10000000 mesh "Car:Body" parent=none display=6 active file="Objects/Car.lwo" layer=1 children=0x10000001
+# CHECK-NEXT: 0x10000000 mesh "Car:Body" parent=none display=6 active file="Objects[[QSEP]]Car.lwo" layer=1 children=0x10000001
 # CHECK-NEXT: 0x10000001 null "Pivot" parent=0x10000000 display=6 active file="" layer=0 children=0x10000002
 # CHECK-NEXT: 0x10000002 null "Arm_L_" parent=0x10000001 display=6 active file="" layer=0 children=none
 # CHECK-NEXT: 0x20000000 light "Key" parent=none visible=1 active children=none

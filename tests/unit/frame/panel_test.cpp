@@ -52,7 +52,7 @@ TEST(PanelDescriptors, FillTheirVariantOfTheUnion) {
   EXPECT_EQ(qb::string_desc(200).type, LWT_STRING);
   EXPECT_EQ(qb::string_desc(200).string.width, 200);
   const char *items[] = {"a", "b", nullptr};
-  LWPanControlDesc choice = qb::choice_desc(items, 1);
+  LWPanControlDesc choice = qb::choice_desc(items, qb::ChoiceLayout::kVertical);
   EXPECT_EQ(choice.type, LWT_CHOICE);
   EXPECT_EQ(choice.choice.items, items);
   EXPECT_EQ(choice.choice.vertical, 1);

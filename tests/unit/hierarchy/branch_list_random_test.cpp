@@ -1,6 +1,6 @@
 // The branch list against its definition, on random forests and random roots
 // (nested, repeated, of mixed kinds): the kept roots in order, then each kept
-// root's branch_of, every item once at its first place.
+// root's descendants breadth first, every item once at its first place.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -10,6 +10,7 @@
 
 #include "tests/unit/support/qbhost_fixture.h"
 #include "toolkit/items/items.h"
+#include "toolkit/services.h"
 #include "tools/hierarchy/select_branches.h"
 
 using qbtest::TestHost;
@@ -18,6 +19,19 @@ using qb::ItemList;
 namespace {
 
 bool objects(qb::ItemKind kind) { return kind == qb::kNullObject || kind == qb::kMeshObject; }
+
+// Breadth first, the root excluded; the list is its own queue.
+ItemList descendants(LWItemID root) {
+  LWItemInfo *info = qb::service_table().item_info;
+  ItemList branch{root};
+  for (std::size_t i = 0; i < branch.size(); ++i) {
+    const LWItemID parent = branch[i];
+    for (LWItemID child = info->firstChild(parent); child != nullptr; child = info->nextChild(parent, child))
+      branch.push_back(child);
+  }
+  branch.erase(branch.begin());
+  return branch;
+}
 
 ItemList defined_branch_list(const ItemList &roots) {
   ItemList kept;
@@ -33,7 +47,7 @@ ItemList defined_branch_list(const ItemList &roots) {
   };
   for (LWItemID root : kept) add(root);
   for (LWItemID root : kept)
-    for (LWItemID item : qb::branch_of(root)) add(item);
+    for (LWItemID item : descendants(root)) add(item);
   return list;
 }
 

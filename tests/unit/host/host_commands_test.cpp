@@ -216,6 +216,11 @@ TEST_F(HostCommands, AFileChangedOnDiskIsReadAnew) {
   write("Car.lwo", {{0, "Body"}, {1, "Roof"}});
   set_modified(path, 1000000001);
   EXPECT_EQ(replace_mesh(2, path), "Car:Roof");
+  // Rewritten with the same size and its modification time set back: the
+  // time of that status change tells.
+  write("Car.lwo", {{0, "Body"}, {1, "Hull"}});
+  set_modified(path, 1000000001);
+  EXPECT_EQ(replace_mesh(2, path), "Car:Hull");
   // Replaced by another file of the same size and time.
   const std::string other = write("Other.lwo", {{0, "Body"}, {1, "Door"}});
   set_modified(other, 1000000001);

@@ -237,20 +237,4 @@ TEST(LwoDecode, DataEndingOnAFieldBoundaryKeepsTheRestAtDefaults) {
   }
 }
 
-TEST(LwoFindLayer, FirstLayerOfTheNameByteForByteAndNothingForAnEmptyKey) {
-  LwoFile file;
-  ASSERT_TRUE(decode(lwo2(concat({chunk("LAYR", layer_data(0, "Arm")), chunk("LAYR", layer_data(1, "Body")),
-                                  chunk("LAYR", layer_data(2, "Body")), chunk("LAYR", layer_data(3, "")),
-                                  chunk("LAYR", layer_head(4))})),
-                     file.layers));
-  ASSERT_EQ(file.layers.size(), 5u);
-  ASSERT_EQ(file.layers[4].name, "");  // no name field
-  const std::pair<std::string, int> keys[] = {
-      {"Arm", 0},    {"Body", 1},  {"body", -1},   {"BODY", -1}, {"Bod", -1}, {"Body ", -1},
-      {std::string("Body\0", 5), -1}, {"Layer4", 3}, {"Layer1", -1}, {"Layer5", -1}, {"", -1}};
-  for (const auto &[key, index] : keys)
-    EXPECT_EQ(qb::find_layer(file, key), index < 0 ? nullptr : &file.layers[static_cast<std::size_t>(index)]) << key;
-  EXPECT_EQ(qb::find_layer(LwoFile{}, "Body"), nullptr);
-}
-
 }  // namespace

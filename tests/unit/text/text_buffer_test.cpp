@@ -62,36 +62,6 @@ TEST(TextBuffer, ReserveGrowsOnlyWhenNeeded) {
   EXPECT_EQ(b.capacity, 11u);
 }
 
-TEST(TextBuffer, JoinConcatenatesAnyTextsItsOwnIncluded) {
-  TextBuffer b;
-  b.join("Left", "Arm");
-  EXPECT_EQ(b.str(), "LeftArm");
-  EXPECT_EQ(b.length, 7);
-  EXPECT_EQ(b.capacity, 8u);
-  b.join("", "x");
-  EXPECT_EQ(b.str(), "x");
-  b.join("", "");
-  EXPECT_EQ(b.bytes, nullptr);
-  EXPECT_EQ(b.length, 0);
-  b.assign("ab");
-  b.join(b.view(), b.view());
-  EXPECT_EQ(b.str(), "abab");
-  b.join("pre-", b.view());
-  EXPECT_EQ(b.str(), "pre-abab");
-}
-
-TEST(TextBuffer, Substring) {
-  TextBuffer hello("Hello");
-  EXPECT_EQ(hello.substring(1, 3).str(), "el");
-  EXPECT_EQ(hello.substring(0, 5).str(), "Hello");
-  EXPECT_EQ(hello.substring(2, 2).str(), "");
-  EXPECT_EQ(hello.substring(5, 5).str(), "");
-  EXPECT_EQ(hello.substring(3, 2).str(), "");
-  EXPECT_EQ(hello.substring(1, 6).str(), "");
-  EXPECT_EQ(hello.substring(-1, 2).str(), "");
-  EXPECT_EQ(TextBuffer().substring(0, 0).str(), "");
-}
-
 TEST(TextBuffer, ReplaceFirst) {
   TextBuffer arm("LeftArm");
   EXPECT_EQ(arm.replace_first("Left", "Right").str(), "RightArm");

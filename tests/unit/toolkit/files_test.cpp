@@ -40,30 +40,24 @@ TEST(ListFiles, PlainFilesJoinedInEitherStyle) {
   EXPECT_TRUE(qb::list_files("/no/such/dir/anywhere").empty());
 }
 
-TEST(HostItems, LayerNamesAndObjectsLackingAFilePath) {
+TEST(HostItems, ObjectsLackingAFilePath) {
   qbtest::TestHost host;
   host.load_services();
-  LWItemID layered = host.mesh("box:Top (3)", "/o/box.lwo");
-  LWItemID plain = host.mesh("box", "/o/box.lwo");
   LWItemID unnamed = host.add(LWI_OBJECT, nullptr);
-  EXPECT_EQ(qb::layer_name_of_item(layered), "Top");
-  EXPECT_EQ(qb::layer_name_of_item(plain), "");
-  EXPECT_EQ(qb::layer_name_of_item(unnamed), "");
-
   LWItemID posix = host.mesh("a", "/home/me/a.lwo");
   LWItemID windows = host.mesh("b", "C:\\Objects\\b.lwo");
   LWItemID capitals = host.mesh("c", "C:\\Objects\\c.LWO");
   LWItemID bare = host.mesh("d", "d.lwo");
   LWItemID light = host.add(LWI_LIGHT, "Light");
-  EXPECT_EQ(qb::object_lacks_file_path(capitals, qb::PathStyle::Posix), 1);
-  EXPECT_EQ(qb::object_lacks_file_path(capitals, qb::PathStyle::Windows), 0);
-  EXPECT_EQ(qb::object_lacks_file_path(capitals, qb::PathStyle::MacOs), 0);
+  EXPECT_EQ(qb::object_lacks_file_path(capitals, qb::PathStyle::Posix), true);
+  EXPECT_EQ(qb::object_lacks_file_path(capitals, qb::PathStyle::Windows), false);
+  EXPECT_EQ(qb::object_lacks_file_path(capitals, qb::PathStyle::MacOs), false);
   for (auto style : {qb::PathStyle::Posix, qb::PathStyle::Windows, qb::PathStyle::MacOs}) {
-    EXPECT_EQ(qb::object_lacks_file_path(posix, style), 0);
-    EXPECT_EQ(qb::object_lacks_file_path(windows, style), 0);
-    EXPECT_EQ(qb::object_lacks_file_path(bare, style), 1);
-    EXPECT_EQ(qb::object_lacks_file_path(unnamed, style), 1);
-    EXPECT_EQ(qb::object_lacks_file_path(light, style), 0);
+    EXPECT_EQ(qb::object_lacks_file_path(posix, style), false);
+    EXPECT_EQ(qb::object_lacks_file_path(windows, style), false);
+    EXPECT_EQ(qb::object_lacks_file_path(bare, style), true);
+    EXPECT_EQ(qb::object_lacks_file_path(unnamed, style), true);
+    EXPECT_EQ(qb::object_lacks_file_path(light, style), false);
   }
 }
 

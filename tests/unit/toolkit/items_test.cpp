@@ -105,24 +105,6 @@ TEST_F(FirstLayer, ItemKindAcceptsLwoInAnyCase) {
   EXPECT_EQ(qb::object_file_name(other_file), "");
 }
 
-TEST_F(FirstLayer, VisibilityAndActiveChangeOnlyWhenDifferent) {
-  LWItemID a = host.add(LWI_LIGHT, "A");
-  qb::set_item_visibility(a, true);
-  qb::set_item_active(a, true);
-  EXPECT_TRUE(host.commands.empty());
-  qb::set_item_visibility(a, false);
-  qb::set_item_active(a, false);
-  EXPECT_EQ(host.commands, (Commands{"SelectItem " + hex(a), "ItemVisibility 0", "SelectItem " + hex(a),
-                                     "ItemActive"}));
-  EXPECT_EQ(host.item(a).display, 0);
-  EXPECT_FALSE(host.item(a).active);
-  host.commands.clear();
-  qb::set_item_visibility(a, false);
-  qb::set_item_active(a, false);
-  qb::select_item(nullptr);
-  EXPECT_TRUE(host.commands.empty());
-}
-
 TEST(FirstLayerWithoutServices, NothingHappens) {
   qbtest::TestHost host;
   EXPECT_TRUE(qb::scene_items().empty());
@@ -130,23 +112,6 @@ TEST(FirstLayerWithoutServices, NothingHappens) {
   EXPECT_EQ(qb::item_name(reinterpret_cast<LWItemID>(0x10000001)), "");
   qb::select_same_type({reinterpret_cast<LWItemID>(0x10000001)});
   EXPECT_TRUE(host.commands.empty());
-}
-
-TEST_F(FirstLayer, BranchIsBreadthFirstWithoutTheRootAtAnyDepth) {
-  LWItemID root = host.add(LWI_OBJECT, "root");
-  LWItemID x = host.add(LWI_OBJECT, "X", root);
-  LWItemID y = host.add(LWI_OBJECT, "Y", root);
-  LWItemID z = host.add(LWI_OBJECT, "Z", x);
-  EXPECT_EQ(qb::branch_of(root), (ItemList{x, y, z}));
-  EXPECT_TRUE(qb::branch_of(z).empty());
-  EXPECT_TRUE(qb::branch_of(nullptr).empty());
-  // A chain of a million items.
-  constexpr int kDepth = 1000000;
-  LWItemID last = z;
-  for (int i = 0; i < kDepth; ++i) last = host.add(LWI_OBJECT, nullptr, last);
-  ItemList branch = qb::branch_of(z);
-  ASSERT_EQ(branch.size(), static_cast<std::size_t>(kDepth));
-  EXPECT_EQ(branch.back(), last);
 }
 
 // Selection commands are written without printf; they must read exactly as

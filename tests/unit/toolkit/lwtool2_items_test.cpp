@@ -10,6 +10,7 @@ namespace {
 
 using Commands = std::vector<std::string>;
 using Ids = std::vector<LWItemID>;
+using lwtool2::Descendants;
 
 using qbtest::hex;
 
@@ -34,18 +35,17 @@ class SecondLayer : public ::testing::Test {
   LWItemID root, x, y, z;
 };
 
-TEST_F(SecondLayer, ChildListDepthFirstOrDirectOnly) {
-  EXPECT_EQ(ids(lwtool2::child_list(root, 1)), (Ids{x, z, y}));
-  EXPECT_EQ(ids(lwtool2::child_list(root, 0)), (Ids{x, y}));
-  EXPECT_TRUE(lwtool2::child_list(z, 1).empty());
+TEST_F(SecondLayer, DescendantListIsDepthFirst) {
+  EXPECT_EQ(ids(lwtool2::descendant_list(root)), (Ids{x, z, y}));
+  EXPECT_TRUE(lwtool2::descendant_list(z).empty());
 }
 
 TEST_F(SecondLayer, SelectionListPutsAChildUnderItsParent) {
   host.select({x, z, root});
-  EXPECT_EQ(ids(lwtool2::selection_list(0)), (Ids{x, z, root}));
-  EXPECT_EQ(ids(lwtool2::selection_list(1)), (Ids{x, z, root, y}));
+  EXPECT_EQ(ids(lwtool2::selection_list(Descendants::kLeftOut)), (Ids{x, z, root}));
+  EXPECT_EQ(ids(lwtool2::selection_list(Descendants::kIncluded)), (Ids{x, z, root, y}));
   host.select({z, x});
-  EXPECT_EQ(ids(lwtool2::selection_list(1)), (Ids{z, x}));
+  EXPECT_EQ(ids(lwtool2::selection_list(Descendants::kIncluded)), (Ids{z, x}));
 }
 
 // Appending keeps what is listed already, and walks below items listed.
@@ -121,7 +121,7 @@ TEST(Lwtool2DeepChain, WalksAndSelectionListsOfAMillionItems) {
   Ids chain;
   for (LWItemID parent = root; chain.size() < static_cast<std::size_t>(kDepth);)
     chain.push_back(parent = host.add(LWI_OBJECT, nullptr, parent));
-  const lwtool2::HashedItemList children = lwtool2::child_list(root, 1);
+  const lwtool2::HashedItemList children = lwtool2::descendant_list(root);
   ASSERT_EQ(children.size(), chain.size());
   EXPECT_EQ(children.items(), chain);
   lwtool2::HashedItemList below;
@@ -131,7 +131,7 @@ TEST(Lwtool2DeepChain, WalksAndSelectionListsOfAMillionItems) {
   Ids all = {root};
   all.insert(all.end(), chain.begin(), chain.end());
   host.select(all);
-  EXPECT_EQ(lwtool2::selection_list(1).items(), all);
+  EXPECT_EQ(lwtool2::selection_list(Descendants::kIncluded).items(), all);
   lwtool2::HashedItemList list;
   lwtool2::append_selection_with_descendants(list);
   EXPECT_EQ(list.items(), all);

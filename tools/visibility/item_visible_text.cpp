@@ -1,7 +1,9 @@
-// Texts of the item visibility panel in both languages.  Written in UTF-8;
-// the build hands them to the host as Shift-JIS.
-#include "tools/tools.h"
+// Texts of the item visibility panel in both languages, and the choice
+// between them at every activation.  Written in UTF-8; the build stores the
+// texts as Shift-JIS, the host's Japanese code page.
 #include "tools/visibility/item_visible_text.h"
+
+#include "tools/tools.h"
 
 namespace qb::item_visible {
 

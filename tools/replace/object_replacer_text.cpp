@@ -1,6 +1,8 @@
-// The object replacer's texts in Japanese and English.  This file is compiled
-// with the Shift-JIS execution character set: only texts belong here.
+// The object replacer's texts in Japanese and English, and the choice
+// between them at every activation.  Written in UTF-8; the build stores the
+// texts as Shift-JIS, the host's Japanese code page.
 #include "tools/replace/object_replacer_text.h"
+
 #include "tools/tools.h"
 
 namespace qb::replace {
