@@ -110,7 +110,7 @@ void rename_target(const RenameSettings &settings, LWItemID item, const Regex *p
   if (!lwtool2::eval(rename.text)) ++count.renamed;
 }
 
-// Decision 16's rule: a text of the mode that fills its field's buffer may have been cut by the host.
+// A text of the mode that fills its field's buffer may have been cut by the host.
 bool mode_text_too_long(const RenameSettings &settings) {
   auto fills = [](const TextBuffer &text) { return fills_field_buffer(text.view()); };
   switch (settings.mode) {

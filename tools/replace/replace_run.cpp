@@ -69,18 +69,14 @@ ReplaceRows replace_items(const lwtool2::HashedItemList &items, const std::vecto
 }  // namespace
 
 void replace_layers(Scope scope, Mode mode, const std::string &file_path, const std::string &directory_path) {
-<<<<<<< HEAD
-  // Decision 16: a path that fills its field's buffer may have been cut by the host, and would replace
+  // A path that fills its field's buffer may have been cut by the host, and would replace
   // layers from the wrong file; it is refused whole.
   const std::string &path = mode == Mode::kFile ? file_path : directory_path;
   if (mode <= Mode::kDirectory && fills_field_buffer(path)) {
     lwtool2::status_error(g_object_replacer_messages[kMsgPathTooLong]);
     return;
   }
-  const lwtool2::HashedItemList saved = lwtool2::selection_list(0);
-=======
   const lwtool2::HashedItemList saved = lwtool2::selection_list(lwtool2::Descendants::kLeftOut);
->>>>>>> house
   const lwtool2::HashedItemList items = scope_list(scope);
   const std::vector<LwoFile> files = gather_object_files(mode, file_path, directory_path);
   if (!files.empty()) {

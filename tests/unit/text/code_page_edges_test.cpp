@@ -36,7 +36,7 @@ int cp932_characters(const std::string &bytes) {
 // refuses alone (0x80, 0xA0, 0xFD-0xFF), is one.  A lead byte (one that CP932
 // finds a character unfinished without its second byte) before a byte that
 // can follow it is one character even where no character is assigned to the
-// code; before any other byte it stands alone (decision 13).
+// code; before any other byte it stands alone.
 TEST(CodePageEdges, EveryPairOfBytesAsCp932ReadsIt) {
   ASSERT_NE(cp932_characters("a"), -2) << "iconv has no CP932";
   int compared = 0, pairs = 0;
