@@ -14,6 +14,7 @@
 
 #include "abi/host_api.h"
 #include "host/core/host.h"
+#include "host/core/text.h"
 #include "host/lws/lws.h"
 #include "host/scene/commands.h"
 #include "host/scene/scene.h"
@@ -74,7 +75,7 @@ struct Panel {
 // on every run.
 struct SnapshotStore {
   static constexpr std::size_t kRecordBlock = 4096;  // records per block
-  std::vector<std::unique_ptr<LWInterfaceInfo[]>> record_blocks;
+  std::vector<std::unique_ptr<LWInterfaceInfo8[]>> record_blocks;
   std::size_t records_used = 0;  // over all record blocks
   std::vector<std::unique_ptr<LWItemID[]>> blocks;
   std::size_t block_size = 0, block_used = 0;
@@ -130,6 +131,8 @@ void trace_line(HostState &host, const std::string &line);
 // Whether trace lines go anywhere (callers skip formatting them when not).
 inline bool tracing(const HostState &host) { return host.trace != nullptr && !host.trace_muted; }
 bool japanese(const HostState &host);
+// UTF-8 in the 2020 generation; else Shift-JIS where japanese() holds.
+TextCode text_code(const HostState &host);
 
 // ---- services (services.cpp) -----------------------------------------------------
 void *host_global(const char *name, int use);
@@ -137,7 +140,9 @@ int host_evaluate(const char *command);  // "LW Command Interface"'s function
 void drop_snapshots(HostState &host);  // every snapshot record and array; keeps the record blocks
 
 // ---- panels (panels.cpp) ------------------------------------------------------------
+// The 2020 record (panel_funcs_2020) and its first 112 bytes, the 2018 one.
 LWPanelFuncs *panel_funcs();
+LWPanelFuncs3 *panel_funcs_2020();
 Panel *topmost_panel(HostState &host);
 Panel *panel_by_title(HostState &host, const std::string &title);
 void drop_panels(HostState &host);

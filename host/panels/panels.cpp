@@ -28,7 +28,7 @@ Control *control_of(LWControlID handle) {
 }
 
 void trace_panel(HostState &host, const char *what, const Panel &panel, const std::string &tail = "") {
-  std::string line = std::string("panel ") + what + " " + quoted(panel.title, japanese(host)) + tail;
+  std::string line = std::string("panel ") + what + " " + quoted(panel.title, text_code(host)) + tail;
   if (panel.destroyed) line += " (destroyed panel)";
   trace_line(host, line);
 }
@@ -273,8 +273,11 @@ LWControl *panel_add_control(LWPanelID handle, const char *type_name, LWPanContr
 // never draws, so the record is never read.
 alignas(16) unsigned char g_draw_funcs[256];
 
-LWPanelFuncs make_panel_funcs() {
-  LWPanelFuncs r{};
+LWPanelFuncs3 make_panel_funcs() {
+  LWPanelFuncs3 whole{};
+  whole.setParent = QBHOST_TRAP(LWPanelFuncs3, setParent);
+  whole.getRaster = QBHOST_TRAP(LWPanelFuncs3, getRaster);
+  LWPanelFuncs &r = whole.funcs;
   r.create = panel_create;
   r.destroy = panel_destroy;
   r.open = panel_open;
@@ -289,14 +292,15 @@ LWPanelFuncs make_panel_funcs() {
   r.user_data = nullptr;
   r.globalFun = nullptr;  // the module's to fill in
   r.destroyControl = QBHOST_TRAP(LWPanelFuncs, destroyControl);
-  return r;
+  return whole;
 }
 
-LWPanelFuncs g_panel_funcs = make_panel_funcs();
+LWPanelFuncs3 g_panel_funcs = make_panel_funcs();
 
 }  // namespace
 
-LWPanelFuncs *panel_funcs() { return &g_panel_funcs; }
+LWPanelFuncs *panel_funcs() { return &g_panel_funcs.funcs; }
+LWPanelFuncs3 *panel_funcs_2020() { return &g_panel_funcs; }
 
 int close_result(const Panel &panel) {
   // Closing the window of a panel with a Cancel button cancels it.
