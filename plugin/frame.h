@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "abi/host_api.h"
+#include "abi/service_names.h"
 #include "toolkit/text/code_page.h"
 #include "tools/tools.h"
 
@@ -23,16 +24,27 @@ struct ProductVersion {
   unsigned build = 0;    // bits 4-15
   unsigned minor = 0;    // bits 16-19
   unsigned major = 0;    // bits 20-23
+  unsigned model_year = 2015;  // bits 24-29, counted from 2015
 };
 
 ProductVersion decode_product_version(uint32_t value);
 
-// Asks "Product Info" (transient) and answers whether the major version is 15.
-bool host_is_supported(GlobalFunc *global);
+// Asks "Product Info" (transient) and answers whether the major version is 15
+// (in both generations); `version` is what the host answered.
+bool host_is_supported(GlobalFunc *global, ProductVersion &version);
+inline bool host_is_supported(GlobalFunc *global) {
+  ProductVersion version;
+  return host_is_supported(global, version);
+}
 
-// Shift-JIS for a Japanese locale (low 16 bits 1041) or, on Windows, a
-// system code page 932; one byte per character otherwise.
-CodePage host_code_page_for(unsigned long locale);
+// The generation whose interface version the host activated a server with:
+// 6 the 2018 generation, 7 the 2020 one; false for any other version.
+bool generation_of_version(int version, Generation &generation);
+
+// 2018 generation: Shift-JIS for a Japanese locale (low 16 bits 1041) or, on
+// Windows, a system code page 932; one byte per character otherwise.  2020
+// generation: UTF-8 under every locale.
+CodePage host_code_page_for(Generation generation, unsigned long locale);
 
 // One activation function per row of the server table, in row order.
 int activate_item_tools(int version, GlobalFunc *global, void *local, void *server_data);

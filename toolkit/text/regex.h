@@ -5,7 +5,8 @@
 // On a Japanese host (host_code_page() is ShiftJis) a wide engine in the classic locale reads a double-byte
 // character as one, lead byte * 256 + second byte (ideographs, private use, presentation forms: no letter
 // case, digit or space class).  No match splits a character, ボ (second byte '{') or ソ ('\') compiles, and
-// positions are byte offsets.
+// positions are byte offsets.  A host that hands over UTF-8 (the 2020 generation) is read the same way, one
+// wide character per UTF-8 character (its code point).
 #pragma once
 
 #include <cstddef>
@@ -18,8 +19,9 @@ namespace qb {
 
 struct Regex {
   std::regex re;             // every host but a Japanese one
-  std::wregex characters;    // a Japanese host
+  std::wregex characters;    // a Japanese host, or one that hands over UTF-8
   bool shift_jis = false;    // which of the two was compiled
+  bool utf8 = false;         // `characters` reads UTF-8
   bool small = false;        // compiled and first matched on the caller's thread
   WildcardProgram wildcard;  // set by wildcard_to_regex: whole-text matches skip the engine
 };

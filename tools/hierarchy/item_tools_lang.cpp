@@ -1,8 +1,9 @@
 // Texts of the item tools in both languages.  Written in UTF-8; the build
-// stores them as Shift-JIS, the host's Japanese code page.
+// compiles them as they are (namespace utf8) and as Shift-JIS, the 2018
+// host's Japanese code page (namespace shift_jis).
 #include "tools/hierarchy/item_tools_text.h"
 
-namespace qb::hierarchy {
+namespace qb::hierarchy::QB_TEXT_CODE {
 
 const char *const kItemToolsTextJa[kItemToolsTextCount] = {
     "",
@@ -60,4 +61,4 @@ const char *const kItemToolsMessagesEn[kItemToolsMessageCount] = {
     "Error", "Parent item not found!", "", "Error", "Include the parent item in selection!", "",
 };
 
-}  // namespace qb::hierarchy
+}  // namespace qb::hierarchy::QB_TEXT_CODE

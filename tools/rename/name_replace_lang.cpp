@@ -1,7 +1,8 @@
-// The texts of "QB:NameReplace".  This file is compiled to Shift-JIS.
+// The texts of "QB:NameReplace".  This file is compiled as it is (UTF-8,
+// namespace utf8) and in Shift-JIS (namespace shift_jis).
 #include "tools/rename/name_replace_text.h"
 
-namespace qb::rename {
+namespace qb::rename::QB_TEXT_CODE {
 
 const char *const kNameReplaceTextEn[kNameReplaceTextCount] = {
     "Target", "Type", "Null", "Bone", "Camera", "Light", "Mode", "", "", "", "", "", "", "",
@@ -27,4 +28,4 @@ const char *kNameReplaceModeJa[kModeItemCount + 1] = {
     "変更", "接頭辞", "接尾辞", "置き換え", "置き換え(正規表現)", nullptr,
 };
 
-}  // namespace qb::rename
+}  // namespace qb::rename::QB_TEXT_CODE

@@ -1,9 +1,9 @@
-// The object replacer's texts in Japanese and English.  This file is compiled
-// with the Shift-JIS execution character set: only texts belong here.
+// The object replacer's texts in Japanese and English.  Written in UTF-8; the
+// build compiles them as they are (namespace utf8) and as Shift-JIS
+// (namespace shift_jis): only texts belong here.
 #include "tools/replace/object_replacer_text.h"
-#include "tools/tools.h"
 
-namespace qb::replace {
+namespace qb::replace::QB_TEXT_CODE {
 
 const char *const kObjectReplacerLabelsJa[kObjectReplacerLabelCount] = {
     "", "", "実行", "対象", "モード", "ファイル", "ディレクトリ", "",
@@ -15,36 +15,13 @@ const char *const kObjectReplacerLabelsEn[kObjectReplacerLabelCount] = {
 const char *const kObjectReplacerMarksJa[kObjectReplacerMarkCount] = {"o", "x"};
 const char *const kObjectReplacerMarksEn[kObjectReplacerMarkCount] = {"v", "o"};
 
-const char *const *g_object_replacer_labels = kObjectReplacerLabelsEn;
-const char *const *g_object_replacer_marks = kObjectReplacerMarksEn;
-
-namespace {
-
 // Handed to the host's controls, which take plain text arrays.
-const char *scopes_ja[] = {"選択アイテム", "選択アイテムと子孫", "全部のアイテム", nullptr};
-const char *scopes_en[] = {"Select Item", "Select Item + Children", "All Item", nullptr};
-const char *modes_ja[] = {"ファイル指定", "ディレクトリ指定", nullptr};
-const char *modes_en[] = {"Select file", "Select directory", nullptr};
+const char *kScopesJa[] = {"選択アイテム", "選択アイテムと子孫", "全部のアイテム", nullptr};
+const char *kScopesEn[] = {"Select Item", "Select Item + Children", "All Item", nullptr};
+const char *kModesJa[] = {"ファイル指定", "ディレクトリ指定", nullptr};
+const char *kModesEn[] = {"Select file", "Select directory", nullptr};
 // The result list asks for its titles by column, so this list has no terminator.
-const char *columns_ja[] = {"アイテム名", "レイヤー", "ファイル名", "結果"};
-const char *columns_en[] = {"Item", "Layer", "File", "Result"};
+const char *kColumnsJa[] = {"アイテム名", "レイヤー", "ファイル名", "結果"};
+const char *kColumnsEn[] = {"Item", "Layer", "File", "Result"};
 
-}  // namespace
-
-ChoiceLists &object_replacer_choices() {
-  static ChoiceLists lists;
-  return lists;
-}
-
-void select_object_replacer_language(unsigned long locale) {
-  ChoiceLists &choices = object_replacer_choices();
-  choices.clear();
-  const bool japanese = locale_is_japanese(locale);
-  g_object_replacer_labels = japanese ? kObjectReplacerLabelsJa : kObjectReplacerLabelsEn;
-  g_object_replacer_marks = japanese ? kObjectReplacerMarksJa : kObjectReplacerMarksEn;
-  choices.add(japanese ? scopes_ja : scopes_en, 4);
-  choices.add(japanese ? modes_ja : modes_en, 3);
-  choices.add(japanese ? columns_ja : columns_en, 4);
-}
-
-}  // namespace qb::replace
+}  // namespace qb::replace::QB_TEXT_CODE

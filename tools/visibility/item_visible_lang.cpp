@@ -1,9 +1,9 @@
 // Texts of the item visibility panel in both languages.  Written in UTF-8;
-// the build hands them to the host as Shift-JIS.
-#include "tools/tools.h"
+// the build compiles them as they are (namespace utf8) and as Shift-JIS
+// (namespace shift_jis), the 2018 host's Japanese code page.
 #include "tools/visibility/item_visible_text.h"
 
-namespace qb::item_visible {
+namespace qb::item_visible::QB_TEXT_CODE {
 
 const char *const kItemVisibleLabelsJa[kItemVisibleLabelCount] = {
     "対象", "種類", "Visible", "Active",
@@ -48,22 +48,4 @@ const char *kVisibilityChoicesEn[kVisibilityChoiceCount + 1] = {"As is", "Hidden
 const char *kActiveChoicesJa[kActiveChoiceCount + 1] = {"そのまま", "○Off", "●On", nullptr};
 const char *kActiveChoicesEn[kActiveChoiceCount + 1] = {"As is", "Off", "On", nullptr};
 
-const char *const *g_item_visible_labels = kItemVisibleLabelsEn;
-
-ChoiceLists &item_visible_choices() {
-  static ChoiceLists lists;
-  return lists;
-}
-
-void select_item_visible_language(unsigned long locale) {
-  ChoiceLists &lists = item_visible_choices();
-  lists.clear();
-  const bool japanese = locale_is_japanese(locale);
-  g_item_visible_labels = japanese ? kItemVisibleLabelsJa : kItemVisibleLabelsEn;
-  lists.add(japanese ? kScopeChoicesJa : kScopeChoicesEn, kScopeChoiceCount);
-  lists.add(japanese ? kDisplayChoicesJa : kDisplayChoicesEn, kDisplayChoiceCount);
-  lists.add(japanese ? kVisibilityChoicesJa : kVisibilityChoicesEn, kVisibilityChoiceCount);
-  lists.add(japanese ? kActiveChoicesJa : kActiveChoicesEn, kActiveChoiceCount);
-}
-
-}  // namespace qb::item_visible
+}  // namespace qb::item_visible::QB_TEXT_CODE

@@ -77,7 +77,9 @@ TEST(HostText, PrintableUtf8) {
   } cases[] = {
       {"キック_L", "キック_L"},
       {"\xF0\x9F\x98\x80", "\xF0\x9F\x98\x80"},
-      {"\x80a", "\\x80a"},
+      {"\x80"
+       "a",
+       "\\x80a"},
       {"\xE3\x82", "\\xE3\\x82"},
       {"\xC0\xAF", "\\xC0\\xAF"},
       {"\xED\xA0\x80", "\\xED\\xA0\\x80"},
