@@ -1,6 +1,7 @@
 // The system's directory listing, the one place the module asks the
 // operating system for the entries of a folder.  directory_win32.cpp uses
-// FindFirstFileA/FindNextFileA/FindClose, directory_posix.cpp opendir/readdir.
+// FindFirstFileA/FindNextFileA/FindClose (FindFirstFileW/FindNextFileW for a
+// UTF-8 folder), directory_posix.cpp opendir/readdir.
 #pragma once
 
 #include <string>
@@ -12,6 +13,8 @@ namespace qb {
 // or ".."), in the order the system lists them.  The directory is given as
 // the caller has it, without trailing separators (but for a root); names are
 // the system's bytes, unchanged.  Empty when the directory cannot be read.
-std::vector<std::string> plain_file_names(const std::string &directory);
+// `utf8`: the folder is named in UTF-8 (the 2020 host generation) and so are
+// the names answered; on Windows through the wide-character functions.
+std::vector<std::string> plain_file_names(const std::string &directory, bool utf8 = false);
 
 }  // namespace qb

@@ -18,7 +18,7 @@ bool is_directory(const std::string &directory, const dirent *entry) {
 
 }  // namespace
 
-std::vector<std::string> plain_file_names(const std::string &directory) {
+std::vector<std::string> plain_file_names(const std::string &directory, bool) {
   std::vector<std::string> names;
   DIR *dir = opendir(directory.c_str());
   if (dir == nullptr) return names;

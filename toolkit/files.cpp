@@ -52,7 +52,9 @@ std::vector<std::string> list_files(const std::string &directory, PathStyle styl
   std::string prefix = trimmed;
   if (!is_separator(prefix.back()) || !is_char_boundary(host_code_page(), prefix, prefix.size() - 1))
     prefix += separator_of(style);
-  for (const std::string &name : plain_file_names(trimmed)) files.push_back(prefix + name);
+  // A host of the 2020 generation names folders in UTF-8, and so are its files named.
+  const bool utf8 = host_code_page() == CodePage::Utf8;
+  for (const std::string &name : plain_file_names(trimmed, utf8)) files.push_back(prefix + name);
   return files;
 }
 

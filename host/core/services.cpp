@@ -41,6 +41,7 @@ int host_evaluate(const char *command) {
   const std::string_view text(command);
   bool refused = false;
   for (const std::string &prefix : host->settings.refused) refused = refused || text.starts_with(prefix);
+  host->effects.layer_tables.utf8_paths = code == TextCode::Utf8;
   const bool done = !refused && execute_command(host->scene, host->effects, text);
   if (host->settings.command_observer) host->settings.command_observer(text, done);
   if (tracing(*host)) trace_line(*host, std::string(done ? "cmd ok " : "cmd failed ") + printable(text, code));

@@ -6,6 +6,7 @@
 #include "toolkit/lwtool2/eval.h"
 #include "toolkit/lwtool2/items.h"
 #include "toolkit/lwtool2/services.h"
+#include "toolkit/text/code_page.h"
 #include "toolkit/text/format.h"
 
 namespace qb::replace {
@@ -82,7 +83,8 @@ std::vector<LwoFile> gather_object_files(Mode mode, const std::string &file_path
   std::vector<LwoFile> files;
   for (const std::string &path : candidate_paths(mode, file_path, directory_path)) {
     LwoFile file;
-    if (read_lwo_file(path, file) && !file.layers.empty()) files.push_back(std::move(file));
+    if (read_lwo_file(path, file, host_code_page() == CodePage::Utf8) && !file.layers.empty())
+      files.push_back(std::move(file));
   }
   return files;
 }
