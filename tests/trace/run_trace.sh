@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs one trace test: qbhost executes SCRIPT (NAME.qbs) from the script's own
-# folder, and qb_trace_check matches its standard output, standard error and
-# exit status against the script's CHECK lines (tests/trace/README.md).
+# folder, in host generation GENERATION (2018 or 2020; default 2018), and
+# qb_trace_check matches its standard output, standard error and exit status
+# against the script's CHECK lines (tests/trace/README.md).
 #
 # A script whose first lines hold "# requires: realdata" is skipped (exit 77)
 # when ../shared/realdata is not beside the project.
@@ -12,6 +13,7 @@ set -u
 qbhost=$1
 checker=$2
 script=$3
+generation=${4:-2018}
 dir=$(dirname "$script")
 base=$(basename "$script")
 
@@ -22,7 +24,7 @@ fi
 
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
-(cd "$dir" && "$qbhost" "$base" >"$tmp/stdout" 2>"$tmp/stderr" </dev/null)
+(cd "$dir" && "$qbhost" --generation "$generation" "$base" >"$tmp/stdout" 2>"$tmp/stderr" </dev/null)
 rc=$?
 
 if [ "${QB_UPDATE:-0}" = 1 ]; then
