@@ -1,5 +1,6 @@
 // The first layer's record of host services: looked up once, at the first
-// activation of a server that uses it, and kept until unload.
+// activation of a server that uses it, and kept until unload (or until an
+// activation of the other host generation, whose names differ).
 #include "toolkit/services.h"
 
 #include <string>
