@@ -13,6 +13,12 @@
  * Services whose value is a number ("Product Info", "Locale Info") answer the
  * number in the pointer-sized result.  "LW Command Interface" answers the
  * command function itself, not a record.
+ *
+ * The 2020 generation of the interface (Layout 2020 to 2025) activates
+ * servers with version 7, renames the services and appends members to their
+ * records; every member the module uses keeps its offset.  Its records are
+ * declared at the end of this file as the 2018 record followed by what was
+ * appended, so that a pointer to one is a pointer to the 2018 record too.
  */
 #ifndef QB_HOST_API_H
 #define QB_HOST_API_H
@@ -75,6 +81,7 @@ typedef void (*LWUnusedSlot)(void);
 
 #define LWLAYOUTGENERIC_CLASS "LayoutGeneric"
 #define LWLAYOUTGENERIC_VERSION 6
+#define LWLAYOUTGENERIC_VERSION_2020 7 /* texts in UTF-8 */
 
 #define LANGID_USENGLISH 0x0409
 #define LANGID_JAPANESE 0x0411
@@ -126,7 +133,16 @@ typedef struct st_LWLayoutGeneric {
 #define LWOBJECTINFO_GLOBAL "LW Object Info 12"
 #define LWPANELFUNCS_GLOBAL "LWPanelServices 2"
 
-/* Product Info: bits 0-3 product, 4-15 build, 16-19 minor, 20-23 major. */
+/* The 2020 generation's names of the same services. */
+#define LWCOMMANDINTERFACE_GLOBAL_2020 "LW Command Interface 2"
+#define LWINTERFACEINFO_GLOBAL_2020 "LW Interface Info 8"
+#define LWITEMINFO_GLOBAL_2020 "LW Item Info 9"
+#define LWOBJECTINFO_GLOBAL_2020 "LW Object Info 14"
+#define LWPANELFUNCS_GLOBAL_2020 "LWPanelServices 3"
+
+/* Product Info: bits 0-3 product, 4-15 build, 16-19 minor, 20-23 major,
+ * 24-29 model year minus 2015. */
+#define LWINF_GETMODELYEAR(x) ((((x) >> 24) & 0x3F) + 2015)
 #define LWINF_GETMAJOR(x) (((x) >> 20) & 0xF)
 #define LWINF_GETMINOR(x) (((x) >> 16) & 0xF)
 #define LWINF_GETBUILD(x) (((x) >> 4) & 0xFFF)
@@ -460,6 +476,41 @@ typedef struct st_LWPanelFuncs {
   void (*destroyControl)(LWPanelID panel, LWControlID control);
 } LWPanelFuncs;
 
+/* ---- the 2020 generation's records --------------------------------------- */
+
+/* "LW Command Interface 2": a record in place of the bare function; its
+ * texts are UTF-8.  evaluate answers as the bare function does. */
+typedef struct st_LWCommandInterface {
+  void *data; /* first argument of the functions below */
+  int (*lookup)(void *data, const char *command);
+  int (*execute)(void *data, int tag, int argc, const DynaValue *argv, DynaValue *result);
+  int (*evaluate)(void *data, const char *commandLine); /* non-zero: done, 0: refused */
+} LWCommandInterface;
+
+/* "LW Item Info 9" */
+typedef struct st_LWItemInfo9 {
+  LWItemInfo info; /* the 2018 record, unchanged */
+  LWUnusedSlot rotationOrder, relparam;
+} LWItemInfo9;
+
+/* "LW Object Info 14" */
+typedef struct st_LWObjectInfo14 {
+  LWObjectInfo info;
+  LWUnusedSlot pntIndex, polIndex, boneMode, numLimitedBones, numBoneWeightsPnts, boneWeights;
+} LWObjectInfo14;
+
+/* "LW Interface Info 8" */
+typedef struct st_LWInterfaceInfo8 {
+  LWInterfaceInfo info;
+  float (*DPIScalar)(void);
+} LWInterfaceInfo8;
+
+/* "LWPanelServices 3" */
+typedef struct st_LWPanelFuncs3 {
+  LWPanelFuncs funcs;
+  LWUnusedSlot setParent, getRaster;
+} LWPanelFuncs3;
+
 /* ---- the layouts, pinned ---------------------------------------------------- */
 
 #ifdef __cplusplus
@@ -604,6 +655,37 @@ QB_ABI_AT(LWPanControlDesc, multiList.top, 12);
 QB_ABI_AT(LWPanControlDesc, multiList.countFn, 16);
 QB_ABI_AT(LWPanControlDesc, multiList.nameFn, 24);
 QB_ABI_AT(LWPanControlDesc, multiList.colWidth, 32);
+
+QB_ABI_SIZE(LWCommandInterface, 32);
+QB_ABI_AT(LWCommandInterface, data, 0);
+QB_ABI_AT(LWCommandInterface, lookup, 8);
+QB_ABI_AT(LWCommandInterface, execute, 16);
+QB_ABI_AT(LWCommandInterface, evaluate, 24);
+
+QB_ABI_SIZE(LWItemInfo9, 336);
+QB_ABI_AT(LWItemInfo9, info.name, 64);
+QB_ABI_AT(LWItemInfo9, info.flags, 136);
+QB_ABI_AT(LWItemInfo9, rotationOrder, 320);
+QB_ABI_AT(LWItemInfo9, relparam, 328);
+
+QB_ABI_SIZE(LWObjectInfo14, 408);
+QB_ABI_AT(LWObjectInfo14, info.getGroupIndex, 208);
+QB_ABI_AT(LWObjectInfo14, pntIndex, 360);
+QB_ABI_AT(LWObjectInfo14, polIndex, 368);
+QB_ABI_AT(LWObjectInfo14, boneMode, 376);
+QB_ABI_AT(LWObjectInfo14, numLimitedBones, 384);
+QB_ABI_AT(LWObjectInfo14, numBoneWeightsPnts, 392);
+QB_ABI_AT(LWObjectInfo14, boneWeights, 400);
+
+QB_ABI_SIZE(LWInterfaceInfo8, 136);
+QB_ABI_AT(LWInterfaceInfo8, info.selItems, 8);
+QB_ABI_AT(LWInterfaceInfo8, info.generalFlags, 60);
+QB_ABI_AT(LWInterfaceInfo8, DPIScalar, 128);
+
+QB_ABI_SIZE(LWPanelFuncs3, 128);
+QB_ABI_AT(LWPanelFuncs3, funcs.globalFun, 96);
+QB_ABI_AT(LWPanelFuncs3, setParent, 112);
+QB_ABI_AT(LWPanelFuncs3, getRaster, 120);
 
 #undef QB_ABI_AT
 #undef QB_ABI_SIZE

@@ -109,4 +109,55 @@ inline constexpr std::array<std::string_view, 34> kLwtool2ServiceNames = {
     "LW Light Info 6",
 };
 
+// The host generations the module serves: 2018 (activation version 6, texts
+// in the host language's code page) and 2020 (version 7, texts in UTF-8;
+// Layout 2020 to 2025), which renamed most services.
+enum class Generation { Layout2018, Layout2020 };
+
+struct ServiceRename {
+  std::string_view before;  // the name on the lists above
+  std::string_view after;   // the 2020 generation's
+};
+
+// Every name on the lists above that the 2020 generation changed; the others
+// it keeps.  "LWShelfFuncs" became "LWShelfFuncs 2" in 2020 and "LWShelfFuncs
+// 3" from 2023 on (service_name below).
+inline constexpr std::array<ServiceRename, 23> kRenamedIn2020 = {{
+    {"Animation Envelopes 2", "Animation Envelopes 4"},
+    {"Channel Info 2", "Channel Info 3"},
+    {"ContextMenuServices", "ContextMenuServices 2"},
+    {"Directory Info", "Directory Info 2"},
+    {"File Request 2", "File Request 3"},
+    {"Image Utility 5", "Image Utility 6"},
+    {"LW Image List 8", "LW Image List 9"},
+    {"Info Messages 3", "Info Messages 4"},
+    {"LW Bone Info 6", "LW Bone Info 7"},
+    {"LW Scene Info 11", "LW Scene Info 12"},
+    {"LW Viewport Info 8", "LW Viewport Info 9"},
+    {"LWXPanel 2", "LWXPanel 3"},
+    {"LWShelfFuncs", "LWShelfFuncs 3"},
+    {"Surface Functions 5", "Surface Functions 6"},
+    {"Texture Editor 2", "Texture Editor 3"},
+    {"NodeFuncs 2", "NodeFuncs 3"},
+    {"RasterServices 2", "RasterServices 4"},
+    {"Scene Objects 8", "Scene Objects 9"},
+    {"LW Command Interface", "LW Command Interface 2"},
+    {"LW Interface Info 7", "LW Interface Info 8"},
+    {"LW Item Info 8", "LW Item Info 9"},
+    {"LW Object Info 12", "LW Object Info 14"},
+    {"LWPanelServices 2", "LWPanelServices 3"},
+}};
+
+inline constexpr unsigned kFirstShelfFuncs3Year = 2023;
+
+// The name under which a host of `generation` and model year `model_year`
+// serves the service listed as `name`.
+constexpr std::string_view service_name(Generation generation, std::string_view name, unsigned model_year) {
+  if (generation == Generation::Layout2018) return name;
+  if (name == "LWShelfFuncs" && model_year < kFirstShelfFuncs3Year) return "LWShelfFuncs 2";
+  for (const ServiceRename &rename : kRenamedIn2020)
+    if (rename.before == name) return rename.after;
+  return name;
+}
+
 }  // namespace qb

@@ -14,9 +14,12 @@
 namespace {
 
 const char kUsage[] =
-    "usage: qbhost [--plugin PATH] SCRIPT\n"
-    "       qbhost [--plugin PATH] -          (the script from standard input)\n"
+    "usage: qbhost [--plugin PATH] [--generation 2018|2020] SCRIPT\n"
+    "       qbhost [--plugin PATH] [--generation 2018|2020] -   (the script from standard input)\n"
     "       qbhost batch [OPTIONS] SCRIPT SCENE_OR_FOLDER...   (see qbhost batch --help)\n"
+    "\n"
+    "--generation chooses the host generation the script starts in, as its\n"
+    "first statement `generation N` would (default 2018).\n"
     "\n"
     "Loads the module (default: QB_Layout_Kit_A.p beside qbhost), checks its\n"
     "descriptor, calls its start-up and runs the script: a scene is built,\n"
@@ -55,6 +58,7 @@ int main(int argc, char **argv) {
   if (argc > 1 && std::strcmp(argv[1], "batch-worker") == 0) return qbhost::batch::worker_main();
   std::string plugin;
   std::string script_path;
+  qb::Generation generation = qb::Generation::Layout2018;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
     if (arg == "--help" || arg == "-h") {
@@ -64,6 +68,9 @@ int main(int argc, char **argv) {
     if (arg == "--plugin") {
       if (++i >= argc) return usage_error("--plugin needs a PATH");
       plugin = argv[i];
+    } else if (arg == "--generation") {
+      if (++i >= argc || !qbhost::parse_generation(argv[i], generation))
+        return usage_error("--generation needs 2018 or 2020");
     } else if (arg.rfind("--plugin=", 0) == 0) {
       plugin = arg.substr(9);
     } else if (!script_path.empty()) {
@@ -88,6 +95,7 @@ int main(int argc, char **argv) {
 
   qbhost::Host host;
   host.set_trace(&std::cout);
+  qbhost::set_generation(host.settings(), generation);
   std::string error;
   if (!host.load_module(plugin, error)) {
     std::cerr << "qbhost: " << error << "\n";

@@ -176,7 +176,7 @@ bool decode_source(const ByteSource &source, std::vector<LwoLayer> &layers) {
 // every path out of read_lwo_file.
 struct OpenFile {
   std::FILE *file;
-  explicit OpenFile(const std::string &path) : file(std::fopen(path.c_str(), "rb")) {
+  OpenFile(const std::string &path, bool utf8) : file(open_for_reading(path, utf8)) {
     if (file != nullptr) std::setvbuf(file, nullptr, _IONBF, 0);
   }
   OpenFile(const OpenFile &) = delete;
@@ -213,14 +213,14 @@ bool decode_lwo(const unsigned char *data, std::size_t size, std::vector<LwoLaye
   return decode_source(source, layers);
 }
 
-bool read_lwo_file(const std::string &path, LwoFile &file) {
+bool read_lwo_file(const std::string &path, LwoFile &file, bool utf8_path) {
   file.layers.clear();
   // A path with a NUL inside cannot reach fopen unchanged; opening its prefix
   // would read some other file.
   if (path.find('\0') != std::string::npos) return false;
   ReadBlock block;
   {
-    OpenFile opened(path);
+    OpenFile opened(path, utf8_path);
     uint64_t size = 0;
     if (opened.file == nullptr || !starts_with_form(opened.file) || !measure(opened.file, size) ||
         !block.allocate(static_cast<std::size_t>(size)) ||

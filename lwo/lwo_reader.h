@@ -24,7 +24,9 @@ struct LwoFile {
 
 // True on success (layers may be none); false with an empty layer list on
 // any failure.  A file not beginning with "FORM" costs one read of 4 bytes.
-bool read_lwo_file(const std::string &path, LwoFile &file);
+// `utf8_path`: the path is UTF-8 (the 2020 host generation's), opened on
+// Windows through the wide-character functions.
+bool read_lwo_file(const std::string &path, LwoFile &file, bool utf8_path = false);
 
 // The same decoding over bytes already in memory (the whole file).
 bool decode_lwo(const unsigned char *data, std::size_t size, std::vector<LwoLayer> &layers);

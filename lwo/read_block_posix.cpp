@@ -5,6 +5,9 @@
 #include "lwo/read_block.h"
 
 namespace qb {
+
+std::FILE *open_for_reading(const std::string &path, bool) { return std::fopen(path.c_str(), "rb"); }
+
 namespace {
 
 constexpr std::size_t kHugeBlock = std::size_t{4} << 20;

@@ -18,7 +18,7 @@ bool is_directory(const std::string &folder, const dirent *entry) {
 
 }  // namespace
 
-std::vector<std::string> plain_file_names(const std::string &folder) {
+std::vector<std::string> plain_file_names(const std::string &folder, bool) {
   std::vector<std::string> names;
   DIR *dir = opendir(folder.c_str());
   if (dir == nullptr) return names;

@@ -3,6 +3,7 @@
 // thrown by a tool may reach the host, so the whole protocol runs guarded.
 #include "plugin/frame.h"
 #include "toolkit/guard.h"
+#include "toolkit/host_interface.h"
 #include "toolkit/lwtool2/services.h"
 #include "toolkit/panel.h"
 #include "toolkit/services.h"
@@ -29,10 +30,15 @@ template <class Tool>
 int activate(int version, GlobalFunc *global, void *local, const ServerSteps &steps, Tool &&tool) {
   int result = AFUNC_BADGLOBAL;
   bool finished = guarded([&] {
-    if (version != LWLAYOUTGENERIC_VERSION || !host_is_supported(global)) {
+    // Layout 2020 and later activate with 7 first and fall back to 6 only
+    // on AFUNC_BADVERSION, so each host is served its own generation.
+    Generation generation = Generation::Layout2018;
+    ProductVersion product;
+    if (!generation_of_version(version, generation) || !host_is_supported(global, product)) {
       result = AFUNC_BADVERSION;
       return;
     }
+    set_host_interface(generation, product.model_year);
     if (steps.services == ServiceLayer::First) {
       load_service_table(global);
     } else if (!lwtool2::fetch_services(global)) {
@@ -42,7 +48,7 @@ int activate(int version, GlobalFunc *global, void *local, const ServerSteps &st
     // Every tool reads names, patterns or paths in the host's code page; the
     // same look-up of the locale chooses the language of those with texts.
     const unsigned long locale = lookup_locale(global);
-    set_host_code_page(host_code_page_for(locale));
+    set_host_code_page(host_code_page_for(generation, locale));
     if (steps.select_language != nullptr) steps.select_language(locale);
     Words words;
     if (steps.reads_arguments) words = split_arguments(argument_text(local));

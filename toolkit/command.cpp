@@ -8,13 +8,13 @@ namespace {
 
 constexpr std::size_t kCommandLimit = 511;  // bytes of text the host's 512-byte command buffer holds
 
-LWCommandFunc *command_function() { return service_table().command; }
+CommandPort command_function() { return service_table().command; }
 
 }  // namespace
 
 void run_command(const std::string &command) {
-  LWCommandFunc *evaluate = command_function();
-  if (evaluate == nullptr) return;
+  const CommandPort evaluate = command_function();
+  if (!evaluate) return;
   // The host would cut a longer text and act on what is left (another item,
   // a shortened name): it is not sent, and the status line says why.
   if (command.size() > kCommandLimit) {
@@ -27,7 +27,7 @@ void run_command(const std::string &command) {
 }
 
 void status_text(const std::string &text) {
-  if (command_function() == nullptr) return;
+  if (!command_function()) return;
   run_command("StatusMsg {1.0} " + text);
 }
 

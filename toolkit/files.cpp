@@ -50,7 +50,9 @@ std::vector<std::string> list_files(const std::string &directory, PathStyle styl
   const bool root = ends_in_char_of(host_code_page(), trimmed, kPathSeparators);
   const std::string folder = root ? trimmed : trimmed + joining_separator(kNativePathStyle);
   const std::string prefix = root ? trimmed : trimmed + joining_separator(style);
-  for (const std::string &name : plain_file_names(folder)) files.push_back(prefix + name);
+  // A host of the 2020 generation names folders in UTF-8, and so are its files named.
+  const bool utf8 = host_code_page() == CodePage::Utf8;
+  for (const std::string &name : plain_file_names(folder, utf8)) files.push_back(prefix + name);
   return files;
 }
 

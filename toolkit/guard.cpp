@@ -11,8 +11,8 @@
 namespace qb {
 namespace {
 
-LWCommandFunc *available_command_function() {
-  if (LWCommandFunc *command = lwtool2::services().command) return command;
+CommandPort available_command_function() {
+  if (const CommandPort command = lwtool2::services().command) return command;
   return service_table().command;
 }
 
@@ -37,7 +37,7 @@ void report_exception(std::exception_ptr error) noexcept {
   try {
     std::string what;
     if (!describe(error, what)) return;
-    if (LWCommandFunc *evaluate = available_command_function())
+    if (const CommandPort evaluate = available_command_function())
       evaluate(("StatusMsg *** ERROR: " + what + " ***").c_str());
   } catch (...) {
     // Reporting must not fail in turn; the activation still ends with 2.

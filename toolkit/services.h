@@ -1,17 +1,21 @@
 // First library layer: the record of host services, filled once per module
-// lifetime at the first activation of a server that uses it.
+// lifetime at the first activation of a server that uses it (a host serves
+// one generation; should the generation of the activations change, the
+// record is filled again under the new one's names).
 #pragma once
 
 #include "abi/host_api.h"
 #include "abi/service_names.h"
+#include "toolkit/host_interface.h"
 
 namespace qb {
 
 struct ServiceTable {
   bool initialised = false;
+  Generation generation = Generation::Layout2018;  // whose names filled it
   GlobalFunc *global = nullptr;
   // Every name of kServiceTableNames is looked up; these five are used.
-  LWCommandFunc *command = nullptr;  // "LW Command Interface" is the function itself
+  CommandPort command;  // "LW Command Interface" (the function itself) or "... 2" (a record)
   LWInterfaceInfo *interface_info = nullptr;  // replaced after every selection change
   LWItemInfo *item_info = nullptr;
   LWObjectInfo *object_info = nullptr;
@@ -20,7 +24,8 @@ struct ServiceTable {
 
 ServiceTable &service_table();
 
-// Fills the table when it is not yet initialised; checks nothing.
+// Fills the table when it is not yet initialised (or was filled in another
+// generation); checks nothing.
 void load_service_table(GlobalFunc *global);
 
 // Drops everything (module-wide state is otherwise destroyed only at unload;

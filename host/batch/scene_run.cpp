@@ -27,7 +27,7 @@ bool library_lingers = false;
 std::string report_text(const std::string &bytes, bool japanese) {
   std::string text;
   if (japanese && shift_jis_to_utf8(bytes, text)) return text;
-  return japanese ? printable(bytes, true) : bytes;
+  return japanese ? printable(bytes, TextCode::ShiftJis) : bytes;
 }
 
 Json id_value(ItemId id) { return id == 0 ? Json(nullptr) : Json(hex(id)); }

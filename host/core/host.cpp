@@ -31,6 +31,28 @@ bool japanese(const HostState &host) {
   return is_japanese(host.settings.locale) || system_shift_jis;
 }
 
+TextCode text_code(const HostState &host) {
+  if (host.settings.generation == qb::Generation::Layout2020) return TextCode::Utf8;
+  return japanese(host) ? TextCode::ShiftJis : TextCode::Plain;
+}
+
+uint32_t product_value(const HostSettings &settings) {
+  if (settings.product_given || settings.generation == qb::Generation::Layout2018) return settings.product;
+  return kDefaultProduct2020;
+}
+
+bool parse_generation(std::string_view text, qb::Generation &generation) {
+  if (text != "2018" && text != "2020") return false;
+  generation = text == "2018" ? qb::Generation::Layout2018 : qb::Generation::Layout2020;
+  return true;
+}
+
+void set_generation(HostSettings &settings, qb::Generation generation) {
+  settings.generation = generation;
+  settings.interface_version =
+      generation == qb::Generation::Layout2020 ? LWLAYOUTGENERIC_VERSION_2020 : LWLAYOUTGENERIC_VERSION;
+}
+
 Host::Host() : state_(std::make_unique<HostState>()) { set_current_host(state_.get()); }
 
 Host::~Host() {

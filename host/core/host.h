@@ -23,6 +23,7 @@
 #include <vector>
 
 #include "abi/host_api.h"
+#include "abi/service_names.h"
 #include "host/scene/scene.h"
 
 namespace qbhost {
@@ -30,10 +31,16 @@ namespace qbhost {
 inline constexpr uint32_t kDefaultLocale = 1033;
 inline constexpr uint32_t kDefaultProduct = 15u << 20;  // major version 15
 inline constexpr int kDefaultInterfaceVersion = LWLAYOUTGENERIC_VERSION;
+// The 2020 generation's default: major 15, model year 2025.
+inline constexpr uint32_t kDefaultProduct2020 = (15u << 20) | ((2025u - 2015u) << 24);
 
 struct HostSettings {
   uint32_t locale = kDefaultLocale;          // "Locale Info"
-  uint32_t product = kDefaultProduct;        // "Product Info"
+  uint32_t product = kDefaultProduct;        // "Product Info", once `product` states it
+  bool product_given = false;
+  // The interface generation served: its service names and records, the
+  // activation version, and UTF-8 texts in 2020.
+  qb::Generation generation = qb::Generation::Layout2018;
   int interface_version = kDefaultInterfaceVersion;  // handed to activations
   bool fail_panels = false;                  // creating a panel answers null
   bool trace_lookups = false;                // "lookup NAME" lines
@@ -46,6 +53,13 @@ struct HostSettings {
   // (benchmarks record a tool's commands with it to replay them).
   std::function<void(std::string_view command, bool done)> command_observer;
 };
+
+// What "Product Info" answers: the stated product, else the generation's default.
+uint32_t product_value(const HostSettings &settings);
+// Serves `generation`: its records, names and activation version.
+void set_generation(HostSettings &settings, qb::Generation generation);
+// "2018" or "2020"; false for any other text.
+bool parse_generation(std::string_view text, qb::Generation &generation);
 
 // How a script run ended: 0 at its end, 1 a script error, 2 the module could
 // not be loaded (the exit statuses of qbhost).

@@ -14,6 +14,7 @@
 
 #include "abi/host_api.h"
 #include "host/core/host.h"
+#include "host/core/text.h"
 #include "host/lws/lws.h"
 #include "host/scene/commands.h"
 #include "host/scene/scene.h"
@@ -74,7 +75,7 @@ struct Panel {
 // on every run.
 struct SnapshotStore {
   static constexpr std::size_t kRecordBlock = 4096;  // records per block
-  std::vector<std::unique_ptr<LWInterfaceInfo[]>> record_blocks;
+  std::vector<std::unique_ptr<LWInterfaceInfo8[]>> record_blocks;
   std::size_t records_used = 0;  // over all record blocks
   std::vector<std::unique_ptr<LWItemID[]>> blocks;
   std::size_t block_size = 0, block_used = 0;
@@ -132,6 +133,8 @@ inline bool tracing(const HostState &host) { return host.trace != nullptr && !ho
 // Texts to and from the module are Shift-JIS: under locale 1041, and on a
 // Windows whose ANSI code page is 932 whatever the locale.
 bool japanese(const HostState &host);
+// UTF-8 in the 2020 generation; else Shift-JIS where japanese() holds.
+TextCode text_code(const HostState &host);
 
 // ---- services (services.cpp) -----------------------------------------------------
 void *host_global(const char *name, int use);
@@ -139,7 +142,9 @@ int host_evaluate(const char *command);  // "LW Command Interface"'s function
 void drop_snapshots(HostState &host);  // every snapshot record and array; keeps the record blocks
 
 // ---- panels (panels.cpp) ------------------------------------------------------------
+// The 2020 record (panel_funcs_2020) and its first 112 bytes, the 2018 one.
 LWPanelFuncs *panel_funcs();
+LWPanelFuncs3 *panel_funcs_2020();
 Panel *topmost_panel(HostState &host);
 Panel *panel_by_title(HostState &host, const std::string &title);
 void drop_panels(HostState &host);

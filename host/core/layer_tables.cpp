@@ -8,7 +8,7 @@ namespace {
 const qb::LwoFile *read_unkept(LayerTables &tables, const std::string &path) {
   tables.by_path.erase(path);
   ++tables.reads;
-  return qb::read_lwo_file(path, tables.unkept) ? &tables.unkept : nullptr;
+  return qb::read_lwo_file(path, tables.unkept, tables.utf8_paths) ? &tables.unkept : nullptr;
 }
 
 }  // namespace
@@ -22,7 +22,7 @@ const qb::LwoFile *layer_table(LayerTables &tables, const std::string &path) {
   LayerTable table;
   table.stamp = before;
   ++tables.reads;
-  table.readable = qb::read_lwo_file(path, table.file);
+  table.readable = qb::read_lwo_file(path, table.file, tables.utf8_paths);
   // What was read while the file changed may be neither its old nor its new
   // contents: it serves this command only.
   FileStamp after;

@@ -34,6 +34,7 @@ struct LayerTables {
   std::unordered_map<std::string, LayerTable> by_path;
   qb::LwoFile unkept;  // the last file that could not be kept
   uint64_t reads = 0;  // files read from disk
+  bool utf8_paths = false;  // paths are UTF-8 (the 2020 generation): wide functions on Windows
 };
 
 // The layers qb::read_lwo_file gives for the path, or null where it fails;

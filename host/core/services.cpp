@@ -26,14 +26,14 @@ const Item *item_of(LWItemID handle) {
   return host->scene.item(id_of(handle));
 }
 
-// ---- "LW Command Interface"
+// ---- "LW Command Interface" and "LW Command Interface 2"
 
 }  // namespace
 
 int host_evaluate(const char *command) {
   HostState *host = current_host();
   if (host == nullptr) return 0;
-  const bool japanese_text = japanese(*host);
+  const TextCode code = text_code(*host);
   if (command == nullptr) {
     trace_line(*host, "cmd failed (null)");
     return 0;
@@ -41,13 +41,33 @@ int host_evaluate(const char *command) {
   const std::string_view text(command);
   bool refused = false;
   for (const std::string &prefix : host->settings.refused) refused = refused || text.starts_with(prefix);
+  host->effects.layer_tables.utf8_paths = code == TextCode::Utf8;
   const bool done = !refused && execute_command(host->scene, host->effects, text);
   if (host->settings.command_observer) host->settings.command_observer(text, done);
-  if (tracing(*host)) trace_line(*host, std::string(done ? "cmd ok " : "cmd failed ") + printable(text, japanese_text));
+  if (tracing(*host)) trace_line(*host, std::string(done ? "cmd ok " : "cmd failed ") + printable(text, code));
   return done ? 1 : 0;
 }
 
 namespace {
+
+// The record's data: evaluate answers only for its own record.
+int g_command_data;
+
+int command_evaluate(void *data, const char *command_line) {
+  if (data != &g_command_data) unexpected_call("LWCommandInterface.evaluate with another record's data");
+  return host_evaluate(command_line);
+}
+
+LWCommandInterface make_command_interface() {
+  LWCommandInterface r{};
+  r.data = &g_command_data;
+  r.lookup = QBHOST_TRAP(LWCommandInterface, lookup);
+  r.execute = QBHOST_TRAP(LWCommandInterface, execute);
+  r.evaluate = command_evaluate;
+  return r;
+}
+
+LWCommandInterface g_command_interface = make_command_interface();
 
 #define QBHOST_TRAP_SLOT(record, Record, member) record.member = QBHOST_TRAP(Record, member)
 
@@ -99,8 +119,11 @@ unsigned int item_flags(LWItemID item) {
   return it != nullptr && it->active ? LWITEMF_ACTIVE : 0u;
 }
 
-LWItemInfo make_item_info() {
-  LWItemInfo r{};
+LWItemInfo9 make_item_info() {
+  LWItemInfo9 whole{};
+  QBHOST_TRAP_SLOT(whole, LWItemInfo9, rotationOrder);
+  QBHOST_TRAP_SLOT(whole, LWItemInfo9, relparam);
+  LWItemInfo &r = whole.info;
   r.first = item_first;
   r.next = item_next;
   r.firstChild = item_first_child;
@@ -141,10 +164,11 @@ LWItemInfo make_item_info() {
   QBHOST_TRAP_SLOT(r, LWItemInfo, splineItem);
   QBHOST_TRAP_SLOT(r, LWItemInfo, splineFit);
   QBHOST_TRAP_SLOT(r, LWItemInfo, splineT);
-  return r;
+  return whole;
 }
 
-LWItemInfo g_item_info = make_item_info();
+// The 2018 generation is served the record's first 320 bytes.
+LWItemInfo9 g_item_info = make_item_info();
 
 // ---- "LW Object Info 12"
 
@@ -158,8 +182,15 @@ unsigned int object_layer(LWItemID object) {
   return it == nullptr || !it->is_object() || it->layer < 0 ? 0u : static_cast<unsigned int>(it->layer);
 }
 
-LWObjectInfo make_object_info() {
-  LWObjectInfo r{};
+LWObjectInfo14 make_object_info() {
+  LWObjectInfo14 whole{};
+  QBHOST_TRAP_SLOT(whole, LWObjectInfo14, pntIndex);
+  QBHOST_TRAP_SLOT(whole, LWObjectInfo14, polIndex);
+  QBHOST_TRAP_SLOT(whole, LWObjectInfo14, boneMode);
+  QBHOST_TRAP_SLOT(whole, LWObjectInfo14, numLimitedBones);
+  QBHOST_TRAP_SLOT(whole, LWObjectInfo14, numBoneWeightsPnts);
+  QBHOST_TRAP_SLOT(whole, LWObjectInfo14, boneWeights);
+  LWObjectInfo &r = whole.info;
   r.filename = object_filename;
   QBHOST_TRAP_SLOT(r, LWObjectInfo, numPoints);
   QBHOST_TRAP_SLOT(r, LWObjectInfo, numPolygons);
@@ -205,10 +236,10 @@ LWObjectInfo make_object_info() {
   QBHOST_TRAP_SLOT(r, LWObjectInfo, angularTolerance);
   QBHOST_TRAP_SLOT(r, LWObjectInfo, minimumPixelSpacing);
   QBHOST_TRAP_SLOT(r, LWObjectInfo, maximumPixelSpacing);
-  return r;
+  return whole;
 }
 
-LWObjectInfo g_object_info = make_object_info();
+LWObjectInfo14 g_object_info = make_object_info();
 
 // ---- "LW Interface Info 7"
 
@@ -249,17 +280,20 @@ const LWItemID *selection_array(HostState &host) {
   return array;
 }
 
-LWInterfaceInfo &next_record(SnapshotStore &store) {
+LWInterfaceInfo8 &next_record(SnapshotStore &store) {
   const std::size_t block = store.records_used / SnapshotStore::kRecordBlock;
   if (block == store.record_blocks.size())
-    store.record_blocks.push_back(std::make_unique<LWInterfaceInfo[]>(SnapshotStore::kRecordBlock));
-  LWInterfaceInfo &record = store.record_blocks[block][store.records_used++ % SnapshotStore::kRecordBlock];
-  record = LWInterfaceInfo{};
+    store.record_blocks.push_back(std::make_unique<LWInterfaceInfo8[]>(SnapshotStore::kRecordBlock));
+  LWInterfaceInfo8 &record = store.record_blocks[block][store.records_used++ % SnapshotStore::kRecordBlock];
+  record = LWInterfaceInfo8{};
   return record;
 }
 
+// A 2020 record, of which the 2018 generation is served the first 128 bytes.
 LWInterfaceInfo *new_snapshot(HostState &host) {
-  LWInterfaceInfo &record = next_record(host.snapshots);
+  LWInterfaceInfo8 &whole = next_record(host.snapshots);
+  QBHOST_TRAP_SLOT(whole, LWInterfaceInfo8, DPIScalar);
+  LWInterfaceInfo &record = whole.info;
   record.curTime = 0.0;
   record.selItems = selection_array(host);
   QBHOST_TRAP_SLOT(record, LWInterfaceInfo, itemFlags);
@@ -281,15 +315,35 @@ LWInterfaceInfo *new_snapshot(HostState &host) {
 // Names the module knows but never uses answer this: not null, never read.
 alignas(16) unsigned char g_placeholder[256];
 
-bool is_listed(std::string_view name) {
+bool is_listed(std::string_view name, qb::Generation generation, unsigned model_year) {
   for (std::string_view known : qb::kServiceTableNames)
-    if (known == name) return true;
+    if (qb::service_name(generation, known, model_year) == name) return true;
   for (std::string_view known : qb::kLwtool2ServiceNames)
-    if (known == name) return true;
+    if (qb::service_name(generation, known, model_year) == name) return true;
   return name == LWPRODUCTINFO_GLOBAL || name == LWLOCALEINFO_GLOBAL;
 }
 
 void *number(uint32_t value) { return reinterpret_cast<void *>(static_cast<uintptr_t>(value)); }
+
+// The working records under their 2018 names; null when `service` is none of them.
+void *served_2018(HostState &host, std::string_view service) {
+  if (service == LWCOMMANDINTERFACE_GLOBAL) return reinterpret_cast<void *>(&host_evaluate);
+  if (service == LWINTERFACEINFO_GLOBAL) return new_snapshot(host);
+  if (service == LWITEMINFO_GLOBAL) return &g_item_info.info;
+  if (service == LWOBJECTINFO_GLOBAL) return &g_object_info.info;
+  if (service == LWPANELFUNCS_GLOBAL) return panel_funcs();
+  return nullptr;
+}
+
+// The same under their 2020 names.
+void *served_2020(HostState &host, std::string_view service) {
+  if (service == LWCOMMANDINTERFACE_GLOBAL_2020) return &g_command_interface;
+  if (service == LWINTERFACEINFO_GLOBAL_2020) return new_snapshot(host);
+  if (service == LWITEMINFO_GLOBAL_2020) return &g_item_info;
+  if (service == LWOBJECTINFO_GLOBAL_2020) return &g_object_info;
+  if (service == LWPANELFUNCS_GLOBAL_2020) return panel_funcs_2020();
+  return nullptr;
+}
 
 }  // namespace
 
@@ -297,7 +351,7 @@ void *host_global(const char *name, int) {
   HostState *host = current_host();
   if (host == nullptr) return nullptr;
   if (host->settings.trace_lookups && tracing(*host))
-    trace_line(*host, std::string("lookup ") + (name == nullptr ? "(null)" : printable(name, japanese(*host))));
+    trace_line(*host, std::string("lookup ") + (name == nullptr ? "(null)" : printable(name, text_code(*host))));
   if (name == nullptr) return nullptr;
   const std::string_view service(name);
   if (host->settings.missing.count(service) != 0) return nullptr;
@@ -305,14 +359,13 @@ void *host_global(const char *name, int) {
     if (vanishing->second == 0) return nullptr;
     --vanishing->second;
   }
-  if (service == LWPRODUCTINFO_GLOBAL) return number(host->settings.product);
+  const uint32_t product = product_value(host->settings);
+  if (service == LWPRODUCTINFO_GLOBAL) return number(product);
   if (service == LWLOCALEINFO_GLOBAL) return number(host->settings.locale);
-  if (service == LWCOMMANDINTERFACE_GLOBAL) return reinterpret_cast<void *>(&host_evaluate);
-  if (service == LWINTERFACEINFO_GLOBAL) return new_snapshot(*host);
-  if (service == LWITEMINFO_GLOBAL) return &g_item_info;
-  if (service == LWOBJECTINFO_GLOBAL) return &g_object_info;
-  if (service == LWPANELFUNCS_GLOBAL) return panel_funcs();
-  return is_listed(service) ? g_placeholder : nullptr;
+  const qb::Generation generation = host->settings.generation;
+  void *record = generation == qb::Generation::Layout2020 ? served_2020(*host, service) : served_2018(*host, service);
+  if (record != nullptr) return record;
+  return is_listed(service, generation, LWINF_GETMODELYEAR(product)) ? g_placeholder : nullptr;
 }
 
 void drop_snapshots(HostState &host) {

@@ -25,7 +25,7 @@ bool is_japanese(uint32_t locale) { return (locale & 0xFFFFu) == kJapaneseLocale
 
 namespace {
 
-std::string render(std::string_view bytes, bool japanese, bool in_quotes) {
+std::string render(std::string_view bytes, TextCode code, bool in_quotes) {
   std::string out;
   out.reserve(bytes.size());
   for (std::size_t i = 0; i < bytes.size(); ++i) {
@@ -35,7 +35,14 @@ std::string render(std::string_view bytes, bool japanese, bool in_quotes) {
       out += static_cast<char>(c);
       continue;
     }
-    if (japanese) {
+    if (code == TextCode::Utf8) {
+      if (const std::size_t length = utf8_sequence_length(bytes, i); length > 0) {
+        out.append(bytes.substr(i, length));
+        i += length - 1;
+        continue;
+      }
+    }
+    if (code == TextCode::ShiftJis) {
       std::size_t length = 0;
       if (is_half_width_kana(c)) length = 1;
       else if (is_lead_byte(c) && i + 1 < bytes.size() && is_trail_byte(static_cast<unsigned char>(bytes[i + 1])))
@@ -54,17 +61,39 @@ std::string render(std::string_view bytes, bool japanese, bool in_quotes) {
 
 }  // namespace
 
-std::string printable(std::string_view bytes, bool japanese) { return render(bytes, japanese, false); }
+std::string printable(std::string_view bytes, TextCode code) { return render(bytes, code, false); }
 
-std::string quoted(std::string_view bytes, bool japanese) {
+std::string quoted(std::string_view bytes, TextCode code) {
   std::string text(1, '"');
-  return text.append(render(bytes, japanese, true)).append(1, '"');
+  return text.append(render(bytes, code, true)).append(1, '"');
 }
 
-bool to_host_text(std::string_view utf8, bool japanese, std::string &out) {
+std::size_t utf8_sequence_length(std::string_view bytes, std::size_t at) {
+  const auto lead = static_cast<unsigned char>(bytes[at]);
+  std::size_t length = 0;
+  unsigned low = 0x80, high = 0xBF;  // the range of the second byte
+  if (lead >= 0xC2 && lead <= 0xDF) length = 2;
+  else if (lead >= 0xE0 && lead <= 0xEF) {
+    length = 3;
+    if (lead == 0xE0) low = 0xA0;
+    if (lead == 0xED) high = 0x9F;
+  } else if (lead >= 0xF0 && lead <= 0xF4) {
+    length = 4;
+    if (lead == 0xF0) low = 0x90;
+    if (lead == 0xF4) high = 0x8F;
+  }
+  if (length == 0 || at + length > bytes.size()) return 0;
+  for (std::size_t k = 1; k < length; ++k) {
+    const auto c = static_cast<unsigned char>(bytes[at + k]);
+    if (c < (k == 1 ? low : 0x80) || c > (k == 1 ? high : 0xBF)) return 0;
+  }
+  return length;
+}
+
+bool to_host_text(std::string_view utf8, TextCode code, std::string &out) {
   bool ascii = true;
   for (char c : utf8) ascii = ascii && static_cast<unsigned char>(c) < 0x80;
-  if (!japanese || ascii) {
+  if (code != TextCode::ShiftJis || ascii) {
     out.assign(utf8);
     return true;
   }

@@ -1,7 +1,8 @@
 // Texts between the module, the script and the trace.  The module's texts are
-// byte strings in the host's code page: Shift-JIS (code page 932) when the
-// locale is Japanese or the system's code page is 932, plain bytes otherwise.
-// The trace is UTF-8.
+// byte strings in the host's code page: in the 2018 generation Shift-JIS
+// (code page 932) when the locale is Japanese or the system's code page is
+// 932, plain bytes otherwise; UTF-8 in the 2020 generation under every
+// locale.  The trace is UTF-8.
 #pragma once
 
 #include <cstddef>
@@ -16,20 +17,28 @@ inline constexpr uint32_t kJapaneseLocale = 1041;
 // The low 16 bits of the locale equal to 1041.
 bool is_japanese(uint32_t locale);
 
+// How the module's texts are written.
+enum class TextCode { Plain, ShiftJis, Utf8 };
+
 // Module bytes as UTF-8 for the trace: printable ASCII as it is, Shift-JIS
-// characters decoded when `japanese`, every other byte as \xNN.
-std::string printable(std::string_view bytes, bool japanese);
+// characters decoded (ShiftJis) or well-formed UTF-8 sequences kept (Utf8),
+// every other byte as \xNN.
+std::string printable(std::string_view bytes, TextCode code);
 
 // printable() in double quotes, with " and \ written as \" and \\.
-std::string quoted(std::string_view bytes, bool japanese);
+std::string quoted(std::string_view bytes, TextCode code);
 
 // "0x" and the value in lower-case hexadecimal digits: how items and codes are
 // written in scripts, traces and messages.
 std::string hex(uint32_t value);
 
-// A script's UTF-8 text in the host's code page: converted to Shift-JIS when
-// `japanese` (false when a character has no Shift-JIS form), else unchanged.
-bool to_host_text(std::string_view utf8, bool japanese, std::string &out);
+// A script's UTF-8 text in the host's code page: converted to Shift-JIS for
+// ShiftJis (false when a character has no Shift-JIS form), else unchanged.
+bool to_host_text(std::string_view utf8, TextCode code, std::string &out);
+
+// Bytes of the well-formed UTF-8 sequence of two to four bytes at bytes[at]
+// (no overlong form, no surrogate, nothing past U+10FFFF); 0 when there is none.
+std::size_t utf8_sequence_length(std::string_view bytes, std::size_t at);
 
 // Paths of this machine, read in the system's code page: Shift-JIS on a
 // Windows whose ANSI code page is 932 (a lead byte and a second byte are one

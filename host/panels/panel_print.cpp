@@ -20,7 +20,7 @@ const char *draw_state(int mode) {
   }
 }
 
-std::string cell(const char *text, bool jp) { return text == nullptr ? "null" : quoted(text, jp); }
+std::string cell(const char *text, TextCode jp) { return text == nullptr ? "null" : quoted(text, jp); }
 
 std::vector<int> column_widths(const Control &list) {
   std::vector<int> widths;
@@ -33,7 +33,7 @@ std::vector<int> column_widths(const Control &list) {
   return widths;
 }
 
-void describe_list(const Control &list, bool jp, std::string &line, std::vector<std::string> &lines) {
+void describe_list(const Control &list, TextCode jp, std::string &line, std::vector<std::string> &lines) {
   const int rows = list.count_fn == nullptr ? 0 : list.count_fn(list.user_data);
   const std::vector<int> widths = column_widths(list);
   line += " rows=" + std::to_string(rows) + " columns=";
@@ -48,7 +48,7 @@ void describe_list(const Control &list, bool jp, std::string &line, std::vector<
   }
 }
 
-std::string value_text(const Control &control, bool jp) {
+std::string value_text(const Control &control, TextCode jp) {
   if (control.kind == ValueKind::Text) return quoted(control.text_value, jp);
   std::string text = std::to_string(control.int_value);
   const int v = control.int_value;
@@ -57,7 +57,7 @@ std::string value_text(const Control &control, bool jp) {
   return text;
 }
 
-void describe_control(const Control &control, bool jp, const std::string &indent, std::vector<std::string> &lines) {
+void describe_control(const Control &control, TextCode jp, const std::string &indent, std::vector<std::string> &lines) {
   std::string line = indent + std::to_string(control.number) + " " + control.type_name + " " + quoted(control.label, jp);
   line += " x=" + std::to_string(control.x) + " y=" + std::to_string(control.y);
   line += " value=" + value_text(control, jp) + " " + draw_state(control.draw_mode);
@@ -70,7 +70,7 @@ void describe_control(const Control &control, bool jp, const std::string &indent
 }  // namespace
 
 std::vector<std::string> describe_panel(HostState &host, Panel &panel) {
-  const bool jp = japanese(host);
+  const TextCode jp = text_code(host);
   std::vector<std::string> lines;
   std::string head = "panel " + quoted(panel.title, jp) + (panel.open ? " open flags=" + std::to_string(panel.flags) : " closed");
   head += " width=" + std::to_string(panel.width) + " height=" + std::to_string(panel.height);
@@ -83,11 +83,11 @@ std::vector<std::string> describe_panel(HostState &host, Panel &panel) {
 bool describe_control_fields(HostState &host, Panel &panel, int number, const std::vector<std::string> &fields,
                              std::vector<std::string> &lines, std::string &error) {
   if (number < 1 || static_cast<std::size_t>(number) > panel.controls.size()) {
-    error = "no control " + std::to_string(number) + " on panel " + quoted(panel.title, false);
+    error = "no control " + std::to_string(number) + " on panel " + quoted(panel.title, TextCode::Plain);
     return false;
   }
   const Control &control = *panel.controls[static_cast<std::size_t>(number - 1)];
-  const bool jp = japanese(host);
+  const TextCode jp = text_code(host);
   if (fields.empty()) {
     describe_control(control, jp, "control ", lines);
     return true;

@@ -28,7 +28,7 @@ Control *control_of(LWControlID handle) {
 }
 
 void trace_panel(HostState &host, const char *what, const Panel &panel, const std::string &tail = "") {
-  std::string line = std::string("panel ") + what + " " + quoted(panel.title, japanese(host)) + tail;
+  std::string line = std::string("panel ") + what + " " + quoted(panel.title, text_code(host)) + tail;
   if (panel.destroyed) line += " (destroyed panel)";
   trace_line(host, line);
 }
@@ -148,10 +148,23 @@ void panel_get(LWPanelID handle, int tag, void *value) {
 
 // ---- control operations
 
-int label_width(const std::string &label) {
+// 8 pixels per byte, as the 2018 host's single- and double-byte characters
+// are one and two columns wide.  A UTF-8 label (2020 generation) is measured
+// in the same columns: a character of several bytes is two (a half-width
+// katakana, U+FF61-U+FF9F, one), so a label is as wide in both generations.
+int label_width(const std::string &label, TextCode code) {
   if (label.empty()) return 0;
   if (label[0] == '\x03') return 16;  // an image label
-  return 8 * static_cast<int>(label.size());
+  if (code != TextCode::Utf8) return 8 * static_cast<int>(label.size());
+  int columns = 0;
+  for (std::size_t i = 0; i < label.size();) {
+    const std::size_t length = std::max<std::size_t>(utf8_sequence_length(label, i), 1);
+    const std::string_view character(label.data() + i, length);  // compared as unsigned bytes
+    const bool half_width = character >= "\xEF\xBD\xA1" && character <= "\xEF\xBE\x9F";
+    columns += length == 1 || half_width ? 1 : 2;
+    i += length;
+  }
+  return 8 * columns;
 }
 
 void control_draw(LWControlID handle, int mode) {
@@ -168,7 +181,11 @@ void control_get(LWControlID handle, int tag, LWValue *value) {
   switch (tag) {
     case CTL_X: value->intv.value = control->x; break;
     case CTL_Y: value->intv.value = control->y; break;
-    case CTL_LABELWIDTH: value->intv.value = label_width(control->label); break;
+    case CTL_LABELWIDTH: {
+      const HostState *host = current_host();
+      value->intv.value = label_width(control->label, host == nullptr ? TextCode::Plain : text_code(*host));
+      break;
+    }
     case CTL_USEREVENT: value->ptr.ptr = reinterpret_cast<void *>(control->event); break;
     case CTL_USERDATA: value->ptr.ptr = control->user_data; break;
     case CTL_VALUE:
@@ -273,8 +290,11 @@ LWControl *panel_add_control(LWPanelID handle, const char *type_name, LWPanContr
 // never draws, so the record is never read.
 alignas(16) unsigned char g_draw_funcs[256];
 
-LWPanelFuncs make_panel_funcs() {
-  LWPanelFuncs r{};
+LWPanelFuncs3 make_panel_funcs() {
+  LWPanelFuncs3 whole{};
+  whole.setParent = QBHOST_TRAP(LWPanelFuncs3, setParent);
+  whole.getRaster = QBHOST_TRAP(LWPanelFuncs3, getRaster);
+  LWPanelFuncs &r = whole.funcs;
   r.create = panel_create;
   r.destroy = panel_destroy;
   r.open = panel_open;
@@ -289,14 +309,15 @@ LWPanelFuncs make_panel_funcs() {
   r.user_data = nullptr;
   r.globalFun = nullptr;  // the module's to fill in
   r.destroyControl = QBHOST_TRAP(LWPanelFuncs, destroyControl);
-  return r;
+  return whole;
 }
 
-LWPanelFuncs g_panel_funcs = make_panel_funcs();
+LWPanelFuncs3 g_panel_funcs = make_panel_funcs();
 
 }  // namespace
 
-LWPanelFuncs *panel_funcs() { return &g_panel_funcs; }
+LWPanelFuncs *panel_funcs() { return &g_panel_funcs.funcs; }
+LWPanelFuncs3 *panel_funcs_2020() { return &g_panel_funcs; }
 
 int close_result(const Panel &panel) {
   // Closing the window of a panel with a Cancel button cancels it.

@@ -17,7 +17,7 @@ Control *user_control(HostState &host, int number, std::string &error) {
     return nullptr;
   }
   if (number < 1 || static_cast<std::size_t>(number) > panel->controls.size()) {
-    error = "panel " + quoted(panel->title, japanese(host)) + " has no control " + std::to_string(number) + " (it has " +
+    error = "panel " + quoted(panel->title, text_code(host)) + " has no control " + std::to_string(number) + " (it has " +
             std::to_string(panel->controls.size()) + ")";
     return nullptr;
   }
@@ -27,7 +27,7 @@ Control *user_control(HostState &host, int number, std::string &error) {
 // A ghosted or erased control cannot be used: say so in the trace.
 bool takes_action(HostState &host, const Control &control) {
   if (control.draw_mode == DR_RENDER) return true;
-  trace_line(host, "no action: control " + std::to_string(control.number) + " " + quoted(control.label, japanese(host)) +
+  trace_line(host, "no action: control " + std::to_string(control.number) + " " + quoted(control.label, text_code(host)) +
                        (control.draw_mode == DR_GHOST ? " is ghosted" : " is erased"));
   return false;
 }
@@ -53,7 +53,7 @@ bool user_set(HostState &host, int number, const std::string &value, std::string
   if (control == nullptr) return false;
   if (control->kind == ValueKind::Text) {
     std::string text;
-    if (!to_host_text(value, japanese(host), text)) {
+    if (!to_host_text(value, text_code(host), text)) {
       error = "the text cannot be written in Shift-JIS";
       return false;
     }
@@ -92,7 +92,7 @@ bool user_button(HostState &host, UserButton button, std::string &error) {
   }
   const bool has_buttons = (panel->flags & PANF_NOBUTT) == 0;
   const bool has_cancel = has_buttons && (panel->flags & PANF_CANCEL) != 0;
-  const std::string title = quoted(panel->title, japanese(host));
+  const std::string title = quoted(panel->title, text_code(host));
   switch (button) {
     case UserButton::Ok:
       if (!has_buttons) {
@@ -120,13 +120,13 @@ Panel *find_panel_for_print(HostState &host, const std::string &title, std::stri
     return panel;
   }
   std::string wanted;
-  if (!to_host_text(title, japanese(host), wanted)) wanted = title;
+  if (!to_host_text(title, text_code(host), wanted)) wanted = title;
   Panel *panel = panel_by_title(host, wanted);
   if (panel == nullptr) {
     for (auto it = host.panels.rbegin(); it != host.panels.rend() && panel == nullptr; ++it)
       if (!(*it)->destroyed && trim_right((*it)->title) == trim_right(wanted)) panel = it->get();
   }
-  if (panel == nullptr) error = "no panel titled " + quoted(title, false);
+  if (panel == nullptr) error = "no panel titled " + quoted(title, TextCode::Plain);
   return panel;
 }
 

@@ -20,7 +20,7 @@ const char *kind_word(const Item &item) {
   return "?";
 }
 
-std::string describe_item(const Item &item, bool jp) {
+std::string describe_item(const Item &item, TextCode jp) {
   std::string line = hex(item.id) + " " + kind_word(item) + " " + quoted(item.name, jp);
   if (item.type == ItemType::Bone) line += " object=" + hex(item.object);
   line += " parent=" + (item.parent == 0 ? std::string("none") : hex(item.parent));
@@ -36,7 +36,7 @@ std::string describe_item(const Item &item, bool jp) {
 }  // namespace
 
 std::vector<std::string> describe_scene(const HostState &host) {
-  const bool jp = japanese(host);
+  const TextCode jp = text_code(host);
   std::vector<std::string> lines;
   const bool in_place = (host.scene.general_flags & LWGENF_PARENTINPLACE) != 0;
   lines.push_back("scene items=" + std::to_string(host.scene.size()) + " parent-in-place=" + (in_place ? "on" : "off"));

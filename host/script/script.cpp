@@ -57,7 +57,7 @@ bool on_off(const std::string &text, const char *usage) {
 // A script text as the module will see it (Shift-JIS under a Japanese locale).
 std::string host_text(const HostState &host, const std::string &text) {
   std::string converted;
-  if (!to_host_text(text, japanese(host), converted)) fail("'" + text + "' cannot be written in Shift-JIS");
+  if (!to_host_text(text, text_code(host), converted)) fail("'" + text + "' cannot be written in Shift-JIS");
   return converted;
 }
 
@@ -168,7 +168,7 @@ void select(Statement &st) {
 // A problem names paths of the scene file, in the system's code page: on a
 // Japanese Windows they are Shift-JIS, and the trace is UTF-8.
 std::string shown_problem(const HostState &host, const std::string &problem) {
-  return japanese(host) ? printable(problem, true) : problem;
+  return japanese(host) ? printable(problem, TextCode::ShiftJis) : problem;
 }
 
 void load_scene(Statement &st) {
@@ -199,6 +199,14 @@ void set_product(Statement &st) {
   const auto value = static_cast<uint32_t>(number_arg(st.arg(1), 0, UINT32_MAX, "product"));
   // A small number is a major version; a larger one the whole product value.
   st.host.settings.product = value < 0x100 ? value << 20 : value;
+  st.host.settings.product_given = true;
+}
+
+void set_generation_statement(Statement &st) {
+  st.expect(1, 1, "generation 2018|2020");
+  qb::Generation generation = qb::Generation::Layout2018;
+  if (!parse_generation(st.arg(1), generation)) fail("generation 2018|2020, not '" + st.arg(1) + "'");
+  set_generation(st.host.settings, generation);
 }
 
 void accept_prefix(Statement &st) {
@@ -278,7 +286,7 @@ void print(Statement &st) {
   } else if (what == "status") {
     st.expect(1, 1, "print status");
     const std::string &status = host.effects.status;
-    trace_line(host, status.empty() ? "status" : "status " + printable(status, japanese(host)));
+    trace_line(host, status.empty() ? "status" : "status " + printable(status, text_code(host)));
   } else if (what == "scene") {
     st.expect(1, 1, "print scene");
     for (const std::string &line : describe_scene(host)) trace_line(host, line);
@@ -386,6 +394,7 @@ const std::map<std::string, Handler, std::less<>> &handlers() {
          st.host.settings.interface_version =
              static_cast<int>(number_arg(st.arg(1), INT32_MIN, INT32_MAX, "the interface version"));
        }},
+      {"generation", set_generation_statement},
       {"trace", trace_lookups},
       {"activate", activate},
       {"unload", unload},
@@ -462,7 +471,7 @@ void run_modal(HostState &host, Panel &panel) {
     run_lines(host, *script, [&] { return !panel.waiting; });
     if (panel.waiting && !script->stopped) {
       script->line_number = script->lines.size();
-      stop(host, *script, "the script ends while panel " + quoted(panel.title, japanese(host)) +
+      stop(host, *script, "the script ends while panel " + quoted(panel.title, text_code(host)) +
                               " waits for ok, cancel or close", RunStatus::ScriptError);
     }
   } else if (script == nullptr && host.modal_handler) {

@@ -77,7 +77,7 @@ void draw_host_buttons(svg::Writer &out, const std::vector<std::string> &buttons
 }  // namespace
 
 std::string panel_svg(HostState &host, Panel &panel) {
-  const bool jp = japanese(host);
+  const TextCode jp = text_code(host);
   const std::string title = printable(panel.title, jp);
 
   svg::Writer controls;

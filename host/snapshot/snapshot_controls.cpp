@@ -38,7 +38,7 @@ struct Drawing {
   const Control &control;
 
   svg::Writer &out() { return canvas.out; }
-  std::string shown(std::string_view bytes) const { return printable(bytes, canvas.japanese); }
+  std::string shown(std::string_view bytes) const { return printable(bytes, canvas.text_code); }
 
   void text(int x, int y, std::string_view bytes, const std::string &css, const Attributes &extra = {}) {
     svg::Attributes attributes = {{"class", css}, {"x", num(x)}, {"y", num(y)}};

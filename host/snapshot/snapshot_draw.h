@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "host/core/text.h"
 #include "host/snapshot/svg_writer.h"
 
 namespace qbhost {
@@ -41,7 +42,7 @@ struct Bounds {
 struct Canvas {
   svg::Writer &out;
   Bounds &bounds;
-  bool japanese = false;  // module texts are Shift-JIS
+  TextCode text_code = TextCode::Plain;  // how module texts are written
   int next_clip = 0;      // numbering of clip paths, unique in the picture
 };
 

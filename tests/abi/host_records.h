@@ -148,6 +148,35 @@ typedef struct {
   HostTrap destroyControl;
 } LWPanelFuncs;
 
+/* The 2020 generation (activation version 7): the same records with members
+ * appended, and the command record in place of the bare function. */
+typedef struct {
+  LWItemInfo v2018;
+  HostTrap rotationOrder, relparam;
+} LWItemInfo9;
+
+typedef struct {
+  LWObjectInfo v2018;
+  HostTrap pntIndex, polIndex, boneMode, numLimitedBones, numBoneWeightsPnts, boneWeights;
+} LWObjectInfo14;
+
+typedef struct {
+  LWInterfaceInfo v2018;
+  HostTrap DPIScalar;
+} LWInterfaceInfo8;
+
+typedef struct {
+  LWPanelFuncs v2018;
+  HostTrap setParent, getRaster;
+} LWPanelFuncs3;
+
+typedef struct {
+  void *data;
+  HostTrap lookup;
+  HostTrap execute;
+  int (*evaluate)(void *data, const char *commandLine);
+} LWCommandInterface;
+
 /* The offsets and sizes the host's interface gives. */
 #define QB_CHECK_OFFSET(record, member, at) _Static_assert(offsetof(record, member) == (at), #record "." #member)
 #define QB_CHECK_SIZE(record, size) _Static_assert(sizeof(record) == (size), "sizeof " #record)
@@ -234,6 +263,26 @@ QB_CHECK_OFFSET(LWPanelFuncs, drawFuncs, 80);
 QB_CHECK_OFFSET(LWPanelFuncs, user_data, 88);
 QB_CHECK_OFFSET(LWPanelFuncs, globalFun, 96);
 QB_CHECK_OFFSET(LWPanelFuncs, destroyControl, 104);
+
+QB_CHECK_SIZE(LWItemInfo9, 336);
+QB_CHECK_OFFSET(LWItemInfo9, v2018.name, 64);
+QB_CHECK_OFFSET(LWItemInfo9, rotationOrder, 320);
+QB_CHECK_OFFSET(LWItemInfo9, relparam, 328);
+QB_CHECK_SIZE(LWObjectInfo14, 408);
+QB_CHECK_OFFSET(LWObjectInfo14, v2018.getGroupIndex, 208);
+QB_CHECK_OFFSET(LWObjectInfo14, pntIndex, 360);
+QB_CHECK_OFFSET(LWObjectInfo14, boneWeights, 400);
+QB_CHECK_SIZE(LWInterfaceInfo8, 136);
+QB_CHECK_OFFSET(LWInterfaceInfo8, v2018.itemVis, 48);
+QB_CHECK_OFFSET(LWInterfaceInfo8, DPIScalar, 128);
+QB_CHECK_SIZE(LWPanelFuncs3, 128);
+QB_CHECK_OFFSET(LWPanelFuncs3, v2018.globalFun, 96);
+QB_CHECK_OFFSET(LWPanelFuncs3, setParent, 112);
+QB_CHECK_OFFSET(LWPanelFuncs3, getRaster, 120);
+QB_CHECK_SIZE(LWCommandInterface, 32);
+QB_CHECK_OFFSET(LWCommandInterface, lookup, 8);
+QB_CHECK_OFFSET(LWCommandInterface, execute, 16);
+QB_CHECK_OFFSET(LWCommandInterface, evaluate, 24);
 
 /* Codes. */
 enum {

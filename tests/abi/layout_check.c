@@ -3,13 +3,14 @@
  * published interface, loads the built module as the real host does and
  * runs "QB:SelectItem" with an argument and the "QB:ItemTools" and
  * "QB:ItemVisible" panels through
- * the real records alone.  Every slot the module has no business calling is
- * a trap.  It checks the descriptor, the servers, the command texts sent,
- * the controls the panel builds (type names, labels, descriptor variants,
- * positions), values read and written through the value union, and the
- * commands of button events driven through the controls' stored callbacks.
+ * the real records alone, as a host of the 2018 generation (activation
+ * version 6) or, with --generation 2020, of the 2020 generation (version 7:
+ * the renamed services, their longer records, "LW Command Interface 2").  Every slot the module has no
+ * business calling is a trap.  It checks the descriptor, the servers, the command texts sent, the controls
+ * the panel builds (type names, labels, descriptor variants, positions), values read and written through the
+ * value union, and the commands of button events driven through the controls' stored callbacks.
  *
- *   qb_layout_check MODULE [GUIDE]
+ *   qb_layout_check [--generation 2020] MODULE [GUIDE]
  *
  * With GUIDE (the install guide), every server the module registers must be
  * a row of the guide's table of tools, and the table must have no other.
@@ -77,6 +78,23 @@ QB_OBJECT_TRAPS(TRAP_OBJECT)
 QB_INTERFACE_TRAPS(TRAP_INTERFACE)
 #define TRAP_PANEL(member) QB_DECLARE_TRAP(panel, "LWPanelServices 2", member)
 QB_PANEL_TRAPS(TRAP_PANEL)
+#define TRAP_2020(record, member) QB_DECLARE_TRAP(appended, record, member)
+TRAP_2020("LW Item Info 9", rotationOrder)
+TRAP_2020("LW Item Info 9", relparam)
+TRAP_2020("LW Object Info 14", pntIndex)
+TRAP_2020("LW Object Info 14", polIndex)
+TRAP_2020("LW Object Info 14", boneMode)
+TRAP_2020("LW Object Info 14", numLimitedBones)
+TRAP_2020("LW Object Info 14", numBoneWeightsPnts)
+TRAP_2020("LW Object Info 14", boneWeights)
+TRAP_2020("LW Interface Info 8", DPIScalar)
+TRAP_2020("LWPanelServices 3", setParent)
+TRAP_2020("LWPanelServices 3", getRaster)
+TRAP_2020("LW Command Interface 2", lookup)
+TRAP_2020("LW Command Interface 2", execute)
+
+/* The generation the check serves: 2018 or 2020. */
+static int g_generation = 2018;
 
 /* ---- the scene: three objects, a light and a camera ----------------------------- */
 
@@ -157,6 +175,14 @@ static int command(const char *text) {
   return strncmp(text, "StatusMsg ", 10) == 0 || strcmp(text, "RefreshNow") == 0;
 }
 
+static int g_command_data;
+
+static int command_evaluate(void *data, const char *text) {
+  if (data != &g_command_data)
+    fail("LW Command Interface 2: evaluate called without the record's data", NULL);
+  return command(text);
+}
+
 static void expect_commands(const char *what, const char *const *expected, int count) {
   int same = g_command_count == count;
   for (int i = 0; same && i < count; ++i) same = strcmp(g_commands[i], expected[i]) == 0;
@@ -198,7 +224,9 @@ typedef struct {
 
 static Panel g_panel;
 static int g_panels_made = 0;
-static LWPanelFuncs g_panel_funcs;
+/* Each 2018 record is the first part of its 2020 record: one serves both. */
+static LWPanelFuncs3 g_panel_funcs3;
+#define g_panel_funcs (g_panel_funcs3.v2018)
 
 static Control *control_of(LWControlID id) { return (Control *)id; }
 
@@ -330,9 +358,12 @@ static LWControl *panel_add_control(LWPanelID panel, const char *type_name, LWPa
 
 /* ---- services -------------------------------------------------------------------- */
 
-static LWItemInfo g_item_info;
-static LWObjectInfo g_object_info;
-static LWInterfaceInfo g_interface_snapshots[64];
+static LWItemInfo9 g_item_info9;
+static LWObjectInfo14 g_object_info14;
+#define g_item_info (g_item_info9.v2018)
+#define g_object_info (g_object_info14.v2018)
+static LWInterfaceInfo8 g_interface_snapshots[64];
+static LWCommandInterface g_command_interface;
 static LWItemID g_selection_snapshots[64][kItems + 1];
 static int g_interface_lookups = 0;
 static unsigned char g_unused_service[256];
@@ -362,6 +393,20 @@ static void serve_records(void) {
   g_panel_funcs.get = panel_get;
   g_panel_funcs.set = panel_set;
   g_panel_funcs.addControl = panel_add_control;
+  g_item_info9.rotationOrder = appended_rotationOrder;
+  g_item_info9.relparam = appended_relparam;
+  g_object_info14.pntIndex = appended_pntIndex;
+  g_object_info14.polIndex = appended_polIndex;
+  g_object_info14.boneMode = appended_boneMode;
+  g_object_info14.numLimitedBones = appended_numLimitedBones;
+  g_object_info14.numBoneWeightsPnts = appended_numBoneWeightsPnts;
+  g_object_info14.boneWeights = appended_boneWeights;
+  g_panel_funcs3.setParent = appended_setParent;
+  g_panel_funcs3.getRaster = appended_getRaster;
+  g_command_interface.data = &g_command_data;
+  g_command_interface.lookup = appended_lookup;
+  g_command_interface.execute = appended_execute;
+  g_command_interface.evaluate = command_evaluate;
 }
 
 /* Every lookup gives a new snapshot of the selection, as the host does. */
@@ -371,7 +416,8 @@ static LWInterfaceInfo *interface_snapshot(void) {
     exit(1);
   }
   const int n = g_interface_lookups++;
-  LWInterfaceInfo *info = &g_interface_snapshots[n];
+  g_interface_snapshots[n].DPIScalar = appended_DPIScalar;
+  LWInterfaceInfo *info = &g_interface_snapshots[n].v2018;
   memcpy(g_selection_snapshots[n], g_selection, sizeof g_selection);
 #define FILL_INTERFACE(member) info->member = iface_##member;
   QB_INTERFACE_TRAPS(FILL_INTERFACE)
@@ -384,13 +430,36 @@ static LWInterfaceInfo *interface_snapshot(void) {
 static void *global(const char *name, int use) {
   if (use != 0) fail("a lookup not transient", name);
   if (name == NULL) return NULL;
-  if (strcmp(name, "Product Info") == 0) return (void *)(uintptr_t)((15u << 20) | (3u << 24) | 1u);
+  /* Model year 2018 or 2025 in bits 24-29. */
+  const unsigned year = g_generation == 2020 ? 10u : 3u;
+  if (strcmp(name, "Product Info") == 0) return (void *)(uintptr_t)((15u << 20) | (year << 24) | 1u);
   if (strcmp(name, "Locale Info") == 0) return (void *)(uintptr_t)1033u;
-  if (strcmp(name, "LW Command Interface") == 0) return (void *)command;
-  if (strcmp(name, "LW Item Info 8") == 0) return &g_item_info;
-  if (strcmp(name, "LW Object Info 12") == 0) return &g_object_info;
-  if (strcmp(name, "LW Interface Info 7") == 0) return interface_snapshot();
-  if (strcmp(name, "LWPanelServices 2") == 0) return &g_panel_funcs;
+  static const char *const kNames[2][5] = {
+      {"LW Command Interface", "LW Item Info 8", "LW Object Info 12", "LW Interface Info 7",
+       "LWPanelServices 2"},
+      {"LW Command Interface 2", "LW Item Info 9", "LW Object Info 14", "LW Interface Info 8",
+       "LWPanelServices 3"},
+  };
+  const int mine = g_generation == 2020, other = !mine;
+  for (int i = 0; i < 5; ++i) {
+    if (strcmp(name, kNames[other][i]) == 0) {
+      fail("a service looked up under the other generation's name", name);
+      return NULL;
+    }
+    if (strcmp(name, kNames[mine][i]) != 0) continue;
+    switch (i) {
+      case 0:
+        return mine ? (void *)&g_command_interface : (void *)command;
+      case 1:
+        return &g_item_info9;
+      case 2:
+        return &g_object_info14;
+      case 3:
+        return interface_snapshot();
+      default:
+        return &g_panel_funcs3;
+    }
+  }
   return g_unused_service; /* a service the module looks up and never uses */
 }
 
@@ -427,7 +496,7 @@ static int activate(const ServerRecord *server, void *server_data, const char *a
   generic.commandArguments = command_arguments;
   g_argument = argument;
   g_arguments_asked = 0;
-  return server->activate(6, global, &generic, server_data);
+  return server->activate(g_generation == 2020 ? 7 : 6, global, &generic, server_data);
 }
 
 static const ServerRecord *find_server(const ModuleDescriptor *module, const char *name) {
@@ -672,8 +741,16 @@ static void run_item_visible(const ModuleDescriptor *module, void *server_data) 
 }
 
 int main(int argc, char **argv) {
+  if (argc >= 3 && strcmp(argv[1], "--generation") == 0) {
+    if (strcmp(argv[2], "2020") == 0)
+      g_generation = 2020;
+    else if (strcmp(argv[2], "2018") != 0)
+      argc = 0;
+    argv += 2;
+    argc -= 2;
+  }
   if (argc != 2 && argc != 3) {
-    fprintf(stderr, "usage: qb_layout_check MODULE [GUIDE]\n");
+    fprintf(stderr, "usage: qb_layout_check [--generation 2018|2020] MODULE [GUIDE]\n");
     return 2;
   }
   ModuleDescriptor *module = load(argv[1]);
@@ -694,6 +771,9 @@ int main(int argc, char **argv) {
     fprintf(stderr, "layout check: %d failed\n", g_failures);
     return 1;
   }
-  printf("layout check: the descriptor, QB:SelectItem, QB:ItemTools and QB:ItemVisible as the host's records give them\n");
+  printf(
+      "layout check: the descriptor, QB:SelectItem, QB:ItemTools and QB:ItemVisible as the %d generation's "
+      "records give them\n",
+      g_generation);
   return 0;
 }

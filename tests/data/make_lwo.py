@@ -10,9 +10,10 @@ import struct
 HERE = os.path.dirname(os.path.abspath(__file__))
 
 
-def s0(text):
-    # Layer names as a Japanese system writes them: Shift-JIS.
-    data = text.encode("cp932") + b"\0"
+def s0(text, encoding="cp932"):
+    # Layer names as a Japanese system of the 2018 generation writes them:
+    # Shift-JIS; the 2020 generation writes UTF-8.
+    data = text.encode(encoding) + b"\0"
     return data + b"\0" if len(data) % 2 else data
 
 
@@ -21,8 +22,8 @@ def chunk(chunk_id, data):
     return chunk_id + struct.pack(">I", len(data)) + data + pad
 
 
-def layer(number, name, parent=None):
-    data = struct.pack(">HHfff", number, 0, 0.0, 0.0, 0.0) + s0(name)
+def layer(number, name, parent=None, encoding="cp932"):
+    data = struct.pack(">HHfff", number, 0, 0.0, 0.0, 0.0) + s0(name, encoding)
     if parent is not None:
         data += struct.pack(">H", parent)
     return chunk(b"LAYR", data)
@@ -32,10 +33,10 @@ def points(count):
     return chunk(b"PNTS", b"".join(struct.pack(">fff", i, 0.0, 0.0) for i in range(count)))
 
 
-def lwo(layers, form_type=b"LWO2"):
+def lwo(layers, form_type=b"LWO2", encoding="cp932"):
     body = form_type + chunk(b"TAGS", s0("Default"))
     for number, name, parent in layers:
-        body += layer(number, name, parent) + points(3)
+        body += layer(number, name, parent, encoding) + points(3)
     return b"FORM" + struct.pack(">I", len(body)) + body
 
 
@@ -58,6 +59,9 @@ FILES = {
     "replace/mixed/sub/deeper.lwo": lwo([(5, "Wheel", None)]),
     # Layers with Japanese names; ホ ends in 0x7A (z), ソ in 0x5C (\\).
     "replace/japanese.lwo": lwo([(0, "ボディ", None), (1, "ホイール", 0), (2, "ソ", 0)]),
+    # UTF-8 layer names, in a file under a Japanese folder (paths and names of
+    # the 2020 generation).
+    "replace/日本語/車.lwo": lwo([(0, "ボディ", None), (1, "ホイール", 0), (2, "ソ", 0)], encoding="utf-8"),
     # A directory holding a single object file.
     "replace/solo/only.lwo": lwo([(0, "Wheel", None), (1, "Tyre", None)]),
 }

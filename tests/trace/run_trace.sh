@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
-# run_trace.sh QBHOST CHECKER SCRIPT [windows|posix [FOLDER]]
+# run_trace.sh QBHOST CHECKER SCRIPT [windows|posix [FOLDER [GENERATION]]]
 #
 # Runs one trace test: qbhost executes SCRIPT (NAME.qbs) from the script's own
 # folder, or from FOLDER when one is given (the script is then named by its
-# path from there), and qb_trace_check matches its standard output, standard
-# error and exit status against the script's CHECK lines (tests/trace/README.md).
+# path from there), in host generation GENERATION (2018 or 2020; default
+# 2018), and qb_trace_check matches its standard output, standard error and
+# exit status against the script's CHECK lines (tests/trace/README.md).
 # "windows" says that QBHOST is the Windows build: path separator placeholders
 # are filled with backslashes.  A script that holds such placeholders reaches
-# qbhost filled, on its standard input.
+# qbhost filled, on its standard input.  FOLDER "-" is the script's own.
 #
 # A script whose first lines hold "# requires: realdata" is skipped (exit 77)
 # when ../shared/realdata is not beside the project.
@@ -20,9 +21,10 @@ checker=$2
 script=$3
 system=()
 [ "${4:-}" = windows ] && system=(--windows)
+generation=${6:-2018}
 dir=$(dirname "$script")
 base=$(basename "$script")
-if [ -n "${5:-}" ]; then
+if [ -n "${5:-}" ] && [ "$5" != - ]; then
   base=$(realpath --relative-to="$5" "$script")
   dir=$5
 fi
@@ -36,9 +38,9 @@ tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 if grep -qF -e '[[SEP]]' -e '[[QSEP]]' "$script"; then
   "$checker" "${system[@]}" --fill "$script" >"$tmp/filled.qbs" || exit 2
-  (cd "$dir" && "$qbhost" - >"$tmp/stdout" 2>"$tmp/stderr" <"$tmp/filled.qbs")
+  (cd "$dir" && "$qbhost" --generation "$generation" - >"$tmp/stdout" 2>"$tmp/stderr" <"$tmp/filled.qbs")
 else
-  (cd "$dir" && "$qbhost" "$base" >"$tmp/stdout" 2>"$tmp/stderr" </dev/null)
+  (cd "$dir" && "$qbhost" --generation "$generation" "$base" >"$tmp/stdout" 2>"$tmp/stderr" </dev/null)
 fi
 rc=$?
 

@@ -22,7 +22,8 @@ LWItemInfo *item_info() { return service_table().item_info; }
 void refresh_interface_info() {
   ServiceTable &table = service_table();
   if (table.global == nullptr) return;
-  table.interface_info = static_cast<LWInterfaceInfo *>(table.global(LWINTERFACEINFO_GLOBAL, GFUSE_TRANSIENT));
+  table.interface_info =
+      static_cast<LWInterfaceInfo *>(table.global(host_service(LWINTERFACEINFO_GLOBAL), GFUSE_TRANSIENT));
 }
 
 }  // namespace

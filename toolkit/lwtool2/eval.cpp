@@ -15,7 +15,7 @@ namespace {
 
 constexpr std::size_t kCommandLimit = 511;  // bytes of text in a 512-byte buffer
 
-LWCommandFunc *command_function() { return services().command; }
+qb::CommandPort command_function() { return services().command; }
 
 void report_refused(const std::string &command) {
   status_error(qb::format_message("eval( \"%s\" ) !(%d)", command.c_str(), 0));
@@ -37,7 +37,8 @@ bool format_whole(std::string &out, const char *format, va_list args) {
 }  // namespace
 
 void status_error(const std::string &text) {
-  if (LWCommandFunc *evaluate = command_function()) evaluate(("StatusMsg *** ERROR: " + text + " ***").c_str());
+  if (const qb::CommandPort evaluate = command_function())
+    evaluate(("StatusMsg *** ERROR: " + text + " ***").c_str());
 }
 
 bool eval(const std::string &command) {
@@ -46,8 +47,8 @@ bool eval(const std::string &command) {
     status_error(message);
     throw lw::ex::CEvalEx(0, message);
   }
-  LWCommandFunc *evaluate = command_function();
-  if (evaluate != nullptr && evaluate(command.c_str()) != 0) return false;
+  const qb::CommandPort evaluate = command_function();
+  if (evaluate && evaluate(command.c_str()) != 0) return false;
   report_refused(command);
   return true;
 }

@@ -86,7 +86,8 @@ bool HashedItemList::append_unique(LWItemID item) {
 }
 
 void refresh_interface_info() {
-  void *info = g_global == nullptr ? nullptr : g_global(LWINTERFACEINFO_GLOBAL, GFUSE_TRANSIENT);
+  void *info =
+      g_global == nullptr ? nullptr : g_global(qb::host_service(LWINTERFACEINFO_GLOBAL), GFUSE_TRANSIENT);
   if (info == nullptr) {
     const std::string message = "g_global( LWINTERFACEINFO_GLOBAL, GFUSE_TRANSIENT )";
     status_error(message);

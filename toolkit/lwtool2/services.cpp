@@ -15,7 +15,8 @@ namespace {
 ServiceSet g_services;
 
 void bind_used_service(ServiceSet &set, std::string_view name, void *service) {
-  if (name == LWCOMMANDINTERFACE_GLOBAL) set.command = reinterpret_cast<LWCommandFunc *>(service);
+  if (name == LWCOMMANDINTERFACE_GLOBAL)
+    set.command = qb::command_port(service);
   else if (name == LWINTERFACEINFO_GLOBAL) set.interface_info = static_cast<LWInterfaceInfo *>(service);
   else if (name == LWITEMINFO_GLOBAL) set.item_info = static_cast<LWItemInfo *>(service);
   else if (name == LWOBJECTINFO_GLOBAL) set.object_info = static_cast<LWObjectInfo *>(service);
@@ -35,7 +36,7 @@ bool fetch_services(GlobalFunc *global) {
   g_global = global;
   if (global == nullptr) return false;
   for (std::string_view name : qb::kLwtool2ServiceNames) {
-    void *service = global(std::string(name).c_str(), GFUSE_TRANSIENT);
+    void *service = global(qb::host_service(std::string(name).c_str()), GFUSE_TRANSIENT);
     // "Locale Info" answers a number; 0 counts as missing like a null record.
     if (service == nullptr) return false;
     bind_used_service(g_services, name, service);

@@ -4,6 +4,7 @@
 
 #include "abi/host_api.h"
 #include "abi/service_names.h"
+#include "toolkit/host_interface.h"
 
 namespace lwtool2 {
 
@@ -11,7 +12,7 @@ namespace lwtool2 {
 extern GlobalFunc *g_global;
 
 struct ServiceSet {
-  LWCommandFunc *command = nullptr;  // "LW Command Interface" is the function itself
+  qb::CommandPort command;  // "LW Command Interface" (the function itself) or "... 2" (a record)
   LWInterfaceInfo *interface_info = nullptr;  // replaced by refresh_interface_info
   LWItemInfo *item_info = nullptr;
   LWObjectInfo *object_info = nullptr;
@@ -21,9 +22,9 @@ struct ServiceSet {
 
 ServiceSet &services();
 
-// Looks up kLwtool2ServiceNames in order and stops at the first null answer
-// (the services after it keep the values of the previous fetch).  Stores
-// g_global into the panel record's globalFun.  True when every one was found.
+// Looks up kLwtool2ServiceNames (under the running generation's names) in order and stops at the first null
+// answer (the services after it keep the values of the previous fetch).  Stores g_global into the panel
+// record's globalFun.  True when every one was found.
 bool fetch_services(GlobalFunc *global);
 
 void reset_services();  // for unit tests

@@ -13,9 +13,22 @@ constexpr std::size_t kMessageBufferSize = 512;
 // format_text's buffer lives for the whole module lifetime and only grows.
 std::vector<char> g_format_buffer;
 
+// Removes the bytes of a UTF-8 character cut short at the end: a lead byte
+// and fewer continuation bytes than it announces.
+void drop_split_utf8_character(std::string &text) {
+  for (std::size_t back = 1; back <= 4 && back <= text.size(); ++back) {
+    const auto byte = static_cast<unsigned char>(text[text.size() - back]);
+    if (byte >= 0x80 && byte <= 0xBF) continue;
+    const std::size_t announced = byte >= 0xF0 ? 4 : byte >= 0xE0 ? 3 : 2;
+    if (is_lead_byte(CodePage::Utf8, byte) && back < announced) text.resize(text.size() - back);
+    return;
+  }
+}
+
 // Removes a last byte that is the lead byte of a character cut in two.
 void drop_split_character(std::string &text) {
   const CodePage code_page = host_code_page();
+  if (code_page == CodePage::Utf8) return drop_split_utf8_character(text);
   const std::size_t last = last_char_start(code_page, text);
   if (last != std::string::npos && last + 1 == text.size() &&
       is_lead_byte(code_page, static_cast<unsigned char>(text[last])))

@@ -212,9 +212,52 @@ std::wstring widen(const std::string &bytes) {
   }
   return wide;
 }
-std::ptrdiff_t byte_offset(const std::string &text, const char *at) { return at - text.data(); }
-std::ptrdiff_t byte_offset(const std::wstring &text, const wchar_t *at) {
+std::ptrdiff_t byte_offset(const std::string &text, const char *at, bool) { return at - text.data(); }
+std::ptrdiff_t utf8_byte_offset(const std::wstring &text, const wchar_t *at);
+std::ptrdiff_t byte_offset(const std::wstring &text, const wchar_t *at, bool utf8) {
+  if (utf8) return utf8_byte_offset(text, at);
   return at - text.data() + std::count_if(text.data(), at, [](wchar_t c) { return c > 0xFF; });
+}
+
+// A UTF-8 text as the wide engine reads it: each character its code point (a pair of surrogates past U+FFFF
+// where wchar_t has 16 bits), each byte that starts no well-formed sequence kUtf8Stray + the byte, a lone
+// low surrogate no decoding gives.
+constexpr unsigned kUtf8Stray = 0xDC00;
+std::wstring widen_utf8(const std::string &bytes) {
+  std::wstring wide;
+  for (std::size_t i = 0, n = 0; i < bytes.size(); i += n) {
+    n = utf8_char_length(bytes, i);
+    unsigned c = static_cast<unsigned char>(bytes[i]);
+    if (n == 1) {
+      wide.push_back(static_cast<wchar_t>(c < 0x80 ? c : kUtf8Stray + c));
+      continue;
+    }
+    c &= 0xFFu >> (n + 1);
+    for (std::size_t k = 1; k < n; ++k) c = c << 6 | (static_cast<unsigned char>(bytes[i + k]) & 0x3Fu);
+    if (sizeof(wchar_t) == 2 && c > 0xFFFF) {
+      wide.push_back(static_cast<wchar_t>(0xD800 + ((c - 0x10000) >> 10)));
+      wide.push_back(static_cast<wchar_t>(0xDC00 + ((c - 0x10000) & 0x3FF)));
+    } else {
+      wide.push_back(static_cast<wchar_t>(c));
+    }
+  }
+  return wide;
+}
+std::ptrdiff_t utf8_byte_offset(const std::wstring &text, const wchar_t *at) {
+  std::ptrdiff_t bytes = 0;
+  for (const wchar_t *c = text.data(); c < at; ++c) {
+    const auto code = static_cast<unsigned>(*c);
+    if (code >= 0xD800 && code <= 0xDBFF) {  // a pair: four bytes, counted at its first half
+      bytes += 4;
+      ++c;
+    } else {
+      bytes += code < 0x80 || (code >= kUtf8Stray + 0x80 && code <= kUtf8Stray + 0xFF) ? 1
+               : code < 0x800                                                          ? 2
+               : code < 0x10000                                                        ? 3
+                                                                                       : 4;
+    }
+  }
+  return bytes;
 }
 
 // The engine reads counts and group numbers into a long unchecked.  None of ten digits or more can be meant
@@ -245,8 +288,8 @@ void refuse_huge_numbers(const std::string &p, CodePage code_page) {
 
 // Whole-text or first match; on a match, the byte span of `group` (-1, 0 when it took no part) in `span`.
 template <class Char>
-bool match(const Regex &re, const std::basic_regex<Char> &engine,
-           const std::basic_string<Char> &text, bool whole, std::size_t group, RegexSpan *span) {
+bool match(const Regex &re, const std::basic_regex<Char> &engine, const std::basic_string<Char> &text,
+           bool utf8, bool whole, std::size_t group, RegexSpan *span) {
   const Position<Char> begin{text.data()}, end{text.data() + text.size()};
   std::match_results<Position<Char>> m;
   bool found = false;
@@ -255,15 +298,16 @@ bool match(const Regex &re, const std::basic_regex<Char> &engine,
   });
   if (!found || span == nullptr) return found;
   const bool took_part = group < m.size() && m[group].matched;
-  const std::ptrdiff_t first = took_part ? byte_offset(text, m[group].first.at) : -1;
-  *span = {first, took_part ? byte_offset(text, m[group].second.at) - first : 0};
+  const std::ptrdiff_t first = took_part ? byte_offset(text, m[group].first.at, utf8) : -1;
+  *span = {first, took_part ? byte_offset(text, m[group].second.at, utf8) - first : 0};
   return true;
 }
 
 bool run(const Regex &re, const std::string &text, bool whole, std::size_t group = 0,
          RegexSpan *span = nullptr) {
-  if (re.shift_jis) return match(re, re.characters, widen(text), whole, group, span);
-  return match(re, re.re, text, whole, group, span);
+  if (re.utf8) return match(re, re.characters, widen_utf8(text), true, whole, group, span);
+  if (re.shift_jis) return match(re, re.characters, widen(text), false, whole, group, span);
+  return match(re, re.re, text, false, whole, group, span);
 }
 
 }  // namespace
@@ -272,12 +316,16 @@ Regex compile_regex(const std::string &pattern, bool icase) {
   const CodePage code_page = host_code_page();
   Regex compiled;
   compiled.shift_jis = code_page == CodePage::ShiftJis;
+  compiled.utf8 = code_page == CodePage::Utf8;
   refuse_huge_numbers(pattern, code_page);
   compiled.shallow = stack_units(pattern, code_page, kShallowUnits) <= kShallowUnits;
   compiled.helper = std::make_shared<DeepStack>();
   const auto flags = icase ? std::regex::ECMAScript | std::regex::icase : std::regex::ECMAScript;
   guarded(compiled.shallow, compiled.helper.get(), [&] {
-    if (compiled.shift_jis) {
+    if (compiled.utf8) {
+      compiled.characters.imbue(ascii_locale());
+      compiled.characters.assign(widen_utf8(pattern), flags);
+    } else if (compiled.shift_jis) {
       compiled.characters.imbue(ascii_locale());
       compiled.characters.assign(widen(pattern), flags);
     } else {

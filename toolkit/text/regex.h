@@ -6,8 +6,9 @@
 //
 // On a Japanese host (host_code_page() is ShiftJis) a wide engine reads a double-byte character as one, lead
 // byte * 256 + second byte.  No match splits a character, ボ (second byte '{') or ソ ('\') compiles, and
-// positions are byte offsets.  Both engines classify and fold the case of ASCII characters only
-// (ascii_locale.h).
+// positions are byte offsets.  A host that hands over UTF-8 (the 2020 generation) is read the same way, one
+// wide character per UTF-8 character (its code point).  Both engines classify and fold the case of ASCII
+// characters only (ascii_locale.h).
 #pragma once
 
 #include <cstddef>
@@ -23,8 +24,9 @@ struct DeepStack;  // the helper thread of one compiled expression, made when fi
 
 struct Regex {
   std::regex re;             // every host but a Japanese one
-  std::wregex characters;    // a Japanese host
+  std::wregex characters;    // a Japanese host, or one that hands over UTF-8
   bool shift_jis = false;    // which of the two was compiled
+  bool utf8 = false;         // `characters` reads UTF-8
   bool shallow = false;      // compiled, and passed over between two guard steps, in little stack
   WildcardProgram wildcard;  // set by wildcard_to_regex: whole-text matches skip the engine
   std::shared_ptr<DeepStack> helper;  // shared by copies; its thread ends with the last of them

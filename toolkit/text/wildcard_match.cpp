@@ -10,14 +10,14 @@ unsigned char byte(char c) { return static_cast<unsigned char>(c); }
 
 // Whether the pattern character at p[k] (of `pattern_length` bytes) takes the
 // name character at name[n] (of `name_length` bytes): '?' takes any one
-// character, a single-byte character its own in either case, a double-byte
-// character only itself.
+// character, a single-byte character its own in either case, a character of
+// several bytes only itself.
 bool takes(const char *p, std::size_t k, std::size_t pattern_length, const char *name, std::size_t n,
            std::size_t name_length, const WildcardProgram &program) {
   if (pattern_length == 1 && p[k] == '?') return true;
   if (pattern_length != name_length) return false;
   if (pattern_length == 1) return program.folded[byte(p[k])] == program.folded[byte(name[n])];
-  return p[k] == name[n] && p[k + 1] == name[n + 1];
+  return std::string_view(p + k, pattern_length) == std::string_view(name + n, name_length);
 }
 
 // Whole-segment match of a pattern and a name piece, neither holding a line

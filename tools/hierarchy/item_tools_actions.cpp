@@ -24,7 +24,7 @@ bool host_parent_in_place() {
   ServiceTable &table = service_table();
   if (table.global != nullptr) {
     table.interface_info =
-        static_cast<LWInterfaceInfo *>(table.global(LWINTERFACEINFO_GLOBAL, GFUSE_TRANSIENT));
+        static_cast<LWInterfaceInfo *>(table.global(host_service(LWINTERFACEINFO_GLOBAL), GFUSE_TRANSIENT));
   }
   return table.interface_info != nullptr &&
          (table.interface_info->generalFlags & LWGENF_PARENTINPLACE) != 0;

@@ -1,13 +1,17 @@
 // Texts of the item tools in both languages, and the choice between them,
-// made again at every activation so that the texts follow the host's locale.
-// Written in UTF-8; the build stores them as Shift-JIS, the host's Japanese
-// code page.
+// made again at every activation so that the texts follow the host's locale
+// (and its code page).  Written in UTF-8; the build compiles the tables as
+// they are (namespace utf8) and as Shift-JIS, the 2018 host's Japanese code
+// page (namespace shift_jis); the choice is compiled once, with the UTF-8 copy.
 #include "tools/hierarchy/item_tools_text.h"
 
+#ifdef QB_TEXT_LANGUAGE_CHOICE
 #include "toolkit/panel.h"
+#include "toolkit/text/code_page.h"
 #include "tools/tools.h"
+#endif
 
-namespace qb::hierarchy {
+namespace qb::hierarchy::QB_TEXT_CODE {
 
 const char *const kItemToolsTextJa[kItemToolsTextCount] = {
     "",
@@ -65,13 +69,22 @@ const char *const kItemToolsMessagesEn[kItemToolsMessageCount] = {
     "Error", "Parent item not found!", "", "Error", "Include the parent item in selection!", "",
 };
 
+}  // namespace qb::hierarchy::QB_TEXT_CODE
+
+#ifdef QB_TEXT_LANGUAGE_CHOICE
+
+namespace qb::hierarchy {
+
 const char *const *g_item_tools_text = kItemToolsTextEn;
 const char *const *g_item_tools_messages = kItemToolsMessagesEn;
 
 void select_item_tools_language(unsigned long locale) {
   const bool japanese = locale_is_japanese(locale);
-  g_item_tools_text = japanese ? kItemToolsTextJa : kItemToolsTextEn;
-  g_item_tools_messages = japanese ? kItemToolsMessagesJa : kItemToolsMessagesEn;
+  g_item_tools_text = japanese ? in_host_code(kItemToolsTextJa, utf8::kItemToolsTextJa) : kItemToolsTextEn;
+  g_item_tools_messages =
+      japanese ? in_host_code(kItemToolsMessagesJa, utf8::kItemToolsMessagesJa) : kItemToolsMessagesEn;
 }
 
 }  // namespace qb::hierarchy
+
+#endif  // QB_TEXT_LANGUAGE_CHOICE

@@ -18,10 +18,23 @@ inline constexpr int kMsgParentInSelection = 4;
 // English only, in every language.
 inline constexpr const char *kNoItemsFound = "No items found!";
 
-// The tables themselves (Shift-JIS in the Japanese ones).
-extern const char *const kItemToolsTextJa[kItemToolsTextCount];
-extern const char *const kItemToolsTextEn[kItemToolsTextCount];
-extern const char *const kItemToolsMessagesJa[kItemToolsMessageCount];
-extern const char *const kItemToolsMessagesEn[kItemToolsMessageCount];
+// The tables themselves, built twice from one source: with the Japanese texts
+// in Shift-JIS and in UTF-8 (the English ones are the same in both).
+#define QB_ITEM_TOOLS_TABLES                                             \
+  extern const char *const kItemToolsTextJa[kItemToolsTextCount];        \
+  extern const char *const kItemToolsTextEn[kItemToolsTextCount];        \
+  extern const char *const kItemToolsMessagesJa[kItemToolsMessageCount]; \
+  extern const char *const kItemToolsMessagesEn[kItemToolsMessageCount];
+namespace shift_jis {
+QB_ITEM_TOOLS_TABLES
+}
+namespace utf8 {
+QB_ITEM_TOOLS_TABLES
+}
+#undef QB_ITEM_TOOLS_TABLES
+using shift_jis::kItemToolsMessagesEn;
+using shift_jis::kItemToolsMessagesJa;
+using shift_jis::kItemToolsTextEn;
+using shift_jis::kItemToolsTextJa;
 
 }  // namespace qb::hierarchy

@@ -1,12 +1,16 @@
 // The texts of "QB:NameReplace" in both languages, and the choice between
 // them, made again at every activation so that the panel, rebuilt each time,
-// follows the host's current locale.  Written in UTF-8; the build stores the
-// texts as Shift-JIS, the host's Japanese code page.
+// follows the host's current locale (and its code page).  Written in UTF-8;
+// the build compiles the tables as they are (namespace utf8) and in Shift-JIS
+// (namespace shift_jis); the choice is compiled once, with the UTF-8 copy.
 #include "tools/rename/name_replace_text.h"
 
+#ifdef QB_TEXT_LANGUAGE_CHOICE
+#include "toolkit/text/code_page.h"
 #include "tools/tools.h"
+#endif
 
-namespace qb::rename {
+namespace qb::rename::QB_TEXT_CODE {
 
 const char *const kNameReplaceTextEn[kNameReplaceTextCount] = {
     "Target", "Type", "Null", "Bone", "Camera", "Light", "Mode", "", "", "", "", "", "", "",
@@ -42,6 +46,12 @@ const char *kNameReplaceModeJa[kModeItemCount + 1] = {
     "変更", "接頭辞", "接尾辞", "置き換え", "置き換え(正規表現)", nullptr,
 };
 
+}  // namespace qb::rename::QB_TEXT_CODE
+
+#ifdef QB_TEXT_LANGUAGE_CHOICE
+
+namespace qb::rename {
+
 const char *const *g_name_replace_text = kNameReplaceTextEn;
 const char *const *g_name_replace_messages = kNameReplaceMessagesEn;
 
@@ -54,10 +64,17 @@ void select_name_replace_language(unsigned long locale) {
   ChoiceLists &choices = name_replace_choices();
   choices.clear();
   const bool japanese = locale_is_japanese(locale);
-  g_name_replace_text = japanese ? kNameReplaceTextJa : kNameReplaceTextEn;
-  g_name_replace_messages = japanese ? kNameReplaceMessagesJa : kNameReplaceMessagesEn;
-  choices.add(japanese ? kNameReplaceTargetJa : kNameReplaceTargetEn, kTargetItemCount);
-  choices.add(japanese ? kNameReplaceModeJa : kNameReplaceModeEn, kModeItemCount);
+  g_name_replace_text =
+      japanese ? in_host_code(kNameReplaceTextJa, utf8::kNameReplaceTextJa) : kNameReplaceTextEn;
+  g_name_replace_messages =
+      japanese ? in_host_code(kNameReplaceMessagesJa, utf8::kNameReplaceMessagesJa) : kNameReplaceMessagesEn;
+  choices.add(
+      japanese ? in_host_code(kNameReplaceTargetJa, utf8::kNameReplaceTargetJa) : kNameReplaceTargetEn,
+      kTargetItemCount);
+  choices.add(japanese ? in_host_code(kNameReplaceModeJa, utf8::kNameReplaceModeJa) : kNameReplaceModeEn,
+              kModeItemCount);
 }
 
 }  // namespace qb::rename
+
+#endif  // QB_TEXT_LANGUAGE_CHOICE

@@ -25,14 +25,31 @@ extern const char *const *g_name_replace_text;
 extern const char *const *g_name_replace_messages;
 ChoiceLists &name_replace_choices();
 
-// The tables (Shift-JIS in the Japanese ones); the item lists end in null.
-extern const char *const kNameReplaceTextEn[kNameReplaceTextCount];
-extern const char *const kNameReplaceTextJa[kNameReplaceTextCount];
-extern const char *const kNameReplaceMessagesEn[kNameReplaceMessageCount];
-extern const char *const kNameReplaceMessagesJa[kNameReplaceMessageCount];
-extern const char *kNameReplaceTargetEn[kTargetItemCount + 1];
-extern const char *kNameReplaceTargetJa[kTargetItemCount + 1];
-extern const char *kNameReplaceModeEn[kModeItemCount + 1];
-extern const char *kNameReplaceModeJa[kModeItemCount + 1];
+// The tables, built twice from one source: with the Japanese texts in
+// Shift-JIS and in UTF-8.  The item lists end in null.
+#define QB_NAME_REPLACE_TABLES                                               \
+  extern const char *const kNameReplaceTextEn[kNameReplaceTextCount];        \
+  extern const char *const kNameReplaceTextJa[kNameReplaceTextCount];        \
+  extern const char *const kNameReplaceMessagesEn[kNameReplaceMessageCount]; \
+  extern const char *const kNameReplaceMessagesJa[kNameReplaceMessageCount]; \
+  extern const char *kNameReplaceTargetEn[kTargetItemCount + 1];             \
+  extern const char *kNameReplaceTargetJa[kTargetItemCount + 1];             \
+  extern const char *kNameReplaceModeEn[kModeItemCount + 1];                 \
+  extern const char *kNameReplaceModeJa[kModeItemCount + 1];
+namespace shift_jis {
+QB_NAME_REPLACE_TABLES
+}
+namespace utf8 {
+QB_NAME_REPLACE_TABLES
+}
+#undef QB_NAME_REPLACE_TABLES
+using shift_jis::kNameReplaceMessagesEn;
+using shift_jis::kNameReplaceMessagesJa;
+using shift_jis::kNameReplaceModeEn;
+using shift_jis::kNameReplaceModeJa;
+using shift_jis::kNameReplaceTargetEn;
+using shift_jis::kNameReplaceTargetJa;
+using shift_jis::kNameReplaceTextEn;
+using shift_jis::kNameReplaceTextJa;
 
 }  // namespace qb::rename

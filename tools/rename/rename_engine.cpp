@@ -45,8 +45,8 @@ CommandText compose(const char *format, ...) {
 
 // The host's result: non-zero when the command was carried out.
 int send(const CommandText &command) {
-  LWCommandFunc *evaluate = lwtool2::services().command;
-  if (!command.fits || evaluate == nullptr) return 0;
+  const qb::CommandPort evaluate = lwtool2::services().command;
+  if (!command.fits || !evaluate) return 0;
   return evaluate(command.text);
 }
 

@@ -38,12 +38,33 @@ extern const char *const *g_object_replacer_marks;
 extern const char *const *g_object_replacer_messages;
 ChoiceLists &object_replacer_choices();
 
-// The tables themselves (Shift-JIS in the Japanese ones).
-extern const char *const kObjectReplacerLabelsJa[kObjectReplacerLabelCount];
-extern const char *const kObjectReplacerLabelsEn[kObjectReplacerLabelCount];
-extern const char *const kObjectReplacerMarksJa[kObjectReplacerMarkCount];
-extern const char *const kObjectReplacerMarksEn[kObjectReplacerMarkCount];
-extern const char *const kObjectReplacerMessagesJa[kObjectReplacerMessageCount];
-extern const char *const kObjectReplacerMessagesEn[kObjectReplacerMessageCount];
+// The tables themselves, built twice from one source: with the Japanese texts
+// in Shift-JIS and in UTF-8.
+#define QB_OBJECT_REPLACER_TABLES                                                  \
+  extern const char *const kObjectReplacerLabelsJa[kObjectReplacerLabelCount];     \
+  extern const char *const kObjectReplacerLabelsEn[kObjectReplacerLabelCount];     \
+  extern const char *const kObjectReplacerMarksJa[kObjectReplacerMarkCount];       \
+  extern const char *const kObjectReplacerMarksEn[kObjectReplacerMarkCount];       \
+  extern const char *const kObjectReplacerMessagesJa[kObjectReplacerMessageCount]; \
+  extern const char *const kObjectReplacerMessagesEn[kObjectReplacerMessageCount]; \
+  extern const char *kScopesJa[4];                                                 \
+  extern const char *kScopesEn[4];                                                 \
+  extern const char *kModesJa[3];                                                  \
+  extern const char *kModesEn[3];                                                  \
+  extern const char *kColumnsJa[4];                                                \
+  extern const char *kColumnsEn[4];
+namespace shift_jis {
+QB_OBJECT_REPLACER_TABLES
+}
+namespace utf8 {
+QB_OBJECT_REPLACER_TABLES
+}
+#undef QB_OBJECT_REPLACER_TABLES
+using shift_jis::kObjectReplacerLabelsEn;
+using shift_jis::kObjectReplacerLabelsJa;
+using shift_jis::kObjectReplacerMarksEn;
+using shift_jis::kObjectReplacerMarksJa;
+using shift_jis::kObjectReplacerMessagesEn;
+using shift_jis::kObjectReplacerMessagesJa;
 
 }  // namespace qb::replace

@@ -7,6 +7,7 @@
 #include "toolkit/lwtool2/items.h"
 #include "toolkit/lwtool2/services.h"
 #include "toolkit/panel.h"
+#include "toolkit/text/code_page.h"
 #include "toolkit/text/format.h"
 #include "tools/replace/object_replacer_text.h"
 
@@ -91,7 +92,8 @@ std::vector<LwoFile> gather_object_files(Mode mode, const std::string &file_path
   std::vector<LwoFile> files;
   for (const std::string &path : candidate_paths(mode, file_path, directory_path)) {
     LwoFile file;
-    if (read_lwo_file(path, file) && !file.layers.empty()) files.push_back(std::move(file));
+    if (read_lwo_file(path, file, host_code_page() == CodePage::Utf8) && !file.layers.empty())
+      files.push_back(std::move(file));
   }
   return files;
 }

@@ -1,11 +1,16 @@
 // Texts of the item visibility panel in both languages, and the choice
-// between them at every activation.  Written in UTF-8; the build stores the
-// texts as Shift-JIS, the host's Japanese code page.
+// between them at every activation.  Written in UTF-8; the build compiles the
+// tables as they are (namespace utf8) and as Shift-JIS (namespace shift_jis),
+// the 2018 host's Japanese code page; the choice, which picks the host's code
+// page, is compiled once, with the UTF-8 copy.
 #include "tools/visibility/item_visible_text.h"
 
+#ifdef QB_TEXT_LANGUAGE_CHOICE
+#include "toolkit/text/code_page.h"
 #include "tools/tools.h"
+#endif
 
-namespace qb::item_visible {
+namespace qb::item_visible::QB_TEXT_CODE {
 
 const char *const kItemVisibleLabelsJa[kItemVisibleLabelCount] = {
     "対象", "種類", "Visible", "Active",
@@ -50,6 +55,12 @@ const char *kVisibilityChoicesEn[kVisibilityChoiceCount + 1] = {"As is", "Hidden
 const char *kActiveChoicesJa[kActiveChoiceCount + 1] = {"そのまま", "○Off", "●On", nullptr};
 const char *kActiveChoicesEn[kActiveChoiceCount + 1] = {"As is", "Off", "On", nullptr};
 
+}  // namespace qb::item_visible::QB_TEXT_CODE
+
+#ifdef QB_TEXT_LANGUAGE_CHOICE
+
+namespace qb::item_visible {
+
 const char *const *g_item_visible_labels = kItemVisibleLabelsEn;
 
 ChoiceLists &item_visible_choices() {
@@ -61,11 +72,21 @@ void select_item_visible_language(unsigned long locale) {
   ChoiceLists &lists = item_visible_choices();
   lists.clear();
   const bool japanese = locale_is_japanese(locale);
-  g_item_visible_labels = japanese ? kItemVisibleLabelsJa : kItemVisibleLabelsEn;
-  lists.add(japanese ? kScopeChoicesJa : kScopeChoicesEn, kScopeChoiceCount);
-  lists.add(japanese ? kDisplayChoicesJa : kDisplayChoicesEn, kDisplayChoiceCount);
-  lists.add(japanese ? kVisibilityChoicesJa : kVisibilityChoicesEn, kVisibilityChoiceCount);
-  lists.add(japanese ? kActiveChoicesJa : kActiveChoicesEn, kActiveChoiceCount);
+  if (!japanese) {
+    g_item_visible_labels = kItemVisibleLabelsEn;
+    lists.add(kScopeChoicesEn, kScopeChoiceCount);
+    lists.add(kDisplayChoicesEn, kDisplayChoiceCount);
+    lists.add(kVisibilityChoicesEn, kVisibilityChoiceCount);
+    lists.add(kActiveChoicesEn, kActiveChoiceCount);
+    return;
+  }
+  g_item_visible_labels = in_host_code(kItemVisibleLabelsJa, utf8::kItemVisibleLabelsJa);
+  lists.add(in_host_code(kScopeChoicesJa, utf8::kScopeChoicesJa), kScopeChoiceCount);
+  lists.add(in_host_code(kDisplayChoicesJa, utf8::kDisplayChoicesJa), kDisplayChoiceCount);
+  lists.add(in_host_code(kVisibilityChoicesJa, utf8::kVisibilityChoicesJa), kVisibilityChoiceCount);
+  lists.add(in_host_code(kActiveChoicesJa, utf8::kActiveChoicesJa), kActiveChoiceCount);
 }
 
 }  // namespace qb::item_visible
+
+#endif  // QB_TEXT_LANGUAGE_CHOICE

@@ -3,6 +3,7 @@
 # "g_global( LWINTERFACEINFO_GLOBAL, GFUSE_TRANSIENT )" as an error in the
 # status line and the run ends there; no exception reaches the host, the
 # panel tools stay usable, and the next run works once the service is back.
+generation 2018
 mesh Body
 null Pivot parent=Body
 null Arm_L_ parent=Pivot

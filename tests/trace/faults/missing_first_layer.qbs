@@ -3,6 +3,7 @@
 # lacks one of them anyway: each tool of that layer still completes with 0,
 # sends nothing it cannot send, and never crashes.  The module is unloaded
 # before each case, so that the service table is filled afresh.
+generation 2018
 mesh Cube
 null Pivot parent=Cube
 light Key

@@ -4,6 +4,7 @@
 # counts as missing, and once the service is back the tool starts normally.
 # QB:ItemVisible meets every service of the list missing in turn; the other
 # tools share the layer, so they meet its first, a middle and its last service.
+generation 2018
 mesh Cube
 select Cube
 trace lookups on

@@ -2,6 +2,7 @@
 # table below, in order); later activations ask only for the product and the
 # locale before the tool runs.  The toggle command has no texts and never asks
 # for the locale, not even when an unload makes the table fill again.
+generation 2018
 mesh Cube
 trace lookups on
 activate QB:SelectItem Nothing

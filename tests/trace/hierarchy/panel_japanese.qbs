@@ -1,5 +1,6 @@
 # Item tools panel on a Japanese host: labels and messages in Japanese, except
 # "No items found!".  The labels stay those of the first activation.
+generation 2018
 locale 1041
 mesh Body
 activate QB:ItemTools

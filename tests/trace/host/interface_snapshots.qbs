@@ -1,6 +1,7 @@
 # Every lookup of "LW Interface Info 7" is a new snapshot of the selection: a
 # tool sees a selection made by the user or by its own commands only through a
 # fresh lookup, which the trace shows.
+generation 2018
 mesh Cube
 null Pivot
 select Cube

@@ -1,5 +1,6 @@
 # Under locale 1041 the module's texts are Shift-JIS: the trace decodes them,
 # and the script's own names reach the module as Shift-JIS too.
+generation 2018
 locale 1041
 null 立方体
 light "キー ライト"

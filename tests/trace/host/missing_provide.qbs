@@ -1,4 +1,5 @@
 # missing NAME makes a lookup answer null; provide NAME undoes it.
+generation 2018
 mesh Cube
 select Cube
 trace lookups on

@@ -1,5 +1,6 @@
 # "QB:ToggleVisible" has no texts: it looks up "Locale Info" once, only for
 # the code page of the names its words are matched against.
+generation 2018
 mesh Cube
 null Pivot
 trace lookups on

@@ -2,6 +2,7 @@
 # names (Shift-JIS in the file as in the scene): 車:ホイール finds ホイール, the
 # counter form 表:ソ (2) finds ソ, and the result list shows the Japanese names
 # (the host names a replaced item after the file and the layer).
+generation 2018
 locale 1041
 mesh 車:ホイール Objects/車.lwo
 mesh "表:ソ (2)" Objects/表.lwo

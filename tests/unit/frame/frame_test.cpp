@@ -46,7 +46,7 @@ TEST(Activation, WrongInterfaceVersionLooksNothingUp) {
   for (const ServerRecord *row = _mod_descrip.serverDefs; row->name != nullptr; ++row) {
     qbtest::TestHost host;
     EXPECT_EQ(activate(row->name, 5, host), 1) << row->name;
-    EXPECT_EQ(activate(row->name, 7, host), 1) << row->name;
+    EXPECT_EQ(activate(row->name, 8, host), 1) << row->name;
     EXPECT_TRUE(host.lookups().empty()) << row->name;
     EXPECT_TRUE(host.commands.empty()) << row->name;
   }

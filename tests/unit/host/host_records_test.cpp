@@ -3,6 +3,7 @@
 // observer sees what the module sends.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <cstring>
 #include <string>
 #include <utility>
@@ -82,6 +83,43 @@ TEST_F(HostRecordsDeathTest, AnUnexpectedCallEndsTheRunWithStatusThree) {
   ASSERT_EQ(host.activate("Test:Local", nullptr), AFUNC_OK);
   EXPECT_EXIT(g_local.loadScene("a.lws", "a"), ::testing::ExitedWithCode(3),
               "host: unexpected call of LWLayoutGeneric.loadScene");
+}
+
+// The 2020 generation: its names answer the longer records, whose appended
+// slots are traps too; the 2018 names of the renamed services answer null; a
+// command goes through the record's evaluate with the record's data.
+TEST_F(HostRecordsDeathTest, TheGenerationOf2020ServesItsOwnNamesAndRecords) {
+  qbhost::set_generation(host.settings(), qb::Generation::Layout2020);
+  EXPECT_EQ(host.settings().interface_version, 7);
+  for (const char *old_name :
+       {LWCOMMANDINTERFACE_GLOBAL, LWITEMINFO_GLOBAL, LWOBJECTINFO_GLOBAL, LWINTERFACEINFO_GLOBAL,
+        LWPANELFUNCS_GLOBAL, "LW Scene Info 11", "LWShelfFuncs"})
+    EXPECT_EQ(service<void>(old_name), nullptr) << old_name;
+  EXPECT_NE(service<void>("LWShelfFuncs 3"), nullptr);  // model year 2025
+  EXPECT_EQ(LWINF_GETMODELYEAR(reinterpret_cast<std::uintptr_t>(service<void>(LWPRODUCTINFO_GLOBAL))), 2025u);
+  auto *items = service<LWItemInfo9>(LWITEMINFO_GLOBAL_2020);
+  auto *objects = service<LWObjectInfo14>(LWOBJECTINFO_GLOBAL_2020);
+  auto *info = service<LWInterfaceInfo8>(LWINTERFACEINFO_GLOBAL_2020);
+  auto *panels = service<LWPanelFuncs3>(LWPANELFUNCS_GLOBAL_2020);
+  auto *commands = service<LWCommandInterface>(LWCOMMANDINTERFACE_GLOBAL_2020);
+  EXPECT_EQ(null_words(*items, 0, offsetof(LWItemInfo9, relparam)), 0);
+  EXPECT_EQ(null_words(*objects, offsetof(LWObjectInfo14, pntIndex), offsetof(LWObjectInfo14, boneWeights)),
+            0);
+  EXPECT_EQ(null_words(*panels, offsetof(LWPanelFuncs3, setParent), offsetof(LWPanelFuncs3, getRaster)), 0);
+  EXPECT_EQ(commands->evaluate(commands->data, "RefreshNow"), 1);
+  EXPECT_EQ(commands->evaluate(commands->data, "Unknown"), 0);
+  EXPECT_EXIT(items->relparam(), ::testing::ExitedWithCode(3),
+              "host: unexpected call of LWItemInfo9.relparam\n");
+  EXPECT_EXIT(objects->boneWeights(), ::testing::ExitedWithCode(3),
+              "unexpected call of LWObjectInfo14.boneWeights");
+  EXPECT_EXIT(info->DPIScalar(), ::testing::ExitedWithCode(3),
+              "unexpected call of LWInterfaceInfo8.DPIScalar");
+  EXPECT_EXIT(panels->getRaster(), ::testing::ExitedWithCode(3),
+              "unexpected call of LWPanelFuncs3.getRaster");
+  EXPECT_EXIT(commands->lookup(commands->data, "x"), ::testing::ExitedWithCode(3),
+              "unexpected call of LWCommandInterface.lookup");
+  EXPECT_EXIT(commands->evaluate(nullptr, "RefreshNow"), ::testing::ExitedWithCode(3),
+              "another record's data");
 }
 
 // The command observer sees every command the module sends, with whether the

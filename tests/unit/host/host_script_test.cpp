@@ -54,16 +54,39 @@ TEST(HostScriptWords, Numbers) {
 
 // Shift-JIS names printed decoded or as \xNN are in the trace host/japanese_texts.
 TEST(HostText, PrintableBytes) {
-  EXPECT_EQ(printable("\x03(i)\x7f\xff", false), "\\x03(i)\\x7F\\xFF");
+  EXPECT_EQ(printable("\x03(i)\x7f\xff", TextCode::Plain), "\\x03(i)\\x7F\\xFF");
   // "テスト" in Shift-JIS, then a half-width katakana and a broken lead byte.
   const std::string sjis = "\x83\x65\x83\x58\x83\x67\xB1\x81";
-  EXPECT_EQ(printable(sjis, true), "テストｱ\\x81");
-  EXPECT_EQ(printable(sjis, false), "\\x83e\\x83X\\x83g\\xB1\\x81");
-  EXPECT_EQ(quoted("a\"b\\c\x01", false), "\"a\\\"b\\\\c\\x01\"");
+  EXPECT_EQ(printable(sjis, TextCode::ShiftJis), "テストｱ\\x81");
+  EXPECT_EQ(printable(sjis, TextCode::Plain), "\\x83e\\x83X\\x83g\\xB1\\x81");
+  EXPECT_EQ(quoted("a\"b\\c\x01", TextCode::Plain), "\"a\\\"b\\\\c\\x01\"");
   std::string converted;
-  ASSERT_TRUE(to_host_text("テスト", false, converted));
+  ASSERT_TRUE(to_host_text("テスト", TextCode::Plain, converted));
   EXPECT_EQ(converted, "テスト");
-  EXPECT_FALSE(to_host_text("\xF0\x9F\x98\x80", true, converted));  // no Shift-JIS form
+  ASSERT_TRUE(to_host_text("テスト", TextCode::Utf8, converted));
+  EXPECT_EQ(converted, "テスト");
+  EXPECT_FALSE(to_host_text("\xF0\x9F\x98\x80", TextCode::ShiftJis, converted));  // no Shift-JIS form
+}
+
+// UTF-8 texts of the 2020 generation: well-formed sequences as they are, any
+// other byte (a lone continuation, a cut sequence, an overlong form, a
+// surrogate, past U+10FFFF) as \xNN.
+TEST(HostText, PrintableUtf8) {
+  const struct {
+    std::string bytes, shown;
+  } cases[] = {
+      {"キック_L", "キック_L"},
+      {"\xF0\x9F\x98\x80", "\xF0\x9F\x98\x80"},
+      {"\x80"
+       "a",
+       "\\x80a"},
+      {"\xE3\x82", "\\xE3\\x82"},
+      {"\xC0\xAF", "\\xC0\\xAF"},
+      {"\xED\xA0\x80", "\\xED\\xA0\\x80"},
+      {"\xF4\x90\x80\x80", "\\xF4\\x90\\x80\\x80"},
+      {"\x83\x65", "\\x83e"},
+  };
+  for (const auto &c : cases) EXPECT_EQ(printable(c.bytes, TextCode::Utf8), c.shown) << c.shown;
 }
 
 struct HostScripts : ::testing::Test {

@@ -46,6 +46,7 @@ class TestHost {
   TestHost() {
     qb::reset_service_table();
     lwtool2::reset_services();
+    qb::set_host_interface(qb::Generation::Layout2018, 0);
     host_.set_trace(&trace_);
     host_.settings().trace_lookups = true;
     host_.settings().command_observer = [this](std::string_view command, bool) { commands.emplace_back(command); };
@@ -60,6 +61,7 @@ class TestHost {
   ~TestHost() {
     qb::reset_service_table();
     lwtool2::reset_services();
+    qb::set_host_interface(qb::Generation::Layout2018, 0);
   }
   TestHost(const TestHost &) = delete;
   TestHost &operator=(const TestHost &) = delete;

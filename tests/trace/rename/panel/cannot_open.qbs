@@ -1,5 +1,6 @@
 # A panel the host cannot create ends the activation with 2; nothing else
 # happens.  A missing host service does the same before any panel.
+generation 2018
 null Arm_L_Up
 select Arm_L_Up
 fail-panels on

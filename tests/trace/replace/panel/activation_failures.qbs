@@ -1,6 +1,7 @@
 # An activation with interface version 5 returns 1 and shows nothing; a missing
 # host service returns 2; a panel that cannot be created returns 2 and adds no
 # control, and the next activation builds it.
+generation 2018
 interface-version 5
 activate QB:ObjectReplacer
 # CHECK-NEXT: result 1

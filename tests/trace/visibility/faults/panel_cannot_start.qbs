@@ -1,5 +1,6 @@
 # A panel that cannot be created ends the activation with 2, and so does a
 # missing service; a later activation in a sound host works.
+generation 2018
 fail-panels on
 activate QB:ItemVisible
 # CHECK-NEXT: result 2

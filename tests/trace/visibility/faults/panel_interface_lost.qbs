@@ -1,6 +1,7 @@
 # "LW Interface Info 7" disappears while the panel is open: Run shows the
 # error, ends without touching the scene or the selection, and the panel
 # stays usable once the service is back.
+generation 2018
 mesh Box
 select Box
 activate QB:ItemVisible

@@ -1,0 +1,42 @@
+// The host generation of the running activation, chosen by the activation
+// frame from the interface version the host activated the server with: 6 is
+// the 2018 generation, 7 the 2020 one (Layout 2020 to 2025), which serves its
+// services under other names and takes commands through a record.  Both
+// library layers look services up through host_service() and send commands
+// through a CommandPort, so that neither needs to know which it runs in.
+#pragma once
+
+#include "abi/host_api.h"
+#include "abi/service_names.h"
+
+namespace qb {
+
+// The generation and the host's model year ("Product Info" bits 24-29) of the
+// running activation; the 2018 generation until an activation says otherwise.
+Generation host_generation() noexcept;
+unsigned host_model_year() noexcept;
+void set_host_interface(Generation generation, unsigned model_year) noexcept;
+
+// The name under which the running host serves the service listed (in
+// abi/service_names.h) as `listed`; `listed` itself where the names agree.
+const char *host_service(const char *listed) noexcept;
+
+// Where command texts go: the bare function of "LW Command Interface" (2018)
+// or the record of "LW Command Interface 2" (2020).  Both answer non-zero
+// for a command done and 0 for one refused.
+struct CommandPort {
+  LWCommandFunc *function = nullptr;
+  LWCommandInterface *record = nullptr;
+
+  explicit operator bool() const { return function != nullptr || record != nullptr; }
+  int operator()(const char *text) const {
+    if (record != nullptr) return record->evaluate(record->data, text);
+    return function == nullptr ? 0 : function(text);
+  }
+};
+
+// The port of an answer to the command service's lookup in the running
+// generation (null: none).
+CommandPort command_port(void *service) noexcept;
+
+}  // namespace qb
