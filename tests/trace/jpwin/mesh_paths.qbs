@@ -29,7 +29,7 @@ ok
 # CHECK-NEXT: cmd ok SelectItem 0x10000005
 # CHECK-NEXT: cmd ok Rename キック_R
 # CHECK-NEXT: cmd ok StatusMsg {1.00}QB:NameReplace: Renaming...
-# CHECK-NEXT: cmd ok StatusMsg QB:NameReplace: Done(6).
+# CHECK-NEXT: cmd ok StatusMsg QB:NameReplace: Done(2).
 # CHECK-NEXT: cmd ok SelectItem 0x10000005
 # CHECK-NEXT: cmd ok AddToSelection 0x10000004
 # CHECK-NEXT: cmd ok AddToSelection 0x10000003

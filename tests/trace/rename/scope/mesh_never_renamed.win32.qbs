@@ -21,7 +21,7 @@ ok
 # CHECK-NEXT: cmd ok SelectItem 0x10000003
 # CHECK-NEXT: cmd ok Rename P_Empty
 # CHECK-NEXT: cmd ok StatusMsg {1.00}QB:NameReplace: Renaming...
-# CHECK-NEXT: cmd ok StatusMsg QB:NameReplace: Done(4).
+# CHECK-NEXT: cmd ok StatusMsg QB:NameReplace: Done(1).
 # CHECK-NEXT: cmd ok SelectItem 0x10000003
 # CHECK-NEXT: cmd ok AddToSelection 0x10000002
 # CHECK-NEXT: cmd ok AddToSelection 0x10000001
