@@ -3,7 +3,7 @@
 // thrown by a tool may reach the host, so the whole protocol runs guarded.
 #include "plugin/frame.h"
 #include "toolkit/guard.h"
-#include "toolkit/host_interface.h"
+#include "toolkit/base/host_interface.h"
 #include "toolkit/lwtool2/services.h"
 #include "toolkit/panel.h"
 #include "toolkit/services.h"

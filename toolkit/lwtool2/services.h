@@ -4,7 +4,7 @@
 
 #include "abi/host_api.h"
 #include "abi/service_names.h"
-#include "toolkit/host_interface.h"
+#include "toolkit/base/host_interface.h"
 
 namespace lwtool2 {
 

@@ -1,4 +1,4 @@
-#include "toolkit/host_interface.h"
+#include "toolkit/base/host_interface.h"
 
 namespace qb {
 namespace {
