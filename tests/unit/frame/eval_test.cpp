@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "tests/unit/support/qbhost_fixture.h"
-#include "toolkit/exceptions.h"
+#include "toolkit/base/exceptions.h"
 #include "toolkit/guard.h"
 #include "toolkit/lwtool2/eval.h"
 
