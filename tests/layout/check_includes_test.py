@@ -27,6 +27,7 @@ CASES = [
     ("toolkit/guard.cpp", '#include "tools/tools.h"', 2),
     ("toolkit/panel.cpp", '#include "lwo/lwo_reader.h"', 2),
     ("toolkit/newroom/thing.h", '#include <string>', 1),
+    ("toolkit/files.cpp", '#include "toolkit/newroom/thing.h"', 2),
     # between folders
     ("abi/host_api.h", '#include "platform/path_style.h"', 2),
     ("platform/directory.h", '#include "abi/host_api.h"', 2),
@@ -36,6 +37,7 @@ CASES = [
     ("tools/rename/rename_engine.cpp", '#include "tools/tools.h"', None),
     ("tools/rename/rename_engine.cpp", '#include "plugin/frame.h"', 2),
     ("tools/replace/replace_run.h", '#include "lwo/lwo_reader.h"', None),
+    ("tools/rename/rename_engine.cpp", '#include "lwo/lwo_reader.h"', 2),
     ("tools/tools.h", '#include "tools/rename/rename_engine.h"', 2),
     ("plugin/activation.cpp", '#include "tools/rename/rename_engine.h"', 2),
     ("plugin/activation.cpp", '#include "tools/tools.h"', None),
