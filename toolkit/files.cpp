@@ -1,12 +1,11 @@
-// File helpers: directory listing, path trimming and the name tests built on
-// the host's object file names and item names.
+// File helpers: directory listing, path trimming and the layer name an item's
+// name carries.
 #include "toolkit/files.h"
 
 #include <string>
 #include <string_view>
 
 #include "platform/directory.h"
-#include "toolkit/lwtool2/services.h"
 #include "toolkit/text/code_page.h"
 
 namespace qb {
@@ -54,13 +53,6 @@ std::vector<std::string> list_files(const std::string &directory, PathStyle styl
   const bool utf8 = host_code_page() == CodePage::Utf8;
   for (const std::string &name : plain_file_names(folder, utf8)) files.push_back(prefix + name);
   return files;
-}
-
-bool object_lacks_file_path(LWItemID item, PathStyle style) {
-  const lwtool2::ServiceSet &set = lwtool2::services();
-  if (item == nullptr || set.item_info == nullptr || set.item_info->type(item) != LWI_OBJECT) return false;
-  const char *file = set.object_info == nullptr ? nullptr : set.object_info->filename(item);
-  return !TextBuffer(file).is_lwo_path(style);
 }
 
 // Group 2 of "^([^:]+):([^ ]+)( \([0-9]+\))?$" as a whole, read directly

@@ -1,12 +1,11 @@
-// File helpers: directory listing, path trimming, and the name tests built on
-// the host's object file names and item names.
+// File helpers: directory listing, path trimming, and the layer name an
+// item's name carries.
 #pragma once
 
 #include <string>
 #include <vector>
 
-#include "abi/host_api.h"
-#include "toolkit/text/text_buffer.h"
+#include "platform/path_style.h"
 
 namespace qb {
 
@@ -18,9 +17,6 @@ std::string trim_trailing_separators(const std::string &path);
 // each as the trimmed directory, a separator (/ on POSIX, \ on Windows) and
 // the entry name.  Empty for "" or a directory that cannot be read.
 std::vector<std::string> list_files(const std::string &directory, PathStyle style = kNativePathStyle);
-
-// An object whose file name is not a path ending in .lwo (TextBuffer::is_lwo_path).
-bool object_lacks_file_path(LWItemID item, PathStyle style = kNativePathStyle);
 
 // Group 2 of "^([^:]+):([^ ]+)( \([0-9]+\))?$" on an item's name, else "".
 std::string layer_name_of(const std::string &name);

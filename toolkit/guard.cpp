@@ -4,17 +4,11 @@
 
 #include <string>
 
-#include "toolkit/exceptions.h"
-#include "toolkit/lwtool2/services.h"
-#include "toolkit/services.h"
+#include "toolkit/base/exceptions.h"
+#include "toolkit/base/host_interface.h"
 
 namespace qb {
 namespace {
-
-CommandPort available_command_function() {
-  if (const CommandPort command = lwtool2::services().command) return command;
-  return service_table().command;
-}
 
 // What went wrong, in words; false when the exception has shown itself.
 bool describe(std::exception_ptr error, std::string &what) {
@@ -37,7 +31,7 @@ void report_exception(std::exception_ptr error) noexcept {
   try {
     std::string what;
     if (!describe(error, what)) return;
-    if (const CommandPort evaluate = available_command_function())
+    if (const CommandPort evaluate = current_command_port())
       evaluate(("StatusMsg *** ERROR: " + what + " ***").c_str());
   } catch (...) {
     // Reporting must not fail in turn; the activation still ends with 2.

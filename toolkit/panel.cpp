@@ -3,15 +3,14 @@
 
 #include <cstdint>
 
+#include "toolkit/base/control_text.h"
 #include "toolkit/text/format.h"
 
 namespace qb {
 namespace {
 
-constexpr int kTextBufferSize = 512;  // at most 511 bytes of text from a field
-
 // The first layer reads every field through this one buffer.
-char g_control_text[kTextBufferSize];
+char g_control_text[kControlTextBufferSize];
 
 const char *g_no_texts[] = {nullptr};
 
@@ -20,18 +19,6 @@ LWValue pointer_value(void *pointer) {
   value.ptr.type = LWT_POINTER;
   value.ptr.ptr = pointer;
   return value;
-}
-
-std::string read_text_into(LWControl *control, char *buffer, int size) {
-  buffer[0] = '\0';
-  if (control == nullptr || control->get == nullptr) return std::string();
-  LWValue value{};
-  value.str.type = LWT_STRING;
-  value.str.buf = buffer;
-  value.str.bufLen = size;
-  control->get(control, CTL_VALUE, &value);
-  buffer[size - 1] = '\0';  // whatever the control wrote, the text ends in the buffer
-  return std::string(buffer);
 }
 
 }  // namespace
@@ -183,7 +170,7 @@ void set_panel_draw_hook(LWPanelFuncs *funcs, LWPanelID panel, LWPanDrawFunc *ho
 void bring_to_front(LWPanelFuncs *funcs, LWPanelID panel) { set_panel_ptr(funcs, panel, PAN_TO_FRONT, nullptr); }
 
 std::string read_control_text(LWControl *control) {
-  return read_text_into(control, g_control_text, kTextBufferSize);
+  return read_control_text_into(control, g_control_text, kControlTextBufferSize);
 }
 
 bool locale_is_japanese(unsigned long locale) { return (locale & 0xFFFFu) == LANGID_JAPANESE; }
@@ -194,12 +181,3 @@ unsigned long lookup_locale(GlobalFunc *global) {
 }
 
 }  // namespace qb
-
-namespace lwtool2 {
-
-std::string read_control_text(LWControl *control) {
-  char buffer[qb::kTextBufferSize];
-  return qb::read_text_into(control, buffer, qb::kTextBufferSize);
-}
-
-}  // namespace lwtool2

@@ -102,8 +102,3 @@ struct ChoiceLists {
 };
 
 }  // namespace qb
-
-namespace lwtool2 {
-// Value tag 4 through a buffer local to the call (512 bytes).
-std::string read_control_text(LWControl *control);
-}  // namespace lwtool2

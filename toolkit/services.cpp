@@ -25,12 +25,7 @@ void bind_used_service(ServiceTable &table, std::string_view name, void *service
   else if (name == LWPANELFUNCS_GLOBAL) table.panel = static_cast<LWPanelFuncs *>(service);
 }
 
-}  // namespace
-
-ServiceTable &service_table() { return g_table; }
-
-void load_service_table(GlobalFunc *global) {
-  if (g_table.initialised && g_table.generation == host_generation()) return;
+void fill_table(GlobalFunc *global) {
   g_table = ServiceTable{};
   g_table.global = global;
   g_table.initialised = true;
@@ -39,6 +34,24 @@ void load_service_table(GlobalFunc *global) {
   for (std::string_view name : kServiceTableNames) bind_used_service(g_table, name, lookup(global, name));
 }
 
-void reset_service_table() { g_table = ServiceTable{}; }
+}  // namespace
+
+ServiceTable &service_table() { return g_table; }
+
+void load_service_table(GlobalFunc *global) {
+  if (!g_table.initialised || g_table.generation != host_generation()) fill_table(global);
+  if (g_table.command) set_current_command_port(g_table.command);
+}
+
+void refresh_interface_info() {
+  if (g_table.global == nullptr) return;
+  g_table.interface_info =
+      static_cast<LWInterfaceInfo *>(g_table.global(host_service(LWINTERFACEINFO_GLOBAL), GFUSE_TRANSIENT));
+}
+
+void reset_service_table() {
+  g_table = ServiceTable{};
+  set_current_command_port(CommandPort{});
+}
 
 }  // namespace qb

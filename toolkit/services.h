@@ -28,6 +28,11 @@ ServiceTable &service_table();
 // generation); checks nothing.
 void load_service_table(GlobalFunc *global);
 
+// "Interface Info" answers a snapshot (the selection, the modes) that a
+// selection change or a mode switch leaves behind: looks it up again, as the
+// table's interface_info, unless the table holds no lookup function.
+void refresh_interface_info();
+
 // Drops everything (module-wide state is otherwise destroyed only at unload;
 // unit tests that run several hosts in one process call this between them).
 void reset_service_table();

@@ -5,6 +5,7 @@ namespace {
 
 Generation g_generation = Generation::Layout2018;
 unsigned g_model_year = 0;
+CommandPort g_current_port;
 
 }  // namespace
 
@@ -29,5 +30,8 @@ CommandPort command_port(void *service) noexcept {
     port.function = reinterpret_cast<LWCommandFunc *>(service);
   return port;
 }
+
+void set_current_command_port(CommandPort port) noexcept { g_current_port = port; }
+CommandPort current_command_port() noexcept { return g_current_port; }
 
 }  // namespace qb

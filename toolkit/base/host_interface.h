@@ -39,4 +39,11 @@ struct CommandPort {
 // generation (null: none).
 CommandPort command_port(void *service) noexcept;
 
+// The command port of the layer that serves the running activation, for what
+// is sent whichever layer that is (the guard's report of an exception): each
+// layer names its port here when it has looked its services up, and a
+// layer's reset forgets it (an empty port).
+void set_current_command_port(CommandPort port) noexcept;
+CommandPort current_command_port() noexcept;
+
 }  // namespace qb

@@ -4,8 +4,8 @@
 
 #include <algorithm>
 
+#include "toolkit/base/item_marks.h"
 #include "toolkit/command.h"
-#include "toolkit/items/item_marks.h"
 #include "toolkit/services.h"
 #include "toolkit/text/code_page.h"
 #include "toolkit/text/format.h"
@@ -16,15 +16,6 @@ namespace qb {
 namespace {
 
 LWItemInfo *item_info() { return service_table().item_info; }
-
-// The interface info is a snapshot: after a selection change it must be
-// looked up again.
-void refresh_interface_info() {
-  ServiceTable &table = service_table();
-  if (table.global == nullptr) return;
-  table.interface_info =
-      static_cast<LWInterfaceInfo *>(table.global(host_service(LWINTERFACEINFO_GLOBAL), GFUSE_TRANSIENT));
-}
 
 }  // namespace
 

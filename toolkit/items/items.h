@@ -2,24 +2,15 @@
 // and changed through run_command.
 #pragma once
 
-#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "abi/host_api.h"
+#include "toolkit/base/item_ids.h"
 #include "toolkit/text/regex.h"
 
 namespace qb {
-
-enum ItemKind : int {
-  kNullObject = 0,
-  kMeshObject = 1,
-  kBoneItem = 2,
-  kLightItem = 3,
-  kCameraItem = 4,
-  kOtherItem = 5,
-};
 
 using ItemList = std::vector<LWItemID>;
 
@@ -41,11 +32,6 @@ ItemList items_matching_wildcard(const std::string &pattern);
 ItemList items_matching_wildcards(const std::vector<std::string> &patterns);
 ItemKind item_kind(LWItemID item);     // mesh: object_file_name not empty
 std::string object_file_name(LWItemID object);  // ".*\.lwo" any case, else ""
-
-// Host item identifiers in command texts: the low 32 bits.
-inline unsigned int item_id_bits(LWItemID item) {
-  return static_cast<unsigned int>(reinterpret_cast<std::uintptr_t>(item));
-}
 
 // The verb, " 0x" and the item's identifier bits in lower-case hexadecimal:
 // the text of "<verb> 0x%x".

@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <string>
 
-#include "toolkit/exceptions.h"
+#include "toolkit/base/exceptions.h"
 #include "toolkit/lwtool2/services.h"
 #include "toolkit/text/format.h"
 

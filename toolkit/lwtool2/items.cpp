@@ -6,10 +6,11 @@
 #include <string_view>
 #include <utility>
 
-#include "toolkit/exceptions.h"
+#include "toolkit/base/exceptions.h"
 #include "toolkit/lwtool2/eval.h"
 #include "toolkit/lwtool2/services.h"
 #include "toolkit/text/code_page.h"
+#include "toolkit/text/text_buffer.h"
 
 namespace lwtool2 {
 namespace {
@@ -204,6 +205,13 @@ qb::ItemKind classify_item(LWItemID item, qb::PathStyle style) {
     default:
       return qb::kOtherItem;
   }
+}
+
+bool object_lacks_file_path(LWItemID item, qb::PathStyle style) {
+  const ServiceSet &set = services();
+  if (item == nullptr || set.item_info == nullptr || set.item_info->type(item) != LWI_OBJECT) return false;
+  const char *file = set.object_info == nullptr ? nullptr : set.object_info->filename(item);
+  return !qb::TextBuffer(file).is_lwo_path(style);
 }
 
 }  // namespace lwtool2

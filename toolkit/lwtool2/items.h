@@ -8,8 +8,8 @@
 
 #include "abi/host_api.h"
 #include "platform/path_style.h"
-#include "toolkit/items/item_marks.h"
-#include "toolkit/items/items.h"
+#include "toolkit/base/item_ids.h"
+#include "toolkit/base/item_marks.h"
 
 namespace lwtool2 {
 
@@ -60,5 +60,7 @@ HashedItemList mesh_objects();                       // objects with classify_it
 // Mesh: the file name matches "^.*\.lwo$", the ending in either letter case
 // where the style's file system ignores it.
 qb::ItemKind classify_item(LWItemID item, qb::PathStyle style = qb::kNativePathStyle);
+// An object whose file name is not a path ending in .lwo (TextBuffer::is_lwo_path).
+bool object_lacks_file_path(LWItemID item, qb::PathStyle style = qb::kNativePathStyle);
 
 }  // namespace lwtool2

@@ -28,12 +28,7 @@ void bind_used_service(ServiceSet &set, std::string_view name, void *service) {
   }
 }
 
-}  // namespace
-
-ServiceSet &services() { return g_services; }
-
-bool fetch_services(GlobalFunc *global) {
-  g_global = global;
+bool fetch_all(GlobalFunc *global) {
   if (global == nullptr) return false;
   for (std::string_view name : qb::kLwtool2ServiceNames) {
     void *service = global(qb::host_service(std::string(name).c_str()), GFUSE_TRANSIENT);
@@ -44,9 +39,21 @@ bool fetch_services(GlobalFunc *global) {
   return true;
 }
 
+}  // namespace
+
+ServiceSet &services() { return g_services; }
+
+bool fetch_services(GlobalFunc *global) {
+  g_global = global;
+  const bool complete = fetch_all(global);
+  if (g_services.command) qb::set_current_command_port(g_services.command);
+  return complete;
+}
+
 void reset_services() {
   g_services = ServiceSet{};
   g_global = nullptr;
+  qb::set_current_command_port(qb::CommandPort{});
 }
 
 }  // namespace lwtool2

@@ -21,13 +21,9 @@ const char *message(int index) {
 // The flags word is part of the snapshot: look the record up again to see
 // the mode as it is now.
 bool host_parent_in_place() {
-  ServiceTable &table = service_table();
-  if (table.global != nullptr) {
-    table.interface_info =
-        static_cast<LWInterfaceInfo *>(table.global(host_service(LWINTERFACEINFO_GLOBAL), GFUSE_TRANSIENT));
-  }
-  return table.interface_info != nullptr &&
-         (table.interface_info->generalFlags & LWGENF_PARENTINPLACE) != 0;
+  refresh_interface_info();
+  const LWInterfaceInfo *info = service_table().interface_info;
+  return info != nullptr && (info->generalFlags & LWGENF_PARENTINPLACE) != 0;
 }
 
 bool contains(const ItemList &items, LWItemID item) {

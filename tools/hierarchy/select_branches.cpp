@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "toolkit/items/item_marks.h"
+#include "toolkit/base/item_marks.h"
 #include "toolkit/services.h"
 
 namespace qb::hierarchy {

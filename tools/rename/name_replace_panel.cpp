@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "toolkit/guard.h"
+#include "toolkit/lwtool2/control_text.h"
 #include "toolkit/lwtool2/items.h"
 #include "toolkit/lwtool2/services.h"
 #include "toolkit/panel.h"

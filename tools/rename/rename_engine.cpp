@@ -10,8 +10,7 @@
 #include <optional>
 #include <regex>
 
-#include "toolkit/files.h"
-#include "toolkit/items/items.h"
+#include "toolkit/base/item_ids.h"
 #include "toolkit/lwtool2/eval.h"
 #include "toolkit/lwtool2/items.h"
 #include "toolkit/lwtool2/services.h"
@@ -58,7 +57,7 @@ bool type_is_wanted(const RenameSettings &settings, LWItemID item) {
     case LWI_OBJECT:
       // Only objects loaded from a .lwo file are meshes, and meshes keep
       // their names; every other object is a null.
-      return object_lacks_file_path(item) && settings.include_null != 0;
+      return lwtool2::object_lacks_file_path(item) && settings.include_null != 0;
     case LWI_LIGHT:
       return settings.include_light != 0;
     case LWI_CAMERA:

@@ -2,8 +2,9 @@
 // later activation with the settings the user left in it.
 #include "tools/replace/object_replacer_panel.h"
 
+#include "toolkit/base/item_ids.h"
 #include "toolkit/guard.h"
-#include "toolkit/items/items.h"
+#include "toolkit/lwtool2/control_text.h"
 #include "toolkit/lwtool2/items.h"
 #include "toolkit/lwtool2/services.h"
 #include "toolkit/panel.h"

@@ -1,8 +1,8 @@
 // The layer replacement run.
 #include "tools/replace/replace_run.h"
 
+#include "toolkit/base/item_ids.h"
 #include "toolkit/files.h"
-#include "toolkit/items/items.h"
 #include "toolkit/lwtool2/eval.h"
 #include "toolkit/lwtool2/items.h"
 #include "toolkit/lwtool2/services.h"

@@ -5,9 +5,10 @@
 #include <vector>
 
 #include "tests/unit/support/qbhost_fixture.h"
-#include "toolkit/exceptions.h"
+#include "toolkit/base/exceptions.h"
 #include "toolkit/guard.h"
 #include "toolkit/lwtool2/eval.h"
+#include "toolkit/services.h"
 
 namespace {
 
@@ -86,6 +87,40 @@ TEST_F(EvalTest, GuardedReportsForeignExceptionsOnly) {
   host.commands.clear();
   EXPECT_FALSE(qb::guarded([] { throw 42; }));
   EXPECT_EQ(host.commands, Commands{"StatusMsg *** ERROR: unknown exception ***"});
+}
+
+// The guard reports through the command port of the layer that looked its
+// services up for the running activation, whichever layer that is; a second
+// layer whose fetch stopped before the command service leaves the first
+// layer's port in place.
+TEST(GuardPort, ReportsThroughTheLayerThatServesTheActivation) {
+  enum class Loaded { kFirst, kSecond, kFirstThenStoppedSecond, kFirstThenReset };
+  const struct {
+    Loaded loaded;
+    bool reported;
+  } cases[] = {{Loaded::kFirst, true},
+               {Loaded::kSecond, true},
+               {Loaded::kFirstThenStoppedSecond, true},
+               {Loaded::kFirstThenReset, false}};
+  for (const auto &c : cases) {
+    qbtest::TestHost host;
+    switch (c.loaded) {
+      case Loaded::kFirst: qb::load_service_table(host.global()); break;
+      case Loaded::kSecond: ASSERT_TRUE(host.fetch()); break;
+      case Loaded::kFirstThenStoppedSecond:
+        qb::load_service_table(host.global());
+        host.settings().missing.insert("LW Bone Info 6");  // the first name the second layer fetches
+        ASSERT_FALSE(host.fetch());
+        break;
+      case Loaded::kFirstThenReset:
+        qb::load_service_table(host.global());
+        qb::reset_service_table();
+        break;
+    }
+    EXPECT_FALSE(qb::guarded([] { throw std::runtime_error("boom"); }));
+    EXPECT_EQ(host.commands, c.reported ? Commands{"StatusMsg *** ERROR: boom ***"} : Commands{})
+        << static_cast<int>(c.loaded);
+  }
 }
 
 TEST(EvalWithoutHost, SendsNothingAndNeverThrows) {

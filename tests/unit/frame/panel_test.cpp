@@ -4,6 +4,7 @@
 #include <cstring>
 #include <string>
 
+#include "toolkit/lwtool2/control_text.h"
 #include "toolkit/panel.h"
 
 namespace {

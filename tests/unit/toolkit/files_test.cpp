@@ -8,7 +8,6 @@
 #include <string>
 #include <vector>
 
-#include "tests/unit/support/qbhost_fixture.h"
 #include "tests/unit/support/test_folder.h"
 #include "toolkit/files.h"
 
@@ -38,27 +37,6 @@ TEST(ListFiles, PlainFilesJoinedInEitherStyle) {
   EXPECT_EQ(sorted(qb::list_files(dir + "/", qb::PathStyle::Windows)), (Paths{dir + "\\.hidden", dir + "\\box.lwo"}));
   EXPECT_TRUE(qb::list_files("").empty());
   EXPECT_TRUE(qb::list_files("/no/such/dir/anywhere").empty());
-}
-
-TEST(HostItems, ObjectsLackingAFilePath) {
-  qbtest::TestHost host;
-  host.load_services();
-  LWItemID unnamed = host.add(LWI_OBJECT, nullptr);
-  LWItemID posix = host.mesh("a", "/home/me/a.lwo");
-  LWItemID windows = host.mesh("b", "C:\\Objects\\b.lwo");
-  LWItemID capitals = host.mesh("c", "C:\\Objects\\c.LWO");
-  LWItemID bare = host.mesh("d", "d.lwo");
-  LWItemID light = host.add(LWI_LIGHT, "Light");
-  EXPECT_EQ(qb::object_lacks_file_path(capitals, qb::PathStyle::Posix), true);
-  EXPECT_EQ(qb::object_lacks_file_path(capitals, qb::PathStyle::Windows), false);
-  EXPECT_EQ(qb::object_lacks_file_path(capitals, qb::PathStyle::MacOs), false);
-  for (auto style : {qb::PathStyle::Posix, qb::PathStyle::Windows, qb::PathStyle::MacOs}) {
-    EXPECT_EQ(qb::object_lacks_file_path(posix, style), false);
-    EXPECT_EQ(qb::object_lacks_file_path(windows, style), false);
-    EXPECT_EQ(qb::object_lacks_file_path(bare, style), true);
-    EXPECT_EQ(qb::object_lacks_file_path(unnamed, style), true);
-    EXPECT_EQ(qb::object_lacks_file_path(light, style), false);
-  }
 }
 
 }  // namespace

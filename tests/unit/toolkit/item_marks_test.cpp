@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "tests/unit/support/qbhost_fixture.h"
-#include "toolkit/items/item_marks.h"
+#include "toolkit/base/item_marks.h"
 #include "toolkit/items/items.h"
 
 namespace {

@@ -137,4 +137,25 @@ TEST(Lwtool2DeepChain, WalksAndSelectionListsOfAMillionItems) {
   EXPECT_EQ(list.items(), all);
 }
 
+TEST(SecondLayerFiles, ObjectsLackingAFilePath) {
+  qbtest::TestHost host;
+  host.load_services();
+  LWItemID unnamed = host.add(LWI_OBJECT, nullptr);
+  LWItemID posix = host.mesh("a", "/home/me/a.lwo");
+  LWItemID windows = host.mesh("b", "C:\\Objects\\b.lwo");
+  LWItemID capitals = host.mesh("c", "C:\\Objects\\c.LWO");
+  LWItemID bare = host.mesh("d", "d.lwo");
+  LWItemID light = host.add(LWI_LIGHT, "Light");
+  EXPECT_EQ(lwtool2::object_lacks_file_path(capitals, qb::PathStyle::Posix), true);
+  EXPECT_EQ(lwtool2::object_lacks_file_path(capitals, qb::PathStyle::Windows), false);
+  EXPECT_EQ(lwtool2::object_lacks_file_path(capitals, qb::PathStyle::MacOs), false);
+  for (auto style : {qb::PathStyle::Posix, qb::PathStyle::Windows, qb::PathStyle::MacOs}) {
+    EXPECT_EQ(lwtool2::object_lacks_file_path(posix, style), false);
+    EXPECT_EQ(lwtool2::object_lacks_file_path(windows, style), false);
+    EXPECT_EQ(lwtool2::object_lacks_file_path(bare, style), true);
+    EXPECT_EQ(lwtool2::object_lacks_file_path(unnamed, style), true);
+    EXPECT_EQ(lwtool2::object_lacks_file_path(light, style), false);
+  }
+}
+
 }  // namespace

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "tests/unit/support/qbhost_fixture.h"
-#include "toolkit/exceptions.h"
+#include "toolkit/base/exceptions.h"
 #include "tools/visibility/item_visible.h"
 
 namespace {

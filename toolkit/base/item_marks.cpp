@@ -1,4 +1,4 @@
-#include "toolkit/items/item_marks.h"
+#include "toolkit/base/item_marks.h"
 
 #include <algorithm>
 #include <bit>
