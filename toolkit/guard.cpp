@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "toolkit/base/send.h"
 #include "toolkit/exceptions.h"
 #include "toolkit/lwtool2/services.h"
 #include "toolkit/services.h"
@@ -37,8 +38,7 @@ void report_exception(std::exception_ptr error) noexcept {
   try {
     std::string what;
     if (!describe(error, what)) return;
-    if (const CommandPort evaluate = available_command_function())
-      evaluate(("StatusMsg *** ERROR: " + what + " ***").c_str());
+    send_status(available_command_function(), "*** ERROR: " + what + " ***", OnRefusal::kStayQuiet);
   } catch (...) {
     // Reporting must not fail in turn; the activation still ends with 2.
   }

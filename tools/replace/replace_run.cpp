@@ -41,9 +41,9 @@ std::vector<std::string> candidate_paths(Mode mode, const std::string &file_path
 // A refused selection leaves the previous item selected, and replacing then
 // would change the wrong item; so a refused command ends this item's
 // replacement and the row shows the failure mark instead of claiming success.
-// The replacement is composed without a fixed-size buffer: a path may be as
-// long as the directory field allows plus an entry name, and cutting it would
-// replace the item with the wrong file (or none).
+// So does a replacement whose path makes the command too long for the host's
+// buffer: the sender refuses it whole (and says so) rather than let the host
+// replace the layer from a file named by the first bytes of the path.
 bool send_replace(const ReplaceRow &row) {
   if (lwtool2::eval(format_message("SelectItem 0x%x", item_id_bits(row.item)))) return false;
   lwtool2::refresh_interface_info();

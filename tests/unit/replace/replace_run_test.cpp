@@ -3,6 +3,7 @@
 // result list.  Layer keys and matching: replace_layer_index_test.cpp.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -12,7 +13,9 @@
 #include "tests/unit/support/lwo_bytes.h"
 #include "tests/unit/support/qbhost_fixture.h"
 #include "tests/unit/support/test_folder.h"
+#include "toolkit/base/send.h"
 #include "toolkit/files.h"
+#include "tools/replace/object_replacer_text.h"
 #include "tools/replace/replace_run.h"
 #include "tools/tools.h"
 
@@ -84,24 +87,36 @@ TEST_F(ReplaceRun, InDirectoryModeTheFileListedFirstGivesTheLayer) {
   EXPECT_EQ(replace_commands(), (std::vector<std::string>{expected, expected}));
 }
 
-TEST_F(ReplaceRun, PathsLongerThanTheOldBuffersReachTheHostWhole) {
-  // A directory almost as long as the field can hold (510 bytes at most: one that fills it is refused),
-  // plus the entry name.
+// A path goes to the host whole: a replacement whose command fills the
+// host's buffer is sent, one a byte longer is not (the host would cut its
+// path) and its row shows the failure mark.
+TEST_F(ReplaceRun, AReplacementGoesWholeOrIsRefusedAndMarkedFailed) {
   fs::path deep = dir;
-  while (deep.string().size() + 41 <= 510) deep /= std::string(40, 'd');
-  const std::string name = std::string(60, 'f') + ".lwo";
-  write_lwo(deep / name, {{2, "Wheel"}});
-  const std::string path = deep.string() + "/" + name;
-  ASSERT_GT(path.size(), 511u);
-
+  while (deep.string().size() + 41 <= 400) deep /= std::string(40, 'd');
+  const std::string command = "ReplaceObjectLayer 3 ";
+  const std::size_t name_size = qb::kCommandTextLimit - command.size() - deep.string().size() - 1;
+  const std::string fits = deep.string() + "/" + std::string(name_size - 4, 'f') + ".lwo";
+  const std::string longer = deep.string() + "/" + std::string(name_size - 3, 'f') + ".lwo";
+  for (const std::string &path : {fits, longer}) write_lwo(path, {{2, "Wheel"}});
   LWItemID wheel = host.mesh("Car:Wheel", "car.lwo");
-  host.select({wheel});
-  qb::replace::replace_layers(qb::replace::Scope::kSelection, qb::replace::Mode::kDirectory, "", deep.string());
 
-  EXPECT_EQ(replace_commands(), std::vector<std::string>{"ReplaceObjectLayer 3 " + path});
-  ASSERT_EQ(host.state().panels.size(), 1u);
-  ASSERT_EQ(host.cells.size(), 2u);
-  EXPECT_EQ(host.cells[1][2], path);
+  for (const std::string &path : {fits, longer}) {
+    SCOPED_TRACE(path.size());
+    host.commands.clear();
+    host.cells.clear();
+    host.select({wheel});
+    qb::replace::replace_layers(qb::replace::Scope::kSelection, qb::replace::Mode::kFile, path, "");
+    const bool whole = path == fits;
+    EXPECT_EQ(replace_commands(),
+              whole ? std::vector<std::string>{command + path} : std::vector<std::string>{});
+    const std::string refusal =
+        "StatusMsg *** ERROR: a command of 512 bytes is longer than 511 and was not sent ***";
+    EXPECT_EQ(std::count(host.commands.begin(), host.commands.end(), refusal), whole ? 0 : 1);
+    ASSERT_EQ(host.cells.size(), 2u);
+    EXPECT_EQ(host.cells[1][2], path);
+    const int mark = whole ? qb::replace::kMarkSuccess : qb::replace::kMarkFailure;
+    EXPECT_EQ(host.cells[1][3], qb::replace::g_object_replacer_marks[mark]);
+  }
 }
 
 TEST_F(ReplaceRun, ALoneItemInScopeReportsItselfFinished) {
