@@ -98,13 +98,12 @@ TEST_F(ReplaceRun, AReplacementGoesWholeOrIsRefusedAndMarkedFailed) {
   const std::string fits = deep.string() + "/" + std::string(name_size - 4, 'f') + ".lwo";
   const std::string longer = deep.string() + "/" + std::string(name_size - 3, 'f') + ".lwo";
   for (const std::string &path : {fits, longer}) write_lwo(path, {{2, "Wheel"}});
-  LWItemID wheel = host.mesh("Car:Wheel", "car.lwo");
 
   for (const std::string &path : {fits, longer}) {
     SCOPED_TRACE(path.size());
     host.commands.clear();
     host.cells.clear();
-    host.select({wheel});
+    host.select({host.mesh("Car:Wheel", "car.lwo")});  // a replaced item has another name
     qb::replace::replace_layers(qb::replace::Scope::kSelection, qb::replace::Mode::kFile, path, "");
     const bool whole = path == fits;
     EXPECT_EQ(replace_commands(),

@@ -72,7 +72,7 @@ const Case kCases[] = {
      {"StatusMsg {1.00}Done(2).", "StatusMsg *** ERROR: eval( \"StatusMsg {1.00}Done(2).\" ) !(0) ***"}},
     {"the report of a long refused command is shortened", CodePage::SingleByte, Send::kCommand, kLongRename,
      OnRefusal::kReport, true,
-     {kLongRename, ("StatusMsg *** ERROR: eval( \"" + kLongRename).substr(0, 511)}},
+     {kLongRename, ("StatusMsg *** ERROR: eval( \"" + kLongRename + "\" ) !(0) ***").substr(0, 511)}},
 };
 
 TEST(Send, WholeOrNotAtAllAndStatusLinesShortenedByCharacters) {
