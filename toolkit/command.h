@@ -1,7 +1,8 @@
-// First library layer: sending commands.  Results are ignored and a refused
-// command is not reported; nothing is sent when the host gave no command
-// function.  A text longer than 511 bytes is never sent (the host would cut
-// it): the status line says so instead.
+// First library layer: sending commands, through the one sender
+// (toolkit/base/send.h).  This layer never looks at a command's result and
+// never reports a refused command; nothing is sent when the host gave no
+// command function.  A command longer than the host's buffer is not sent
+// (the status line says so), and a status text is shortened to fit.
 #pragma once
 
 #include <string>

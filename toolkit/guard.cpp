@@ -6,6 +6,7 @@
 
 #include "toolkit/base/exceptions.h"
 #include "toolkit/base/host_interface.h"
+#include "toolkit/base/send.h"
 
 namespace qb {
 namespace {
@@ -31,8 +32,7 @@ void report_exception(std::exception_ptr error) noexcept {
   try {
     std::string what;
     if (!describe(error, what)) return;
-    if (const CommandPort evaluate = current_command_port())
-      evaluate(("StatusMsg *** ERROR: " + what + " ***").c_str());
+    send_status(current_command_port(), "*** ERROR: " + what + " ***", OnRefusal::kStayQuiet);
   } catch (...) {
     // Reporting must not fail in turn; the activation still ends with 2.
   }

@@ -2,8 +2,8 @@
 // frame from the interface version the host activated the server with: 6 is
 // the 2018 generation, 7 the 2020 one (Layout 2020 to 2025), which serves its
 // services under other names and takes commands through a record.  Both
-// library layers look services up through host_service() and send commands
-// through a CommandPort, so that neither needs to know which it runs in.
+// library layers look services up through host_service() and hand commands
+// to send.h with a CommandPort, so that neither needs to know which it runs in.
 #pragma once
 
 #include "abi/host_api.h"
@@ -23,7 +23,8 @@ const char *host_service(const char *listed) noexcept;
 
 // Where command texts go: the bare function of "LW Command Interface" (2018)
 // or the record of "LW Command Interface 2" (2020).  Both answer non-zero
-// for a command done and 0 for one refused.
+// for a command done and 0 for one refused.  Only send.cpp calls a port: it
+// keeps the buffer's length rule.
 struct CommandPort {
   LWCommandFunc *function = nullptr;
   LWCommandInterface *record = nullptr;

@@ -1,5 +1,3 @@
-// Second layer: every refused command is reported in the status line and the
-// caller goes on; only an empty command text stops the work.
 #include "toolkit/lwtool2/eval.h"
 
 #include <cstdarg>
@@ -7,38 +5,29 @@
 #include <string>
 
 #include "toolkit/base/exceptions.h"
+#include "toolkit/base/send.h"
 #include "toolkit/lwtool2/services.h"
-#include "toolkit/text/format.h"
 
 namespace lwtool2 {
 namespace {
 
-constexpr std::size_t kCommandLimit = 511;  // bytes of text in a 512-byte buffer
-
-qb::CommandPort command_function() { return services().command; }
-
-void report_refused(const std::string &command) {
-  status_error(qb::format_message("eval( \"%s\" ) !(%d)", command.c_str(), 0));
-}
-
-// The whole formatted text, whatever its length; false on a formatting error.
-bool format_whole(std::string &out, const char *format, va_list args) {
+// The whole formatted text, whatever its length; empty on a formatting error.
+std::string format_whole(const char *format, va_list args) {
   va_list measure;
   va_copy(measure, args);
-  int needed = std::vsnprintf(nullptr, 0, format, measure);
+  const int needed = std::vsnprintf(nullptr, 0, format, measure);
   va_end(measure);
-  if (needed < 0) return false;
-  out.assign(static_cast<std::size_t>(needed) + 1, '\0');
+  if (needed < 0) return std::string();
+  std::string out(static_cast<std::size_t>(needed) + 1, '\0');
   std::vsnprintf(out.data(), out.size(), format, args);
   out.resize(static_cast<std::size_t>(needed));
-  return true;
+  return out;
 }
 
 }  // namespace
 
 void status_error(const std::string &text) {
-  if (const qb::CommandPort evaluate = command_function())
-    evaluate(("StatusMsg *** ERROR: " + text + " ***").c_str());
+  qb::send_status(services().command, "*** ERROR: " + text + " ***", qb::OnRefusal::kStayQuiet);
 }
 
 bool eval(const std::string &command) {
@@ -47,25 +36,14 @@ bool eval(const std::string &command) {
     status_error(message);
     throw lw::ex::CEvalEx(0, message);
   }
-  const qb::CommandPort evaluate = command_function();
-  if (evaluate && evaluate(command.c_str()) != 0) return false;
-  report_refused(command);
-  return true;
+  return !qb::send_command(services().command, command, qb::OnRefusal::kReport);
 }
 
 bool evalf(const char *format, ...) {
   va_list args;
   va_start(args, format);
-  std::string command;
-  bool formatted = format_whole(command, format, args);
+  const std::string command = format_whole(format, args);
   va_end(args);
-  if (!formatted) command.clear();
-  // A command cut to fit the buffer would act on the wrong text (a shortened
-  // path or name): refuse it, as the host refuses a bad command.
-  if (command.size() > kCommandLimit) {
-    report_refused(command);
-    return true;
-  }
   eval(command);
   return true;
 }
@@ -73,10 +51,11 @@ bool evalf(const char *format, ...) {
 void status_progress(float fraction, const char *format, ...) {
   va_list args;
   va_start(args, format);
-  std::string message = qb::vformat_message(format, args);
+  const std::string message = format_whole(format, args);
   va_end(args);
-  // A status line may be cut; it still says what is going on.
-  eval(qb::format_message("StatusMsg {%.2f}%s", static_cast<double>(fraction), message.c_str()));
+  char progress[32];
+  std::snprintf(progress, sizeof progress, "{%.2f}", static_cast<double>(fraction));
+  qb::send_status(services().command, progress + message, qb::OnRefusal::kReport);
 }
 
 }  // namespace lwtool2

@@ -1,25 +1,28 @@
-// Second library layer: command evaluation with errors in the status line.
+// Second library layer: commands through the one sender
+// (toolkit/base/send.h), with every refused command reported in the status
+// line ("*** ERROR: eval( \"CMD\" ) !(0) ***") and the caller going on; only an
+// empty command text stops the work.
 #pragma once
 
 #include <string>
 
 namespace lwtool2 {
 
-// Evaluates one command; answers true when it FAILED.  An empty text shows
-// "eval( \"\" )" as an error and raises lw::ex::CEvalEx.  A refused command
-// shows "eval( \"CMD\" ) !(0)" as an error and the caller goes on.
+// Evaluates one command; answers true when it FAILED (refused, too long for
+// the host's buffer, or no command function).  An empty text shows
+// "eval( \"\" )" as an error and raises lw::ex::CEvalEx.
 bool eval(const std::string &command);
 
-// Formats, then eval; always answers true.  A command longer than 511 bytes
-// is not sent (a cut command would act on the wrong text): it is reported as
-// refused, like a command the host refuses.
+// Formats the whole text, then eval; always answers true.
 bool evalf(const char *format, ...) __attribute__((format(printf, 1, 2)));
 
-// "StatusMsg {%.2f}%s" with the fraction and the formatted message, cut to
-// 511 bytes when longer.
+// "StatusMsg {%.2f}%s" with the fraction and the formatted message, through
+// eval (a refused one is reported); a message too long for the buffer is
+// shortened at a character boundary.
 void status_progress(float fraction, const char *format, ...) __attribute__((format(printf, 2, 3)));
 
-// "StatusMsg *** ERROR: " + text + " ***", straight to the command function.
+// "StatusMsg *** ERROR: " + text + " ***", shortened like any status line; a
+// refused one is not reported, so an error report never raises another.
 void status_error(const std::string &text);
 
 }  // namespace lwtool2

@@ -1,16 +1,16 @@
-// The rename run.  It talks to the host's command function itself for
-// "SelectItem": a refused selection means the item must not be renamed (the
-// host would rename whatever is selected instead), and is passed over without
-// a message.  "Rename" goes through the second layer, which reports a refused
-// one in the status line; the final line counts the names the host took.
+// The rename run.  A refused "SelectItem" means the item must not be renamed
+// (the host would rename whatever is selected instead), and is passed over
+// without a message; a refused "Rename" goes through the second layer, which
+// reports it in the status line; the final line counts the names the host
+// took.  A new name too long for the host's command buffer is left alone
+// rather than cut.
 #include "tools/rename/rename_engine.h"
 
-#include <cstdarg>
-#include <cstdio>
 #include <optional>
 #include <regex>
 
 #include "toolkit/base/item_ids.h"
+#include "toolkit/base/send.h"
 #include "toolkit/lwtool2/eval.h"
 #include "toolkit/lwtool2/items.h"
 #include "toolkit/lwtool2/services.h"
@@ -22,31 +22,13 @@
 namespace qb::rename {
 namespace {
 
-// Commands pass through a buffer of this size, as the host's command line does.
-constexpr std::size_t kCommandBufferSize = 512;
-
-struct CommandText {
-  char text[kCommandBufferSize] = {};
-  bool fits = false;
-};
-
-CommandText compose(const char *format, ...) __attribute__((format(printf, 1, 2)));
-
-CommandText compose(const char *format, ...) {
-  CommandText command;
-  va_list args;
-  va_start(args, format);
-  const int written = std::vsnprintf(command.text, sizeof command.text, format, args);
-  va_end(args);
-  command.fits = written >= 0 && static_cast<std::size_t>(written) < sizeof command.text;
-  return command;
+// The run's own selections and progress lines: a refusal goes unreported.
+bool send_quietly(const std::string &command) {
+  return send_command(lwtool2::services().command, command, OnRefusal::kStayQuiet);
 }
 
-// The host's result: non-zero when the command was carried out.
-int send(const CommandText &command) {
-  const qb::CommandPort evaluate = lwtool2::services().command;
-  if (!command.fits || !evaluate) return 0;
-  return evaluate(command.text);
+void status_quietly(const std::string &message) {
+  send_status(lwtool2::services().command, message, OnRefusal::kStayQuiet);
 }
 
 // Without the host's item record no item can be told apart or named.
@@ -102,11 +84,10 @@ void rename_target(const RenameSettings &settings, LWItemID item, const Regex *p
   if (w.empty()) return;
   const std::string v = new_name_of(settings, w, pattern, count);
   if (v.empty()) return;
-  // A name too long for the command line is left alone rather than cut.
-  const CommandText rename = compose("Rename %s", v.c_str());
-  if (!rename.fits) return;
-  if (send(compose("SelectItem 0x%x", item_id_bits(item))) == 0) return;
-  if (!lwtool2::eval(rename.text)) ++count.renamed;
+  const std::string rename = "Rename " + v;
+  if (!fits_command_buffer(rename)) return;
+  if (!send_quietly(format_message("SelectItem 0x%x", item_id_bits(item)))) return;
+  if (!lwtool2::eval(rename)) ++count.renamed;
 }
 
 // A text of the mode that fills its field's buffer may have been cut by the host.
@@ -124,7 +105,7 @@ bool mode_text_too_long(const RenameSettings &settings) {
 
 void report_progress(std::size_t i, std::size_t n) {
   const float fraction = n == 1 ? 1.0f : static_cast<float>(i) / static_cast<float>(n - 1);
-  send(compose("StatusMsg {%.2f}%s: Renaming...", static_cast<double>(fraction), kNameReplaceServer));
+  status_quietly(format_message("{%.2f}%s: Renaming...", static_cast<double>(fraction), kNameReplaceServer));
 }
 
 // The regular-expression mode's pattern, compiled once for the whole run.
@@ -140,8 +121,9 @@ bool prepare_pattern(const RenameSettings &settings, std::optional<Regex> &patte
     pattern = compile_rename_pattern(settings.pattern_text);
     return true;
   } catch (const std::regex_error &) {
-    lwtool2::status_error(
-        format_message("%s: Invalid regular expression: %s", kNameReplaceServer, settings.pattern_text.c_str()));
+    // The whole pattern, however long: the status line shortens the message to fit.
+    lwtool2::status_error(std::string(kNameReplaceServer) +
+                          ": Invalid regular expression: " + settings.pattern_text.c_str());
     return false;
   }
 }
@@ -161,7 +143,7 @@ void rename_items(const RenameSettings &settings) {
       rename_target(settings, targets[i], pattern ? &*pattern : nullptr, count);
       report_progress(i, n);
     }
-    send(compose("StatusMsg %s: Done(%d).", kNameReplaceServer, count.renamed));
+    status_quietly(format_message("%s: Done(%d).", kNameReplaceServer, count.renamed));
     if (count.too_complex)
       lwtool2::status_error(
           format_message("%s: %s", kNameReplaceServer, g_name_replace_messages[kMsgTooComplex]));

@@ -2,6 +2,7 @@
 #include "tools/replace/replace_run.h"
 
 #include "toolkit/base/item_ids.h"
+#include "toolkit/base/send.h"
 #include "toolkit/files.h"
 #include "toolkit/lwtool2/eval.h"
 #include "toolkit/lwtool2/items.h"
@@ -41,13 +42,15 @@ std::vector<std::string> candidate_paths(Mode mode, const std::string &file_path
 // A refused selection leaves the previous item selected, and replacing then
 // would change the wrong item; so a refused command ends this item's
 // replacement and the row shows the failure mark instead of claiming success.
-// The replacement is composed without a fixed-size buffer: a path may be as
-// long as the directory field allows plus an entry name, and cutting it would
+// The replacement names its path whole, however long: a path may be as long
+// as the directory field allows plus an entry name, and a cut one would
 // replace the item with the wrong file (or none).
 bool send_replace(const ReplaceRow &row) {
   if (lwtool2::eval(format_message("SelectItem 0x%x", item_id_bits(row.item)))) return false;
   lwtool2::refresh_interface_info();
-  return !lwtool2::eval("ReplaceObjectLayer " + std::to_string(row.layer + 1) + " " + row.path);
+  return qb::send_command(lwtool2::services().command,
+                          "ReplaceObjectLayer " + std::to_string(row.layer + 1) + " " + row.path,
+                          qb::OnRefusal::kReport, qb::CommandLength::kAnyLength);
 }
 
 ReplaceRows replace_items(const lwtool2::HashedItemList &items, const std::vector<LwoFile> &files) {

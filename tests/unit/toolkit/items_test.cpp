@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "tests/unit/support/qbhost_fixture.h"
-#include "toolkit/command.h"
 #include "toolkit/items/items.h"
 #include "toolkit/text/format.h"
 
@@ -40,16 +39,6 @@ TEST_F(FirstLayer, SelectSameTypeSkipsRepeatsAndNullsAndRefreshesTheInterfaceInf
   EXPECT_EQ(host.commands, Commands{"SelectItem " + hex(b)});
   EXPECT_NE(qb::service_table().interface_info, before);
   EXPECT_EQ(qb::service_table().interface_info->selItems[0], b);
-}
-
-// A text the host's 512-byte buffer cannot hold would be cut and act on what
-// is left: it is not sent, and the status line says so.
-TEST_F(FirstLayer, CommandsOverFiveHundredElevenBytesAreNotSent) {
-  qb::run_command("StatusMsg {1.0} " + std::string(495, 'x'));  // 511 bytes
-  qb::run_command("StatusMsg {1.0} " + std::string(496, 'x'));
-  ASSERT_EQ(host.commands.size(), 2u);
-  EXPECT_EQ(host.commands[0].size(), 511u);
-  EXPECT_EQ(host.commands[1], "StatusMsg {1.0} *** ERROR: a command of 512 bytes is longer than 511 and was not sent ***");
 }
 
 // Scene order is objects, each followed by its bones, then lights, then
