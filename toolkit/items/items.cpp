@@ -118,7 +118,8 @@ ItemList scene_items() {
       items.push_back(bone);
   }
   for (LWItemType type : {LWI_LIGHT, LWI_CAMERA})
-    for (LWItemID item = info->first(type, nullptr); item != nullptr; item = info->next(item)) items.push_back(item);
+    for (LWItemID item = info->first(type, nullptr); item != nullptr; item = info->next(item))
+      items.push_back(item);
   return items;
 }
 
@@ -136,7 +137,9 @@ ItemList items_matching(const Regex &re) {
   return matches;
 }
 
-ItemList items_matching_wildcard(const std::string &pattern) { return items_matching(wildcard_to_regex(pattern)); }
+ItemList items_matching_wildcard(const std::string &pattern) {
+  return items_matching(wildcard_to_regex(pattern));
+}
 
 ItemList items_matching_wildcards(const std::vector<std::string> &patterns) {
   std::vector<Regex> compiled;
@@ -148,8 +151,8 @@ ItemList items_matching_wildcards(const std::vector<std::string> &patterns) {
   ItemMarks taken;
   for (LWItemID item : scene_items()) {
     const std::string name = item_name(item);
-    const bool matched =
-        std::any_of(compiled.begin(), compiled.end(), [&](const Regex &re) { return regex_full_match(name, re); });
+    const bool matched = std::any_of(compiled.begin(), compiled.end(),
+                                     [&](const Regex &re) { return regex_full_match(name, re); });
     if (matched && taken.set(item)) matches.push_back(item);
   }
   return matches;
@@ -159,16 +162,11 @@ ItemKind item_kind(LWItemID item) {
   LWItemInfo *info = item_info();
   if (info == nullptr || item == nullptr) return kOtherItem;
   switch (info->type(item)) {
-    case LWI_OBJECT:
-      return object_file_name(item).empty() ? kNullObject : kMeshObject;
-    case LWI_BONE:
-      return kBoneItem;
-    case LWI_LIGHT:
-      return kLightItem;
-    case LWI_CAMERA:
-      return kCameraItem;
-    default:
-      return kOtherItem;
+    case LWI_OBJECT: return object_file_name(item).empty() ? kNullObject : kMeshObject;
+    case LWI_BONE: return kBoneItem;
+    case LWI_LIGHT: return kLightItem;
+    case LWI_CAMERA: return kCameraItem;
+    default: return kOtherItem;
   }
 }
 

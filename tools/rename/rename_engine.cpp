@@ -40,14 +40,10 @@ bool type_is_wanted(const RenameSettings &settings, LWItemID item) {
       // Only objects loaded from a .lwo file are meshes, and meshes keep
       // their names; every other object is a null.
       return lwtool2::object_lacks_file_path(item) && settings.include_null != 0;
-    case LWI_LIGHT:
-      return settings.include_light != 0;
-    case LWI_CAMERA:
-      return settings.include_camera != 0;
-    case LWI_BONE:
-      return settings.include_bone != 0;
-    default:
-      return true;
+    case LWI_LIGHT: return settings.include_light != 0;
+    case LWI_CAMERA: return settings.include_camera != 0;
+    case LWI_BONE: return settings.include_bone != 0;
+    default: return true;
   }
 }
 

@@ -11,7 +11,9 @@
 
 namespace {
 
-LWItemID bits_handle(std::uint64_t bits) { return reinterpret_cast<LWItemID>(static_cast<std::uintptr_t>(bits)); }
+LWItemID bits_handle(std::uint64_t bits) {
+  return reinterpret_cast<LWItemID>(static_cast<std::uintptr_t>(bits));
+}
 
 using Commands = std::vector<std::string>;
 using qb::ItemList;
