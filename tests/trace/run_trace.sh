@@ -36,13 +36,26 @@ fi
 
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
+input=/dev/null
+name=$base
 if grep -qF -e '[[SEP]]' -e '[[QSEP]]' "$script"; then
   "$checker" "${system[@]}" --fill "$script" >"$tmp/filled.qbs" || exit 2
-  (cd "$dir" && "$qbhost" --generation "$generation" - >"$tmp/stdout" 2>"$tmp/stderr" <"$tmp/filled.qbs")
-else
-  (cd "$dir" && "$qbhost" --generation "$generation" "$base" >"$tmp/stdout" 2>"$tmp/stderr" </dev/null)
+  input=$tmp/filled.qbs
+  name=-
 fi
+run() {
+  (cd "$dir" && "$qbhost" --generation "$generation" "$name" >"$tmp/stdout" 2>"$tmp/stderr" <"$input")
+}
+run
 rc=$?
+# Now and then Wine fails to start a program at all (nothing printed, an
+# exit status of its own) while another test's wineserver comes or goes; a
+# program that starts and fails prints something, and fails again.
+if [ ${#system[@]} -gt 0 ] && [ "$rc" -ne 0 ] && [ ! -s "$tmp/stdout" ]; then
+  echo "run_trace: nothing printed (status $rc, stderr: $(head -c 300 "$tmp/stderr")); running it again"
+  run
+  rc=$?
+fi
 
 if [ "${QB_UPDATE:-0}" = 1 ]; then
   "$checker" "${system[@]}" "$script" "$tmp/stdout" "$tmp/stderr" "$rc" --update "$tmp/new.qbs"
@@ -54,3 +67,9 @@ if [ "${QB_UPDATE:-0}" = 1 ]; then
   [ "$fixed" -eq 0 ] || exit 1
 fi
 "$checker" "${system[@]}" "$script" "$tmp/stdout" "$tmp/stderr" "$rc"
+checked=$?
+if [ "$checked" -ne 0 ]; then
+  echo "run_trace: qbhost ended with status $rc; its standard error began:"
+  head -c 2000 "$tmp/stderr"
+fi
+exit "$checked"
