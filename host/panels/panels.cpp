@@ -352,7 +352,8 @@ bool still_reads(const char *handed, const std::string &copy) {
   return handed[copy.size()] == '\0';
 }
 
-bool list_still_reads(const char *const *handed, const std::vector<std::string> &copies, std::size_t &first_wrong) {
+bool list_still_reads(const char *const *handed, const std::vector<std::string> &copies,
+                      std::size_t &first_wrong) {
   if (handed == nullptr) return copies.empty();
   for (first_wrong = 0; first_wrong < copies.size(); ++first_wrong)
     if (!still_reads(handed[first_wrong], copies[first_wrong])) return false;

@@ -363,7 +363,8 @@ TEST_F(HostWithFake, HandedTextsHoldWhileThePanelLives) {
        panel + ": the title handed to create no longer holds its text"},
       {[] { g_name_label[3] = '\0'; }, [] { g_name_label[3] = 'e'; },
        panel + " control 1: the label handed to addControl no longer holds its text"},
-      {[] { g_two[2] = 'x'; }, [] { g_two[2] = 'o'; }, panel + " control 3: choice 1 no longer holds its text"},
+      {[] { g_two[2] = 'x'; }, [] { g_two[2] = 'o'; },
+       panel + " control 3: choice 1 no longer holds its text"},
       {[] { g_choices[3] = "Four"; }, [] { g_choices[3] = nullptr; },
        panel + " control 3: choice 3 no longer holds its text"},
   };
