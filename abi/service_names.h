@@ -72,6 +72,7 @@ inline constexpr std::array<std::string_view, 56> kServiceTableNames = {
 // Fetched at every activation by the second library layer, in this order;
 // the fetch stops at the first null answer.  "Instance Update" is listed
 // twice on purpose: the list is the one the tools were written against.
+// clang-format off
 inline constexpr std::array<std::string_view, 34> kLwtool2ServiceNames = {
     "LW Bone Info 6",
     "LW Fog Info",
@@ -108,6 +109,7 @@ inline constexpr std::array<std::string_view, 34> kLwtool2ServiceNames = {
     "Instance Update",
     "LW Light Info 6",
 };
+// clang-format on
 
 // The host generations the module serves: 2018 (activation version 6, texts
 // in the host language's code page) and 2020 (version 7, texts in UTF-8;

@@ -98,24 +98,13 @@ bool send_line(WorkerProcess &worker, const std::string &line) {
 }
 
 bool receive_line(WorkerProcess &worker, std::string &line) {
-  for (;;) {
-    const std::size_t end = worker.buffer.find('\n');
-    if (end != std::string::npos) {
-      line = worker.buffer.substr(0, end);
-      worker.buffer.erase(0, end + 1);
-      return true;
+  return take_line(worker.buffer, line, [&](char *data, std::size_t size) -> std::size_t {
+    for (;;) {
+      const ssize_t got = read(worker.output, data, size);
+      if (got < 0 && errno == EINTR) continue;
+      return got > 0 ? static_cast<std::size_t>(got) : 0;
     }
-    char chunk[65536];
-    const ssize_t got = read(worker.output, chunk, sizeof chunk);
-    if (got < 0 && errno == EINTR) continue;
-    if (got <= 0) {
-      if (worker.buffer.empty()) return false;
-      line = std::move(worker.buffer);  // a last line without its ending
-      worker.buffer.clear();
-      return true;
-    }
-    worker.buffer.append(chunk, static_cast<std::size_t>(got));
-  }
+  });
 }
 
 std::string end_worker(WorkerProcess &worker) {

@@ -100,24 +100,11 @@ bool send_line(WorkerProcess &worker, const std::string &line) {
 }
 
 bool receive_line(WorkerProcess &worker, std::string &line) {
-  for (;;) {
-    const std::size_t end = worker.buffer.find('\n');
-    if (end != std::string::npos) {
-      line = worker.buffer.substr(0, end);
-      if (!line.empty() && line.back() == '\r') line.pop_back();
-      worker.buffer.erase(0, end + 1);
-      return true;
-    }
-    char chunk[65536];
+  return take_line(worker.buffer, line, [&](char *data, std::size_t size) -> std::size_t {
     DWORD got = 0;
-    if (!ReadFile(worker.output, chunk, sizeof chunk, &got, nullptr) || got == 0) {
-      if (worker.buffer.empty()) return false;
-      line = std::move(worker.buffer);  // a last line without its ending
-      worker.buffer.clear();
-      return true;
-    }
-    worker.buffer.append(chunk, got);
-  }
+    if (!ReadFile(worker.output, data, static_cast<DWORD>(size), &got, nullptr)) return 0;
+    return got;
+  });
 }
 
 std::string end_worker(WorkerProcess &worker) {

@@ -12,6 +12,7 @@
 
 namespace qb::item_visible::QB_TEXT_CODE {
 
+// clang-format off
 const char *const kItemVisibleLabelsJa[kItemVisibleLabelCount] = {
     "対象", "種類", "Visible", "Active",
     "メッシュ", "", "", "表示", "非表示",
@@ -31,6 +32,7 @@ const char *const kItemVisibleLabelsEn[kItemVisibleLabelCount] = {
     "Light", "", "", "Show", "Hide",
     "Show All", "Hide All", "", "Close", "Run",
 };
+// clang-format on
 
 const char *kScopeChoicesJa[kScopeChoiceCount + 1] = {
     "選択アイテム", "選択アイテム以外", "選択アイテムと子孫", "選択アイテムと子孫以外", "全部のアイテム", nullptr,

@@ -35,6 +35,31 @@ TEST(ProductVersion, MajorVersionFromItsBits) {
   EXPECT_FALSE(qb::host_is_supported(nullptr));
 }
 
+// "Product Info" answers a number in place of a pointer; the model year sits
+// in bits 24-29 counted from 2015, above the major version.
+std::uint32_t g_product_info = 0;
+void *product_info_global(const char *name, int) {
+  if (std::string(name) != "Product Info") return nullptr;
+  return reinterpret_cast<void *>(static_cast<std::uintptr_t>(g_product_info));
+}
+
+TEST(ProductVersion, ModelYearAndMajorOfEveryGeneration) {
+  struct Case {
+    std::uint32_t value;
+    bool supported;
+    unsigned major, model_year;
+  };
+  for (const Case c : {Case{0x00F00000u, true, 15, 2015}, Case{0x03F00000u, true, 15, 2018},
+                       Case{0x0AF12345u, true, 15, 2025}, Case{0x3FF00000u, true, 15, 2078},
+                       Case{0xC5E00000u, false, 14, 2020}, Case{0x05000000u, false, 0, 2020}}) {
+    g_product_info = c.value;
+    qb::ProductVersion version;
+    EXPECT_EQ(qb::host_is_supported(product_info_global, version), c.supported) << std::hex << c.value;
+    EXPECT_EQ(version.major, c.major) << std::hex << c.value;
+    EXPECT_EQ(version.model_year, c.model_year) << std::hex << c.value;
+  }
+}
+
 // The activation as qbhost runs it, with its LayoutGeneric record.
 int activate(const char *name, int version, qbtest::TestHost &host, const char *arguments = nullptr) {
   if (!host.host().module_loaded()) host.attach_module();
