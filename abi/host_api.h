@@ -146,7 +146,7 @@ typedef struct st_LWLayoutGeneric {
 #define LWINF_GETMAJOR(x) (((x) >> 20) & 0xF)
 #define LWINF_GETMINOR(x) (((x) >> 16) & 0xF)
 #define LWINF_GETBUILD(x) (((x) >> 4) & 0xFFF)
-#define LWINF_GETPRODUCT(x) ((x) & 0xF)
+#define LWINF_GETPRODUCT(x) ((x)&0xF)
 
 /* ---- "LW Command Interface": the command function itself --------------- */
 
@@ -334,7 +334,7 @@ typedef union un_LWValue {
 /* Control descriptors: a union whose variants all start with the type code. */
 typedef int LWMListCountFunc(void *userData);
 typedef const char *LWMListNameFunc(void *userData, int row, int column); /* row -1: the heading */
-typedef int LWMListColWidthFunc(void *userData, int column);             /* 0 ends the columns */
+typedef int LWMListColWidthFunc(void *userData, int column);              /* 0 ends the columns */
 
 typedef struct st_LWPanStringDesc {
   LWType type;

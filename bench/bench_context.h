@@ -27,8 +27,8 @@ struct BenchContext {
   GeneratedScene scene;
   SceneState pristine;
   std::map<std::size_t, SceneMemory> scene_memory;  // by nominal size
-  std::string work_dir;     // temporary; removed at the end
-  std::string object_dir;   // kObjectFiles object files for the replacement run, once written
+  std::string work_dir;                             // temporary; removed at the end
+  std::string object_dir;                  // kObjectFiles object files for the replacement run, once written
   std::map<std::string, CommandLog> logs;  // by tool case and size
   std::map<std::string, std::uint64_t> fingerprints;  // scene after the recorded run
   bool item_visible_open = false;

@@ -34,8 +34,8 @@ struct ReaderFiles {
   std::uint64_t large_size = 0;
   std::vector<std::string> large_layers;
   std::string directory;
-  std::vector<std::string> listed;    // as the replacement run lists them
-  std::vector<std::string> other;     // the files that are not IFF files
+  std::vector<std::string> listed;  // as the replacement run lists them
+  std::vector<std::string> other;   // the files that are not IFF files
 };
 
 ReaderFiles &files() {
@@ -119,7 +119,8 @@ void large_reader(benchmark::State &state, std::uint64_t bytes) {
   std::size_t layers = 0;
   for (auto _ : state) {
     qb::LwoFile file;
-    if (!qb::read_lwo_file(files().large, file)) state.SkipWithError("read_lwo_file failed on the large file");
+    if (!qb::read_lwo_file(files().large, file))
+      state.SkipWithError("read_lwo_file failed on the large file");
     layers = file.layers.size();
     benchmark::DoNotOptimize(file.layers.data());
   }
@@ -196,7 +197,8 @@ void non_iff_reader(benchmark::State &state, std::uint64_t bytes) {
   for (auto _ : state) {
     for (const std::string &path : files().other) {
       qb::LwoFile file;
-      if (qb::read_lwo_file(path, file)) state.SkipWithError("read_lwo_file took a file that is not an IFF file");
+      if (qb::read_lwo_file(path, file))
+        state.SkipWithError("read_lwo_file took a file that is not an IFF file");
     }
   }
   state.counters["files"] = static_cast<double>(files().other.size());

@@ -18,7 +18,8 @@ namespace {
 // nothing read) stays in the tables as a reference only: its ratio measures
 // the host's services as much as the module.
 constexpr double kMaxScaling = 1.5;
-// A pattern case (counted repeats, a long pattern) against the same run with the plain pattern, at every size.
+// A pattern case (counted repeats, a long pattern) against the same run with the plain pattern, at every
+// size.
 constexpr double kMaxPatternCost = 1.5;
 constexpr double kMaxSecondsAt1M = 2.0;
 constexpr double kReferenceSceneBytes = 1024.0 * 1024 * 1024;
@@ -54,10 +55,11 @@ double counter(const Result &r, const char *name) {
 bool tool_tables(std::ostream &out, const std::map<std::string, Result> &results, const ReportInput &input) {
   bool all_met = true;
   const std::size_t first = input.sizes.front(), last = input.sizes.back();
-  out << "### Tools: time of the tool / time of its floor (CPU time per run; the floor is a reference)\n\n| tool |";
+  out << "### Tools: time of the tool / time of its floor (CPU time per run; the floor is a reference)\n\n| "
+         "tool |";
   for (std::size_t size : input.sizes) out << " " << size_label(size) << " |";
-  out << " per item " << size_label(last) << " / " << size_label(first) << " | CPU time at " << size_label(last)
-      << " | targets |\n|---|";
+  out << " per item " << size_label(last) << " / " << size_label(first) << " | CPU time at "
+      << size_label(last) << " | targets |\n|---|";
   for (std::size_t i = 0; i < input.sizes.size() + 3; ++i) out << "---|";
   out << "\n";
   for (const ToolCaseInfo &tool : tool_cases()) {
@@ -76,7 +78,8 @@ bool tool_tables(std::ostream &out, const std::map<std::string, Result> &results
     }
     const Result *small = find(results, tool.key + "/" + size_label(first) + "/tool");
     const Result *large = find(results, tool.key + "/" + size_label(last) + "/tool");
-    if (small != nullptr && large != nullptr && counter(*small, "items") > 0 && counter(*large, "items") > 0) {
+    if (small != nullptr && large != nullptr && counter(*small, "items") > 0 &&
+        counter(*large, "items") > 0) {
       const double scaling =
           (large->cpu_ms / counter(*large, "items")) / (small->cpu_ms / counter(*small, "items"));
       met = met && scaling <= kMaxScaling;
@@ -128,7 +131,9 @@ bool tool_tables(std::ostream &out, const std::map<std::string, Result> &results
       const Result *t = find(results, base + "/tool");
       const Result *f = find(results, base + "/floor");
       if (t == nullptr || f == nullptr) out << " - |";
-      else out << " " << ms(t->cpu_ms) << " / " << ms(f->cpu_ms) << "; " << fixed(counter(*t, "commands"), 0) << " |";
+      else
+        out << " " << ms(t->cpu_ms) << " / " << ms(f->cpu_ms) << "; " << fixed(counter(*t, "commands"), 0)
+            << " |";
     }
     out << "\n";
   }
@@ -137,7 +142,8 @@ bool tool_tables(std::ostream &out, const std::map<std::string, Result> &results
 
 void memory_table(std::ostream &out, const ReportInput &input) {
   const auto &memory = context().scene_memory;
-  out << "\n### Scene memory in qbhost (bytes the allocator holds for the scene)\n\n| items | MiB | bytes per item |\n"
+  out << "\n### Scene memory in qbhost (bytes the allocator holds for the scene)\n\n| items | MiB | bytes "
+         "per item |\n"
          "|---|---|---|\n";
   bool met = true;
   for (std::size_t size : input.sizes) {
@@ -157,17 +163,20 @@ void memory_table(std::ostream &out, const ReportInput &input) {
 
 bool reader_table(std::ostream &out, const std::map<std::string, Result> &results) {
   bool all_met = true;
-  out << "\n### Object file reader (CPU time)\n\n| case | time | compared with | ratio | target |\n|---|---|---|---|---|\n";
+  out << "\n### Object file reader (CPU time)\n\n| case | time | compared with | ratio | target "
+         "|\n|---|---|---|---|---|\n";
   const Result *reader = find(results, "Reader.Large/read_lwo_file");
   const Result *whole = find(results, "Reader.Large/whole-file read");
   const Result *assimp = find(results, "Reader.Large/assimp");
-  const std::string large = reader ? fixed(counter(*reader, "MiB"), 0) + " MiB file, 16 layers" : "large file";
+  const std::string large =
+      reader ? fixed(counter(*reader, "MiB"), 0) + " MiB file, 16 layers" : "large file";
   if (reader && whole) {
     const double ratio = reader->cpu_ms / whole->cpu_ms;
     const bool met = ratio <= kMaxWholeReadCost;
     all_met = all_met && met;
-    out << "| read_lwo_file, " << large << " | " << ms(reader->cpu_ms) << " | whole-file read, " << ms(whole->cpu_ms)
-        << " | " << times(ratio) << " the cost | at most 1.3x: " << verdict(met) << " |\n";
+    out << "| read_lwo_file, " << large << " | " << ms(reader->cpu_ms) << " | whole-file read, "
+        << ms(whole->cpu_ms) << " | " << times(ratio) << " the cost | at most 1.3x: " << verdict(met)
+        << " |\n";
   } else {
     all_met = false;
     out << "| read_lwo_file, " << large << " | not run | | | **missed** |\n";
@@ -177,7 +186,8 @@ bool reader_table(std::ostream &out, const std::map<std::string, Result> &result
     const bool met = ratio >= kMinAssimpRatio;
     all_met = all_met && met;
     out << "| read_lwo_file, " << large << " | " << ms(reader->cpu_ms) << " | Open Asset Import Library, "
-        << ms(assimp->cpu_ms) << " | " << times(ratio) << " faster | at least 20x: " << verdict(met) << " |\n";
+        << ms(assimp->cpu_ms) << " | " << times(ratio) << " faster | at least 20x: " << verdict(met)
+        << " |\n";
   } else {
     all_met = false;
     out << "| Open Asset Import Library | not run" << (have_assimp() ? "" : " (libassimp-dev missing)")
@@ -189,8 +199,8 @@ bool reader_table(std::ostream &out, const std::map<std::string, Result> &result
     const double files = counter(*non_iff, "files");
     const double ratio = non_iff->cpu_ms / four->cpu_ms;
     out << "| read_lwo_file, a file that is not an IFF file | " << fixed(non_iff->cpu_ms * 1e6 / files, 0)
-        << " ns | open and read 4 bytes, " << fixed(four->cpu_ms * 1e6 / files, 0) << " ns | "
-        << times(ratio) << " the cost | (none) |\n";
+        << " ns | open and read 4 bytes, " << fixed(four->cpu_ms * 1e6 / files, 0) << " ns | " << times(ratio)
+        << " the cost | (none) |\n";
   }
   const Result *dir = find(results, "Reader.Dir/read_lwo_file");
   const Result *dir_whole = find(results, "Reader.Dir/whole-file read");

@@ -15,7 +15,7 @@ struct Result {
   double cpu_ms = 0;   // per iteration
   double real_ms = 0;  // per iteration
   std::map<std::string, double> counters;
-  std::string error;   // empty when it ran
+  std::string error;  // empty when it ran
 };
 
 // The console output as usual, and every result kept by name.

@@ -113,7 +113,8 @@ std::vector<ToolCase> make_cases() {
                    [](BenchContext &ctx, std::string &error) {
                      return activate(ctx, "QB:SelectItem", kSelectLong.c_str(), error);
                    }});
-  cases.push_back({{"SelectBranch", "QB:SelectBranch, 3 roots", ""}, prepare_roots,
+  cases.push_back({{"SelectBranch", "QB:SelectBranch, 3 roots", ""},
+                   prepare_roots,
                    [](BenchContext &ctx, std::string &error) {
                      return activate(ctx, "QB:SelectBranch", nullptr, error);
                    }});
@@ -125,22 +126,26 @@ std::vector<ToolCase> make_cases() {
                    [](BenchContext &ctx, std::string &error) {
                      return activate(ctx, "QB:ToggleVisible", nullptr, error);
                    }});
-  cases.push_back({{"ItemVisible.All", "QB:ItemVisible, All Items", ""},
-                   [](BenchContext &ctx, std::string &error) {
-                     return prepare_item_visible(ctx, VisibleScope::kAllItems, error);
-                   },
-                   [](BenchContext &ctx, std::string &error) { return press_item_visible_run(*ctx.host, error); }});
-  cases.push_back({{"ItemVisible.NotSelChildren", "QB:ItemVisible, Selection + Children not other", ""},
-                   [](BenchContext &ctx, std::string &error) {
-                     return prepare_item_visible(ctx, VisibleScope::kNotSelectionWithChildren, error);
-                   },
-                   [](BenchContext &ctx, std::string &error) { return press_item_visible_run(*ctx.host, error); }});
-  cases.push_back({{"Rename.Replace", "rename, All Item, Replace", ""}, prepare_roots,
+  cases.push_back(
+      {{"ItemVisible.All", "QB:ItemVisible, All Items", ""},
+       [](BenchContext &ctx, std::string &error) {
+         return prepare_item_visible(ctx, VisibleScope::kAllItems, error);
+       },
+       [](BenchContext &ctx, std::string &error) { return press_item_visible_run(*ctx.host, error); }});
+  cases.push_back(
+      {{"ItemVisible.NotSelChildren", "QB:ItemVisible, Selection + Children not other", ""},
+       [](BenchContext &ctx, std::string &error) {
+         return prepare_item_visible(ctx, VisibleScope::kNotSelectionWithChildren, error);
+       },
+       [](BenchContext &ctx, std::string &error) { return press_item_visible_run(*ctx.host, error); }});
+  cases.push_back({{"Rename.Replace", "rename, All Item, Replace", ""},
+                   prepare_roots,
                    [](BenchContext &ctx, std::string &) {
                      run_rename_all_items(*ctx.host, false);
                      return true;
                    }});
-  cases.push_back({{"Rename.Regex", "rename, All Item, Regular Expression", ""}, prepare_roots,
+  cases.push_back({{"Rename.Regex", "rename, All Item, Regular Expression", ""},
+                   prepare_roots,
                    [](BenchContext &ctx, std::string &) {
                      run_rename_all_items(*ctx.host, true);
                      return true;
@@ -266,12 +271,14 @@ void register_tool_benchmarks(const std::vector<std::size_t> &sizes) {
   for (std::size_t size : sizes) {
     for (const ToolCase &tool : cases()) {
       const std::string base = log_key(tool, size);
-      benchmark::RegisterBenchmark((base + "/tool").c_str(),
-                                   [&tool, size](benchmark::State &state) { tool_benchmark(state, tool, size); })
+      benchmark::RegisterBenchmark(
+          (base + "/tool").c_str(),
+          [&tool, size](benchmark::State &state) { tool_benchmark(state, tool, size); })
           ->Iterations(iterations_for(size))
           ->Unit(benchmark::kMillisecond);
-      benchmark::RegisterBenchmark((base + "/floor").c_str(),
-                                   [&tool, size](benchmark::State &state) { floor_benchmark(state, tool, size); })
+      benchmark::RegisterBenchmark(
+          (base + "/floor").c_str(),
+          [&tool, size](benchmark::State &state) { floor_benchmark(state, tool, size); })
           ->Iterations(iterations_for(size))
           ->Unit(benchmark::kMillisecond);
     }

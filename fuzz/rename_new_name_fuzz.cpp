@@ -104,14 +104,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, std::size_t size) {
   try {
     result = qb::rename::compute_new_name(settings, w);
   } catch (const std::regex_error &) {
-    check(settings.mode == qb::rename::Mode::kRegex, "a regular-expression error outside the regular-expression mode");
+    check(settings.mode == qb::rename::Mode::kRegex,
+          "a regular-expression error outside the regular-expression mode");
     return 0;
   }
   switch (settings.mode) {
     case qb::rename::Mode::kChange: check(result == first, "new name is not the given name"); break;
     case qb::rename::Mode::kPrefix: check(result == first + w, "prefix not put before the name"); break;
     case qb::rename::Mode::kSuffix: check(result == w + first, "suffix not put after the name"); break;
-    case qb::rename::Mode::kReplace: check(result == replace_first(w, first, second), "not the first occurrence replaced"); break;
+    case qb::rename::Mode::kReplace:
+      check(result == replace_first(w, first, second), "not the first occurrence replaced");
+      break;
     case qb::rename::Mode::kRegex:
       check(result.empty() || one_piece_replaced(w, second, result), "not one match replaced");
       break;

@@ -103,7 +103,8 @@ int main(int argc, char **argv) {
   }
   const qbhost::RunStatus status = host.run_script(text, script_path == "-" ? "<stdin>" : script_path, error);
   std::cout.flush();
-  if (status != qbhost::RunStatus::Ok) std::cerr << (status == qbhost::RunStatus::ModuleError ? "qbhost: " : "") << error << "\n";
+  if (status != qbhost::RunStatus::Ok)
+    std::cerr << (status == qbhost::RunStatus::ModuleError ? "qbhost: " : "") << error << "\n";
   host.unload_module();
   std::cout.flush();
   return static_cast<int>(status);

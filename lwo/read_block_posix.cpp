@@ -15,10 +15,8 @@ constexpr std::size_t kHugeBlock = std::size_t{4} << 20;
 }  // namespace
 
 ReadBlock::~ReadBlock() {
-  if (mapped_)
-    ::munmap(bytes_, size_);
-  else
-    std::free(bytes_);
+  if (mapped_) ::munmap(bytes_, size_);
+  else std::free(bytes_);
 }
 
 bool ReadBlock::allocate(std::size_t size) {

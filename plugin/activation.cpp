@@ -2,8 +2,8 @@
 // version, host services, language, argument words, then the tool.  Nothing
 // thrown by a tool may reach the host, so the whole protocol runs guarded.
 #include "plugin/frame.h"
-#include "toolkit/guard.h"
 #include "toolkit/base/host_interface.h"
+#include "toolkit/guard.h"
 #include "toolkit/lwtool2/services.h"
 #include "toolkit/panel.h"
 #include "toolkit/services.h"
@@ -17,7 +17,7 @@ enum class ServiceLayer { First, Second };
 struct ServerSteps {
   ServiceLayer services;
   void (*select_language)(unsigned long locale);  // null: the server has no texts
-  bool reads_arguments;                         // the commands without a panel
+  bool reads_arguments;                           // the commands without a panel
 };
 
 const char *argument_text(void *local) {

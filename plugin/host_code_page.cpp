@@ -10,7 +10,8 @@ namespace qb {
 
 CodePage host_code_page_for(Generation generation, unsigned long locale) {
   if (generation == Generation::Layout2020) return CodePage::Utf8;
-  return locale_is_japanese(locale) || system_code_page_is_shift_jis() ? CodePage::ShiftJis : CodePage::SingleByte;
+  return locale_is_japanese(locale) || system_code_page_is_shift_jis() ? CodePage::ShiftJis
+                                                                       : CodePage::SingleByte;
 }
 
 }  // namespace qb

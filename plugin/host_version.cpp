@@ -19,12 +19,9 @@ bool host_is_supported(GlobalFunc *global, ProductVersion &version) {
 }
 
 bool generation_of_version(int version, Generation &generation) {
-  if (version == LWLAYOUTGENERIC_VERSION)
-    generation = Generation::Layout2018;
-  else if (version == LWLAYOUTGENERIC_VERSION_2020)
-    generation = Generation::Layout2020;
-  else
-    return false;
+  if (version == LWLAYOUTGENERIC_VERSION) generation = Generation::Layout2018;
+  else if (version == LWLAYOUTGENERIC_VERSION_2020) generation = Generation::Layout2020;
+  else return false;
   return true;
 }
 

@@ -180,7 +180,9 @@ void set_panel_draw_hook(LWPanelFuncs *funcs, LWPanelID panel, LWPanDrawFunc *ho
   set_panel_ptr(funcs, panel, PAN_USERDRAW, reinterpret_cast<void *>(hook));
 }
 
-void bring_to_front(LWPanelFuncs *funcs, LWPanelID panel) { set_panel_ptr(funcs, panel, PAN_TO_FRONT, nullptr); }
+void bring_to_front(LWPanelFuncs *funcs, LWPanelID panel) {
+  set_panel_ptr(funcs, panel, PAN_TO_FRONT, nullptr);
+}
 
 std::string read_control_text(LWControl *control) {
   return read_text_into(control, g_control_text, kTextBufferSize);
@@ -190,7 +192,8 @@ bool locale_is_japanese(unsigned long locale) { return (locale & 0xFFFFu) == LAN
 
 unsigned long lookup_locale(GlobalFunc *global) {
   if (global == nullptr) return 0;
-  return static_cast<unsigned long>(reinterpret_cast<std::uintptr_t>(global(LWLOCALEINFO_GLOBAL, GFUSE_TRANSIENT)));
+  return static_cast<unsigned long>(
+      reinterpret_cast<std::uintptr_t>(global(LWLOCALEINFO_GLOBAL, GFUSE_TRANSIENT)));
 }
 
 }  // namespace qb

@@ -37,14 +37,14 @@ inline constexpr const char *kMultiList = "MultiListBoxControl";
 enum class ChoiceLayout : int { kHorizontal = 0, kVertical = 1 };
 
 // Descriptors, one per variant of the host's descriptor union.
-LWPanControlDesc string_desc(int width);                                 // edit, file and folder fields
+LWPanControlDesc string_desc(int width);                                // edit, file and folder fields
 LWPanControlDesc choice_desc(const char **items, ChoiceLayout layout);  // choice controls
-LWPanControlDesc popup_desc(const char **items, int width);               // pop-ups
+LWPanControlDesc popup_desc(const char **items, int width);             // pop-ups
 LWPanControlDesc area_desc(int width, int height);  // borders; sized buttons and bool buttons (height 0)
 LWPanControlDesc text_desc();                       // a text control without lines
 LWPanControlDesc bool_desc();                       // check boxes
-LWPanControlDesc multilist_desc(int width, int visible_rows, LWMListCountFunc *count,
-                                LWMListNameFunc *name, LWMListColWidthFunc *col_width);
+LWPanControlDesc multilist_desc(int width, int visible_rows, LWMListCountFunc *count, LWMListNameFunc *name,
+                                LWMListColWidthFunc *col_width);
 
 // Stores `global` into the panel services (as the host requires before any
 // panel exists), then creates the panel; null when it cannot be made.

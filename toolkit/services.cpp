@@ -17,8 +17,7 @@ void *lookup(GlobalFunc *global, std::string_view name) {
 
 // By the listed name, whatever the generation calls it.
 void bind_used_service(ServiceTable &table, std::string_view name, void *service) {
-  if (name == LWCOMMANDINTERFACE_GLOBAL)
-    table.command = command_port(service);
+  if (name == LWCOMMANDINTERFACE_GLOBAL) table.command = command_port(service);
   else if (name == LWINTERFACEINFO_GLOBAL) table.interface_info = static_cast<LWInterfaceInfo *>(service);
   else if (name == LWITEMINFO_GLOBAL) table.item_info = static_cast<LWItemInfo *>(service);
   else if (name == LWOBJECTINFO_GLOBAL) table.object_info = static_cast<LWObjectInfo *>(service);

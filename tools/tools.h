@@ -19,9 +19,9 @@ using Words = std::vector<std::string>;
 // panel and the two selection commands share the branch selection and so
 // one namespace.
 namespace qb::hierarchy {
-int run_item_tools();                       // "QB:ItemTools"; 0
-void run_select_branch(const Words &words); // "QB:SelectBranch"
-void run_select_item(const Words &words);   // "QB:SelectItem"
+int run_item_tools();                                   // "QB:ItemTools"; 0
+void run_select_branch(const Words &words);             // "QB:SelectBranch"
+void run_select_item(const Words &words);               // "QB:SelectItem"
 void select_item_tools_language(unsigned long locale);  // the texts of all three
 }  // namespace qb::hierarchy
 

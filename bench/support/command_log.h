@@ -24,7 +24,7 @@ class CommandLog {
   const char *at(std::size_t i) const { return bytes_.data() + starts_[i]; }
 
  private:
-  std::string bytes_;             // NUL-terminated texts one after another
+  std::string bytes_;  // NUL-terminated texts one after another
   std::vector<std::uint64_t> starts_;
 };
 

@@ -86,7 +86,8 @@ bool write_small_object(const std::string &path, const std::vector<std::string> 
     chunk(chunks, "PNTS", points);
     Bytes polygons;
     polygons.id("FACE");
-    const int quads[6][4] = {{0, 1, 3, 2}, {4, 6, 7, 5}, {0, 4, 5, 1}, {2, 3, 7, 6}, {0, 2, 6, 4}, {1, 5, 7, 3}};
+    const int quads[6][4] = {{0, 1, 3, 2}, {4, 6, 7, 5}, {0, 4, 5, 1},
+                             {2, 3, 7, 6}, {0, 2, 6, 4}, {1, 5, 7, 3}};
     for (const auto &quad : quads) {
       polygons.u2(4);
       for (int v : quad) polygons.vx(static_cast<std::uint32_t>(v));
@@ -116,13 +117,15 @@ std::uint64_t write_large_object(const std::string &path, std::uint64_t bytes, i
   // Three quarters points, one quarter triangles over them.
   const auto points = static_cast<std::uint32_t>(per_layer * 3 / 4 / 12);
   const std::uint64_t layr = 8 + layer_chunk_body(0, layer_names[0]).data.size();
-  if (points < kFirstWide + 3 || per_layer < layr + 8 + std::uint64_t{points} * 12 + 12 + kTriangleBytes) return 0;
+  if (points < kFirstWide + 3 || per_layer < layr + 8 + std::uint64_t{points} * 12 + 12 + kTriangleBytes)
+    return 0;
   const std::uint64_t pnts = 8 + std::uint64_t{points} * 12;
   const std::uint64_t triangles = (per_layer - layr - pnts - 8 - 4) / kTriangleBytes;
 
   std::unique_ptr<std::FILE, int (*)(std::FILE *)> f(std::fopen(path.c_str(), "wb"), std::fclose);
   if (!f) return 0;
-  const std::uint64_t chunk_bytes = head.data.size() + layers * (layr + pnts + 8 + 4 + triangles * kTriangleBytes);
+  const std::uint64_t chunk_bytes =
+      head.data.size() + layers * (layr + pnts + 8 + 4 + triangles * kTriangleBytes);
   Bytes out = form_header(chunk_bytes + 4);
   out.append(head);
   for (int layer = 0; layer < layers; ++layer) {
@@ -161,7 +164,8 @@ bool write_other_file(const std::string &path, int kind, std::size_t bytes) {
     case 0: std::memcpy(data.data(), png, sizeof png); break;
     case 1: std::memcpy(data.data(), jpeg, sizeof jpeg); break;
     default:
-      for (std::size_t i = 0; i < bytes; ++i) data[i] = static_cast<unsigned char>(text[i % (sizeof text - 1)]);
+      for (std::size_t i = 0; i < bytes; ++i)
+        data[i] = static_cast<unsigned char>(text[i % (sizeof text - 1)]);
   }
   return write_file(path, data.data(), data.size());
 }

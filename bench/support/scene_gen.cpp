@@ -10,8 +10,8 @@ using qbhost::ItemId;
 using qbhost::ItemOptions;
 
 // Mesh parts in layer order of their object file.
-constexpr std::array<const char *, kLayersPerFile> kMeshParts = {"Chest", "Arm_L", "Forearm_L",
-                                                                  "Arm_R", "Forearm_R", "Head"};
+constexpr std::array<const char *, kLayersPerFile> kMeshParts = {"Chest", "Arm_L",     "Forearm_L",
+                                                                 "Arm_R", "Forearm_R", "Head"};
 
 std::string numbered(const char *part, std::size_t c) {
   char text[64];
@@ -27,7 +27,9 @@ std::string mesh_name(int layer, std::size_t c) {
   return text;
 }
 
-std::string mesh_file(std::size_t c) { return "Objects/" + object_file_name(static_cast<int>(c % kObjectFiles)); }
+std::string mesh_file(std::size_t c) {
+  return "Objects/" + object_file_name(static_cast<int>(c % kObjectFiles));
+}
 
 ItemOptions under(ItemId parent, int layer = -1) {
   ItemOptions options;
@@ -89,7 +91,8 @@ GeneratedScene build_scene(qbhost::Scene &scene, std::size_t items) {
   chests.reserve(made.characters);
   for (std::size_t c = 0; c < made.characters; ++c) chests.push_back(add_mesh(scene, 0, c, 0));
   for (int g = 0; g < kGroups; ++g) made.groups.push_back(scene.add_null("Group_" + std::to_string(g)));
-  for (std::size_t c = 0; c < made.characters; ++c) add_character(scene, c, made.groups[c % kGroups], chests[c]);
+  for (std::size_t c = 0; c < made.characters; ++c)
+    add_character(scene, c, made.groups[c % kGroups], chests[c]);
   made.items = scene.size();
   return made;
 }

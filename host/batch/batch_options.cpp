@@ -150,10 +150,8 @@ bool parse_options(const std::vector<std::string> &words, BatchOptions &options,
   const int outputs = int(!options.out_dir.empty()) + int(options.dry_run) + int(options.in_place);
   if (outputs == 0)
     error = "say where the results go: --out DIR, --in-place (keeping NAME.lws.bak) or --dry-run";
-  else if (outputs > 1)
-    error = "--out, --in-place and --dry-run exclude one another";
-  else if (options.force && !options.in_place)
-    error = "--force goes with --in-place";
+  else if (outputs > 1) error = "--out, --in-place and --dry-run exclude one another";
+  else if (options.force && !options.in_place) error = "--force goes with --in-place";
   return error.empty();
 }
 

@@ -42,12 +42,9 @@ std::string text_of(const Json &value) {
 std::string cell(const std::string &text) {
   std::string out;
   for (char c : text) {
-    if (c == '|')
-      out += "\\|";
-    else if (c == '\n' || c == '\r')
-      out += ' ';
-    else
-      out += c;
+    if (c == '|') out += "\\|";
+    else if (c == '\n' || c == '\r') out += ' ';
+    else out += c;
   }
   return out;
 }

@@ -123,10 +123,8 @@ void work(Run &run) {
 
 bool write_report(const std::string &path, const Run &run, const Json &summary) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  if (std::filesystem::path(path).extension() == ".md")
-    write_markdown_report(out, run.entries, summary);
-  else
-    write_json_report(out, run.entries, summary);
+  if (std::filesystem::path(path).extension() == ".md") write_markdown_report(out, run.entries, summary);
+  else write_json_report(out, run.entries, summary);
   out.close();
   return static_cast<bool>(out);
 }

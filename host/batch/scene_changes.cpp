@@ -47,20 +47,13 @@ std::vector<Change> compare_states(const std::vector<ItemState> &before,
 
 const char *change_word(ChangeKind kind) {
   switch (kind) {
-    case ChangeKind::Name:
-      return "name";
-    case ChangeKind::Parent:
-      return "parent";
-    case ChangeKind::Display:
-      return "display";
-    case ChangeKind::Visibility:
-      return "visibility";
-    case ChangeKind::Active:
-      return "active";
-    case ChangeKind::Layer:
-      return "layer";
-    case ChangeKind::Added:
-      return "added";
+    case ChangeKind::Name: return "name";
+    case ChangeKind::Parent: return "parent";
+    case ChangeKind::Display: return "display";
+    case ChangeKind::Visibility: return "visibility";
+    case ChangeKind::Active: return "active";
+    case ChangeKind::Layer: return "layer";
+    case ChangeKind::Added: return "added";
   }
   return "";
 }

@@ -35,17 +35,12 @@ Json id_value(ItemId id) { return id == 0 ? Json(nullptr) : Json(hex(id)); }
 Json value_of(const Change &change, const ItemState &state, bool japanese) {
   switch (change.kind) {
     case ChangeKind::Name:
-    case ChangeKind::Added:
-      return report_text(state.name, japanese);
-    case ChangeKind::Parent:
-      return id_value(state.parent);
+    case ChangeKind::Added: return report_text(state.name, japanese);
+    case ChangeKind::Parent: return id_value(state.parent);
     case ChangeKind::Display:
-    case ChangeKind::Visibility:
-      return state.display;
-    case ChangeKind::Active:
-      return state.active;
-    case ChangeKind::Layer:
-      return Json{{"file", report_text(state.file, japanese)}, {"layer", state.layer}};
+    case ChangeKind::Visibility: return state.display;
+    case ChangeKind::Active: return state.active;
+    case ChangeKind::Layer: return Json{{"file", report_text(state.file, japanese)}, {"layer", state.layer}};
   }
   return nullptr;
 }

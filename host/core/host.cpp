@@ -79,7 +79,8 @@ bool Host::module_loaded() const { return state_->module.loaded; }
 std::vector<std::string> Host::server_names() const {
   std::vector<std::string> names;
   if (!state_->module.loaded) return names;
-  for (const ServerRecord *server = state_->module.descriptor->serverDefs; server->className != nullptr; ++server)
+  for (const ServerRecord *server = state_->module.descriptor->serverDefs; server->className != nullptr;
+       ++server)
     names.emplace_back(server->name == nullptr ? "" : server->name);
   return names;
 }

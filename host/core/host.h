@@ -35,20 +35,20 @@ inline constexpr int kDefaultInterfaceVersion = LWLAYOUTGENERIC_VERSION;
 inline constexpr uint32_t kDefaultProduct2020 = (15u << 20) | ((2025u - 2015u) << 24);
 
 struct HostSettings {
-  uint32_t locale = kDefaultLocale;          // "Locale Info"
-  uint32_t product = kDefaultProduct;        // "Product Info", once `product` states it
+  uint32_t locale = kDefaultLocale;    // "Locale Info"
+  uint32_t product = kDefaultProduct;  // "Product Info", once `product` states it
   bool product_given = false;
   // The interface generation served: its service names and records, the
   // activation version, and UTF-8 texts in 2020.
   qb::Generation generation = qb::Generation::Layout2018;
   int interface_version = kDefaultInterfaceVersion;  // handed to activations
-  bool fail_panels = false;                  // creating a panel answers null
-  bool trace_lookups = false;                // "lookup NAME" lines
-  std::set<std::string, std::less<>> missing;  // service names that answer null
+  bool fail_panels = false;                          // creating a panel answers null
+  bool trace_lookups = false;                        // "lookup NAME" lines
+  std::set<std::string, std::less<>> missing;        // service names that answer null
   // Service names that answer null once they have been looked up this many
   // more times (a service that vanishes in the middle of a run).
   std::map<std::string, long long, std::less<>> missing_after;
-  std::vector<std::string> refused;          // command prefixes that are refused
+  std::vector<std::string> refused;  // command prefixes that are refused
   // Called with every command text the module sends and whether it was done
   // (benchmarks record a tool's commands with it to replay them).
   std::function<void(std::string_view command, bool done)> command_observer;
@@ -69,7 +69,7 @@ struct HostState;
 
 class Host {
  public:
-  Host();  // becomes the current host (the previous one, if any, stops being it)
+  Host();   // becomes the current host (the previous one, if any, stops being it)
   ~Host();  // unloads the module
   Host(const Host &) = delete;
   Host &operator=(const Host &) = delete;
@@ -106,7 +106,7 @@ class Host {
   // ---- host state
   Scene &scene();
   HostSettings &settings();
-  const std::string &status() const;  // argument of the last StatusMsg
+  const std::string &status() const;    // argument of the last StatusMsg
   GlobalFunc *global_function() const;  // what activations receive
   int evaluate(const char *command);    // the command function, as the module calls it
 

@@ -28,7 +28,7 @@ enum class ValueKind { Integer, Text };
 struct Control {
   LWControl handle{};  // what the module holds; handle.priv_data points back here
   struct Panel *panel = nullptr;
-  int number = 0;      // 1-based creation order
+  int number = 0;  // 1-based creation order
   std::string type_name;
   std::string label;
   // Descriptor contents.
@@ -64,9 +64,9 @@ struct Panel {
   LWPanHookFunc *close_hook = nullptr;
   bool open = false;
   bool destroyed = false;
-  int flags = 0;          // of the last open
-  bool waiting = false;   // a blocking open is waiting for the user
-  int modal_result = 0;   // what that open returns
+  int flags = 0;         // of the last open
+  bool waiting = false;  // a blocking open is waiting for the user
+  int modal_result = 0;  // what that open returns
   std::vector<Control *> controls;
 };
 
@@ -92,10 +92,10 @@ struct SnapshotStore {
 // ---- the module ---------------------------------------------------------------------
 
 struct ModuleState {
-  std::string path;              // the file (empty for an attached descriptor)
-  void *library = nullptr;       // the system loader's handle
+  std::string path;         // the file (empty for an attached descriptor)
+  void *library = nullptr;  // the system loader's handle
   ModuleDescriptor *descriptor = nullptr;
-  void *server_data = nullptr;   // what start-up returned
+  void *server_data = nullptr;  // what start-up returned
   bool loaded = false;
   bool fresh_copy_next = false;  // the last close left the library loaded
   std::string copy_dir;          // where the fresh copy lives
@@ -111,16 +111,16 @@ struct HostState {
   std::ostream *trace = nullptr;
   bool trace_muted = false;  // after a script error inside a module call
 
-  std::deque<std::unique_ptr<Panel>> panels;      // until unload, destroyed ones too
+  std::deque<std::unique_ptr<Panel>> panels;       // until unload, destroyed ones too
   std::unordered_set<const void *> panel_handles;  // the handles given out
   std::deque<std::unique_ptr<Control>> controls;
-  std::vector<Panel *> open_panels;                // in stacking order, topmost last
+  std::vector<Panel *> open_panels;  // in stacking order, topmost last
 
   SnapshotStore snapshots;
   ModuleState module;
-  std::string argument;        // the running activation's argument text
+  std::string argument;  // the running activation's argument text
   bool has_argument = false;
-  int module_depth = 0;        // activations and control callbacks in progress
+  int module_depth = 0;  // activations and control callbacks in progress
 
   std::shared_ptr<SceneFile> scene_file;  // the last loaded scene file, for save
 
@@ -144,7 +144,7 @@ TextCode text_code(const HostState &host);
 // ---- services (services.cpp) -----------------------------------------------------
 void *host_global(const char *name, int use);
 int host_evaluate(const char *command);  // "LW Command Interface"'s function
-void drop_snapshots(HostState &host);  // every snapshot record and array; keeps the record blocks
+void drop_snapshots(HostState &host);    // every snapshot record and array; keeps the record blocks
 
 // ---- panels (panels.cpp) ------------------------------------------------------------
 // The 2020 record (panel_funcs_2020) and its first 112 bytes, the 2018 one.
@@ -163,8 +163,9 @@ void user_closes(HostState &host, Panel &panel, int result);
 int close_result(const Panel &panel);  // what a plain close makes a blocking open return
 std::vector<std::string> describe_panel(HostState &host, Panel &panel);
 // Control NUMBER's line as `print panel` gives it, or only the named fields.
-bool describe_control_fields(HostState &host, Panel &panel, int number, const std::vector<std::string> &fields,
-                             std::vector<std::string> &lines, std::string &error);
+bool describe_control_fields(HostState &host, Panel &panel, int number,
+                             const std::vector<std::string> &fields, std::vector<std::string> &lines,
+                             std::string &error);
 
 // ---- scene printing (scene_print.cpp) ----------------------------------------------
 std::vector<std::string> describe_scene(const HostState &host);

@@ -32,8 +32,8 @@ struct LayerTable {
 
 struct LayerTables {
   std::unordered_map<std::string, LayerTable> by_path;
-  qb::LwoFile unkept;  // the last file that could not be kept
-  uint64_t reads = 0;  // files read from disk
+  qb::LwoFile unkept;       // the last file that could not be kept
+  uint64_t reads = 0;       // files read from disk
   bool utf8_paths = false;  // paths are UTF-8 (the 2020 generation): wide functions on Windows
 };
 

@@ -79,7 +79,8 @@ bool check_descriptor(const ModuleDescriptor *descriptor, std::string &error) {
     return false;
   }
   if (descriptor->sysVersion != MOD_SYSVER) {
-    error = "descriptor version " + std::to_string(descriptor->sysVersion) + " is not " + std::to_string(MOD_SYSVER);
+    error = "descriptor version " + std::to_string(descriptor->sysVersion) + " is not " +
+            std::to_string(MOD_SYSVER);
     return false;
   }
   if (descriptor->sysMachine != MOD_MACHINE) {
@@ -161,7 +162,8 @@ bool reload_module(HostState &host, std::string &error) {
 
 const ServerRecord *find_server(const HostState &host, const std::string &name) {
   if (!host.module.loaded) return nullptr;
-  for (const ServerRecord *server = host.module.descriptor->serverDefs; server->className != nullptr; ++server)
+  for (const ServerRecord *server = host.module.descriptor->serverDefs; server->className != nullptr;
+       ++server)
     if (server->name != nullptr && server->activate != nullptr && name == server->name &&
         std::string(server->className) == LWLAYOUTGENERIC_CLASS)
       return server;
@@ -175,7 +177,8 @@ int run_activation(HostState &host, const ServerRecord &server, const char *argu
   host.has_argument = argument != nullptr;
   host.argument = argument == nullptr ? "" : argument;
   ++host.module_depth;
-  const int result = server.activate(host.settings.interface_version, host_global, &generic, host.module.server_data);
+  const int result =
+      server.activate(host.settings.interface_version, host_global, &generic, host.module.server_data);
   --host.module_depth;
   host.has_argument = had_argument;
   host.argument = std::move(outer_argument);

@@ -44,7 +44,8 @@ int host_evaluate(const char *command) {
   host->effects.layer_tables.utf8_paths = code == TextCode::Utf8;
   const bool done = !refused && execute_command(host->scene, host->effects, text);
   if (host->settings.command_observer) host->settings.command_observer(text, done);
-  if (tracing(*host)) trace_line(*host, std::string(done ? "cmd ok " : "cmd failed ") + printable(text, code));
+  if (tracing(*host))
+    trace_line(*host, std::string(done ? "cmd ok " : "cmd failed ") + printable(text, code));
   return done ? 1 : 0;
 }
 
@@ -351,11 +352,13 @@ void *host_global(const char *name, int) {
   HostState *host = current_host();
   if (host == nullptr) return nullptr;
   if (host->settings.trace_lookups && tracing(*host))
-    trace_line(*host, std::string("lookup ") + (name == nullptr ? "(null)" : printable(name, text_code(*host))));
+    trace_line(*host,
+               std::string("lookup ") + (name == nullptr ? "(null)" : printable(name, text_code(*host))));
   if (name == nullptr) return nullptr;
   const std::string_view service(name);
   if (host->settings.missing.count(service) != 0) return nullptr;
-  if (auto vanishing = host->settings.missing_after.find(service); vanishing != host->settings.missing_after.end()) {
+  if (auto vanishing = host->settings.missing_after.find(service);
+      vanishing != host->settings.missing_after.end()) {
     if (vanishing->second == 0) return nullptr;
     --vanishing->second;
   }
@@ -363,7 +366,8 @@ void *host_global(const char *name, int) {
   if (service == LWPRODUCTINFO_GLOBAL) return number(product);
   if (service == LWLOCALEINFO_GLOBAL) return number(host->settings.locale);
   const qb::Generation generation = host->settings.generation;
-  void *record = generation == qb::Generation::Layout2020 ? served_2020(*host, service) : served_2018(*host, service);
+  void *record =
+      generation == qb::Generation::Layout2020 ? served_2020(*host, service) : served_2018(*host, service);
   if (record != nullptr) return record;
   return is_listed(service, generation, LWINF_GETMODELYEAR(product)) ? g_placeholder : nullptr;
 }

@@ -45,7 +45,8 @@ std::string render(std::string_view bytes, TextCode code, bool in_quotes) {
     if (code == TextCode::ShiftJis) {
       std::size_t length = 0;
       if (is_half_width_kana(c)) length = 1;
-      else if (is_lead_byte(c) && i + 1 < bytes.size() && is_trail_byte(static_cast<unsigned char>(bytes[i + 1])))
+      else if (is_lead_byte(c) && i + 1 < bytes.size() &&
+               is_trail_byte(static_cast<unsigned char>(bytes[i + 1])))
         length = 2;
       std::string decoded;
       if (length > 0 && shift_jis_to_utf8(bytes.substr(i, length), decoded) && !decoded.empty()) {

@@ -39,4 +39,5 @@ struct Trap<R (*)(Args...)> {
 
 }  // namespace qbhost
 
-#define QBHOST_TRAP(Record, member) (::qbhost::Trap<decltype(Record::member)>::template call<#Record "." #member>)
+#define QBHOST_TRAP(Record, member) \
+  (::qbhost::Trap<decltype(Record::member)>::template call<#Record "." #member>)

@@ -35,7 +35,8 @@ int scene_file_version(const SceneFile &file);
 
 // Writes `scene` to `path`: as an edit of `source` when the scene came from a
 // file, else as a new file.  False with `error` when it cannot be written.
-bool save_scene_file(const std::string &path, const Scene &scene, const SceneFile *source, std::string &error);
+bool save_scene_file(const std::string &path, const Scene &scene, const SceneFile *source,
+                     std::string &error);
 
 // The same, telling in `problems` (each once) the changes that the file's own
 // statements cannot hold and that were therefore not written, such as the

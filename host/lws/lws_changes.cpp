@@ -73,7 +73,9 @@ struct ItemEditor {
   const SceneFile &file() { return saver.file; }
   std::string_view text(int line) { return file().text(line); }
   bool now_mesh() const { return item.type == ItemType::Object && !item.file.empty(); }
-  bool object_file_changed() const { return item.file != record.loaded.file || item.layer != record.loaded.layer; }
+  bool object_file_changed() const {
+    return item.file != record.loaded.file || item.layer != record.loaded.layer;
+  }
 
   void name() {
     if (item.name == record.loaded.name) return;
@@ -81,14 +83,16 @@ struct ItemEditor {
     bool named_by_file = item.type == ItemType::Object && (now_mesh() || !record.null_object);
     if (named_by_file) {
       if (object_file_changed() && mesh_name_fits_file(item.name, item.file)) return;
-      saver.problems.add(saver.label(item) + ": a mesh object's name comes from its file; the new name is not saved");
+      saver.problems.add(saver.label(item) +
+                         ": a mesh object's name comes from its file; the new name is not saved");
       return;
     }
     std::string name = saver.safe_name(item);
     if (record.name_line != kNoLine) {
       saver.edits.replace(record.name_line, with_tail(text(record.name_line), record.name_column, name));
     } else if (file().version == 1 && item.type == ItemType::Camera) {
-      saver.problems.add(saver.label(item) + ": version 1 scene files do not name the camera; the name is not saved");
+      saver.problems.add(saver.label(item) +
+                         ": version 1 scene files do not name the camera; the name is not saved");
     } else {
       saver.edits.insert_after(record.decl, std::string(name_keyword(item.type)) + " " + name);
     }
@@ -101,15 +105,15 @@ struct ItemEditor {
       saver.edits.replace(record.show_line, with_first_value(text(record.show_line), value));
       return;
     }
-    saver.edits.insert_after(last_of({record.decl, record.name_line}), std::string(show_keyword(item.type)) + " " +
-                                                                           value + " 7");
+    saver.edits.insert_after(last_of({record.decl, record.name_line}),
+                             std::string(show_keyword(item.type)) + " " + value + " 7");
   }
 
   void active() {
     if (item.active == record.loaded.active) return;
     if (item.type != ItemType::Bone) {
-      saver.problems.add(saver.label(item) + ": scene files keep no active state for " + kind_text(item.type) +
-                         "; the change is not saved");
+      saver.problems.add(saver.label(item) + ": scene files keep no active state for " +
+                         kind_text(item.type) + "; the change is not saved");
       return;
     }
     std::string value = item.active ? "1" : "0";
@@ -117,34 +121,38 @@ struct ItemEditor {
       saver.edits.replace(record.active_line, with_first_value(text(record.active_line), value));
       return;
     }
-    saver.edits.insert_after(last_of({record.decl, record.name_line, record.show_line}), "BoneActive " + value);
+    saver.edits.insert_after(last_of({record.decl, record.name_line, record.show_line}),
+                             "BoneActive " + value);
   }
 
   void parent() {
     if (item.parent == record.loaded.parent) return;
     if (item.parent == 0) {
       if (item.type == ItemType::Bone)
-        saver.problems.add(saver.label(item) + ": in scene files a bone without a parent hangs from its object");
+        saver.problems.add(saver.label(item) +
+                           ": in scene files a bone without a parent hangs from its object");
       if (record.parent_line != kNoLine) saver.edits.remove(record.parent_line);
       return;
     }
     std::string ref = saver.parent_ref(item, item.parent);
     if (ref.empty()) return;
     if (record.parent_line != kNoLine) {
-      saver.edits.replace(record.parent_line, with_tail(text(record.parent_line),
-                                                        parse_statement(text(record.parent_line)).rest_column, ref));
+      saver.edits.replace(
+          record.parent_line,
+          with_tail(text(record.parent_line), parse_statement(text(record.parent_line)).rest_column, ref));
       return;
     }
     std::string keyword = file().version <= 2 ? "ParentObject" : "ParentItem";
-    saver.edits.insert_after(last_of({record.decl, record.name_line, record.show_line, record.active_line,
-                                      record.motion_end}),
-                             keyword + " " + ref);
+    saver.edits.insert_after(
+        last_of({record.decl, record.name_line, record.show_line, record.active_line, record.motion_end}),
+        keyword + " " + ref);
   }
 
   void object_file() {
     if (item.type != ItemType::Object || !object_file_changed()) return;
     if (item.file.empty()) {
-      saver.problems.add(saver.label(item) + ": a mesh cannot become a null object in a scene file; not saved");
+      saver.problems.add(saver.label(item) +
+                         ": a mesh cannot become a null object in a scene file; not saved");
       return;
     }
     std::string path = item.file == record.loaded.file && !record.path_text.empty()
@@ -169,7 +177,7 @@ struct ItemEditor {
 void edit_changed_items(LwsSaver &saver) {
   for (const LwsItem &record : saver.items) {
     if (record.decl == kNoLine) continue;  // added for this save, written whole
-    if (!record.id) continue;               // left out when loading, and said so then
+    if (!record.id) continue;              // left out when loading, and said so then
     const Item *item = saver.scene.item(record.id);
     if (!item || item->type != record.type) {
       saver.problems.add("the item declared on line " + std::to_string(record.decl + 1) +

@@ -30,22 +30,19 @@ ItemId create_object(LwsItem &record, Scene &scene, LwsObjectFiles &files, LwsUn
   return scene.add_mesh(record.name, file, options_of(record));
 }
 
-ItemId create_item(SceneFile &file, std::size_t index, Scene &scene, LwsObjectFiles &files, LwsUniqueNames &names,
-                   LwsProblems &problems) {
+ItemId create_item(SceneFile &file, std::size_t index, Scene &scene, LwsObjectFiles &files,
+                   LwsUniqueNames &names, LwsProblems &problems) {
   LwsItem &record = file.items[index];
   switch (record.type) {
-    case ItemType::Object:
-      return create_object(record, scene, files, names, problems);
+    case ItemType::Object: return create_object(record, scene, files, names, problems);
     case ItemType::Bone: {
       ItemId object = file.items[record.owner].id;
       ItemId bone = object ? scene.add_bone(object, record.name, options_of(record)) : 0;
       if (!bone) problems.add(record.decl, "too many bones for one object; this one is left out");
       return bone;
     }
-    case ItemType::Light:
-      return scene.add_light(record.name, options_of(record));
-    case ItemType::Camera:
-      return scene.add_camera(record.name, options_of(record));
+    case ItemType::Light: return scene.add_light(record.name, options_of(record));
+    case ItemType::Camera: return scene.add_camera(record.name, options_of(record));
   }
   return 0;
 }
@@ -67,8 +64,9 @@ std::vector<std::size_t> parent_records(const SceneFile &file, LwsProblems &prob
     if (record.parent_line == kNoLine || !record.id) continue;
     auto found = by_ref.find(record.parent_key);
     if (found == by_ref.end()) {
-      problems.add(record.parent_line, std::string(file.version <= 2 ? "ParentObject" : "ParentItem") +
-                                                " names no item of this scene: " + parent_text(file, record.parent_key));
+      problems.add(record.parent_line,
+                   std::string(file.version <= 2 ? "ParentObject" : "ParentItem") +
+                       " names no item of this scene: " + parent_text(file, record.parent_key));
       continue;
     }
     parent[i] = found->second;
@@ -79,8 +77,8 @@ std::vector<std::size_t> parent_records(const SceneFile &file, LwsProblems &prob
 void report_cycle(const SceneFile &file, std::size_t i, LwsProblems &problems) {
   const LwsItem &record = file.items[i];
   problems.add(record.parent_line, std::string(file.version <= 2 ? "ParentObject " : "ParentItem ") +
-                                            parent_text(file, record.parent_key) +
-                                            " would make the item its own ancestor");
+                                       parent_text(file, record.parent_key) +
+                                       " would make the item its own ancestor");
 }
 
 // Each loop of parent statements loses the link of its member that comes
@@ -129,13 +127,15 @@ void parent_items(SceneFile &file, Scene &scene, LwsProblems &problems) {
     std::size_t to = order.size();
     level_start.push_back(to);
     for (std::size_t k = from; k < to; ++k)
-      for (std::size_t c = first_child[order[k]]; c < first_child[order[k] + 1]; ++c) order.push_back(children[c]);
+      for (std::size_t c = first_child[order[k]]; c < first_child[order[k] + 1]; ++c)
+        order.push_back(children[c]);
     from = to;
   }
   for (std::size_t level = level_start.size() - 1; level-- > 1;) {
     for (std::size_t k = level_start[level]; k < level_start[level + 1]; ++k) {
       std::size_t child = order[k];
-      if (!scene.set_parent(file.items[child].id, file.items[parent[child]].id)) report_cycle(file, child, problems);
+      if (!scene.set_parent(file.items[child].id, file.items[parent[child]].id))
+        report_cycle(file, child, problems);
     }
   }
 }

@@ -28,9 +28,15 @@ struct LwsEdits {
 
 struct LwsSaver {
   LwsSaver(const SceneFile &f, const Scene &s, LwsProblems &p, const std::string &out)
-      : file(f), items(f.items), by_id(f.by_id), scene(s), problems(p), out_path(out), edits(f.lines.size()) {}
+      : file(f),
+        items(f.items),
+        by_id(f.by_id),
+        scene(s),
+        problems(p),
+        out_path(out),
+        edits(f.lines.size()) {}
 
-  const SceneFile &file;   // its lines, version and line ending
+  const SceneFile &file;       // its lines, version and line ending
   std::vector<LwsItem> items;  // its records, then records added for items it lacks
   std::unordered_map<ItemId, std::size_t> by_id;
   const Scene &scene;

@@ -22,8 +22,8 @@ const qb::LwoFile *LwsObjectFiles::layers(const std::string &file) {
   return found->second.path.empty() ? nullptr : &found->second;
 }
 
-std::string object_item_name(LwsObjectFiles &files, const std::string &path_text, int layer, std::string &file,
-                             std::string &problem) {
+std::string object_item_name(LwsObjectFiles &files, const std::string &path_text, int layer,
+                             std::string &file, std::string &problem) {
   std::string base = object_base_name(path_text);
   problem.clear();
   file = files.resolve(path_text);

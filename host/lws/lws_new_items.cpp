@@ -23,11 +23,11 @@ uint32_t kind_base(ItemType type) {
 struct NewItems {
   explicit NewItems(LwsSaver &s) : saver(s) {}
   LwsSaver &saver;
-  std::size_t first_new = 0;  // records from here on are new
-  uint32_t counts[4] = {0, 0, 0, 0};            // file items per kind (bones: unused)
-  std::unordered_map<uint32_t, uint32_t> next_baked;  // versions 4+: next number per kind nibble
-  std::unordered_map<std::size_t, uint32_t> bone_counts;   // per object record
-  std::unordered_map<std::size_t, int> bone_places;         // per object record of the file
+  std::size_t first_new = 0;                              // records from here on are new
+  uint32_t counts[4] = {0, 0, 0, 0};                      // file items per kind (bones: unused)
+  std::unordered_map<uint32_t, uint32_t> next_baked;      // versions 4+: next number per kind nibble
+  std::unordered_map<std::size_t, uint32_t> bone_counts;  // per object record
+  std::unordered_map<std::size_t, int> bone_places;       // per object record of the file
 
   int version() { return saver.file.version; }
 
@@ -64,11 +64,13 @@ struct NewItems {
         return false;
       }
       record.ordinal = bone_counts[record.owner]++;
-      record.ref = kBoneBase | ((record.ordinal & 0xFFFu) << 16) | (saver.items[record.owner].ordinal & 0xFFFFu);
+      record.ref =
+          kBoneBase | ((record.ordinal & 0xFFFu) << 16) | (saver.items[record.owner].ordinal & 0xFFFFu);
     } else {
       record.ordinal = counts[static_cast<int>(record.type)]++;
       if (version() == 1 && record.type == ItemType::Camera && record.ordinal > 0) {
-        saver.problems.add(saver.label(item) + ": version 1 scene files hold one camera; this one is not saved");
+        saver.problems.add(saver.label(item) +
+                           ": version 1 scene files hold one camera; this one is not saved");
         return false;
       }
       if (version() <= 2 && record.type != ItemType::Object) return true;  // nothing can name it as parent
@@ -119,7 +121,8 @@ struct NewItems {
       case ItemType::Object:
         if (record.null_object) return "AddNullObject" + id + " " + saver.safe_name(item);
         if (!mesh_name_fits_file(item.name, item.file))
-          saver.problems.add(saver.label(item) + ": a mesh object's name comes from its file; the name is not saved");
+          saver.problems.add(saver.label(item) +
+                             ": a mesh object's name comes from its file; the name is not saved");
         if (version() <= 2) {
           if (item.layer != 1)
             saver.problems.add(saver.label(item) + ": scene files of version " + std::to_string(version()) +
@@ -149,10 +152,12 @@ struct NewItems {
     lines.push_back(std::string(show_keyword) + " " + std::to_string(item.display) + " 7");
     if (item.type == ItemType::Bone) lines.push_back(std::string("BoneActive ") + (item.active ? "1" : "0"));
     else if (!item.active)
-      saver.problems.add(saver.label(item) + ": scene files keep no active state for this kind of item; not saved");
+      saver.problems.add(saver.label(item) +
+                         ": scene files keep no active state for this kind of item; not saved");
     bool parent_is_owner = item.type == ItemType::Bone && item.parent == item.object;
     if (item.type == ItemType::Bone && item.parent == 0)
-      saver.problems.add(saver.label(item) + ": in scene files a bone without a parent hangs from its object");
+      saver.problems.add(saver.label(item) +
+                         ": in scene files a bone without a parent hangs from its object");
     if (item.parent && !parent_is_owner) {
       std::string ref = saver.parent_ref(item, item.parent);
       if (!ref.empty()) lines.push_back((version() <= 2 ? "ParentObject " : "ParentItem ") + ref);
@@ -165,8 +170,8 @@ struct NewItems {
       const LwsItem &record = saver.items[i];
       const Item &item = *saver.scene.item(record.id);
       bool bone_of_file_object = record.type == ItemType::Bone && record.owner < first_new;
-      std::vector<std::string> &place = bone_of_file_object ? saver.edits.before[bone_place(record.owner)]
-                                                            : saver.edits.before.back();
+      std::vector<std::string> &place =
+          bone_of_file_object ? saver.edits.before[bone_place(record.owner)] : saver.edits.before.back();
       for (std::string &line : block(record, item)) place.push_back(std::move(line));
     }
   }

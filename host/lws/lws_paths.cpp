@@ -95,7 +95,8 @@ std::string object_base_name(const std::string &path_text) {
 // to the content folder when it lies below that and the same words do not
 // open another file from the scene's folder (where loading looks first);
 // else with ../ from the scene's folder, or absolute across disks.
-std::string scene_path_text(const std::string &scene_path, const std::string &file, const std::string &style_example) {
+std::string scene_path_text(const std::string &scene_path, const std::string &file,
+                            const std::string &style_example) {
   std::error_code ec;
   fs::path scene_dir = system_path(scene_path).parent_path();
   if (scene_dir.empty()) scene_dir = ".";

@@ -37,14 +37,14 @@ struct Reader {
   Reader(SceneFile &f, LwsProblems &p) : file(f), problems(p) {}
   SceneFile &file;
   LwsProblems &problems;
-  int current = -1;  // record the item statements apply to; -1 none
+  int current = -1;            // record the item statements apply to; -1 none
   bool skipping_item = false;  // a declaration that could not be read: ignore its statements
   int last_object = -1;
   int brace_depth = 0, brace_line = kNoLine;
   int plugin_depth = 0, plugin_line = kNoLine;
   bool in_motion = false;
   uint32_t objects = 0, lights = 0, cameras = 0;
-  std::vector<uint32_t> bone_counts;  // per record index of an object
+  std::vector<uint32_t> bone_counts;            // per record index of an object
   std::unordered_map<uint32_t, int> ref_lines;  // number -> line that declared it
 
   int version() const { return file.version; }
@@ -56,12 +56,12 @@ struct Reader {
   bool inside_block(int line, const LwsStatement &st) {
     std::string_view text = file.text(line);
     if (brace_depth == 0 && plugin_depth == 0) return false;
-    bool top_level_declaration = !text.empty() && text.front() != ' ' && text.front() != '\t' &&
-                                 is_declaration(st.keyword);
+    bool top_level_declaration =
+        !text.empty() && text.front() != ' ' && text.front() != '\t' && is_declaration(st.keyword);
     if (top_level_declaration) {
       int open = plugin_depth > 0 ? plugin_line : brace_line;
-      problems.add(open, std::string(plugin_depth > 0 ? "plugin block" : "block") + " not closed before line " +
-                             std::to_string(line + 1));
+      problems.add(open, std::string(plugin_depth > 0 ? "plugin block" : "block") +
+                             " not closed before line " + std::to_string(line + 1));
       brace_depth = plugin_depth = 0;
       return false;
     }
@@ -97,7 +97,8 @@ struct Reader {
   // envelope blocks.  Both end at the first line of another kind.
   bool continues_motion(int line, const LwsStatement &st) {
     if (!in_motion) return false;
-    if (st.keyword == "NumChannels" || st.keyword == "Channel" || starts_indented_or_numeric(file.text(line))) {
+    if (st.keyword == "NumChannels" || st.keyword == "Channel" ||
+        starts_indented_or_numeric(file.text(line))) {
       file.items[current].motion_end = line;
       return true;
     }
@@ -125,7 +126,8 @@ struct Reader {
     }
     auto [at, fresh] = ref_lines.emplace(ref, line);
     if (!fresh) {
-      problems.add(line, "item number " + hex_ref(ref) + " is already used on line " + std::to_string(at->second + 1));
+      problems.add(
+          line, "item number " + hex_ref(ref) + " is already used on line " + std::to_string(at->second + 1));
       return;
     }
     item.has_ref = true;
@@ -171,7 +173,8 @@ struct Reader {
     take_id(item, rest, false);
     item.name = std::string(rest);
     item.name_line = line;
-    item.name_column = rest.empty() ? file.text(line).size() : static_cast<std::size_t>(rest.data() - file.text(line).data());
+    item.name_column = rest.empty() ? file.text(line).size()
+                                    : static_cast<std::size_t>(rest.data() - file.text(line).data());
     item.ordinal = objects++;
     if (version() <= 2) give_ref(item, line, item.ordinal + 1);
     else give_ref(item, line, kObjectBase + item.ordinal);
@@ -196,7 +199,8 @@ struct Reader {
     take_id(item, rest, false);
     item.ordinal = ordinal;
     // Versions 1-2 have no bones; should one appear, nothing can name it.
-    if (version() >= 3) give_ref(item, line, kBoneBase | ((ordinal & 0xFFFu) << 16) | (object_ordinal & 0xFFFFu));
+    if (version() >= 3)
+      give_ref(item, line, kBoneBase | ((ordinal & 0xFFFu) << 16) | (object_ordinal & 0xFFFFu));
   }
 
   void declare_light_or_camera(int line, const LwsStatement &st, ItemType type) {
@@ -207,7 +211,8 @@ struct Reader {
     uint32_t &count = type == ItemType::Light ? lights : cameras;
     item.ordinal = count++;
     // Versions 1-2 parent items to objects only; lights and cameras need no number.
-    if (version() >= 3) give_ref(item, line, (type == ItemType::Light ? kLightBase : kCameraBase) + item.ordinal);
+    if (version() >= 3)
+      give_ref(item, line, (type == ItemType::Light ? kLightBase : kCameraBase) + item.ordinal);
   }
 
   // The item a statement for `type` applies to, or null after saying why not.
@@ -229,7 +234,8 @@ struct Reader {
   }
 
   void show_item(int line, const LwsStatement &st, ItemType type) {
-    if (type == ItemType::Camera && version() == 1 && !(current_item() && current_item()->type == ItemType::Camera)) {
+    if (type == ItemType::Camera && version() == 1 &&
+        !(current_item() && current_item()->type == ItemType::Camera)) {
       // Version 1 has one camera and no declaration for it: its block starts here.
       declare_light_or_camera(line, st, ItemType::Camera);
     }
@@ -241,7 +247,8 @@ struct Reader {
     int highest = type == ItemType::Object ? kMaxObjectDisplay : 0x7FFFFFFF;
     if (!parse_int(word, value) || value < 0 || value > highest) {
       problems.add(line, std::string(st.keyword) + " needs a display value" +
-                             (type == ItemType::Object ? " from 0 to 7" : " of 0 or more") + ": " + std::string(word));
+                             (type == ItemType::Object ? " from 0 to 7" : " of 0 or more") + ": " +
+                             std::string(word));
       return;
     }
     item->display = type == ItemType::Object ? value : (value != 0 ? 1 : 0);
@@ -343,7 +350,8 @@ bool read_header(SceneFile &file, LwsProblems &problems, std::string &error) {
     file.version = 3;
   } else if (version < 1 || version > 5) {
     int nearest = version < 1 ? 1 : 5;
-    problems.add(1, "unknown version " + std::to_string(version) + "; read as version " + std::to_string(nearest));
+    problems.add(
+        1, "unknown version " + std::to_string(version) + "; read as version " + std::to_string(nearest));
     file.version = nearest;
   } else {
     file.version = version;

@@ -124,7 +124,8 @@ bool save_scene_file(const std::string &path, const Scene &scene, const SceneFil
   return write_replacing(path, scene_file_text(path, scene, source, problems), error);
 }
 
-bool save_scene_file(const std::string &path, const Scene &scene, const SceneFile *source, std::string &error) {
+bool save_scene_file(const std::string &path, const Scene &scene, const SceneFile *source,
+                     std::string &error) {
   std::vector<std::string> problems;
   return save_scene_file(path, scene, source, problems, error);
 }

@@ -110,7 +110,8 @@ std::string hex_ref(uint32_t value) {
 }
 
 void LwsProblems::add(int line_index, const std::string &message) {
-  if (seen.insert(message).second) found.emplace_back(line_index, std::to_string(line_index + 1) + ": " + message);
+  if (seen.insert(message).second)
+    found.emplace_back(line_index, std::to_string(line_index + 1) + ": " + message);
 }
 
 void LwsProblems::add(const std::string &message) {
@@ -118,7 +119,8 @@ void LwsProblems::add(const std::string &message) {
 }
 
 void LwsProblems::flush() {
-  std::stable_sort(found.begin(), found.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
+  std::stable_sort(found.begin(), found.end(),
+                   [](const auto &a, const auto &b) { return a.first < b.first; });
   if (out)
     for (auto &problem : found) out->push_back(std::move(problem.second));
   found.clear();

@@ -37,7 +37,8 @@ void describe_list(const Control &list, TextCode jp, std::string &line, std::vec
   const int rows = list.count_fn == nullptr ? 0 : list.count_fn(list.user_data);
   const std::vector<int> widths = column_widths(list);
   line += " rows=" + std::to_string(rows) + " columns=";
-  for (std::size_t c = 0; c < widths.size(); ++c) line.append(c == 0 ? "" : ",").append(std::to_string(widths[c]));
+  for (std::size_t c = 0; c < widths.size(); ++c)
+    line.append(c == 0 ? "" : ",").append(std::to_string(widths[c]));
   lines.push_back(line);
   if (list.name_fn == nullptr) return;
   for (int row = -1; row < rows; ++row) {
@@ -57,14 +58,14 @@ std::string value_text(const Control &control, TextCode jp) {
   return text;
 }
 
-void describe_control(const Control &control, TextCode jp, const std::string &indent, std::vector<std::string> &lines) {
-  std::string line = indent + std::to_string(control.number) + " " + control.type_name + " " + quoted(control.label, jp);
+void describe_control(const Control &control, TextCode jp, const std::string &indent,
+                      std::vector<std::string> &lines) {
+  std::string line =
+      indent + std::to_string(control.number) + " " + control.type_name + " " + quoted(control.label, jp);
   line += " x=" + std::to_string(control.x) + " y=" + std::to_string(control.y);
   line += " value=" + value_text(control, jp) + " " + draw_state(control.draw_mode);
-  if (control.desc_type == LWT_MLIST)
-    describe_list(control, jp, line, lines);
-  else
-    lines.push_back(line);
+  if (control.desc_type == LWT_MLIST) describe_list(control, jp, line, lines);
+  else lines.push_back(line);
 }
 
 }  // namespace
@@ -72,7 +73,8 @@ void describe_control(const Control &control, TextCode jp, const std::string &in
 std::vector<std::string> describe_panel(HostState &host, Panel &panel) {
   const TextCode jp = text_code(host);
   std::vector<std::string> lines;
-  std::string head = "panel " + quoted(panel.title, jp) + (panel.open ? " open flags=" + std::to_string(panel.flags) : " closed");
+  std::string head = "panel " + quoted(panel.title, jp) +
+                     (panel.open ? " open flags=" + std::to_string(panel.flags) : " closed");
   head += " width=" + std::to_string(panel.width) + " height=" + std::to_string(panel.height);
   head += " controls=" + std::to_string(panel.controls.size());
   lines.push_back(head);
@@ -80,8 +82,9 @@ std::vector<std::string> describe_panel(HostState &host, Panel &panel) {
   return lines;
 }
 
-bool describe_control_fields(HostState &host, Panel &panel, int number, const std::vector<std::string> &fields,
-                             std::vector<std::string> &lines, std::string &error) {
+bool describe_control_fields(HostState &host, Panel &panel, int number,
+                             const std::vector<std::string> &fields, std::vector<std::string> &lines,
+                             std::string &error) {
   if (number < 1 || static_cast<std::size_t>(number) > panel.controls.size()) {
     error = "no control " + std::to_string(number) + " on panel " + quoted(panel.title, TextCode::Plain);
     return false;

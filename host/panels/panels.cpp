@@ -218,7 +218,8 @@ void control_set(LWControlID handle, int tag, LWValue *value) {
         // The text ends at its terminator or after bufLen - 1 bytes, whichever
         // comes first; a size of 0 or less means "up to the terminator".
         const char *text = value->str.buf == nullptr ? "" : value->str.buf;
-        const std::size_t limit = value->str.bufLen > 0 ? static_cast<std::size_t>(value->str.bufLen) - 1 : SIZE_MAX;
+        const std::size_t limit =
+            value->str.bufLen > 0 ? static_cast<std::size_t>(value->str.bufLen) - 1 : SIZE_MAX;
         control->text_value.assign(text, strnlen(text, limit));
       } else {
         control->kind = ValueKind::Integer;
@@ -257,7 +258,8 @@ void copy_descriptor(Control &control, const std::string &type_name, const LWPan
     if (desc->type != LWT_TEXT) return;
     control.lines = text_list(desc->text.text);
     control.lines_handed = desc->text.text;
-  } else if (type_name == "ButtonControl" || type_name == "BoolButtonControl" || type_name == "BorderControl") {
+  } else if (type_name == "ButtonControl" || type_name == "BoolButtonControl" ||
+             type_name == "BorderControl") {
     if (desc->type != LWT_AREA) return;
     control.width = desc->area.width;
     control.height = desc->area.height;
@@ -271,7 +273,8 @@ void copy_descriptor(Control &control, const std::string &type_name, const LWPan
   }
 }
 
-LWControl *panel_add_control(LWPanelID handle, const char *type_name, LWPanControlDesc *desc, const char *label) {
+LWControl *panel_add_control(LWPanelID handle, const char *type_name, LWPanControlDesc *desc,
+                             const char *label) {
   HostState *host = current_host();
   Panel *panel = panel_of(handle);
   if (panel == nullptr || panel->destroyed) return nullptr;

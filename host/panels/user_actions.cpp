@@ -17,8 +17,8 @@ Control *user_control(HostState &host, int number, std::string &error) {
     return nullptr;
   }
   if (number < 1 || static_cast<std::size_t>(number) > panel->controls.size()) {
-    error = "panel " + quoted(panel->title, text_code(host)) + " has no control " + std::to_string(number) + " (it has " +
-            std::to_string(panel->controls.size()) + ")";
+    error = "panel " + quoted(panel->title, text_code(host)) + " has no control " + std::to_string(number) +
+            " (it has " + std::to_string(panel->controls.size()) + ")";
     return nullptr;
   }
   return panel->controls[static_cast<std::size_t>(number) - 1];
@@ -27,7 +27,8 @@ Control *user_control(HostState &host, int number, std::string &error) {
 // A ghosted or erased control cannot be used: say so in the trace.
 bool takes_action(HostState &host, const Control &control) {
   if (control.draw_mode == DR_RENDER) return true;
-  trace_line(host, "no action: control " + std::to_string(control.number) + " " + quoted(control.label, text_code(host)) +
+  trace_line(host, "no action: control " + std::to_string(control.number) + " " +
+                       quoted(control.label, text_code(host)) +
                        (control.draw_mode == DR_GHOST ? " is ghosted" : " is erased"));
   return false;
 }

@@ -107,7 +107,8 @@ bool parse_hex_id(std::string_view text, ItemId &id) {
 
 // The file's base name, the path read by characters: the file 予.lwo holds
 // the byte 0x5C in its 予, which is no separator.
-std::string replaced_object_name(const std::string &path, const std::string &layer_name, std::size_t layer_count) {
+std::string replaced_object_name(const std::string &path, const std::string &layer_name,
+                                 std::size_t layer_count) {
   const std::size_t slash = find_last_path_char_of(path, kPathSeparators);
   std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
   const std::size_t dot = name.rfind('.');

@@ -12,7 +12,7 @@ namespace qbhost {
 
 // What commands change besides the scene.
 struct CommandEffects {
-  std::string status;  // the argument of the last StatusMsg
+  std::string status;        // the argument of the last StatusMsg
   LayerTables layer_tables;  // object files ReplaceObjectLayer has read
 };
 
@@ -24,6 +24,7 @@ bool parse_hex_id(std::string_view text, ItemId &id);
 
 // The item name ReplaceObjectLayer gives: the file's base name without its
 // extension, plus ":" and the layer name when the file has several layers.
-std::string replaced_object_name(const std::string &path, const std::string &layer_name, std::size_t layer_count);
+std::string replaced_object_name(const std::string &path, const std::string &layer_name,
+                                 std::size_t layer_count);
 
 }  // namespace qbhost

@@ -23,8 +23,8 @@ class NameTexts {
   static constexpr std::size_t kBlock = std::size_t(1) << 20;
   std::vector<std::unique_ptr<char[]>> blocks_;
   std::vector<std::unique_ptr<char[]>> long_texts_;  // over kBlock / 4: a block each
-  std::size_t capacity_ = 0;  // of the last block
-  std::size_t used_ = 0;      // of the last block
+  std::size_t capacity_ = 0;                         // of the last block
+  std::size_t used_ = 0;                             // of the last block
   std::size_t bytes_ = 0;
 };
 

@@ -320,7 +320,8 @@ bool Scene::set_parent(ItemId child, ItemId parent) {
   const Item *it = item(child);
   if (it == nullptr) return false;
   // Only an item with children can end up above its new parent.
-  if (parent != 0 && (!contains(parent) || parent == child || (!it->children.empty() && is_descendant(parent, child))))
+  if (parent != 0 &&
+      (!contains(parent) || parent == child || (!it->children.empty() && is_descendant(parent, child))))
     return false;
   if (it->parent == parent) return true;
   detach(child);

@@ -42,20 +42,20 @@ inline constexpr int kMaxObjectDisplay = 7;
 struct Item {
   ItemId id = 0;
   ItemType type = ItemType::Object;
-  std::string name;               // may be empty; change it through Scene::rename
-  ItemId parent = 0;              // 0: none; change it through Scene::set_parent
-  std::vector<ItemId> children;   // every kind, bones included, in order of parenting
-  bool active = true;             // item flags bit 0
+  std::string name;                     // may be empty; change it through Scene::rename
+  ItemId parent = 0;                    // 0: none; change it through Scene::set_parent
+  std::vector<ItemId> children;         // every kind, bones included, in order of parenting
+  bool active = true;                   // item flags bit 0
   int display = kDefaultObjectDisplay;  // objects 0-7, others 0/1
   // Objects:
-  std::string file;               // empty for a null object
-  int layer = 0;                  // 1 for meshes by default, 0 for nulls
-  std::vector<ItemId> bones;      // this object's bones in creation order
+  std::string file;           // empty for a null object
+  int layer = 0;              // 1 for meshes by default, 0 for nulls
+  std::vector<ItemId> bones;  // this object's bones in creation order
   // Bones:
-  ItemId object = 0;              // the object the bone belongs to
+  ItemId object = 0;  // the object the bone belongs to
   // Bookkeeping kept by Scene:
-  uint32_t kind_index = 0;        // creation index among its kind (bones: within the object)
-  uint32_t child_pos = 0;         // position in the parent's child list
+  uint32_t kind_index = 0;  // creation index among its kind (bones: within the object)
+  uint32_t child_pos = 0;   // position in the parent's child list
 
   bool is_object() const { return type == ItemType::Object; }
   bool is_mesh() const { return type == ItemType::Object && !file.empty(); }
@@ -66,7 +66,7 @@ struct ItemOptions {
   int display = -1;     // -1: the default for the kind
   bool hidden = false;  // display 0
   bool inactive = false;
-  int layer = -1;       // -1: the default for the kind
+  int layer = -1;  // -1: the default for the kind
 };
 
 class Scene {
@@ -144,7 +144,7 @@ class Scene {
     const uint8_t *flag = selected_flag(id);
     return flag != nullptr && *flag != 0;
   }
-  void select_only(ItemId id);   // id 0: empty selection
+  void select_only(ItemId id);       // id 0: empty selection
   void add_to_selection(ItemId id);  // unless already selected
   void set_selection(const std::vector<ItemId> &ids);
   // Grows with every change of the selection (snapshots share unchanged ones).

@@ -29,7 +29,8 @@ std::string describe_item(const Item &item, TextCode jp) {
   if (item.is_object()) line += " file=" + quoted(item.file, jp) + " layer=" + std::to_string(item.layer);
   line += " children=";
   if (item.children.empty()) line += "none";
-  for (std::size_t i = 0; i < item.children.size(); ++i) line.append(i == 0 ? "" : ",").append(hex(item.children[i]));
+  for (std::size_t i = 0; i < item.children.size(); ++i)
+    line.append(i == 0 ? "" : ",").append(hex(item.children[i]));
   return line;
 }
 
@@ -39,7 +40,8 @@ std::vector<std::string> describe_scene(const HostState &host) {
   const TextCode jp = text_code(host);
   std::vector<std::string> lines;
   const bool in_place = (host.scene.general_flags & LWGENF_PARENTINPLACE) != 0;
-  lines.push_back("scene items=" + std::to_string(host.scene.size()) + " parent-in-place=" + (in_place ? "on" : "off"));
+  lines.push_back("scene items=" + std::to_string(host.scene.size()) +
+                  " parent-in-place=" + (in_place ? "on" : "off"));
   for (ItemId id : host.scene.scene_order()) lines.push_back(describe_item(*host.scene.item(id), jp));
   return lines;
 }

@@ -27,8 +27,8 @@ struct ScriptError {
 
 struct Statement {
   HostState &host;
-  std::string_view line;        // the whole line, for activate and echo
-  std::vector<Word> words;      // words[0] is the keyword
+  std::string_view line;    // the whole line, for activate and echo
+  std::vector<Word> words;  // words[0] is the keyword
   std::string keyword() const { return words[0].text; }
   std::size_t argc() const { return words.size() - 1; }
   const std::string &arg(std::size_t i) const { return words[i].text; }
@@ -97,7 +97,8 @@ ItemRequest item_request(const Statement &st, ItemType type) {
       request.has_parent = true;
     } else if (word.is_option("display")) {
       const long long highest = type == ItemType::Object ? kMaxObjectDisplay : 1;
-      request.options.display = static_cast<int>(number_arg(word.option_value("display"), 0, highest, "display"));
+      request.options.display =
+          static_cast<int>(number_arg(word.option_value("display"), 0, highest, "display"));
       request.has_display = true;
     } else if (word.is_option("layer")) {
       if (type != ItemType::Object) fail("only objects have a layer");
@@ -127,7 +128,8 @@ void add_object(Statement &st, bool mesh) {
   // The object's file name is a text the module reads too, in the same code
   // page as the names.
   const bool named = request.positional.size() > 1;
-  const std::string file = host_text(st.host, named ? request.positional[1] : "Objects/" + request.positional[0] + ".lwo");
+  const std::string file =
+      host_text(st.host, named ? request.positional[1] : "Objects/" + request.positional[0] + ".lwo");
   scene.add_mesh(name, file, request.options);
 }
 
@@ -223,7 +225,8 @@ void trace_lookups(Statement &st) {
 // ---- the module -------------------------------------------------------------------
 
 void activate(Statement &st) {
-  if (st.host.module_depth > 0) fail("activate: the module is busy (a modal panel waits for ok, cancel or close)");
+  if (st.host.module_depth > 0)
+    fail("activate: the module is busy (a modal panel waits for ok, cancel or close)");
   // The argument text is the rest of the line after the server name and one
   // blank, as it was written.
   std::string_view rest = st.line.substr(8);
@@ -242,7 +245,8 @@ void activate(Statement &st) {
 
 void unload(Statement &st) {
   st.expect(0, 0, "unload");
-  if (st.host.module_depth > 0) fail("unload: the module is busy (a modal panel waits for ok, cancel or close)");
+  if (st.host.module_depth > 0)
+    fail("unload: the module is busy (a modal panel waits for ok, cancel or close)");
   unload_module(st.host);
 }
 
@@ -351,7 +355,8 @@ const std::map<std::string, Handler, std::less<>> &handlers() {
        [](Statement &st) {
          st.expect(1, 1, "parent-in-place on|off");
          unsigned &flags = st.host.scene.general_flags;
-         flags = on_off(st.arg(1), "parent-in-place on|off") ? flags | LWGENF_PARENTINPLACE : flags & ~LWGENF_PARENTINPLACE;
+         flags = on_off(st.arg(1), "parent-in-place on|off") ? flags | LWGENF_PARENTINPLACE
+                                                             : flags & ~LWGENF_PARENTINPLACE;
        }},
       {"load", load_scene},
       {"save", save_scene},
@@ -426,7 +431,8 @@ void run_statement(HostState &host, std::string_view line) {
     if (!split_words(line, st.words, error)) fail(error);
   }
   auto found = handlers().find(st.words[0].text);
-  if (!st.words[0].is_plain() || found == handlers().end()) fail("unknown statement '" + st.words[0].text + "'");
+  if (!st.words[0].is_plain() || found == handlers().end())
+    fail("unknown statement '" + st.words[0].text + "'");
   found->second(st);
 }
 
@@ -474,8 +480,10 @@ void run_modal(HostState &host, Panel &panel) {
     run_lines(host, *script, [&] { return !panel.waiting; });
     if (panel.waiting && !script->stopped) {
       script->line_number = script->lines.size();
-      stop(host, *script, "the script ends while panel " + quoted(panel.title, text_code(host)) +
-                              " waits for ok, cancel or close", RunStatus::ScriptError);
+      stop(host, *script,
+           "the script ends while panel " + quoted(panel.title, text_code(host)) +
+               " waits for ok, cancel or close",
+           RunStatus::ScriptError);
     }
   } else if (script == nullptr && host.modal_handler) {
     host.modal_handler(panel.title);

@@ -13,10 +13,10 @@ namespace qbhost {
 struct HostState;
 
 struct ScriptContext {
-  std::string name;                // for "NAME:LINE: message"
+  std::string name;  // for "NAME:LINE: message"
   std::vector<std::string> lines;
-  std::size_t next = 0;            // index of the next line to run
-  std::size_t line_number = 0;     // of the statement being run (1-based)
+  std::size_t next = 0;         // index of the next line to run
+  std::size_t line_number = 0;  // of the statement being run (1-based)
   bool stopped = false;
   RunStatus status = RunStatus::Ok;
   std::string error;

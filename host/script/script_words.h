@@ -9,9 +9,9 @@
 namespace qbhost {
 
 struct Word {
-  std::string text;           // without its quotes
-  std::size_t plain = 0;      // how many leading bytes were written outside quotes
-  bool quoted = false;        // some part was in quotes
+  std::string text;       // without its quotes
+  std::size_t plain = 0;  // how many leading bytes were written outside quotes
+  bool quoted = false;    // some part was in quotes
 
   bool is_plain() const { return !quoted; }
   // "KEY=..." written outside quotes up to and including the '='.

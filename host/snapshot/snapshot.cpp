@@ -61,13 +61,23 @@ std::vector<std::string> host_buttons(const Panel &panel) {
 void draw_host_buttons(svg::Writer &out, const std::vector<std::string> &buttons, int width, int top) {
   if (buttons.empty()) return;
   out.open("g", {{"class", "host-buttons"}});
-  out.empty("line", {{"class", "border"}, {"x1", num(kMargin)}, {"y1", num(top)}, {"x2", num(width - kMargin)}, {"y2", num(top)}});
+  out.empty("line", {{"class", "border"},
+                     {"x1", num(kMargin)},
+                     {"y1", num(top)},
+                     {"x2", num(width - kMargin)},
+                     {"y2", num(top)}});
   int x = width - kMargin - static_cast<int>(buttons.size()) * (kHostButtonWidth + kMargin) + kMargin;
   for (const std::string &label : buttons) {
-    out.empty("rect", {{"class", "host-button"}, {"x", num(x)}, {"y", num(top + 8)}, {"width", num(kHostButtonWidth)},
+    out.empty("rect", {{"class", "host-button"},
+                       {"x", num(x)},
+                       {"y", num(top + 8)},
+                       {"width", num(kHostButtonWidth)},
                        {"height", num(picture::kControlHeight)}});
-    out.text("text", {{"class", "label"}, {"x", num(x + kHostButtonWidth / 2)}, {"y", num(top + 8 + picture::kTextBaseline)},
-                      {"text-anchor", "middle"}},
+    out.text("text",
+             {{"class", "label"},
+              {"x", num(x + kHostButtonWidth / 2)},
+              {"y", num(top + 8 + picture::kTextBaseline)},
+              {"text-anchor", "middle"}},
              label);
     x += kHostButtonWidth + kMargin;
   }
@@ -84,7 +94,8 @@ std::string panel_svg(HostState &host, Panel &panel) {
   picture::Bounds bounds;
   picture::Canvas canvas{controls, bounds, jp};
   for (const Control *control : panel.controls) picture::draw_control(canvas, *control);
-  bounds.add(0, 0, std::clamp(panel.width, 0, picture::kMaxExtent), std::clamp(panel.height, 0, picture::kMaxExtent));
+  bounds.add(0, 0, std::clamp(panel.width, 0, picture::kMaxExtent),
+             std::clamp(panel.height, 0, picture::kMaxExtent));
 
   const std::vector<std::string> buttons = host_buttons(panel);
   const int content_height = bounds.bottom - bounds.top + 2 * kMargin;
@@ -108,11 +119,20 @@ std::string panel_svg(HostState &host, Panel &panel) {
                    {"data-flags", num(panel.flags)}});
   out.text("title", {}, title);
   out.text("style", {}, kStyle);
-  out.empty("rect", {{"class", "window"}, {"x", "0.5"}, {"y", "0.5"}, {"width", num(width - 1)}, {"height", num(height - 1)}});
-  out.empty("rect", {{"class", "title-bar"}, {"x", "1"}, {"y", "1"}, {"width", num(width - 2)}, {"height", num(kTitleBar - 1)}});
+  out.empty("rect", {{"class", "window"},
+                     {"x", "0.5"},
+                     {"y", "0.5"},
+                     {"width", num(width - 1)},
+                     {"height", num(height - 1)}});
+  out.empty("rect", {{"class", "title-bar"},
+                     {"x", "1"},
+                     {"y", "1"},
+                     {"width", num(width - 2)},
+                     {"height", num(kTitleBar - 1)}});
   out.text("text", {{"class", "title"}, {"x", num(kMargin)}, {"y", num(17)}}, title);
   out.open("g", {{"class", "panel"},
-                 {"transform", "translate(" + num(kMargin - bounds.left) + "," + num(kTitleBar + kMargin - bounds.top) + ")"}});
+                 {"transform", "translate(" + num(kMargin - bounds.left) + "," +
+                                   num(kTitleBar + kMargin - bounds.top) + ")"}});
   out.raw(controls.out);
   out.close("g");
   draw_host_buttons(out, buttons, width, kTitleBar + content_height);

@@ -20,7 +20,8 @@ int clamp_size(int value) { return std::clamp(value, -kMaxExtent, kMaxExtent); }
 std::string num(int value) { return std::to_string(value); }
 
 int text_width(std::string_view bytes) {
-  return kLabelByteWidth * static_cast<int>(std::min<std::size_t>(bytes.size(), kMaxExtent / kLabelByteWidth));
+  return kLabelByteWidth *
+         static_cast<int>(std::min<std::size_t>(bytes.size(), kMaxExtent / kLabelByteWidth));
 }
 
 const char *state_name(int mode) { return mode == DR_GHOST ? "ghosted" : "normal"; }
@@ -28,7 +29,8 @@ const char *state_name(int mode) { return mode == DR_GHOST ? "ghosted" : "normal
 // The chosen text of a choice control, empty when the value is not a choice.
 std::string chosen(const Control &control) {
   const int v = control.int_value;
-  if (control.kind != ValueKind::Integer || v < 0 || static_cast<std::size_t>(v) >= control.choices.size()) return {};
+  if (control.kind != ValueKind::Integer || v < 0 || static_cast<std::size_t>(v) >= control.choices.size())
+    return {};
   return control.choices[static_cast<std::size_t>(v)];
 }
 
@@ -46,7 +48,9 @@ struct Drawing {
     out().text("text", attributes, shown(bytes));
   }
   void rect(int x, int y, int width, int height, const std::string &css) {
-    out().empty("rect", {{"class", css}, {"x", num(x)}, {"y", num(y)}, {"width", num(width)}, {"height", num(height)}});
+    out().empty(
+        "rect",
+        {{"class", css}, {"x", num(x)}, {"y", num(y)}, {"width", num(width)}, {"height", num(height)}});
   }
   // A clip path for the texts of a field or a column; returns its reference.
   std::string clip(int x, int y, int width, int height) {
@@ -59,8 +63,8 @@ struct Drawing {
   void image(int x, int y, std::string_view label) {
     if (label == kLeftArrow) {
       out().empty("polygon", {{"class", "image"},
-                              {"points", num(x + 3) + "," + num(y + 10) + " " + num(x + 12) + "," + num(y + 4) + " " +
-                                             num(x + 12) + "," + num(y + 16)}});
+                              {"points", num(x + 3) + "," + num(y + 10) + " " + num(x + 12) + "," +
+                                             num(y + 4) + " " + num(x + 12) + "," + num(y + 16)}});
     } else {
       rect(x + 3, y + 4, 10, 12, "image");
     }
@@ -87,7 +91,12 @@ struct Drawing {
 void border(Drawing &d) {
   const Control &c = d.control;
   if (c.height > 0) d.rect(c.x, c.y, c.width, c.height, "border");
-  else d.out().empty("line", {{"class", "border"}, {"x1", num(c.x)}, {"y1", num(c.y)}, {"x2", num(c.x + c.width)}, {"y2", num(c.y)}});
+  else
+    d.out().empty("line", {{"class", "border"},
+                           {"x1", num(c.x)},
+                           {"y1", num(c.y)},
+                           {"x2", num(c.x + c.width)},
+                           {"y2", num(c.y)}});
   if (!c.label.empty()) d.label(c.x + 4, c.y);
   d.cover(c.x, c.y, c.width, std::max(c.height, 1));
 }
@@ -112,11 +121,16 @@ void field(Drawing &d, bool browse) {
   d.label(c.x, c.y);
   d.rect(fx, c.y, fw, kControlHeight, "body field");
   const std::string value = c.kind == ValueKind::Text ? c.text_value : num(c.int_value);
-  d.text(fx + 4, c.y + kTextBaseline, value, "value", {{"clip-path", d.clip(fx + 2, c.y, fw - 4, kControlHeight)}});
+  d.text(fx + 4, c.y + kTextBaseline, value, "value",
+         {{"clip-path", d.clip(fx + 2, c.y, fw - 4, kControlHeight)}});
   int right = fx + fw;
   if (browse) {
     d.rect(right + 2, c.y, 22, kControlHeight, "body button");
-    d.out().text("text", {{"class", "glyph"}, {"x", num(right + 13)}, {"y", num(c.y + kTextBaseline)}, {"text-anchor", "middle"}},
+    d.out().text("text",
+                 {{"class", "glyph"},
+                  {"x", num(right + 13)},
+                  {"y", num(c.y + kTextBaseline)},
+                  {"text-anchor", "middle"}},
                  "...");
     right += 24;
   }
@@ -138,8 +152,8 @@ void check_box(Drawing &d) {
   d.rect(bx, c.y + 3, 13, 13, "body box");
   if (c.int_value != 0)
     d.out().empty("polyline", {{"class", "mark"},
-                               {"points", num(bx + 3) + "," + num(c.y + 9) + " " + num(bx + 6) + "," + num(c.y + 13) + " " +
-                                              num(bx + 11) + "," + num(c.y + 5)}});
+                               {"points", num(bx + 3) + "," + num(c.y + 9) + " " + num(bx + 6) + "," +
+                                              num(c.y + 13) + " " + num(bx + 11) + "," + num(c.y + 5)}});
   d.cover(c.x, c.y, bx + 13 - c.x, kControlHeight);
 }
 
@@ -158,10 +172,11 @@ void popup(Drawing &d) {
   const int pw = c.width > 0 ? c.width : 120;
   d.label(c.x, c.y);
   d.rect(px, c.y, pw, kControlHeight, "body popup");
-  d.text(px + 6, c.y + kTextBaseline, chosen(c), "value", {{"clip-path", d.clip(px + 2, c.y, pw - 18, kControlHeight)}});
+  d.text(px + 6, c.y + kTextBaseline, chosen(c), "value",
+         {{"clip-path", d.clip(px + 2, c.y, pw - 18, kControlHeight)}});
   d.out().empty("polygon", {{"class", "arrow"},
-                            {"points", num(px + pw - 13) + "," + num(c.y + 7) + " " + num(px + pw - 5) + "," + num(c.y + 7) +
-                                           " " + num(px + pw - 9) + "," + num(c.y + 13)}});
+                            {"points", num(px + pw - 13) + "," + num(c.y + 7) + " " + num(px + pw - 5) + "," +
+                                           num(c.y + 7) + " " + num(px + pw - 9) + "," + num(c.y + 13)}});
   d.cover(c.x, c.y, px + pw - c.x, kControlHeight);
 }
 
@@ -173,7 +188,8 @@ void choice(Drawing &d) {
   for (std::size_t i = 0; i < c.choices.size(); ++i) {
     const bool picked = c.kind == ValueKind::Integer && c.int_value == static_cast<int>(i);
     d.out().empty("circle", {{"class", "body radio"}, {"cx", num(cx + 6)}, {"cy", num(cy + 10)}, {"r", "5"}});
-    if (picked) d.out().empty("circle", {{"class", "dot"}, {"cx", num(cx + 6)}, {"cy", num(cy + 10)}, {"r", "2.5"}});
+    if (picked)
+      d.out().empty("circle", {{"class", "dot"}, {"cx", num(cx + 6)}, {"cy", num(cy + 10)}, {"r", "2.5"}});
     d.text(cx + 15, cy + kTextBaseline, c.choices[i], picked ? "item picked" : "item");
     const int item_width = 15 + text_width(c.choices[i]) + 10;
     d.cover(cx, cy, item_width, kControlHeight);
@@ -195,7 +211,8 @@ std::vector<int> column_widths(const Control &list) {
 }
 
 // One row of cells (row -1 is the heading); a null cell draws nothing.
-void list_row(Drawing &d, int row, int baseline, const std::vector<int> &lefts, const std::vector<std::string> &clips) {
+void list_row(Drawing &d, int row, int baseline, const std::vector<int> &lefts,
+              const std::vector<std::string> &clips) {
   const Control &c = d.control;
   for (std::size_t column = 0; column < clips.size(); ++column) {
     const char *cell = c.name_fn == nullptr ? nullptr : c.name_fn(c.user_data, row, static_cast<int>(column));
@@ -227,7 +244,11 @@ void multi_list(Drawing &d) {
     lefts.push_back(left);
     clips.push_back(d.clip(left, c.y, std::min(widths[column], lx + width - left) - 2, height));
     if (left > lx)
-      d.out().empty("line", {{"class", "column"}, {"x1", num(left)}, {"y1", num(c.y)}, {"x2", num(left)}, {"y2", num(c.y + height)}});
+      d.out().empty("line", {{"class", "column"},
+                             {"x1", num(left)},
+                             {"y1", num(c.y)},
+                             {"x2", num(left)},
+                             {"y2", num(c.y + height)}});
     left += widths[column];
   }
   d.out().open("g", {{"class", "heading"}});
@@ -295,18 +316,20 @@ void draw_control(Canvas &canvas, const Control &original) {
   control.height = clamp_size(control.height);
   control.visible_rows = std::min(control.visible_rows, kMaxVisibleRows);
   Drawing d{canvas, control};
-  svg::Attributes group = {{"class", std::string("control ") + state_name(control.draw_mode)},
-                           {"data-number", num(control.number)},
-                           {"data-type", d.shown(control.type_name)},
-                           {"data-x", num(original.x)},
-                           {"data-y", num(original.y)},
-                           {"data-state", state_name(control.draw_mode)},
-                           {"data-label", d.shown(control.label)},
-                           {"data-value", control.kind == ValueKind::Text ? d.shown(control.text_value) : num(control.int_value)}};
+  svg::Attributes group = {
+      {"class", std::string("control ") + state_name(control.draw_mode)},
+      {"data-number", num(control.number)},
+      {"data-type", d.shown(control.type_name)},
+      {"data-x", num(original.x)},
+      {"data-y", num(original.y)},
+      {"data-state", state_name(control.draw_mode)},
+      {"data-label", d.shown(control.label)},
+      {"data-value", control.kind == ValueKind::Text ? d.shown(control.text_value) : num(control.int_value)}};
   if (control.desc_type == LWT_CHOICE && control.kind == ValueKind::Integer && !chosen(control).empty())
     group.emplace_back("data-choice", d.shown(chosen(control)));
   if (control.desc_type == LWT_MLIST)
-    group.emplace_back("data-rows", num(control.count_fn == nullptr ? 0 : std::max(0, control.count_fn(control.user_data))));
+    group.emplace_back(
+        "data-rows", num(control.count_fn == nullptr ? 0 : std::max(0, control.count_fn(control.user_data))));
   canvas.out.open("g", group);
   draw_body(d);
   canvas.out.close("g");

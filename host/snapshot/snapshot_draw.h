@@ -43,7 +43,7 @@ struct Canvas {
   svg::Writer &out;
   Bounds &bounds;
   TextCode text_code = TextCode::Plain;  // how module texts are written
-  int next_clip = 0;      // numbering of clip paths, unique in the picture
+  int next_clip = 0;                     // numbering of clip paths, unique in the picture
 };
 
 // The width the host gives a label: 8 per byte, 16 for an image label.

@@ -72,8 +72,9 @@ typedef struct {
 typedef struct {
   const char *(*filename)(LWItemID object);
   HostTrap numPoints, numPolygons, shadowOpts, dissolve, meshInfo, flags, fog, dispMap, clipMap, patchLevel,
-      metaballRes, boneSource, morphTarget, morphAmount, edgeOpts, edgeColor, subdivOrder, polygonSize, excluded,
-      matteColor, thickness, edgeZScale, shrinkEdgesNominalDistance, maxDissolveDistance, bumpDistance;
+      metaballRes, boneSource, morphTarget, morphAmount, edgeOpts, edgeColor, subdivOrder, polygonSize,
+      excluded, matteColor, thickness, edgeZScale, shrinkEdgesNominalDistance, maxDissolveDistance,
+      bumpDistance;
   unsigned int (*getGroupIndex)(LWItemID object);
   HostTrap dispMapOrder, bumpOrder, getNodeEditor, nodeOrder, bounds, shadowoffsetdistance, instancer,
       getEdgeNodeEditor, layerLoaded, getAlphaValue, giMode, bruteForceRays, primaryRays, secondaryRays,
@@ -99,21 +100,61 @@ typedef struct {
 
 typedef union {
   int type;
-  struct { int type; int value; int defVal; } intv;
-  struct { int type; char *buf; int bufLen; } str;
-  struct { int type; double value; double defVal; } flt;
-  struct { int type; int val[3]; int defVal; } ivec;
-  struct { int type; double val[3]; double defVal; } fvec;
-  struct { int type; void *ptr; } ptr;
-  struct { int type; int val[4]; } cust;
+  struct {
+    int type;
+    int value;
+    int defVal;
+  } intv;
+  struct {
+    int type;
+    char *buf;
+    int bufLen;
+  } str;
+  struct {
+    int type;
+    double value;
+    double defVal;
+  } flt;
+  struct {
+    int type;
+    int val[3];
+    int defVal;
+  } ivec;
+  struct {
+    int type;
+    double val[3];
+    double defVal;
+  } fvec;
+  struct {
+    int type;
+    void *ptr;
+  } ptr;
+  struct {
+    int type;
+    int val[4];
+  } cust;
 } LWValue;
 
 typedef union {
   int type;
-  struct { int type; int width; } string;
-  struct { int type; const char **items; int vertical; } choice;
-  struct { int type; const char **text; } text;
-  struct { int type; int width; int height; } area;
+  struct {
+    int type;
+    int width;
+  } string;
+  struct {
+    int type;
+    const char **items;
+    int vertical;
+  } choice;
+  struct {
+    int type;
+    const char **text;
+  } text;
+  struct {
+    int type;
+    int width;
+    int height;
+  } area;
   struct {
     int type;
     int width, visItems, top;
@@ -121,7 +162,10 @@ typedef union {
     const char *(*nameFn)(void *data, int row, int column);
     int (*colWidth)(void *data, int column);
   } multiList;
-  struct { int type; void *variant[6]; } others; /* the largest of the variants the module never uses */
+  struct {
+    int type;
+    void *variant[6];
+  } others; /* the largest of the variants the module never uses */
 } LWPanControlDesc;
 
 typedef struct st_LWControl {
@@ -178,7 +222,8 @@ typedef struct {
 } LWCommandInterface;
 
 /* The offsets and sizes the host's interface gives. */
-#define QB_CHECK_OFFSET(record, member, at) _Static_assert(offsetof(record, member) == (at), #record "." #member)
+#define QB_CHECK_OFFSET(record, member, at) \
+  _Static_assert(offsetof(record, member) == (at), #record "." #member)
 #define QB_CHECK_SIZE(record, size) _Static_assert(sizeof(record) == (size), "sizeof " #record)
 
 QB_CHECK_SIZE(ModuleDescriptor, 40);

@@ -105,8 +105,10 @@ typedef struct {
 } Item;
 
 static const Item g_items[] = {
-    {0x10000000u, "Cube", "Objects\\Cube.lwo"}, {0x10000001u, "Cube2", "Objects\\Cube2.lwo"},
-    {0x10000002u, "Body", ""},                 {0x20000000u, "Key", NULL},
+    {0x10000000u, "Cube", "Objects\\Cube.lwo"},
+    {0x10000001u, "Cube2", "Objects\\Cube2.lwo"},
+    {0x10000002u, "Body", ""},
+    {0x20000000u, "Key", NULL},
     {0x30000000u, "Camera", NULL},
 };
 enum { kItems = sizeof g_items / sizeof g_items[0] };
@@ -134,15 +136,27 @@ static LWItemID item_next(LWItemID id) {
   return NULL;
 }
 
-static LWItemID item_first_child(LWItemID parent) { (void)parent; return NULL; }
-static LWItemID item_next_child(LWItemID parent, LWItemID previous) { (void)parent; (void)previous; return NULL; }
-static LWItemID item_parent(LWItemID id) { (void)id; return NULL; }
+static LWItemID item_first_child(LWItemID parent) {
+  (void)parent;
+  return NULL;
+}
+static LWItemID item_next_child(LWItemID parent, LWItemID previous) {
+  (void)parent;
+  (void)previous;
+  return NULL;
+}
+static LWItemID item_parent(LWItemID id) {
+  (void)id;
+  return NULL;
+}
 static LWItemType item_type(LWItemID id) { return item_of(id) ? type_code((uintptr_t)id) : -1; }
 static const char *item_name(LWItemID id) { return item_of(id) ? item_of(id)->name : NULL; }
 static unsigned int item_flags(LWItemID id) { return item_of(id) ? 1u : 0u; }
 static const char *object_filename(LWItemID id) { return item_of(id) ? item_of(id)->file : NULL; }
 static unsigned int object_group_index(LWItemID id) { return item_of(id) && item_of(id)->file ? 1u : 0u; }
-static int iface_item_vis(LWItemID id) { return item_of(id) ? (type_code((uintptr_t)id) == LWI_OBJECT ? 6 : 1) : 0; }
+static int iface_item_vis(LWItemID id) {
+  return item_of(id) ? (type_code((uintptr_t)id) == LWI_OBJECT ? 6 : 1) : 0;
+}
 
 /* ---- selection and commands ------------------------------------------------------- */
 
@@ -159,7 +173,8 @@ static void select_only(LWItemID a, LWItemID b) {
 }
 
 static int command(const char *text) {
-  if (g_command_count < 64) snprintf(g_commands[g_command_count++], sizeof g_commands[0], "%s", text ? text : "(null)");
+  if (g_command_count < 64)
+    snprintf(g_commands[g_command_count++], sizeof g_commands[0], "%s", text ? text : "(null)");
   if (text == NULL) return 0;
   unsigned long id = 0;
   if (sscanf(text, "SelectItem %lx", &id) == 1 && item_of((LWItemID)(uintptr_t)id)) {
@@ -239,7 +254,8 @@ static void control_get(LWControlID id, int tag, LWValue *value) {
   } else if (tag == CTL_VALUE && c->desc.type == LWT_STRING) {
     ++c->text_reads;
     expect_int("text read: the buffer size handed over", value->str.bufLen, 512);
-    if (value->str.buf != NULL && value->str.bufLen > 0) snprintf(value->str.buf, (size_t)value->str.bufLen, "%s", c->text);
+    if (value->str.buf != NULL && value->str.bufLen > 0)
+      snprintf(value->str.buf, (size_t)value->str.bufLen, "%s", c->text);
   } else if (tag == CTL_VALUE) {
     value->intv.value = c->value;
   } else if (tag == CTL_X || tag == CTL_Y) {
@@ -276,7 +292,8 @@ static void control_set(LWControlID id, int tag, LWValue *value) {
 }
 
 static LWPanelID panel_create(const char *title, void *user_data) {
-  if (g_panel_funcs.globalFun == NULL) fail("the panel services' globalFun is not filled in before create", NULL);
+  if (g_panel_funcs.globalFun == NULL)
+    fail("the panel services' globalFun is not filled in before create", NULL);
   memset(&g_panel, 0, sizeof g_panel);
   snprintf(g_panel.title, sizeof g_panel.title, "%s", title ? title : "(null)");
   g_panel.user_data = user_data;
@@ -337,7 +354,8 @@ static void copy_descriptor(LWPanControlDesc *to, const LWPanControlDesc *from) 
   memcpy(to, from, size);
 }
 
-static LWControl *panel_add_control(LWPanelID panel, const char *type_name, LWPanControlDesc *desc, const char *label) {
+static LWControl *panel_add_control(LWPanelID panel, const char *type_name, LWPanControlDesc *desc,
+                                    const char *label) {
   Panel *p = (Panel *)panel;
   if (p->count == (int)(sizeof p->controls / sizeof p->controls[0])) {
     fail("more controls than the check holds", NULL);
@@ -448,16 +466,11 @@ static void *global(const char *name, int use) {
     }
     if (strcmp(name, kNames[mine][i]) != 0) continue;
     switch (i) {
-      case 0:
-        return mine ? (void *)&g_command_interface : (void *)command;
-      case 1:
-        return &g_item_info9;
-      case 2:
-        return &g_object_info14;
-      case 3:
-        return interface_snapshot();
-      default:
-        return &g_panel_funcs3;
+      case 0: return mine ? (void *)&g_command_interface : (void *)command;
+      case 1: return &g_item_info9;
+      case 2: return &g_object_info14;
+      case 3: return interface_snapshot();
+      default: return &g_panel_funcs3;
     }
   }
   return g_unused_service; /* a service the module looks up and never uses */
@@ -553,7 +566,8 @@ static void check_control(int index, const Control *c, const ExpectedControl *e)
   } else if (e->desc_type == LWT_STRING) {
     expect_int(WHAT("field width"), c->desc.string.width, e->width);
   } else if (e->desc_type == LWT_TEXT) {
-    if (c->desc.text.text == NULL || c->desc.text.text[0] != NULL) fail(WHAT("the text list is not an empty list"), NULL);
+    if (c->desc.text.text == NULL || c->desc.text.text[0] != NULL)
+      fail(WHAT("the text list is not an empty list"), NULL);
   }
   expect_int(WHAT("placed at x and y"), c->placed, 3);
   expect_int(WHAT("x"), c->x, e->x >= 0 ? e->x : 80 - (int)strlen(e->label) * 8);
@@ -578,8 +592,9 @@ static void check_descriptor(const ModuleDescriptor *module) {
   expect_int("descriptor sysSync", module->sysSync, MOD_SYSSYNC);
   expect_int("descriptor sysVersion", module->sysVersion, MOD_SYSVER);
   expect_int("descriptor sysMachine", module->sysMachine, QB_MACHINE);
-  static const char *const kServers[] = {"QB:ItemTools",      "QB:SelectBranch",   "QB:SelectItem",    "QB:ItemVisible",
-                                         "QB:ObjectReplacer", "QB:NameReplace", "QB:ToggleVisible"};
+  static const char *const kServers[] = {"QB:ItemTools",    "QB:SelectBranch",   "QB:SelectItem",
+                                         "QB:ItemVisible",  "QB:ObjectReplacer", "QB:NameReplace",
+                                         "QB:ToggleVisible"};
   int rows = 0;
   for (const ServerRecord *s = module->serverDefs; s->className != NULL; ++s, ++rows) {
     if (rows < 7) expect_text("server name", s->name, kServers[rows]);
@@ -674,7 +689,8 @@ static int list_length(const char **items) {
 
 /* A pop-up: the choice variant, its list (length and first entry) and its
  * width carried in `vertical`. */
-static void check_popup(int number, const char *label, int entries, const char *first, int width, int x, int y) {
+static void check_popup(int number, const char *label, int entries, const char *first, int width, int x,
+                        int y) {
   const Control *c = &g_panel.controls[number - 1];
   char what[64];
   snprintf(what, sizeof what, "QB:ItemVisible control %d", number);
@@ -742,10 +758,8 @@ static void run_item_visible(const ModuleDescriptor *module, void *server_data) 
 
 int main(int argc, char **argv) {
   if (argc >= 3 && strcmp(argv[1], "--generation") == 0) {
-    if (strcmp(argv[2], "2020") == 0)
-      g_generation = 2020;
-    else if (strcmp(argv[2], "2018") != 0)
-      argc = 0;
+    if (strcmp(argv[2], "2020") == 0) g_generation = 2020;
+    else if (strcmp(argv[2], "2018") != 0) argc = 0;
     argv += 2;
     argc -= 2;
   }

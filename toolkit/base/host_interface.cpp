@@ -23,10 +23,8 @@ const char *host_service(const char *listed) noexcept {
 
 CommandPort command_port(void *service) noexcept {
   CommandPort port;
-  if (g_generation == Generation::Layout2020)
-    port.record = static_cast<LWCommandInterface *>(service);
-  else
-    port.function = reinterpret_cast<LWCommandFunc *>(service);
+  if (g_generation == Generation::Layout2020) port.record = static_cast<LWCommandInterface *>(service);
+  else port.function = reinterpret_cast<LWCommandFunc *>(service);
   return port;
 }
 

@@ -160,7 +160,9 @@ ItemList items_matching(const Regex &re) {
   return matches;
 }
 
-ItemList items_matching_wildcard(const std::string &pattern) { return items_matching(wildcard_to_regex(pattern)); }
+ItemList items_matching_wildcard(const std::string &pattern) {
+  return items_matching(wildcard_to_regex(pattern));
+}
 
 ItemList items_matching_wildcards(const std::vector<std::string> &patterns) {
   std::vector<Regex> compiled;
@@ -172,8 +174,8 @@ ItemList items_matching_wildcards(const std::vector<std::string> &patterns) {
   ItemMarks taken;
   for_each_scene_item([&](LWItemID item) {
     const std::string_view name = name_view(item);
-    const bool matched =
-        std::any_of(compiled.begin(), compiled.end(), [&](const Regex &re) { return regex_full_match(name, re); });
+    const bool matched = std::any_of(compiled.begin(), compiled.end(),
+                                     [&](const Regex &re) { return regex_full_match(name, re); });
     if (matched && taken.set(item)) matches.push_back(item);
   });
   return matches;
@@ -183,16 +185,11 @@ ItemKind item_kind(LWItemID item) {
   LWItemInfo *info = item_info();
   if (info == nullptr || item == nullptr) return kOtherItem;
   switch (info->type(item)) {
-    case LWI_OBJECT:
-      return object_file_name(item).empty() ? kNullObject : kMeshObject;
-    case LWI_BONE:
-      return kBoneItem;
-    case LWI_LIGHT:
-      return kLightItem;
-    case LWI_CAMERA:
-      return kCameraItem;
-    default:
-      return kOtherItem;
+    case LWI_OBJECT: return object_file_name(item).empty() ? kNullObject : kMeshObject;
+    case LWI_BONE: return kBoneItem;
+    case LWI_LIGHT: return kLightItem;
+    case LWI_CAMERA: return kCameraItem;
+    default: return kOtherItem;
   }
 }
 

@@ -34,12 +34,12 @@ void select_same_type(const ItemList &items);
 // select_same_type for a list known to hold every item once (a branch list):
 // the same commands, without a membership test per entry.
 void select_distinct_same_type(const ItemList &items);
-ItemList scene_items();                // objects each with its bones, lights, cameras
+ItemList scene_items();                       // objects each with its bones, lights, cameras
 LWItemID find_item(const std::string &name);  // lower_case comparison; first in scene order
 ItemList items_matching(const Regex &re);
 ItemList items_matching_wildcard(const std::string &pattern);
 ItemList items_matching_wildcards(const std::vector<std::string> &patterns);
-ItemKind item_kind(LWItemID item);     // mesh: object_file_name not empty
+ItemKind item_kind(LWItemID item);              // mesh: object_file_name not empty
 std::string object_file_name(LWItemID object);  // ".*\.lwo" any case, else ""
 
 // Host item identifiers in command texts: the low 32 bits.

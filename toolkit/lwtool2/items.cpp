@@ -195,14 +195,10 @@ qb::ItemKind classify_item(LWItemID item, qb::PathStyle style) {
       const char *file = objects == nullptr ? nullptr : objects->filename(item);
       return is_lwo_file_name(file, style) ? qb::kMeshObject : qb::kNullObject;
     }
-    case LWI_BONE:
-      return qb::kBoneItem;
-    case LWI_LIGHT:
-      return qb::kLightItem;
-    case LWI_CAMERA:
-      return qb::kCameraItem;
-    default:
-      return qb::kOtherItem;
+    case LWI_BONE: return qb::kBoneItem;
+    case LWI_LIGHT: return qb::kLightItem;
+    case LWI_CAMERA: return qb::kCameraItem;
+    default: return qb::kOtherItem;
   }
 }
 

@@ -49,14 +49,14 @@ bool select_alone(LWItemID item);
 enum class Descendants { kLeftOut, kIncluded };
 
 HashedItemList selection_list(Descendants descendants);  // kIncluded: each followed by its descendant_list
-HashedItemList descendant_list(LWItemID item);            // depth first, pre-order
+HashedItemList descendant_list(LWItemID item);           // depth first, pre-order
 void append_selection(HashedItemList &list);
 void append_selection_with_descendants(HashedItemList &list);
 void append_descendants(HashedItemList &list, LWItemID item);
-void select_list(const HashedItemList &list);        // from the end: SelectItem, AddToSelection...
-HashedItemList scene_item_list();                    // objects+bones, lights, cameras, bones; no dedupe
-void append_scene_items(HashedItemList &list);       // same walk, unique
-HashedItemList mesh_objects();                       // objects with classify_item 1
+void select_list(const HashedItemList &list);   // from the end: SelectItem, AddToSelection...
+HashedItemList scene_item_list();               // objects+bones, lights, cameras, bones; no dedupe
+void append_scene_items(HashedItemList &list);  // same walk, unique
+HashedItemList mesh_objects();                  // objects with classify_item 1
 // Mesh: the file name matches "^.*\.lwo$", the ending in either letter case
 // where the style's file system ignores it.
 qb::ItemKind classify_item(LWItemID item, qb::PathStyle style = qb::kNativePathStyle);

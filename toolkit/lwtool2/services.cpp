@@ -15,12 +15,12 @@ namespace {
 ServiceSet g_services;
 
 void bind_used_service(ServiceSet &set, std::string_view name, void *service) {
-  if (name == LWCOMMANDINTERFACE_GLOBAL)
-    set.command = qb::command_port(service);
+  if (name == LWCOMMANDINTERFACE_GLOBAL) set.command = qb::command_port(service);
   else if (name == LWINTERFACEINFO_GLOBAL) set.interface_info = static_cast<LWInterfaceInfo *>(service);
   else if (name == LWITEMINFO_GLOBAL) set.item_info = static_cast<LWItemInfo *>(service);
   else if (name == LWOBJECTINFO_GLOBAL) set.object_info = static_cast<LWObjectInfo *>(service);
-  else if (name == LWLOCALEINFO_GLOBAL) set.locale = static_cast<unsigned long>(reinterpret_cast<std::uintptr_t>(service));
+  else if (name == LWLOCALEINFO_GLOBAL)
+    set.locale = static_cast<unsigned long>(reinterpret_cast<std::uintptr_t>(service));
   else if (name == LWPANELFUNCS_GLOBAL) {
     set.panel = static_cast<LWPanelFuncs *>(service);
     // Panels created through this record look services up with it.

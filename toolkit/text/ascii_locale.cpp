@@ -75,7 +75,8 @@ struct AsciiCtypeWide : std::ctype<wchar_t> {
 }  // namespace
 
 const std::locale &ascii_locale() {
-  static const std::locale locale(std::locale(std::locale::classic(), new AsciiCtypeChar), new AsciiCtypeWide);
+  static const std::locale locale(std::locale(std::locale::classic(), new AsciiCtypeChar),
+                                  new AsciiCtypeWide);
   return locale;
 }
 

@@ -30,7 +30,8 @@ void set_host_code_page(CodePage code_page) noexcept;
 // A byte that starts a character of more than one byte.
 constexpr bool is_lead_byte(CodePage code_page, unsigned char byte) noexcept {
   if (code_page == CodePage::Utf8) return byte >= 0xC2 && byte <= 0xF4;
-  return code_page == CodePage::ShiftJis && ((byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC));
+  return code_page == CodePage::ShiftJis &&
+         ((byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC));
 }
 
 // Bytes of the UTF-8 character at text[at]: its well-formed sequence (platform/utf8_sequence.h), else 1.

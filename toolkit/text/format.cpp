@@ -95,7 +95,8 @@ std::string lower_case(std::string_view text, CodePage code_page) {
     const std::size_t length = char_length(code_page, result, i);
     // The second byte of a double-byte character may look like a capital
     // (0x83 0x41 is a katakana A): only single-byte letters fold.
-    if (length == 1 && result[i] >= 'A' && result[i] <= 'Z') result[i] = static_cast<char>(result[i] - 'A' + 'a');
+    if (length == 1 && result[i] >= 'A' && result[i] <= 'Z')
+      result[i] = static_cast<char>(result[i] - 'A' + 'a');
     i += length;
   }
   return result;

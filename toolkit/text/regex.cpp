@@ -158,7 +158,7 @@ std::size_t stack_units(const std::string &p, CodePage code_page, std::size_t mo
           return std::size_t(0);
         return digits.size() > 9 ? most + 1 : static_cast<std::size_t>(std::stoull(digits));
       };
-      const std::size_t copies = comma == std::string::npos ? number(count)
+      const std::size_t copies = comma == std::string::npos  ? number(count)
                                  : comma + 1 == count.size() ? number(count.substr(0, comma)) + 1
                                                              : number(count.substr(comma + 1));
       units += (last + 2) * std::min(copies, most + 1);

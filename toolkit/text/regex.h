@@ -24,12 +24,12 @@ namespace qb {
 struct DeepStack;  // the helper thread of one compiled expression, made when first needed
 
 struct Regex {
-  std::regex re;             // every host but a Japanese one
-  std::wregex characters;    // a Japanese host, or one that hands over UTF-8
-  bool shift_jis = false;    // which of the two was compiled
-  bool utf8 = false;         // `characters` reads UTF-8
-  bool shallow = false;      // compiled, and passed over between two guard steps, in little stack
-  WildcardProgram wildcard;  // set by wildcard_to_regex: whole-text matches skip the engine
+  std::regex re;                      // every host but a Japanese one
+  std::wregex characters;             // a Japanese host, or one that hands over UTF-8
+  bool shift_jis = false;             // which of the two was compiled
+  bool utf8 = false;                  // `characters` reads UTF-8
+  bool shallow = false;               // compiled, and passed over between two guard steps, in little stack
+  WildcardProgram wildcard;           // set by wildcard_to_regex: whole-text matches skip the engine
   std::shared_ptr<DeepStack> helper;  // shared by copies; its thread ends with the last of them
 };
 

@@ -33,7 +33,8 @@ bool segment_matches(std::string_view name, std::string_view p, const WildcardPr
     if (pattern_length == 1 && p[k] == '*') {
       star = k++;
       star_name = n;
-    } else if (pattern_length != 0 && takes(p.data(), k, pattern_length, name.data(), n, name_length, program)) {
+    } else if (pattern_length != 0 &&
+               takes(p.data(), k, pattern_length, name.data(), n, name_length, program)) {
       k += pattern_length;
       n += name_length;
     } else if (star != std::string::npos) {
@@ -70,7 +71,8 @@ WildcardProgram make_wildcard_program(const std::string &pattern, CodePage code_
   // "." and so "?" and "*" never take a line break; the regex compares every
   // character after case folding, line breaks included.
   for (int b = 0; b < 256; ++b)
-    program.line_break[b] = program.folded[b] == program.folded['\n'] || program.folded[b] == program.folded['\r'];
+    program.line_break[b] =
+        program.folded[b] == program.folded['\n'] || program.folded[b] == program.folded['\r'];
   program.pattern_has_line_break = next_line_break(pattern, 0, program) != pattern.size();
   return program;
 }

@@ -21,11 +21,11 @@ namespace qb {
 // characters byte for byte.
 struct WildcardProgram {
   std::string pattern;
-  bool usable = false;                       // false: the pattern needs the regex engine (braces)
-  CodePage code_page = CodePage::SingleByte; // how many bytes make a character of pattern and name
-  std::array<unsigned char, 256> folded{};   // every byte with ASCII letters in lower case
-  std::array<bool, 256> line_break{};        // bytes that fold to a line break, which "." never takes
-  bool pattern_has_line_break = false;       // false: the pattern is one segment
+  bool usable = false;                        // false: the pattern needs the regex engine (braces)
+  CodePage code_page = CodePage::SingleByte;  // how many bytes make a character of pattern and name
+  std::array<unsigned char, 256> folded{};    // every byte with ASCII letters in lower case
+  std::array<bool, 256> line_break{};         // bytes that fold to a line break, which "." never takes
+  bool pattern_has_line_break = false;        // false: the pattern is one segment
 };
 
 // Letter case is folded in ASCII only, as the regex engines fold it

@@ -26,8 +26,7 @@ bool host_parent_in_place() {
     table.interface_info =
         static_cast<LWInterfaceInfo *>(table.global(host_service(LWINTERFACEINFO_GLOBAL), GFUSE_TRANSIENT));
   }
-  return table.interface_info != nullptr &&
-         (table.interface_info->generalFlags & LWGENF_PARENTINPLACE) != 0;
+  return table.interface_info != nullptr && (table.interface_info->generalFlags & LWGENF_PARENTINPLACE) != 0;
 }
 
 bool contains(const ItemList &items, LWItemID item) {

@@ -33,21 +33,34 @@ constexpr int kFieldX = 74;
 constexpr int kFirstFieldY = 80;
 constexpr int kSecondFieldY = 100;
 
-enum Label { kLabelTarget, kLabelType, kLabelNull, kLabelBone, kLabelCamera, kLabelLight, kLabelMode, kLabelField };
+enum Label {
+  kLabelTarget,
+  kLabelType,
+  kLabelNull,
+  kLabelBone,
+  kLabelCamera,
+  kLabelLight,
+  kLabelMode,
+  kLabelField
+};
 
 LWPanelFuncs *panel_funcs() { return lwtool2::services().panel; }
 
-LWControl *add_control(NameReplaceState &state, const char *type, LWPanControlDesc desc, int label, int x, int y) {
+LWControl *add_control(NameReplaceState &state, const char *type, LWPanControlDesc desc, int label, int x,
+                       int y) {
   LWControl *control = panel_funcs()->addControl(state.panel, type, &desc, g_name_replace_text[label]);
   set_int(control, CTL_X, x);
   set_int(control, CTL_Y, y);
   return control;
 }
 
-const char **choice_items(int list) { return name_replace_choices().lists.at(static_cast<std::size_t>(list)); }
+const char **choice_items(int list) {
+  return name_replace_choices().lists.at(static_cast<std::size_t>(list));
+}
 
 void add_controls(NameReplaceState &s) {
-  s.target_popup = add_control(s, ctl::kPopup, popup_desc(choice_items(kTargetChoices), 160), kLabelTarget, 50, 0);
+  s.target_popup =
+      add_control(s, ctl::kPopup, popup_desc(choice_items(kTargetChoices), 160), kLabelTarget, 50, 0);
   s.type_label = add_control(s, ctl::kText, text_desc(), kLabelType, 45, 30);
   s.null_box = add_control(s, ctl::kBoolButton, area_desc(kBoxWidth, 0), kLabelNull, 80, 30);
   s.bone_box = add_control(s, ctl::kBoolButton, area_desc(kBoxWidth, 0), kLabelBone, 130, 30);
@@ -147,9 +160,11 @@ void prefill_change_text(NameReplaceState &s) {
 }
 
 std::array<LWControl **, 14> all_controls(NameReplaceState &s) {
-  return {&s.target_popup, &s.type_label,   &s.null_box,      &s.bone_box,     &s.camera_box,
-          &s.light_box,    &s.mode_popup,   &s.change_field,  &s.prefix_field, &s.suffix_field,
-          &s.search_field, &s.replace_field, &s.pattern_field, &s.pattern_replace_field};
+  return {&s.target_popup,  &s.type_label,           &s.null_box,
+          &s.bone_box,      &s.camera_box,           &s.light_box,
+          &s.mode_popup,    &s.change_field,         &s.prefix_field,
+          &s.suffix_field,  &s.search_field,         &s.replace_field,
+          &s.pattern_field, &s.pattern_replace_field};
 }
 
 void forget_panel(NameReplaceState &s) {
@@ -184,7 +199,8 @@ int run_activation(NameReplaceState &s) {
 
 void build_rename_panel(NameReplaceState &s) {
   if (s.panel != nullptr) return;
-  format_bounded(s.title, sizeof s.title, "%s(%d.%02d)%s", kNameReplaceServer, kVersionMajor, kVersionMinor, " ");
+  format_bounded(s.title, sizeof s.title, "%s(%d.%02d)%s", kNameReplaceServer, kVersionMajor, kVersionMinor,
+                 " ");
   s.panel = create_panel(panel_funcs(), lwtool2::g_global, s.title, &s);
   if (s.panel == nullptr) return;
   add_controls(s);

@@ -31,11 +31,17 @@ const char *const kNameReplaceMessagesJa[kNameReplaceMessageCount] = {
 };
 
 const char *kNameReplaceTargetEn[kTargetItemCount + 1] = {
-    "Select Item", "Select Item + Children", "All Item", nullptr,
+    "Select Item",
+    "Select Item + Children",
+    "All Item",
+    nullptr,
 };
 
 const char *kNameReplaceTargetJa[kTargetItemCount + 1] = {
-    "選択アイテム", "選択アイテムと子孫", "全部のアイテム", nullptr,
+    "選択アイテム",
+    "選択アイテムと子孫",
+    "全部のアイテム",
+    nullptr,
 };
 
 const char *kNameReplaceModeEn[kModeItemCount + 1] = {

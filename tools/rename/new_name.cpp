@@ -59,18 +59,13 @@ Regex compile_rename_pattern(const TextBuffer &pattern_text) {
 
 std::string compute_new_name(const RenameSettings &settings, const std::string &w, const Regex *pattern) {
   switch (settings.mode) {
-    case Mode::kChange:
-      return settings.change_text.str();
-    case Mode::kPrefix:
-      return settings.prefix_text.str() + w;
-    case Mode::kSuffix:
-      return w + settings.suffix_text.str();
-    case Mode::kReplace:
-      return replace_first(w, settings.search_text, settings.replace_text);
+    case Mode::kChange: return settings.change_text.str();
+    case Mode::kPrefix: return settings.prefix_text.str() + w;
+    case Mode::kSuffix: return w + settings.suffix_text.str();
+    case Mode::kReplace: return replace_first(w, settings.search_text, settings.replace_text);
     case Mode::kRegex:
       return pattern == nullptr ? std::string() : replace_match(w, *pattern, settings.pattern_replace_text);
-    default:
-      return std::string();
+    default: return std::string();
   }
 }
 

@@ -59,14 +59,10 @@ bool type_is_wanted(const RenameSettings &settings, LWItemID item) {
       // Only objects loaded from a .lwo file are meshes, and meshes keep
       // their names; every other object is a null.
       return object_lacks_file_path(item) && settings.include_null != 0;
-    case LWI_LIGHT:
-      return settings.include_light != 0;
-    case LWI_CAMERA:
-      return settings.include_camera != 0;
-    case LWI_BONE:
-      return settings.include_bone != 0;
-    default:
-      return true;
+    case LWI_LIGHT: return settings.include_light != 0;
+    case LWI_CAMERA: return settings.include_camera != 0;
+    case LWI_BONE: return settings.include_bone != 0;
+    default: return true;
   }
 }
 
@@ -141,8 +137,8 @@ bool prepare_pattern(const RenameSettings &settings, std::optional<Regex> &patte
     pattern = compile_rename_pattern(settings.pattern_text);
     return true;
   } catch (const std::regex_error &) {
-    lwtool2::status_error(
-        format_message("%s: Invalid regular expression: %s", kNameReplaceServer, settings.pattern_text.c_str()));
+    lwtool2::status_error(format_message("%s: Invalid regular expression: %s", kNameReplaceServer,
+                                         settings.pattern_text.c_str()));
     return false;
   }
 }

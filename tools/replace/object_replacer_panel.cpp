@@ -110,7 +110,8 @@ void add_settings_controls(LWPanelFuncs *funcs, ObjectReplacerState &state) {
 }
 
 void add_run_row(LWPanelFuncs *funcs, ObjectReplacerState &state) {
-  state.border_control = add_control(funcs, state.panel, ctl::kBorder, area_desc(510, 30), kLabelBorder, 5, 125);
+  state.border_control =
+      add_control(funcs, state.panel, ctl::kBorder, area_desc(510, 30), kLabelBorder, 5, 125);
   LWPanControlDesc desc = area_desc(100, 0);
   state.run_control = funcs->addControl(state.panel, ctl::kButton, &desc, label(kLabelRun));
   // The button ends at the same place whatever the language's label width.
@@ -125,8 +126,8 @@ void build_panel(LWPanelFuncs *funcs, ObjectReplacerState &state) {
   if (!state.panel) return;
   add_settings_controls(funcs, state);
   add_run_row(funcs, state);
-  LWControl *const made[] = {state.scope_control, state.mode_control,   state.file_control,
-                                   state.directory_control, state.border_control, state.run_control};
+  LWControl *const made[] = {state.scope_control,     state.mode_control,   state.file_control,
+                             state.directory_control, state.border_control, state.run_control};
   if (!keep_complete_panel(funcs, state.panel, made)) {
     state.scope_control = state.mode_control = state.file_control = nullptr;
     state.directory_control = state.border_control = state.run_control = nullptr;

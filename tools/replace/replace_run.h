@@ -19,8 +19,8 @@ enum class Mode : int32_t { kFile = 0, kDirectory = 1 };
 
 struct ReplaceRow {
   LWItemID item = nullptr;
-  int layer = -1;     // the file's own layer number (from 0); -1 while none is found
-  std::string path;   // the object file the layer came from; empty while none is found
+  int layer = -1;       // the file's own layer number (from 0); -1 while none is found
+  std::string path;     // the object file the layer came from; empty while none is found
   bool result = false;  // the host took both commands for this item
 };
 

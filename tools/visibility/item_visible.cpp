@@ -1,12 +1,12 @@
 // "QB:ItemVisible": the activation after the frame's common steps.  The
 // panel is built at the first activation and kept; later activations bring
 // it to the front and open it again with the choices it had.
+#include "tools/visibility/item_visible.h"
 #include "abi/host_api.h"
 #include "toolkit/lwtool2/services.h"
 #include "toolkit/panel.h"
 #include "toolkit/tool_state.h"
 #include "tools/tools.h"
-#include "tools/visibility/item_visible.h"
 
 namespace qb::item_visible {
 

@@ -29,7 +29,9 @@ inline constexpr int kControlClose = 32;
 inline constexpr int kControlRun = 33;
 inline constexpr int kItemVisibleControlCount = 34;
 
-inline constexpr int row_control(int row, int which) { return kControlFirstRow + row * kRowControlCount + which; }
+inline constexpr int row_control(int row, int which) {
+  return kControlFirstRow + row * kRowControlCount + which;
+}
 
 // Scope popup entries, by index: the panel stores the popup's value as is,
 // and a value outside the list selects no items.

@@ -42,8 +42,9 @@ ControlPlan row_control_plan(int row, int which) {
   switch (which) {
     case kRowType: return {ctl::kBoolButton, area_desc(70, 0), x, y};
     case kRowVisibility:
-      return is_display_row(row) ? ControlPlan{ctl::kPopup, popup_desc(choices.lists[kChoiceDisplay], 150), x, y}
-                                 : ControlPlan{ctl::kPopup, popup_desc(choices.lists[kChoiceVisibility], 150), x, y};
+      return is_display_row(row)
+                 ? ControlPlan{ctl::kPopup, popup_desc(choices.lists[kChoiceDisplay], 150), x, y}
+                 : ControlPlan{ctl::kPopup, popup_desc(choices.lists[kChoiceVisibility], 150), x, y};
     case kRowActive: return {ctl::kPopup, popup_desc(choices.lists[kChoiceActive], 76), x, y};
     default: return {ctl::kButton, area_desc(50, 0), x, y};
   }
@@ -55,7 +56,8 @@ ControlPlan control_plan(int index) {
     return row_control_plan(offset / kRowControlCount, offset % kRowControlCount);
   }
   switch (index) {
-    case kControlScope: return {ctl::kPopup, popup_desc(item_visible_choices().lists[kChoiceScope], 160), 43, 10};
+    case kControlScope:
+      return {ctl::kPopup, popup_desc(item_visible_choices().lists[kChoiceScope], 160), 43, 10};
     case 1: return {ctl::kText, text_desc(), 5, 40};
     case 2: return {ctl::kText, text_desc(), 79, 40};
     case 3: return {ctl::kText, text_desc(), 227, 40};
@@ -210,7 +212,8 @@ bool build_item_visible_panel(ItemVisibleState &state) {
 void type_toggle(ItemVisibleState &state, int row) {
   state.enabled[row] = get_int(state.controls[row_control(row, kRowType)], CTL_VALUE);
   const int mode = state.enabled[row] != 0 ? DR_RENDER : DR_GHOST;
-  for (int which : {kRowVisibility, kRowActive, kRowShow, kRowHide}) draw(state.controls[row_control(row, which)], mode);
+  for (int which : {kRowVisibility, kRowActive, kRowShow, kRowHide})
+    draw(state.controls[row_control(row, which)], mode);
   // A run never changes a bone's active state, so its popup stays out of sight.
   draw(state.controls[row_control(kRowBone, kRowActive)], DR_ERASE);
 }

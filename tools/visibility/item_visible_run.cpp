@@ -71,7 +71,8 @@ int visibility_code(int row, int index) {
 }
 
 bool needs_active_flip(int index, bool active) {
-  return (index == static_cast<int>(Active::kOff) && active) || (index == static_cast<int>(Active::kOn) && !active);
+  return (index == static_cast<int>(Active::kOff) && active) ||
+         (index == static_cast<int>(Active::kOn) && !active);
 }
 
 void apply_to_item(const ItemVisibleState &state, LWItemID item) {

@@ -35,20 +35,29 @@ const char *const kItemVisibleLabelsEn[kItemVisibleLabelCount] = {
 // clang-format on
 
 const char *kScopeChoicesJa[kScopeChoiceCount + 1] = {
-    "選択アイテム", "選択アイテム以外", "選択アイテムと子孫", "選択アイテムと子孫以外", "全部のアイテム", nullptr,
+    "選択アイテム",           "選択アイテム以外", "選択アイテムと子孫",
+    "選択アイテムと子孫以外", "全部のアイテム",   nullptr,
 };
 const char *kScopeChoicesEn[kScopeChoiceCount + 1] = {
-    "Selection Item", "Selection not other", "Selection Item + Children", "Selection + Children not other",
-    "All Items", nullptr,
+    "Selection Item",
+    "Selection not other",
+    "Selection Item + Children",
+    "Selection + Children not other",
+    "All Items",
+    nullptr,
 };
 
 const char *kDisplayChoicesJa[kDisplayChoiceCount + 1] = {
-    "そのまま", "◇Hidden", "□Bouding box", "□Vertices", "□Wireframe", "□Front Face Wireframe",
-    "■Shaded Solid", "■Textured Solid", "■Textrured w/Wireframe", nullptr,
+    "そのまま",      "◇Hidden",         "□Bouding box",
+    "□Vertices",     "□Wireframe",      "□Front Face Wireframe",
+    "■Shaded Solid", "■Textured Solid", "■Textrured w/Wireframe",
+    nullptr,
 };
 const char *kDisplayChoicesEn[kDisplayChoiceCount + 1] = {
-    "As is", "Hidden", "Bouding box", "Vertices", "Wireframe", "Front Face Wireframe",
-    "Shaded Solid", "Textured Solid", "Textrured w/Wireframe", nullptr,
+    "As is",        "Hidden",         "Bouding box",
+    "Vertices",     "Wireframe",      "Front Face Wireframe",
+    "Shaded Solid", "Textured Solid", "Textrured w/Wireframe",
+    nullptr,
 };
 
 const char *kVisibilityChoicesJa[kVisibilityChoiceCount + 1] = {"そのまま", "○Hidden", "●Visible", nullptr};

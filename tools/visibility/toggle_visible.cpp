@@ -28,7 +28,8 @@ bool is_bone(LWItemID item) {
 }
 
 void bring_to_state(LWItemID item, bool shown) {
-  if (is_visible(item) != shown && select_alone(item)) run_command(format_text("ItemVisibility %d", shown ? 1 : 0));
+  if (is_visible(item) != shown && select_alone(item))
+    run_command(format_text("ItemVisibility %d", shown ? 1 : 0));
   // Bones keep their active state.
   if (!is_bone(item) && is_active(item) != shown && select_alone(item)) run_command("ItemActive");
 }

@@ -71,12 +71,14 @@ int main(int argc, char **argv) {
   if (update) {
     int unfixed = 0;
     std::ofstream out(argv[6], std::ios::binary);
-    for (const std::string &line : trace_check::update(script, expectations, output, unfixed)) out << line << "\n";
+    for (const std::string &line : trace_check::update(script, expectations, output, unfixed))
+      out << line << "\n";
     if (!out) {
       std::cerr << "qb_trace_check: cannot write " << argv[6] << "\n";
       return 2;
     }
-    if (unfixed != 0) std::cerr << argv[1] << ": " << unfixed << " CHECK-NOT failure(s) left to mend by hand\n";
+    if (unfixed != 0)
+      std::cerr << argv[1] << ": " << unfixed << " CHECK-NOT failure(s) left to mend by hand\n";
     return unfixed == 0 ? 0 : 1;
   }
   const trace_check::Result result = trace_check::check(expectations, output);

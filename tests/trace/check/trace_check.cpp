@@ -16,8 +16,8 @@ struct Directive {
 };
 
 constexpr Directive kDirectives[] = {
-    {"CHECK", Kind::Check, false},       {"CHECK-NEXT", Kind::Next, false},
-    {"CHECK-NOT", Kind::Not, false},     {"CHECK-PART", Kind::Check, true},
+    {"CHECK", Kind::Check, false},         {"CHECK-NEXT", Kind::Next, false},
+    {"CHECK-NOT", Kind::Not, false},       {"CHECK-PART", Kind::Check, true},
     {"CHECK-NEXT-PART", Kind::Next, true}, {"CHECK-NOT-PART", Kind::Not, true},
     {"CHECK-STDERR", Kind::Stderr, false}, {"CHECK-EXIT", Kind::Exit, false},
 };
@@ -132,12 +132,14 @@ struct Walk {
         const int end = e.kind == Kind::Next ? std::min(n(), last + 2) : next_anchor(i, last + 1);
         const int place = closest(out, last + 1, end, e.text);
         if (e.kind == Kind::Next)
-          fail(e, last + 1 < n() ? "the next line (output line " + std::to_string(last + 2) + ") differs"
-                                 : "the output ends before it",
+          fail(e,
+               last + 1 < n() ? "the next line (output line " + std::to_string(last + 2) + ") differs"
+                              : "the output ends before it",
                last + 1, last + 1);
         else
-          fail(e, "not found after output line " + std::to_string(last + 1) +
-                      (place >= 0 ? "; the closest is output line " + std::to_string(place + 1) : ""),
+          fail(e,
+               "not found after output line " + std::to_string(last + 1) +
+                   (place >= 0 ? "; the closest is output line " + std::to_string(place + 1) : ""),
                last + 1, place);
         if (!repair) break;
         if (place < 0) {
@@ -299,7 +301,8 @@ Result check(const Expectations &ex, const Output &output) {
     Failure f;
     for (const Expectation &e : ex.list)
       if (e.kind == Kind::Exit) f.line = e.line;
-    f.message = "exit status " + std::to_string(output.status) + ", expected " + std::to_string(exit_status(ex));
+    f.message =
+        "exit status " + std::to_string(output.status) + ", expected " + std::to_string(exit_status(ex));
     result.failures.push_back(f);
   }
   if (ex.list.empty()) {

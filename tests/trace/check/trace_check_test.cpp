@@ -18,7 +18,7 @@ TEST(TraceCheck, CheckMatchesWholeLinesInOrder) {
   EXPECT_TRUE(run("# CHECK: b\n# CHECK: d\n", "a\nb\nc\nd\n").passed());
   EXPECT_FALSE(run("# CHECK: d\n# CHECK: b\n", "a\nb\nc\nd\n").passed());  // order
   EXPECT_FALSE(run("# CHECK: b\n", "ab\n").passed());                      // whole line
-  EXPECT_FALSE(run("# CHECK: b\n# CHECK: b\n", "b\n").passed());          // one line matches once
+  EXPECT_FALSE(run("# CHECK: b\n# CHECK: b\n", "b\n").passed());           // one line matches once
   EXPECT_TRUE(run("# CHECK-PART: b\n", "abc\n").passed());
   EXPECT_TRUE(run("# CHECK:\n", "a\n\n").passed());  // an empty line
 }
@@ -55,7 +55,8 @@ TEST(TraceCheck, StandardErrorAndExitStatusAreStatedInFull) {
   EXPECT_FALSE(run("# CHECK-EXIT: 1\n", "", "", 2).passed());
   // [[@LINE]] is the expectation's own line, with an offset if given.
   EXPECT_TRUE(run("bad\n# CHECK-STDERR: x:[[@LINE-1]]: a [[@LINE]] [[@LINE+3]]\n# CHECK-EXIT: 1\n", "",
-                  "x:1: a 2 5\n", 1).passed());
+                  "x:1: a 2 5\n", 1)
+                  .passed());
   EXPECT_EQ(trace_check::parse({"# CHECK: [[@LINE*2]]"}).errors.size(), 1u);
 }
 
@@ -114,8 +115,9 @@ std::string updated(const std::string &script, const Output &out, int *unfixed =
 }
 
 TEST(TraceCheck, UpdateRewritesFailingChecksFromTheLinePrintedInTheirPlace) {
-  EXPECT_EQ(updated("go\n# CHECK: value=1 x\n# CHECK-NEXT: b\n# CHECK: end\n", {{"value=2 x", "c", "end"}, {}, 0}),
-            "go\n# CHECK: value=2 x\n# CHECK-NEXT: c\n# CHECK: end\n");
+  EXPECT_EQ(
+      updated("go\n# CHECK: value=1 x\n# CHECK-NEXT: b\n# CHECK: end\n", {{"value=2 x", "c", "end"}, {}, 0}),
+      "go\n# CHECK: value=2 x\n# CHECK-NEXT: c\n# CHECK: end\n");
   // An unstated command goes before the next expectation; stderr and exit are stated anew.
   EXPECT_EQ(updated("a\n# CHECK: cmd ok A\nb\n# CHECK: result 1\n# CHECK-EXIT: 2\n",
                     {{"cmd ok A", "cmd ok B", "result 1"}, {"f:1: bad"}, 1}),

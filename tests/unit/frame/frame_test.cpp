@@ -88,7 +88,8 @@ TEST(Activation, EveryServerSetsTheCodePageFromOneLookupOfTheLocale) {
       activate(server, 6, host);
       const Names lookups = host.lookups();
       EXPECT_EQ(std::count(lookups.begin(), lookups.end(), "Locale Info"), 1) << server;
-      EXPECT_EQ(qb::host_code_page(), locale == 1033 ? qb::CodePage::SingleByte : qb::CodePage::ShiftJis) << server;
+      EXPECT_EQ(qb::host_code_page(), locale == 1033 ? qb::CodePage::SingleByte : qb::CodePage::ShiftJis)
+          << server;
     }
   }
   qb::set_host_code_page(qb::CodePage::SingleByte);

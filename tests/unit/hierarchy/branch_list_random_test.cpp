@@ -13,8 +13,8 @@
 #include "toolkit/services.h"
 #include "tools/hierarchy/select_branches.h"
 
-using qbtest::TestHost;
 using qb::ItemList;
+using qbtest::TestHost;
 
 namespace {
 
@@ -76,8 +76,10 @@ TEST(BranchListRandom, AgreesWithItsDefinition) {
     for (int run = 0; run < 20; ++run) {
       ItemList roots;
       const std::size_t n = 1 + pick(8);
-      for (std::size_t k = 0; k < n; ++k) roots.push_back(pick(10) == 0 ? nullptr : items[pick(items.size())]);
-      ASSERT_EQ(qb::hierarchy::branch_list(roots), defined_branch_list(roots)) << "scene " << scene << ", run " << run;
+      for (std::size_t k = 0; k < n; ++k)
+        roots.push_back(pick(10) == 0 ? nullptr : items[pick(items.size())]);
+      ASSERT_EQ(qb::hierarchy::branch_list(roots), defined_branch_list(roots))
+          << "scene " << scene << ", run " << run;
     }
   }
 }
@@ -99,7 +101,9 @@ TEST(BranchListRandom, ChildListsThatLoopEnd) {
   g_first = b;
   g_last = c;
   g_host_first_child = looping.firstChild;
-  looping.firstChild = [](LWItemID parent) { return parent == g_last ? g_first : g_host_first_child(parent); };
+  looping.firstChild = [](LWItemID parent) {
+    return parent == g_last ? g_first : g_host_first_child(parent);
+  };
   qb::service_table().item_info = &looping;
   EXPECT_EQ(qb::hierarchy::branch_list({a}), (ItemList{a, b, c}));
   EXPECT_EQ(qb::hierarchy::branch_list({c}), (ItemList{c}));

@@ -6,9 +6,9 @@
 #include "tools/hierarchy/select_branches.h"
 #include "tools/tools.h"
 
-using qbtest::TestHost;
-using qbtest::hex;
 using qb::ItemList;
+using qbtest::hex;
+using qbtest::TestHost;
 
 namespace {
 

@@ -42,8 +42,9 @@ TEST(HostCli, UsageModulesAndStandardInput) {
   EXPECT_EQ(help.status, 0);
   EXPECT_NE(help.out.find("Example:"), std::string::npos);
   EXPECT_NE(help.out.find("--plugin PATH"), std::string::npos);
-  for (const std::string &arguments : {std::string(), std::string(" --bogus x.qbs"), std::string(" a.qbs b.qbs"),
-                                       " " + (dir.path / "missing.qbs").string()})
+  for (const std::string &arguments :
+       {std::string(), std::string(" --bogus x.qbs"), std::string(" a.qbs b.qbs"),
+        " " + (dir.path / "missing.qbs").string()})
     EXPECT_EQ(run(qbhost + arguments).status, 2) << arguments;
 
   const std::string ok = (dir.path / "ok.qbs").string();

@@ -65,7 +65,8 @@ TEST(HostCommandParsing, HexIdentifiers) {
   EXPECT_EQ(id, 0x2000000Au);
   EXPECT_TRUE(parse_hex_id("0", id));
   EXPECT_EQ(id, 0u);
-  for (const char *bad : {"", "0x", " 0x1", "0x1 ", "0x123456789", "xyz"}) EXPECT_FALSE(parse_hex_id(bad, id)) << bad;
+  for (const char *bad : {"", "0x", " 0x1", "0x1 ", "0x123456789", "xyz"})
+    EXPECT_FALSE(parse_hex_id(bad, id)) << bad;
 }
 
 TEST_F(HostCommands, SelectAndAddToSelection) {
@@ -73,8 +74,9 @@ TEST_F(HostCommands, SelectAndAddToSelection) {
   EXPECT_TRUE(run("AddToSelection 20000000"));
   EXPECT_TRUE(run("AddToSelection 0x10000001"));
   EXPECT_EQ(scene.selection(), (std::vector<ItemId>{null, light}));
-  for (const char *text : {"SelectItem 0", "SelectItem 0x10000099", "SelectItem", "SelectItem  0x10000000",
-                           "AddToSelection 0", "AddToSelection 0x50000000", "AddToSelection zz", "selectitem 0x10000000"})
+  for (const char *text :
+       {"SelectItem 0", "SelectItem 0x10000099", "SelectItem", "SelectItem  0x10000000", "AddToSelection 0",
+        "AddToSelection 0x50000000", "AddToSelection zz", "selectitem 0x10000000"})
     EXPECT_FALSE(run(text)) << text;
   EXPECT_EQ(scene.selection(), (std::vector<ItemId>{null, light}));
   EXPECT_TRUE(run("SelectItem 0x40000000"));
@@ -149,7 +151,8 @@ TEST_F(HostCommands, FlagsNamesAndStatus) {
   EXPECT_TRUE(run("StatusMsg"));
   EXPECT_EQ(effects.status, "");
 
-  for (const char *unknown : {"", "DeleteItem 0x10000000", " SelectItem 0x10000000"}) EXPECT_FALSE(run(unknown));
+  for (const char *unknown : {"", "DeleteItem 0x10000000", " SelectItem 0x10000000"})
+    EXPECT_FALSE(run(unknown));
   EXPECT_EQ(scene.size(), 6u);
 }
 

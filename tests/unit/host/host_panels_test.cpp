@@ -170,7 +170,8 @@ ServerRecord fake_servers[] = {
     {nullptr, nullptr, nullptr, nullptr},
 };
 
-ModuleDescriptor fake_module = {MOD_SYSSYNC, MOD_SYSVER, MOD_MACHINE, fake_startup, fake_shutdown, fake_servers};
+ModuleDescriptor fake_module = {MOD_SYSSYNC,  MOD_SYSVER,    MOD_MACHINE,
+                                fake_startup, fake_shutdown, fake_servers};
 
 struct HostWithFake : ::testing::Test {
   Host host;
@@ -206,7 +207,8 @@ TEST(HostModule, DescriptorIsChecked) {
 }
 
 TEST_F(HostWithFake, ServersAndShutDown) {
-  EXPECT_EQ(host.server_names(), (std::vector<std::string>{"Fake:Panel", "Fake:Arguments", "Fake:Snapshots"}));
+  EXPECT_EQ(host.server_names(),
+            (std::vector<std::string>{"Fake:Panel", "Fake:Arguments", "Fake:Snapshots"}));
   EXPECT_EQ(host.activate("Fake:Nothing", nullptr), -1);
   const int before = shutdowns;
   host.unload_module();
@@ -237,7 +239,8 @@ TEST_F(HostWithFake, NonBlockingOpenReturnsAtOnceAndOnlyOnce) {
 
 TEST_F(HostWithFake, ModalOkCancelAndClose) {
   fake.open_flags = PANF_BLOCKING | PANF_CANCEL;
-  ASSERT_EQ(script("activate Fake:Panel\nset 1 \"two words\"\npress 2\nok\necho after\n"), RunStatus::Ok) << error;
+  ASSERT_EQ(script("activate Fake:Panel\nset 1 \"two words\"\npress 2\nok\necho after\n"), RunStatus::Ok)
+      << error;
   EXPECT_EQ(fake.open_result, 1);
   EXPECT_EQ(fake.events, 2);
   EXPECT_EQ(fake.last_event, fake.button);
@@ -503,7 +506,8 @@ TEST_F(HostWithFake, RefusedPrefixesAndTheCommandTrace) {
   ASSERT_EQ(script("accept \"\"\n"), RunStatus::Ok);
   EXPECT_EQ(host.evaluate("StatusMsg hi"), 1);
   EXPECT_EQ(host.evaluate(nullptr), 0);
-  EXPECT_EQ(trace.str(), "cmd ok AddToSelection 0x10000000\ncmd ok SelectItem 0x10000000\ncmd failed StatusMsg hi\n"
+  EXPECT_EQ(trace.str(),
+            "cmd ok AddToSelection 0x10000000\ncmd ok SelectItem 0x10000000\ncmd failed StatusMsg hi\n"
             "cmd ok StatusMsg hi\ncmd failed (null)\n");
 }
 

@@ -37,7 +37,8 @@ int keep_local(int, GlobalFunc *, void *local, void *) {
   return AFUNC_OK;
 }
 
-ServerRecord g_servers[] = {{LWLAYOUTGENERIC_CLASS, "Test:Local", keep_local, nullptr}, {nullptr, nullptr, nullptr, nullptr}};
+ServerRecord g_servers[] = {{LWLAYOUTGENERIC_CLASS, "Test:Local", keep_local, nullptr},
+                            {nullptr, nullptr, nullptr, nullptr}};
 ModuleDescriptor g_module = {MOD_SYSSYNC, MOD_SYSVER, MOD_MACHINE, nullptr, nullptr, g_servers};
 
 struct HostRecords : ::testing::Test {
@@ -50,18 +51,21 @@ struct HostRecords : ::testing::Test {
 
 TEST_F(HostRecords, EveryFunctionSlotHoldsAFunction) {
   EXPECT_EQ(null_words(*service<LWItemInfo>(LWITEMINFO_GLOBAL), 0, offsetof(LWItemInfo, splineT)), 0);
-  EXPECT_EQ(null_words(*service<LWObjectInfo>(LWOBJECTINFO_GLOBAL), 0, offsetof(LWObjectInfo, maximumPixelSpacing)),
-            0);
+  EXPECT_EQ(
+      null_words(*service<LWObjectInfo>(LWOBJECTINFO_GLOBAL), 0, offsetof(LWObjectInfo, maximumPixelSpacing)),
+      0);
   const LWInterfaceInfo &info = *service<LWInterfaceInfo>(LWINTERFACEINFO_GLOBAL);
-  for (auto slot : {offsetof(LWInterfaceInfo, itemFlags), offsetof(LWInterfaceInfo, schemaPos),
-                    offsetof(LWInterfaceInfo, itemVis), offsetof(LWInterfaceInfo, itemColor),
-                    offsetof(LWInterfaceInfo, setItemColorIndex), offsetof(LWInterfaceInfo, setItemColorCustom),
-                    offsetof(LWInterfaceInfo, defaultItemTypeColor), offsetof(LWInterfaceInfo, itemColorRgba),
-                    offsetof(LWInterfaceInfo, itemIconScale)})
+  for (auto slot :
+       {offsetof(LWInterfaceInfo, itemFlags), offsetof(LWInterfaceInfo, schemaPos),
+        offsetof(LWInterfaceInfo, itemVis), offsetof(LWInterfaceInfo, itemColor),
+        offsetof(LWInterfaceInfo, setItemColorIndex), offsetof(LWInterfaceInfo, setItemColorCustom),
+        offsetof(LWInterfaceInfo, defaultItemTypeColor), offsetof(LWInterfaceInfo, itemColorRgba),
+        offsetof(LWInterfaceInfo, itemIconScale)})
     EXPECT_EQ(null_words(info, slot, slot), 0) << slot;
   const LWPanelFuncs &panels = *service<LWPanelFuncs>(LWPANELFUNCS_GLOBAL);
   EXPECT_EQ(null_words(panels, 0, offsetof(LWPanelFuncs, drawFuncs)), 0);
-  EXPECT_EQ(null_words(panels, offsetof(LWPanelFuncs, destroyControl), offsetof(LWPanelFuncs, destroyControl)), 0);
+  EXPECT_EQ(
+      null_words(panels, offsetof(LWPanelFuncs, destroyControl), offsetof(LWPanelFuncs, destroyControl)), 0);
 
   std::string error;
   ASSERT_TRUE(host.attach_module(&g_module, error)) << error;
@@ -75,9 +79,12 @@ TEST_F(HostRecordsDeathTest, AnUnexpectedCallEndsTheRunWithStatusThree) {
   LWItemInfo *items = service<LWItemInfo>(LWITEMINFO_GLOBAL);
   LWObjectInfo *objects = service<LWObjectInfo>(LWOBJECTINFO_GLOBAL);
   LWPanelFuncs *panels = service<LWPanelFuncs>(LWPANELFUNCS_GLOBAL);
-  EXPECT_EXIT(items->target(nullptr), ::testing::ExitedWithCode(3), "host: unexpected call of LWItemInfo.target\n");
-  EXPECT_EXIT(objects->layerLoaded(), ::testing::ExitedWithCode(3), "host: unexpected call of LWObjectInfo.layerLoaded");
-  EXPECT_EXIT(panels->handle(nullptr, 0), ::testing::ExitedWithCode(3), "host: unexpected call of LWPanelFuncs.handle");
+  EXPECT_EXIT(items->target(nullptr), ::testing::ExitedWithCode(3),
+              "host: unexpected call of LWItemInfo.target\n");
+  EXPECT_EXIT(objects->layerLoaded(), ::testing::ExitedWithCode(3),
+              "host: unexpected call of LWObjectInfo.layerLoaded");
+  EXPECT_EXIT(panels->handle(nullptr, 0), ::testing::ExitedWithCode(3),
+              "host: unexpected call of LWPanelFuncs.handle");
   std::string error;
   ASSERT_TRUE(host.attach_module(&g_module, error)) << error;
   ASSERT_EQ(host.activate("Test:Local", nullptr), AFUNC_OK);
@@ -132,7 +139,9 @@ TEST(HostCommandObserver, SeesEveryCommandAndItsOutcome) {
   host.scene().add_mesh("Cube2", "Objects/Cube2.lwo");
   host.settings().refused.push_back("AddToSelection");
   std::vector<std::pair<std::string, bool>> seen;
-  host.settings().command_observer = [&](std::string_view command, bool done) { seen.emplace_back(command, done); };
+  host.settings().command_observer = [&](std::string_view command, bool done) {
+    seen.emplace_back(command, done);
+  };
   ASSERT_EQ(host.activate("QB:SelectItem", "Cube*"), 0);
   const std::vector<std::pair<std::string, bool>> expected = {{"SelectItem 0x10000001", true},
                                                               {"AddToSelection 0x10000000", false}};

@@ -150,7 +150,10 @@ TEST(HostScene, ServicesFollowEveryChangeOfHierarchyAndNames) {
         break;
       }
       case 1: scene.set_parent(any, pick(4) == 0 ? 0 : items[pick(items.size())]); break;
-      case 2: scene.set_parents({any, items[pick(items.size())], any}, pick(4) == 0 ? 0 : items[pick(items.size())]); break;
+      case 2:
+        scene.set_parents({any, items[pick(items.size())], any},
+                          pick(4) == 0 ? 0 : items[pick(items.size())]);
+        break;
       case 3: scene.rename(any, std::to_string(step)); break;
       case 4: scene.find(any)->name = "edited" + std::to_string(step); break;
       default: scene.rename(any, std::string(1 + pick(300), 'r')); break;

@@ -143,7 +143,8 @@ TEST_F(HostScripts, ErrorsNameFileAndLine) {
     std::ostringstream out;
     fresh.set_trace(&out);
     std::string message;
-    EXPECT_EQ(fresh.run_script(c.script + "echo not reached\n", "s.qbs", message), RunStatus::ScriptError) << c.script;
+    EXPECT_EQ(fresh.run_script(c.script + "echo not reached\n", "s.qbs", message), RunStatus::ScriptError)
+        << c.script;
     if (!c.message.empty()) {
       EXPECT_EQ(message, c.message) << c.script;
     }

@@ -72,7 +72,9 @@ std::unique_ptr<Node> parse_xml(const std::string &xml) {
   };
   auto name = [&] {
     const std::size_t start = i;
-    while (i < xml.size() && (std::isalnum(static_cast<unsigned char>(xml[i])) || xml[i] == '-' || xml[i] == ':' || xml[i] == '_')) ++i;
+    while (i < xml.size() && (std::isalnum(static_cast<unsigned char>(xml[i])) || xml[i] == '-' ||
+                              xml[i] == ':' || xml[i] == '_'))
+      ++i;
     if (i == start) throw std::runtime_error("a name expected at " + std::to_string(start));
     return xml.substr(start, i - start);
   };
@@ -80,13 +82,15 @@ std::unique_ptr<Node> parse_xml(const std::string &xml) {
     const std::size_t lt = xml.find('<', i);
     const std::string between = xml.substr(i, lt == std::string::npos ? std::string::npos : lt - i);
     if (!open.empty()) open.back()->text += decode(between);
-    else if (between.find_first_not_of(" \n\t\r") != std::string::npos) throw std::runtime_error("text outside the root");
+    else if (between.find_first_not_of(" \n\t\r") != std::string::npos)
+      throw std::runtime_error("text outside the root");
     if (lt == std::string::npos) break;
     i = lt + 1;
     if (xml[i] == '/') {
       ++i;
       const std::string tag = name();
-      if (open.empty() || open.back()->tag != tag) throw std::runtime_error("</" + tag + "> closes nothing open");
+      if (open.empty() || open.back()->tag != tag)
+        throw std::runtime_error("</" + tag + "> closes nothing open");
       open.pop_back();
       skip_blanks();
       if (xml[i++] != '>') throw std::runtime_error("> expected");
@@ -152,7 +156,8 @@ class Snapshot : public ::testing::Test {
  protected:
   void SetUp() override {
     const std::string plugin = std::getenv("QB_PLUGIN");
-    if (!std::filesystem::exists(plugin)) GTEST_SKIP() << "no built module at " << plugin << " (set QB_PLUGIN)";
+    if (!std::filesystem::exists(plugin))
+      GTEST_SKIP() << "no built module at " << plugin << " (set QB_PLUGIN)";
     host_.set_trace(&trace_);
     std::string error;
     ASSERT_TRUE(host_.load_module(plugin, error)) << error;
@@ -166,7 +171,8 @@ class Snapshot : public ::testing::Test {
 
   void run(const std::string &script) {
     std::string error;
-    ASSERT_EQ(host_.run_script(script, "test", error), qbhost::RunStatus::Ok) << error << "\ntrace:\n" << trace_.str();
+    ASSERT_EQ(host_.run_script(script, "test", error), qbhost::RunStatus::Ok) << error << "\ntrace:\n"
+                                                                              << trace_.str();
   }
 
   std::unique_ptr<Node> picture(const std::string &name) {
@@ -194,8 +200,8 @@ class Snapshot : public ::testing::Test {
 };
 
 TEST_F(Snapshot, ItemToolsPanelHasEveryControlAtItsPlace) {
-  run("mesh Cube\nnull Pivot\nactivate QB:ItemTools\n" + snap("tools.svg") + "set 3 \"<Pivot & \\\"Co\\\">\"\nset 5 1\n" +
-      snap("on.svg"));
+  run("mesh Cube\nnull Pivot\nactivate QB:ItemTools\n" + snap("tools.svg") +
+      "set 3 \"<Pivot & \\\"Co\\\">\"\nset 5 1\n" + snap("on.svg"));
   auto svg = picture("tools.svg");
   ASSERT_EQ(svg->tag, "svg");
   EXPECT_EQ(svg->attr("data-title"), "QB:ItemTools(1.00) ");
@@ -236,7 +242,8 @@ TEST_F(Snapshot, ItemToolsPanelHasEveryControlAtItsPlace) {
   }
   EXPECT_EQ(texts(*all.at(6), "label"), std::vector<std::string>{"Run"});
   EXPECT_EQ(texts(*all.at(20), "label"), std::vector<std::string>{"Close"});
-  EXPECT_EQ(texts(*all.at(2), "label"), std::vector<std::string>{"Set selected items to child of input item"});
+  EXPECT_EQ(texts(*all.at(2), "label"),
+            std::vector<std::string>{"Set selected items to child of input item"});
   // The pick buttons carry the left-arrow image, not its bytes as text.
   EXPECT_TRUE(texts(*all.at(4), "label").empty());
   EXPECT_EQ(with_class(*all.at(4), "image").size(), 1u);
@@ -282,7 +289,8 @@ TEST_F(Snapshot, VisibilityPanelOnJapaneseHost) {
     EXPECT_EQ(all.at(number)->attr("data-state"), "ghosted");
     EXPECT_TRUE(all.at(number)->has_class("ghosted"));
   }
-  for (int number : {5, 6, 7, 8, 9, 16, 18, 19, 20, 25, 30, 34}) EXPECT_EQ(all.at(number)->attr("data-state"), "normal");
+  for (int number : {5, 6, 7, 8, 9, 16, 18, 19, 20, 25, 30, 34})
+    EXPECT_EQ(all.at(number)->attr("data-state"), "normal");
   // Type buttons show whether their row takes part.
   EXPECT_EQ(with_class(*all.at(5), "on").size(), 1u);
   EXPECT_EQ(with_class(*all.at(20), "on").size(), 0u);
@@ -303,7 +311,8 @@ TEST_F(Snapshot, VisibilityPanelInEnglishFollowsTheUser) {
 // The rename panel is modal: the picture is taken while it waits, with the
 // host's OK and Cancel buttons, and only the fields of the chosen mode.
 TEST_F(Snapshot, RenamePanelShowsTheFieldsOfItsMode) {
-  run("null Arm_L\nactivate QB:NameReplace\n" + snap("rename.svg") + "set 7 4\n" + snap("regex.svg") + "cancel\n");
+  run("null Arm_L\nactivate QB:NameReplace\n" + snap("rename.svg") + "set 7 4\n" + snap("regex.svg") +
+      "cancel\n");
   auto svg = picture("rename.svg");
   auto all = controls(*svg);
   EXPECT_EQ(svg->attr("data-controls"), "14");
@@ -333,12 +342,14 @@ TEST_F(Snapshot, RenamePanelShowsTheFieldsOfItsMode) {
 TEST_F(Snapshot, ObjectReplacerAndItsResultList) {
   const std::string car = std::string(std::getenv("QB_TEST_DATA")) + "/replace/car.lwo";
   run("mesh \"Car:Wheel (2)\" Objects/Car.lwo\nmesh Car:Door Objects/Car.lwo\nselect \"Car:Wheel (2)\"\n"
-      "activate QB:ObjectReplacer\n" + snap("default.svg") + "set 3 \"" + car + "\"\nset 2 1\nset 4 Objects\nset 2 0\n" +
-      snap("replacer.svg") + "set 1 2\npress 6\n" +
-      snap("result.svg") + snap("behind.svg", "QB:ObjectReplacer(1.00)") + "close\n");
+      "activate QB:ObjectReplacer\n" +
+      snap("default.svg") + "set 3 \"" + car + "\"\nset 2 1\nset 4 Objects\nset 2 0\n" +
+      snap("replacer.svg") + "set 1 2\npress 6\n" + snap("result.svg") +
+      snap("behind.svg", "QB:ObjectReplacer(1.00)") + "close\n");
 
   // The file field starts with the selected mesh's file.
-  EXPECT_EQ(texts(*controls(*picture("default.svg")).at(3), "value"), std::vector<std::string>{"Objects/Car.lwo"});
+  EXPECT_EQ(texts(*controls(*picture("default.svg")).at(3), "value"),
+            std::vector<std::string>{"Objects/Car.lwo"});
   auto replacer = picture("replacer.svg");
   const auto panel = controls(*replacer);
   ASSERT_EQ(panel.size(), 6u);
@@ -361,7 +372,8 @@ TEST_F(Snapshot, ObjectReplacerAndItsResultList) {
   EXPECT_EQ(list.attr("data-type"), "MultiListBoxControl");
   EXPECT_EQ(list.attr("data-rows"), "2");
   ASSERT_EQ(with_class(list, "heading").size(), 1u);
-  EXPECT_EQ(texts(*with_class(list, "heading")[0], "cell"), (std::vector<std::string>{"Item", "Layer", "File", "Result"}));
+  EXPECT_EQ(texts(*with_class(list, "heading")[0], "cell"),
+            (std::vector<std::string>{"Item", "Layer", "File", "Result"}));
   const auto rows = with_class(list, "row");
   ASSERT_EQ(rows.size(), 2u);
   // "All Item": both meshes, in scene order; the door has no layer in the file.
@@ -391,7 +403,9 @@ TEST_F(Snapshot, ClosedPanelByTitle) {
 // sensible size: positions and sizes far out of range, texts with markup
 // characters and control bytes, a list that claims a billion rows.
 int huge_count(void *) { return 1000000000; }
-const char *cell_text(void *, int row, int column) { return row < 0 ? "<head>" : column == 0 ? "a&b" : nullptr; }
+const char *cell_text(void *, int row, int column) {
+  return row < 0 ? "<head>" : column == 0 ? "a&b" : nullptr;
+}
 int one_wide_column(void *, int column) { return column == 0 ? INT32_MAX : 0; }
 
 TEST(SnapshotPicture, OutOfRangeValuesAndMarkupStayDrawable) {

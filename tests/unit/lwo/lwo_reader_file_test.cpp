@@ -52,7 +52,6 @@ class LwoFileReads : public ::testing::Test {
       EXPECT_EQ(file.layers[i].parent, decoded[i].parent) << what;
     }
   }
-
 };
 
 // The form size made to match the bytes, so that the chunk walk decides.
@@ -228,7 +227,8 @@ TEST_F(LwoFileReads, FileNotBeginningWithFormCostsAFourByteRead) {
   // A pipe shows how much was taken from it: the rest stays for us to read.
   const std::string fifo = (dir_ / "pipe.lwo").string();
   ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-  const int fd = ::open(fifo.c_str(), O_RDWR | O_NONBLOCK);  // keeps a writer, so opening for reading won't block
+  const int fd =
+      ::open(fifo.c_str(), O_RDWR | O_NONBLOCK);  // keeps a writer, so opening for reading won't block
   ASSERT_GE(fd, 0);
   const char content[] = "LIST\0\0\0\x04LWO2rest";
   ASSERT_EQ(::write(fd, content, sizeof content - 1), static_cast<ssize_t>(sizeof content - 1));
@@ -238,7 +238,8 @@ TEST_F(LwoFileReads, FileNotBeginningWithFormCostsAFourByteRead) {
   char left[64];
   const ssize_t n = ::read(fd, left, sizeof left);
   ::close(fd);
-  EXPECT_EQ(std::string(left, n > 0 ? static_cast<std::size_t>(n) : 0), std::string(content + 4, sizeof content - 5));
+  EXPECT_EQ(std::string(left, n > 0 ? static_cast<std::size_t>(n) : 0),
+            std::string(content + 4, sizeof content - 5));
 }
 
 TEST_F(LwoFileReads, FileOfFourGibibytesOrMoreIsRejected) {

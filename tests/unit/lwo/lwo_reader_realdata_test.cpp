@@ -115,11 +115,12 @@ std::map<std::string, ExpectedFile> parse_layers_table(const fs::path &table) {
       continue;
     }
     if (!current) continue;
-    const std::string body = line.substr(line.find_first_not_of(' ') == std::string::npos ? line.size()
-                                                                                           : line.find_first_not_of(' '));
+    const std::string body = line.substr(
+        line.find_first_not_of(' ') == std::string::npos ? line.size() : line.find_first_not_of(' '));
     if (body.rfind("NOT an IFF FORM file", 0) == 0) current->iff = false;
     else if (body.rfind("form type: ", 0) == 0) current->form = body.substr(11, 4);
-    else if (body.rfind("FORM size field:", 0) == 0) current->size_ok = body.find(": OK") != std::string::npos;
+    else if (body.rfind("FORM size field:", 0) == 0)
+      current->size_ok = body.find(": OK") != std::string::npos;
     else if (body.rfind("!!", 0) == 0 || body.rfind("note:", 0) == 0 || body.rfind("EXCEPTION", 0) == 0)
       current->odd = true;
     else if (body.rfind("LAYR @", 0) == 0) {
@@ -201,7 +202,8 @@ TEST_F(LwoRealData, EveryObjectFileGivesTheIndependentLayerTable) {
       ++layers_seen;
       EXPECT_EQ(got.number, want.number) << "layer " << i;
       EXPECT_EQ(got.flags, want.flags) << "layer " << i;
-      for (int axis = 0; axis < 3; ++axis) EXPECT_EQ(shown(got.pivot[axis]), want.pivot[axis]) << "layer " << i;
+      for (int axis = 0; axis < 3; ++axis)
+        EXPECT_EQ(shown(got.pivot[axis]), want.pivot[axis]) << "layer " << i;
       const bool has_name_field = want.chunk_size > 16;
       const std::string name =
           want.name.empty() && has_name_field ? "Layer" + std::to_string(want.number + 1) : want.name;
@@ -250,8 +252,8 @@ TEST_F(LwoRealData, LargeLwo3WithNestedFormsIsWalkedOverTheirSizes) {
   // the table was printed with the path split); the independent reader, run
   // on it alone, gives one unnamed layer 0 before 39 nested FORM chunks.
   bool ok = false;
-  const qb::LwoFile file =
-      read("lwo_strut/tests/lwo_interceptor/src/LWO3/Federation - Interceptor/objects/interceptor_hull.lwo", ok);
+  const qb::LwoFile file = read(
+      "lwo_strut/tests/lwo_interceptor/src/LWO3/Federation - Interceptor/objects/interceptor_hull.lwo", ok);
   ASSERT_TRUE(ok);
   ASSERT_EQ(file.layers.size(), 1u);
   EXPECT_EQ(file.layers[0].number, 0);

@@ -46,7 +46,9 @@ Bytes full_record() {
   return data;
 }
 
-Bytes prefix(const Bytes &bytes, std::size_t n) { return Bytes(bytes.begin(), bytes.begin() + static_cast<long>(n)); }
+Bytes prefix(const Bytes &bytes, std::size_t n) {
+  return Bytes(bytes.begin(), bytes.begin() + static_cast<long>(n));
+}
 
 TEST(LwoDecode, DamagedFilesAreRejectedAndLeaveNoLayers) {
   std::vector<std::pair<std::string, Bytes>> cases;
@@ -83,7 +85,8 @@ TEST(LwoDecode, DamagedFilesAreRejectedAndLeaveNoLayers) {
   add("odd chunk without its pad byte in the middle", lwo2(concat({unpadded, layr_chunks})));
   const Bytes tail{'P', 'N', 'T', 'S', 0, 0, 0};
   for (std::size_t n : {1u, 2u, 3u, 5u, 6u, 7u})
-    add("partial ID or header of " + std::to_string(n) + " bytes at the end", lwo2(concat({layr_chunks, prefix(tail, n)})));
+    add("partial ID or header of " + std::to_string(n) + " bytes at the end",
+        lwo2(concat({layr_chunks, prefix(tail, n)})));
   Bytes past = chunk("PNTS", Bytes(12, 0));
   past[7] = 13;  // one byte more than there is
   add("chunk one byte past the end", lwo2(concat({layr_chunks, past})));
@@ -102,7 +105,8 @@ TEST(LwoDecode, DamagedFilesAreRejectedAndLeaveNoLayers) {
   Bytes twenty_three = layer_data(2, "Body");
   twenty_three.push_back(0);
   add("a byte after an even name", one_layer_file(twenty_three));
-  add("a bad layer after a good one", lwo2(concat({chunk("LAYR", layer_data(0, "Arm")), chunk("LAYR", twenty_three)})));
+  add("a bad layer after a good one",
+      lwo2(concat({chunk("LAYR", layer_data(0, "Arm")), chunk("LAYR", twenty_three)})));
   const Bytes full = full_record();
   // A chunk follows each: an empty LAYR at the very end would be a bare header.
   for (std::size_t n : {0u, 1u, 3u, 5u, 6u, 7u, 9u, 10u, 11u, 13u, 14u, 15u})
@@ -150,9 +154,9 @@ TEST(LwoDecode, WellFormedFilesGiveTheirLayersInChunkOrder) {
 
   // ---- chunk walk
   add("layers among other chunks",
-      lwo2(concat({chunk("LAYR", layer_data(4, "Root")), chunk("PNTS", Bytes(36, 7)), chunk("POLS", Bytes(10, 1)),
-                   chunk("LAYR", layer_data(2, "Child", 4)), chunk("SURF", Bytes(20, 0)),
-                   chunk("LAYR", layer_data(1, ""))})),
+      lwo2(concat({chunk("LAYR", layer_data(4, "Root")), chunk("PNTS", Bytes(36, 7)),
+                   chunk("POLS", Bytes(10, 1)), chunk("LAYR", layer_data(2, "Child", 4)),
+                   chunk("SURF", Bytes(20, 0)), chunk("LAYR", layer_data(1, ""))})),
       {{4, "Root", kNone}, {2, "Child", 4}, {1, "Layer2", kNone}});
   const Bytes odd = chunk("TAGS", Bytes{'A', 'B', 'C', 'D', 0});
   ASSERT_EQ(odd.size(), 14u);  // 8 + 5 + pad: the next chunk at the following even offset
@@ -164,15 +168,18 @@ TEST(LwoDecode, WellFormedFilesGiveTheirLayersInChunkOrder) {
   for (uint32_t size : {0u, 18u, 0xFFFFFFFFu}) {
     Bytes bare{'L', 'A', 'Y', 'R'};
     put_u4(bare, size);
-    add("bare header of size " + std::to_string(size) + " at the end", lwo2(concat({body, bare})), {{0, "Body", kNone}});
+    add("bare header of size " + std::to_string(size) + " at the end", lwo2(concat({body, bare})),
+        {{0, "Body", kNone}});
   }
   // Data that would fail as a layer: only an exact "LAYR" chunk is looked at.
   const Bytes junk(5, 0xEE);
   add("IDs near LAYR",
-      lwo2(concat({chunk("layr", junk), chunk("LAYX", junk), chunk(" LAY", junk), chunk(std::string("LAY\0", 4), junk)})),
+      lwo2(concat({chunk("layr", junk), chunk("LAYX", junk), chunk(" LAY", junk),
+                   chunk(std::string("LAY\0", 4), junk)})),
       {});
   const Bytes nested = concat({Bytes{'V', 'M', 'A', 'P'}, chunk("LAYR", layer_data(7, "Hidden"))});
-  add("LAYR inside a nested FORM", form("LWO3", concat({chunk("LAYR", layer_data(0, "Top")), chunk("FORM", nested)})),
+  add("LAYR inside a nested FORM",
+      form("LWO3", concat({chunk("LAYR", layer_data(0, "Top")), chunk("FORM", nested)})),
       {{0, "Top", kNone}});
 
   // ---- names: an empty one takes Layer<number + 1>; an even one two NUL
@@ -193,7 +200,8 @@ TEST(LwoDecode, WellFormedFilesGiveTheirLayersInChunkOrder) {
   add("parent right after an odd name", one_layer_file(layer_data(5, "Arm", 3)), {{5, "Arm", 3}});
   const std::string sjis("\x83\x7B\x83\x66\x83\x42", 6);  // three Shift-JIS characters
   const std::string high("\xFF\x01\x7F", 3);
-  add("raw name bytes", lwo2(concat({chunk("LAYR", layer_data(0, sjis)), chunk("LAYR", layer_data(1, high, 0))})),
+  add("raw name bytes",
+      lwo2(concat({chunk("LAYR", layer_data(0, sjis)), chunk("LAYR", layer_data(1, high, 0))})),
       {{0, sjis, kNone}, {1, high, 0}});
 
   for (std::size_t f = 0; f < files.size(); ++f) {

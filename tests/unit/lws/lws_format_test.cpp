@@ -18,15 +18,43 @@ const std::string kCrlf = "\r\n";
 
 // Content/Scenes/robot.lws in version 1, written on Windows.
 std::string version1_scene() {
-  return lines({"LWSC", "1", "", "FirstFrame 1", "LastFrame 60", "",
-                "LoadObject C:\\LW\\Objects\\Robot.lwo", "ShowObject 6 7", "ObjectMotion (unnamed)", "  9", "  1",
-                "  0 0 0 0 0 0 1 1 1", "  0 0 0 0 0", "EndBehavior 1", "",
-                "AddNullObject Rig Root", "ShowObject 6 7", "",
-                "LoadObject Objects\\Robot", "ShowObject 4 7", "ParentObject 2", "",
-                "AmbientColor 255 255 255", "",
-                "AddLight", "LightName Key Light", "ShowLight 0 5", "ParentObject 1", "",
-                "ShowCamera 1 7", "CameraMotion (unnamed)", "  6", "  1", "  0 0 0 0 0 0", "  0 0 0 0 0",
-                "EndBehavior 1", "ZoomFactor 3.2"},
+  return lines({"LWSC",
+                "1",
+                "",
+                "FirstFrame 1",
+                "LastFrame 60",
+                "",
+                "LoadObject C:\\LW\\Objects\\Robot.lwo",
+                "ShowObject 6 7",
+                "ObjectMotion (unnamed)",
+                "  9",
+                "  1",
+                "  0 0 0 0 0 0 1 1 1",
+                "  0 0 0 0 0",
+                "EndBehavior 1",
+                "",
+                "AddNullObject Rig Root",
+                "ShowObject 6 7",
+                "",
+                "LoadObject Objects\\Robot",
+                "ShowObject 4 7",
+                "ParentObject 2",
+                "",
+                "AmbientColor 255 255 255",
+                "",
+                "AddLight",
+                "LightName Key Light",
+                "ShowLight 0 5",
+                "ParentObject 1",
+                "",
+                "ShowCamera 1 7",
+                "CameraMotion (unnamed)",
+                "  6",
+                "  1",
+                "  0 0 0 0 0 0",
+                "  0 0 0 0 0",
+                "EndBehavior 1",
+                "ZoomFactor 3.2"},
                kCrlf);
 }
 
@@ -67,24 +95,48 @@ TEST(LwsVersion1, LoadsAndSavesEditsInVersion1StatementsWithCrlf) {
   ASSERT_TRUE(s.scene.set_parent(kLightBase, kCameraBase));
   problems.clear();
   EXPECT_EQ(qbhost::scene_file_text(path, s.scene, s.file.get(), problems), expected.apply(original));
-  EXPECT_EQ(problems, (std::vector<std::string>{
-                          "item \"Key_R_Light\" (0x20000000): scene files of version 1 parent items to objects "
-                          "only; the parent is not saved",
-                          "item \"Shot Cam\" (0x30000000): version 1 scene files do not name the camera; the name "
-                          "is not saved"}));
+  EXPECT_EQ(problems,
+            (std::vector<std::string>{
+                "item \"Key_R_Light\" (0x20000000): scene files of version 1 parent items to objects "
+                "only; the parent is not saved",
+                "item \"Shot Cam\" (0x30000000): version 1 scene files do not name the camera; the name "
+                "is not saved"}));
 }
 
 // Version 4: item numbers are baked on the declaration lines, need not be in
 // order, and parents are found by them, never by counting.
 std::string version4_scene() {
-  return lines({"LWSC", "4", "",
-                "LoadObjectLayer 1 10000007 Objects/Body.lwo", "ChangeObject 0", "ShowObject 6 -1 0.1 0.2 0.3",
-                "ParentItem 10000003", "",
-                "AddBone 40000007", "BoneName Arm_L_Up", "ShowBone 0 7", "BoneActive 0", "ParentItem 40010007", "",
-                "AddBone 40010007", "BoneName Spine", "ShowBone 1 7", "BoneActive 1", "",
-                "AddNullObject 10000003 Root Null", "ShowObject 1 7", "",
-                "AddLight 2000000a", "LightName Sun", "ShowLight 1 7", "ParentItem 10000003", "",
-                "AddCamera 30000005", "CameraName Cam", "ShowCamera 1 7", "ParentItem 2000000a"});
+  return lines({"LWSC",
+                "4",
+                "",
+                "LoadObjectLayer 1 10000007 Objects/Body.lwo",
+                "ChangeObject 0",
+                "ShowObject 6 -1 0.1 0.2 0.3",
+                "ParentItem 10000003",
+                "",
+                "AddBone 40000007",
+                "BoneName Arm_L_Up",
+                "ShowBone 0 7",
+                "BoneActive 0",
+                "ParentItem 40010007",
+                "",
+                "AddBone 40010007",
+                "BoneName Spine",
+                "ShowBone 1 7",
+                "BoneActive 1",
+                "",
+                "AddNullObject 10000003 Root Null",
+                "ShowObject 1 7",
+                "",
+                "AddLight 2000000a",
+                "LightName Sun",
+                "ShowLight 1 7",
+                "ParentItem 10000003",
+                "",
+                "AddCamera 30000005",
+                "CameraName Cam",
+                "ShowCamera 1 7",
+                "ParentItem 2000000a"});
 }
 
 // Loading by baked numbers is stated by the scenes/version4_ids trace, all
@@ -139,11 +191,11 @@ TEST(LwsObjectNames, LayerNamesAndRepeatsInLoadOrder) {
   dir.write("Objects/cube.lwo", lwo_with_layers({"Only"}));
   dir.write("Objects/robot.lwo", lwo_with_layers({"Body", "Arm", ""}));
   std::string path = dir.write(
-      "names.lws", lines({"LWSC", "3", "", "LoadObjectLayer 1 Objects/cube.lwo", "LoadObjectLayer 1 Objects/cube.lwo",
-                          "LoadObjectLayer 2 Objects/robot.lwo", "LoadObjectLayer 1 Objects/robot.lwo",
-                          "LoadObjectLayer 2 Objects/robot.lwo", "LoadObjectLayer 3 Objects/robot.lwo",
-                          "AddNullObject cube", "LoadObjectLayer 1 Objects/cube.lwo", "AddNullObject Null",
-                          "AddNullObject Null"}));
+      "names.lws", lines({"LWSC", "3", "", "LoadObjectLayer 1 Objects/cube.lwo",
+                          "LoadObjectLayer 1 Objects/cube.lwo", "LoadObjectLayer 2 Objects/robot.lwo",
+                          "LoadObjectLayer 1 Objects/robot.lwo", "LoadObjectLayer 2 Objects/robot.lwo",
+                          "LoadObjectLayer 3 Objects/robot.lwo", "AddNullObject cube",
+                          "LoadObjectLayer 1 Objects/cube.lwo", "AddNullObject Null", "AddNullObject Null"}));
   Loaded s(path);
   ASSERT_TRUE(s.file) << s.error;
   EXPECT_EQ(s.problems, std::vector<std::string>{});
@@ -166,7 +218,8 @@ TEST(LwsObjectPaths, SceneFolderFirstThenContentFolderThenShorterTails) {
   std::string path = dir.write(
       "Content/Scenes/paths.lws",
       lines({"LWSC", "3", "", "LoadObjectLayer 1 Objects\\Box.lwo", "LoadObjectLayer 1 ..\\Objects\\Box.lwo",
-             "LoadObjectLayer 1 D:\\Work\\Content\\Objects\\Props\\Lamp.lwo", "LoadObjectLayer 1 Objects/Props/Lamp.lwo"}));
+             "LoadObjectLayer 1 D:\\Work\\Content\\Objects\\Props\\Lamp.lwo",
+             "LoadObjectLayer 1 Objects/Props/Lamp.lwo"}));
   Loaded s(path);
   ASSERT_TRUE(s.file) << s.error;
   EXPECT_EQ(s.problems, std::vector<std::string>{});
@@ -184,9 +237,10 @@ TEST(LwsObjectPaths, SceneFolderFirstThenContentFolderThenShorterTails) {
 
 TEST(LwsLineEndings, CrlfAndAMissingFinalLineEndStayAsTheyWere) {
   TempDir dir;
-  std::string text = lines({"LWSC", "3", "", "AddNullObject A", "ShowObject 6 7", "", "AddLight", "LightName L"},
-                           kCrlf) +
-                     "ShowLight 1 7";  // no ending on the last line
+  std::string text =
+      lines({"LWSC", "3", "", "AddNullObject A", "ShowObject 6 7", "", "AddLight", "LightName L"},
+            kCrlf) +
+      "ShowLight 1 7";  // no ending on the last line
   std::string path = dir.write("crlf.lws", text);
   Loaded s(path);
   ASSERT_TRUE(s.file) << s.error;
@@ -203,10 +257,10 @@ TEST(LwsLineEndings, CrlfAndAMissingFinalLineEndStayAsTheyWere) {
 TEST(LwsNewItems, ItemsMadeAfterLoadingAreDeclaredAndNumbered) {
   TempDir dir;
   dir.write("Objects/Body.lwo", lwo_with_layers({""}));
-  std::string path =
-      dir.write("rig.lws", lines({"LWSC", "3", "", "LoadObjectLayer 1 Objects/Body.lwo", "ShowObject 6 7", "",
-                                  "AddBone", "BoneName Hip", "ShowBone 1 7", "", "AddNullObject Root", "", "AddLight",
-                                  "LightName Key", "ShowLight 1 7", "", "AddCamera", "CameraName Cam"}));
+  std::string path = dir.write(
+      "rig.lws", lines({"LWSC", "3", "", "LoadObjectLayer 1 Objects/Body.lwo", "ShowObject 6 7", "",
+                        "AddBone", "BoneName Hip", "ShowBone 1 7", "", "AddNullObject Root", "", "AddLight",
+                        "LightName Key", "ShowLight 1 7", "", "AddCamera", "CameraName Cam"}));
   Loaded s(path);
   ASSERT_TRUE(s.file) << s.error;
   const ItemId body = kObjectBase, root = kObjectBase + 1, hip = kBoneBase;
@@ -267,11 +321,30 @@ TEST(LwsNewItems, ASceneWithoutFileIsSavedAsANewVersion3File) {
   std::vector<std::string> problems;
   ASSERT_TRUE(qbhost::save_scene_file(path, scene, nullptr, problems, error)) << error;
   EXPECT_EQ(problems, std::vector<std::string>{});
-  EXPECT_EQ(read_bytes(path), lines({"LWSC", "3", "", "AddNullObject Rig", "ShowObject 6 7", "",
-                                     "LoadObjectLayer 1 Objects/Arm.lwo", "ShowObject 6 7", "ParentItem 10000000", "",
-                                     "AddBone", "BoneName Arm_L_Up", "ShowBone 1 7", "BoneActive 1", "", "AddBone",
-                                     "BoneName Arm_L_Low", "ShowBone 1 7", "BoneActive 0", "ParentItem 40000001", "",
-                                     "AddCamera", "CameraName Cam", "ShowCamera 1 7"}));
+  EXPECT_EQ(read_bytes(path), lines({"LWSC",
+                                     "3",
+                                     "",
+                                     "AddNullObject Rig",
+                                     "ShowObject 6 7",
+                                     "",
+                                     "LoadObjectLayer 1 Objects/Arm.lwo",
+                                     "ShowObject 6 7",
+                                     "ParentItem 10000000",
+                                     "",
+                                     "AddBone",
+                                     "BoneName Arm_L_Up",
+                                     "ShowBone 1 7",
+                                     "BoneActive 1",
+                                     "",
+                                     "AddBone",
+                                     "BoneName Arm_L_Low",
+                                     "ShowBone 1 7",
+                                     "BoneActive 0",
+                                     "ParentItem 40000001",
+                                     "",
+                                     "AddCamera",
+                                     "CameraName Cam",
+                                     "ShowCamera 1 7"}));
   Loaded again(path);
   ASSERT_TRUE(again.file) << again.error;
   EXPECT_EQ(again.item(arm).parent, rig);
@@ -297,10 +370,17 @@ TEST(LwsUnsavable, ChangesTheFileCannotHoldAreReportedAndLeaveItsLinesAlone) {
   std::string saved = qbhost::scene_file_text(path, s.scene, s.file.get(), problems);
   // The file's items in file order, then the items it did not hold.
   ASSERT_EQ(problems.size(), 4u);
-  EXPECT_EQ(problems[0], "item \"Crate\" (0x10000000): a mesh object's name comes from its file; the new name is not saved");
-  EXPECT_EQ(problems[1], "item \"Two\nLines\" (0x10000001): a name cannot hold line breaks; saved with blanks in their place");
-  EXPECT_EQ(problems[2], "item \"Key\" (0x20000000): scene files keep no active state for a light; the change is not saved");
-  EXPECT_EQ(problems[3], "item \"Loose\" (0x40000000): in scene files a bone without a parent hangs from its object");
+  EXPECT_EQ(
+      problems[0],
+      "item \"Crate\" (0x10000000): a mesh object's name comes from its file; the new name is not saved");
+  EXPECT_EQ(
+      problems[1],
+      "item \"Two\nLines\" (0x10000001): a name cannot hold line breaks; saved with blanks in their place");
+  EXPECT_EQ(
+      problems[2],
+      "item \"Key\" (0x20000000): scene files keep no active state for a light; the change is not saved");
+  EXPECT_EQ(problems[3],
+            "item \"Loose\" (0x40000000): in scene files a bone without a parent hangs from its object");
   LineEdits expected;
   expected.replace[7] = "AddNullObject Two Lines";
   expected.insert_after[6] = {"", "AddBone", "BoneName Loose", "ShowBone 1 7", "BoneActive 1"};
@@ -323,7 +403,8 @@ TEST(LwsSaveErrors, AFailedSaveSaysSoAndLeavesNothingBehind) {
   EXPECT_FALSE(qbhost::save_scene_file(dir.file("taken.lws"), s.scene, s.file.get(), error));
   EXPECT_EQ(error, "cannot write " + dir.file("taken.lws"));
   EXPECT_TRUE(fs::is_directory(dir.path / "taken.lws"));
-  EXPECT_EQ(std::distance(fs::directory_iterator(dir.path), fs::directory_iterator()), 2);  // s.lws, the folder
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir.path), fs::directory_iterator()),
+            2);  // s.lws, the folder
   EXPECT_EQ(read_bytes(path), original);
 }
 

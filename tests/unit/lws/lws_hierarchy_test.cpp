@@ -19,23 +19,25 @@ std::string ref(uint32_t object) {
 
 TEST(LwsHierarchy, ChildListsFollowTheFileWhereverTheParentIs) {
   TempDir dir;
-  Loaded s(dir.write("h.lws", lines({"LWSC", "3", "", "AddNullObject C", "ParentItem 10000004", "AddNullObject A",
-                                     "ParentItem 10000004", "AddNullObject Leaf", "ParentItem 10000000",
-                                     "AddNullObject B", "ParentItem 10000004", "AddNullObject Top",
-                                     "AddLight", "LightName Lamp", "ParentItem 10000000"})));
+  Loaded s(
+      dir.write("h.lws", lines({"LWSC", "3", "", "AddNullObject C", "ParentItem 10000004", "AddNullObject A",
+                                "ParentItem 10000004", "AddNullObject Leaf", "ParentItem 10000000",
+                                "AddNullObject B", "ParentItem 10000004", "AddNullObject Top", "AddLight",
+                                "LightName Lamp", "ParentItem 10000000"})));
   ASSERT_TRUE(s.file) << s.error;
   EXPECT_EQ(s.problems, Problems{});
-  EXPECT_EQ(s.item(kObjectBase + 4).children, (std::vector<ItemId>{kObjectBase, kObjectBase + 1, kObjectBase + 3}));
+  EXPECT_EQ(s.item(kObjectBase + 4).children,
+            (std::vector<ItemId>{kObjectBase, kObjectBase + 1, kObjectBase + 3}));
   EXPECT_EQ(s.item(kObjectBase).children, (std::vector<ItemId>{kObjectBase + 2, qbhost::kLightBase}));
 }
 
 TEST(LwsHierarchy, LoopsLoseTheLinkTheFileMakesLast) {
   TempDir dir;
   // A -> B -> C -> A, and D hanging below the loop; E names itself.
-  Loaded s(dir.write("loop.lws", lines({"LWSC", "3", "", "AddNullObject A", "ParentItem 10000001", "AddNullObject B",
-                                        "ParentItem 10000002", "AddNullObject C", "ParentItem 10000000",
-                                        "AddNullObject D", "ParentItem 10000002", "AddNullObject E",
-                                        "ParentItem 10000004"})));
+  Loaded s(dir.write(
+      "loop.lws", lines({"LWSC", "3", "", "AddNullObject A", "ParentItem 10000001", "AddNullObject B",
+                         "ParentItem 10000002", "AddNullObject C", "ParentItem 10000000", "AddNullObject D",
+                         "ParentItem 10000002", "AddNullObject E", "ParentItem 10000004"})));
   ASSERT_TRUE(s.file) << s.error;
   EXPECT_EQ(s.problems, (Problems{"9: ParentItem 10000000 would make the item its own ancestor",
                                   "13: ParentItem 10000004 would make the item its own ancestor"}));
@@ -46,8 +48,9 @@ TEST(LwsHierarchy, LoopsLoseTheLinkTheFileMakesLast) {
   EXPECT_EQ(s.item(kObjectBase + 4).parent, 0u);
 
   // An object cannot hang from its own bone.
-  Loaded b(dir.write("bone.lws", lines({"LWSC", "3", "", "AddNullObject Rig", "ParentItem 40000000", "AddBone",
-                                        "BoneName Root", "AddBone", "BoneName Tip", "ParentItem 40000000"})));
+  Loaded b(
+      dir.write("bone.lws", lines({"LWSC", "3", "", "AddNullObject Rig", "ParentItem 40000000", "AddBone",
+                                   "BoneName Root", "AddBone", "BoneName Tip", "ParentItem 40000000"})));
   ASSERT_TRUE(b.file) << b.error;
   EXPECT_EQ(b.problems, Problems{"5: ParentItem 40000000 would make the item its own ancestor"});
   EXPECT_EQ(b.item(kObjectBase).parent, 0u);

@@ -20,8 +20,8 @@ class Malformed : public ::testing::Test {
 };
 
 TEST_F(Malformed, TruncatedInsideAnEnvelope) {
-  std::string text = lines({"LWSC", "3", "", "LoadObjectLayer 1 Objects/Box.lwo", "ShowObject 4 7", "ObjectMotion",
-                            "NumChannels 9", "Channel 0", "{ Envelope", "  1"}) +
+  std::string text = lines({"LWSC", "3", "", "LoadObjectLayer 1 Objects/Box.lwo", "ShowObject 4 7",
+                            "ObjectMotion", "NumChannels 9", "Channel 0", "{ Envelope", "  1"}) +
                      "  Key 0 0";
   Loaded s(scene(text));
   ASSERT_TRUE(s.file) << s.error;
@@ -33,11 +33,35 @@ TEST_F(Malformed, TruncatedInsideAnEnvelope) {
 }
 
 TEST_F(Malformed, EveryPrefixOfASceneLoadsAndSavesBackUnchanged) {
-  std::string text = lines({"LWSC", "3", "", "LoadObjectLayer 1 Objects/Box.lwo", "ShowObject 5 7", "ObjectMotion",
-                            "NumChannels 1", "Channel 0", "{ Envelope", "  1", "  Key 0 0 0 0 0 0 0 0 0", "}",
-                            "ParentItem 10000001", "", "AddBone", "BoneName Hip", "BoneActive 0", "",
-                            "AddNullObject Root Null", "Plugin ItemMotionHandler 1 Foo", "data", "EndPlugin", "",
-                            "AddLight", "LightName Key", "ShowLight 1 7", "ParentItem 10000001", "", "AddCamera",
+  std::string text = lines({"LWSC",
+                            "3",
+                            "",
+                            "LoadObjectLayer 1 Objects/Box.lwo",
+                            "ShowObject 5 7",
+                            "ObjectMotion",
+                            "NumChannels 1",
+                            "Channel 0",
+                            "{ Envelope",
+                            "  1",
+                            "  Key 0 0 0 0 0 0 0 0 0",
+                            "}",
+                            "ParentItem 10000001",
+                            "",
+                            "AddBone",
+                            "BoneName Hip",
+                            "BoneActive 0",
+                            "",
+                            "AddNullObject Root Null",
+                            "Plugin ItemMotionHandler 1 Foo",
+                            "data",
+                            "EndPlugin",
+                            "",
+                            "AddLight",
+                            "LightName Key",
+                            "ShowLight 1 7",
+                            "ParentItem 10000001",
+                            "",
+                            "AddCamera",
                             "CameraName Cam"},
                            "\r\n");
   for (std::size_t size = 0; size <= text.size(); ++size) {
@@ -45,7 +69,8 @@ TEST_F(Malformed, EveryPrefixOfASceneLoadsAndSavesBackUnchanged) {
     qbhost::Scene scene;
     Problems problems;
     std::string error;
-    qbhost::SceneFilePtr file = qbhost::load_scene_text(dir_.file("scene.lws"), prefix, scene, problems, error);
+    qbhost::SceneFilePtr file =
+        qbhost::load_scene_text(dir_.file("scene.lws"), prefix, scene, problems, error);
     if (size < 4) {
       EXPECT_FALSE(file) << size;
       EXPECT_FALSE(error.empty());
@@ -59,8 +84,8 @@ TEST_F(Malformed, EveryPrefixOfASceneLoadsAndSavesBackUnchanged) {
 }
 
 TEST_F(Malformed, UnknownOrMissingVersion) {
-  Loaded future(scene(lines({"LWSC", "7", "", "AddNullObject 10000000 Root", "AddLight 20000000", "LightName Sun",
-                             "ParentItem 10000000"})));
+  Loaded future(scene(lines({"LWSC", "7", "", "AddNullObject 10000000 Root", "AddLight 20000000",
+                             "LightName Sun", "ParentItem 10000000"})));
   ASSERT_TRUE(future.file) << future.error;
   EXPECT_EQ(future.problems, Problems{"2: unknown version 7; read as version 5"});
   EXPECT_EQ(future.item(kObjectBase).name, "Root");
@@ -78,7 +103,8 @@ TEST_F(Malformed, UnknownOrMissingVersion) {
 }
 
 TEST_F(Malformed, NotASceneFileLeavesTheSceneAsItWas) {
-  for (const std::string &text : {std::string(), std::string("FORM\0\0\0\4LWO2", 12), std::string("LWS\n3\n")}) {
+  for (const std::string &text :
+       {std::string(), std::string("FORM\0\0\0\4LWO2", 12), std::string("LWS\n3\n")}) {
     qbhost::Scene kept;
     kept.add_null("Kept");
     Problems problems;
@@ -99,9 +125,10 @@ TEST_F(Malformed, NotASceneFileLeavesTheSceneAsItWas) {
 }
 
 TEST_F(Malformed, ParentsThatDoNotExistOrMakeACycle) {
-  Loaded s(scene(lines({"LWSC", "3", "", "AddNullObject A", "ParentItem 10000009", "", "AddNullObject B",
-                        "ParentItem 10000002", "", "AddNullObject C", "ParentItem 10000001", "", "AddNullObject D",
-                        "ParentItem zz", "ParentItem 10000009", "", "AddLight", "ParentItem 40000000"})));
+  Loaded s(
+      scene(lines({"LWSC", "3", "", "AddNullObject A", "ParentItem 10000009", "", "AddNullObject B",
+                   "ParentItem 10000002", "", "AddNullObject C", "ParentItem 10000001", "", "AddNullObject D",
+                   "ParentItem zz", "ParentItem 10000009", "", "AddLight", "ParentItem 40000000"})));
   ASSERT_TRUE(s.file) << s.error;
   // In line order; the second reference to 10000009 (line 15) is the same problem.
   EXPECT_EQ(s.problems, (Problems{"5: ParentItem names no item of this scene: 10000009",
@@ -118,15 +145,16 @@ TEST_F(Malformed, ParentsThatDoNotExistOrMakeACycle) {
 TEST_F(Malformed, MissingUnreadableAndShortObjectFiles) {
   dir_.write("Objects/Broken.lwo", "a text file with the wrong name");
   dir_.write("Objects/Two.lwo", lwo_with_layers({"A", "B"}));
-  Loaded s(scene(lines({"LWSC", "3", "", "LoadObjectLayer 1 Objects/Gone.lwo", "LoadObjectLayer 1 Objects/Broken.lwo",
-                        "LoadObjectLayer 3 Objects/Two.lwo", "LoadObjectLayer 1 Objects\\Gone.lwo",
-                        "LoadObjectLayer 1 Objects/Gone.lwo", "LoadObjectLayer 0 Objects/Box.lwo",
-                        "LoadObjectLayer 1"})));
+  Loaded s(scene(lines({"LWSC", "3", "", "LoadObjectLayer 1 Objects/Gone.lwo",
+                        "LoadObjectLayer 1 Objects/Broken.lwo", "LoadObjectLayer 3 Objects/Two.lwo",
+                        "LoadObjectLayer 1 Objects\\Gone.lwo", "LoadObjectLayer 1 Objects/Gone.lwo",
+                        "LoadObjectLayer 0 Objects/Box.lwo", "LoadObjectLayer 1"})));
   ASSERT_TRUE(s.file) << s.error;
-  EXPECT_EQ(s.problems, (Problems{"4: object file not found: Objects/Gone.lwo",
-                                  "5: not a readable object file: Objects/Broken.lwo",
-                                  "6: no layer 3 in Objects/Two.lwo", "7: object file not found: Objects\\Gone.lwo",
-                                  "9: layer number must be 1 or more: 0", "10: LoadObjectLayer without an object file"}));
+  EXPECT_EQ(s.problems,
+            (Problems{"4: object file not found: Objects/Gone.lwo",
+                      "5: not a readable object file: Objects/Broken.lwo", "6: no layer 3 in Objects/Two.lwo",
+                      "7: object file not found: Objects\\Gone.lwo", "9: layer number must be 1 or more: 0",
+                      "10: LoadObjectLayer without an object file"}));
   std::vector<std::string> names, files;
   for (ItemId id : s.scene.objects()) names.push_back(s.item(id).name), files.push_back(s.item(id).file);
   EXPECT_EQ(names, (Problems{"Gone", "Broken", "Two", "Gone (2)", "Gone (3)", "Box", ""}));
@@ -138,16 +166,34 @@ TEST_F(Malformed, MissingUnreadableAndShortObjectFiles) {
 }
 
 TEST_F(Malformed, StatementsOutOfPlace) {
-  Loaded s(scene(lines({"LWSC", "3", "", "LightName Nobody", "AddBone", "BoneName Lost", "BoneActive 0",
-                        "LoadObjectLayer 1 Objects/Box.lwo", "ShowObject 9 7", "ShowLight 1 7", "AddBone",
-                        "BoneName Hip", "BoneActive 2", "ShowObject 2 7", "}", "Plugin MasterHandler 1 X", "Stuff",
-                        "AddLight", "LightName Sun", "{ Envelope", "  Key 1"})));
+  Loaded s(scene(lines({"LWSC",
+                        "3",
+                        "",
+                        "LightName Nobody",
+                        "AddBone",
+                        "BoneName Lost",
+                        "BoneActive 0",
+                        "LoadObjectLayer 1 Objects/Box.lwo",
+                        "ShowObject 9 7",
+                        "ShowLight 1 7",
+                        "AddBone",
+                        "BoneName Hip",
+                        "BoneActive 2",
+                        "ShowObject 2 7",
+                        "}",
+                        "Plugin MasterHandler 1 X",
+                        "Stuff",
+                        "AddLight",
+                        "LightName Sun",
+                        "{ Envelope",
+                        "  Key 1"})));
   ASSERT_TRUE(s.file) << s.error;
-  EXPECT_EQ(s.problems, (Problems{"4: LightName outside a light", "5: AddBone before any object",
-                                  "9: ShowObject needs a display value from 0 to 7: 9", "10: ShowLight outside a light",
-                                  "13: BoneActive needs 0 or 1: 2", "15: } without a block to close",
-                                  "16: plugin block not closed before line 18",
-                                  "20: block not closed at the end of the file"}));
+  EXPECT_EQ(s.problems,
+            (Problems{"4: LightName outside a light", "5: AddBone before any object",
+                      "9: ShowObject needs a display value from 0 to 7: 9", "10: ShowLight outside a light",
+                      "13: BoneActive needs 0 or 1: 2", "15: } without a block to close",
+                      "16: plugin block not closed before line 18",
+                      "20: block not closed at the end of the file"}));
   // Statements of the bone that could not be added are not applied elsewhere.
   ASSERT_EQ(s.scene.objects().size(), 1u);
   EXPECT_EQ(s.item(kBoneBase).name, "Hip");

@@ -19,8 +19,12 @@ class RealScenes : public ::testing::Test {
     root_ = realdata();
     if (root_.empty()) GTEST_SKIP() << "real data folder not found (QB_REALDATA): skipped";
   }
-  std::string quickdraw() const { return (root_ / "assimp/test/models-nonbsd/LWS/QuickDraw v.2.2.lws").string(); }
-  std::string assimp(const std::string &name) const { return (root_ / "assimp/test/models/LWS" / name).string(); }
+  std::string quickdraw() const {
+    return (root_ / "assimp/test/models-nonbsd/LWS/QuickDraw v.2.2.lws").string();
+  }
+  std::string assimp(const std::string &name) const {
+    return (root_ / "assimp/test/models/LWS" / name).string();
+  }
   std::vector<fs::path> all_scenes() const {
     std::vector<fs::path> found;
     for (const auto &entry : fs::recursive_directory_iterator(root_))
@@ -39,7 +43,7 @@ TEST_F(RealScenes, QuickDrawItemsHierarchyAndVisibility) {
   ASSERT_EQ(s.scene.lights().size(), 1u);
   ASSERT_EQ(s.scene.cameras().size(), 1u);
 
-  const char *meshes[] = {"QuickDraw--Chasis",       "QuickDraw--Wheels-Back", "QuickDraw--Wheels-Front",
+  const char *meshes[] = {"QuickDraw--Chasis",       "QuickDraw--Wheels-Back",  "QuickDraw--Wheels-Front",
                           "QuickDraw--CabinPortals", "QuickDraw--Arm-Shoulder", "QuickDraw--Arm-ForeArm",
                           "QuickDraw--Arm-Tip",      "QuickDraw--GP-Pod",       "QuickDraw--GP-Lid",
                           "QuickDraw--GP-Gun"};
@@ -51,11 +55,10 @@ TEST_F(RealScenes, QuickDrawItemsHierarchyAndVisibility) {
     EXPECT_NE(item.file.find("LWO/LWO2/LWSReferences/" + std::string(meshes[i]) + ".lwo"), std::string::npos)
         << item.file;
   }
-  const char *nulls[] = {"Quick Draw -- magnet -- Portals",  "Quick Draw -- magnet -- Pod-Gun",
-                         "Quick Draw -- magnet -- Pod Lid",  "Quick Draw -- magnet -- Arm",
-                         "Quick Draw == HANDLE == MASTER",   "Quick Draw == HANDLE == Portals",
-                         "Quick Draw == HANDLE == Pod-Gun",  "Quick Draw == HANDLE == Pod Lid",
-                         "Quick Draw == HANDLE == Arm"};
+  const char *nulls[] = {
+      "Quick Draw -- magnet -- Portals", "Quick Draw -- magnet -- Pod-Gun", "Quick Draw -- magnet -- Pod Lid",
+      "Quick Draw -- magnet -- Arm",     "Quick Draw == HANDLE == MASTER",  "Quick Draw == HANDLE == Portals",
+      "Quick Draw == HANDLE == Pod-Gun", "Quick Draw == HANDLE == Pod Lid", "Quick Draw == HANDLE == Arm"};
   for (uint32_t i = 0; i < 9; ++i) {
     const qbhost::Item &item = s.item(obj(10 + i));
     EXPECT_EQ(item.name, nulls[i]);
@@ -67,9 +70,9 @@ TEST_F(RealScenes, QuickDrawItemsHierarchyAndVisibility) {
 
   // child -> parent, as the scene's ParentItem lines say (MASTER, item 14, is
   // declared after the chassis that hangs from it).
-  const std::pair<uint32_t, int> parents[] = {{0, 14}, {1, 0},  {2, 0},  {3, 0},   {4, 0},  {5, 4},   {6, 5},
-                                              {7, 0},  {8, 7},  {9, 7},  {10, 3},  {11, 9}, {12, 8},  {13, 6},
-                                              {14, -1}, {15, 14}, {16, 14}, {17, 14}, {18, 14}, {19, 0}};
+  const std::pair<uint32_t, int> parents[] = {
+      {0, 14}, {1, 0},  {2, 0},  {3, 0},  {4, 0},   {5, 4},   {6, 5},   {7, 0},   {8, 7},   {9, 7},
+      {10, 3}, {11, 9}, {12, 8}, {13, 6}, {14, -1}, {15, 14}, {16, 14}, {17, 14}, {18, 14}, {19, 0}};
   for (auto [child, parent] : parents)
     EXPECT_EQ(s.item(obj(child)).parent, parent < 0 ? 0 : obj(parent)) << "object " << child;
   EXPECT_EQ(s.item(obj(0)).children, (std::vector<ItemId>{obj(1), obj(2), obj(3), obj(4), obj(7), obj(19)}));
@@ -140,8 +143,8 @@ TEST_F(RealScenes, QuickDrawEditsTouchOnlyTheirLines) {
   ASSERT_EQ(master, obj(14));
   s.scene.rename(master, "Quick Draw == HANDLE == ROOT");
   s.scene.set_display(obj(1), 3);
-  ASSERT_TRUE(s.scene.set_parent(obj(19), obj(14)));  // the driver leaves the chassis
-  ASSERT_TRUE(s.scene.set_parent(obj(5), 0));         // the forearm loses its parent
+  ASSERT_TRUE(s.scene.set_parent(obj(19), obj(14)));             // the driver leaves the chassis
+  ASSERT_TRUE(s.scene.set_parent(obj(5), 0));                    // the forearm loses its parent
   ASSERT_TRUE(s.scene.set_parent(master, qbhost::kCameraBase));  // had no ParentItem line
   LineEdits expected;
   expected.replace[1075] = "AddNullObject Quick Draw == HANDLE == ROOT";

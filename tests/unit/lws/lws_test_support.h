@@ -9,8 +9,8 @@
 #include <fstream>
 #include <map>
 #include <set>
-#include <stdexcept>
 #include <sstream>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -51,7 +51,8 @@ struct TempDir : qbtest::TestFolder {
 inline std::string lwo_with_layers(const std::vector<std::string> &names) {
   lwo_bytes::Bytes chunks;
   for (std::size_t i = 0; i < names.size(); ++i)
-    lwo_bytes::append(chunks, lwo_bytes::chunk("LAYR", lwo_bytes::layer_data(static_cast<uint16_t>(i), names[i])));
+    lwo_bytes::append(chunks,
+                      lwo_bytes::chunk("LAYR", lwo_bytes::layer_data(static_cast<uint16_t>(i), names[i])));
   lwo_bytes::Bytes bytes = lwo_bytes::lwo2(chunks);
   return std::string(bytes.begin(), bytes.end());
 }
@@ -114,7 +115,8 @@ struct LineEdits {
       std::size_t body_end = end == std::string::npos ? text.size() : end;
       if (body_end > start && text[body_end - 1] == '\r') --body_end;
       ++number;
-      std::string body = text.substr(start, body_end - start), ending = text.substr(body_end, next - body_end);
+      std::string body = text.substr(start, body_end - start),
+                  ending = text.substr(body_end, next - body_end);
       if (!remove.count(number)) {
         auto r = replace.find(number);
         out += (r == replace.end() ? body : r->second) + ending;

@@ -81,7 +81,7 @@ TEST(RenameNewName, RegularExpressionWithTheInitialTexts) {
   EXPECT_EQ(qb::rename::compute_new_name(s, "arm_l_up"), "arm_R_up");
   EXPECT_EQ(qb::rename::compute_new_name(s, "Arm_L_"), "Arm_R_");
   EXPECT_EQ(qb::rename::compute_new_name(s, "Leg_l_Low_L_"), "Leg_R_Low_L_");  // the first match only
-  EXPECT_EQ(qb::rename::compute_new_name(s, "Arm"), "");  // no match leaves no name
+  EXPECT_EQ(qb::rename::compute_new_name(s, "Arm"), "");                       // no match leaves no name
 }
 
 TEST(RenameNewName, RegularExpressionTakesTheReplacementLiterally) {

@@ -54,8 +54,8 @@ TEST_F(RenameRun, WithoutTheItemRecordNothingIsRenamed) {
   host.select({a});
   lwtool2::services().item_info = nullptr;  // the host gave no item record
   qb::rename::rename_items(settings);
-  EXPECT_EQ(host.commands, (Commands{"StatusMsg {1.00}QB:NameReplace: Renaming...", "StatusMsg QB:NameReplace: Done(0).",
-                                     "SelectItem " + qbtest::hex(a)}));
+  EXPECT_EQ(host.commands, (Commands{"StatusMsg {1.00}QB:NameReplace: Renaming...",
+                                     "StatusMsg QB:NameReplace: Done(0).", "SelectItem " + qbtest::hex(a)}));
 }
 
 TEST_F(RenameRun, UnknownScopeHasNoTargets) {

@@ -73,8 +73,11 @@ TEST_F(ReplaceLayerIndex, RepeatedNamesAcrossFilesAndWithinAFileGiveTheFirst) {
     const char *item;
     int layer;
     const char *path;
-  } cases[] = {{"Car:Wheel (2)", 0, "b.lwo"}, {"Car:Body", 0, "a.lwo"}, {"Car:Door", 3, "b.lwo"},
-               {"Car:Roof", 8, "c.lwo"},      {"Car:Trunk", -1, ""}};
+  } cases[] = {{"Car:Wheel (2)", 0, "b.lwo"},
+               {"Car:Body", 0, "a.lwo"},
+               {"Car:Door", 3, "b.lwo"},
+               {"Car:Roof", 8, "c.lwo"},
+               {"Car:Trunk", -1, ""}};
   for (const auto &c : cases) {
     const qb::replace::ReplaceRow row = expect_same(host.mesh(c.item, "car.lwo"), files);
     EXPECT_EQ(row.layer, c.layer) << c.item;

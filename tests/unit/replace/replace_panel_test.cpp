@@ -93,7 +93,8 @@ TEST_F(ReplacePanel, ASelectionThatCannotBeReadStillGivesAWholePanel) {
   EXPECT_EQ(panel().controls.size(), 6u);
   EXPECT_EQ(control(kFile).text_value, "");
   EXPECT_EQ(host.commands,
-            std::vector<std::string>{"StatusMsg *** ERROR: g_global( LWINTERFACEINFO_GLOBAL, GFUSE_TRANSIENT ) ***"});
+            std::vector<std::string>{
+                "StatusMsg *** ERROR: g_global( LWINTERFACEINFO_GLOBAL, GFUSE_TRANSIENT ) ***"});
 }
 
 }  // namespace

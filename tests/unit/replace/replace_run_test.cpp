@@ -24,7 +24,8 @@ namespace fs = std::filesystem;
 void write_lwo(const fs::path &path, const std::vector<std::pair<unsigned, std::string>> &layers) {
   lwo_bytes::Bytes chunks;
   for (const auto &[number, name] : layers)
-    lwo_bytes::append(chunks, lwo_bytes::chunk("LAYR", lwo_bytes::layer_data(static_cast<uint16_t>(number), name)));
+    lwo_bytes::append(chunks,
+                      lwo_bytes::chunk("LAYR", lwo_bytes::layer_data(static_cast<uint16_t>(number), name)));
   const lwo_bytes::Bytes bytes = lwo_bytes::lwo2(chunks);
   fs::create_directories(path.parent_path());
   std::ofstream(path, std::ios::binary)
@@ -63,8 +64,11 @@ TEST_F(ReplaceRun, OnlyReadableObjectFilesWithLayersAreKept) {
   EXPECT_EQ(kept[0].path, dir.string() + "/layers.lwo");
 
   EXPECT_TRUE(qb::replace::gather_object_files(qb::replace::Mode::kFile, "", dir.string()).empty());
-  EXPECT_TRUE(qb::replace::gather_object_files(qb::replace::Mode::kFile, (dir / "no_layers.lwo").string(), "").empty());
-  EXPECT_EQ(qb::replace::gather_object_files(qb::replace::Mode::kFile, (dir / "layers.lwo").string(), "").size(), 1u);
+  EXPECT_TRUE(qb::replace::gather_object_files(qb::replace::Mode::kFile, (dir / "no_layers.lwo").string(), "")
+                  .empty());
+  EXPECT_EQ(
+      qb::replace::gather_object_files(qb::replace::Mode::kFile, (dir / "layers.lwo").string(), "").size(),
+      1u);
 }
 
 TEST_F(ReplaceRun, InDirectoryModeTheFileListedFirstGivesTheLayer) {
@@ -78,7 +82,8 @@ TEST_F(ReplaceRun, InDirectoryModeTheFileListedFirstGivesTheLayer) {
   LWItemID front = host.mesh("Car:Wheel", "car.lwo");
   LWItemID back = host.mesh("Van:Wheel (2)", "van.lwo");
   host.select({front, back});
-  qb::replace::replace_layers(qb::replace::Scope::kSelection, qb::replace::Mode::kDirectory, "", dir.string());
+  qb::replace::replace_layers(qb::replace::Scope::kSelection, qb::replace::Mode::kDirectory, "",
+                              dir.string());
 
   const std::string expected = "ReplaceObjectLayer " + std::to_string(number) + " " + first;
   EXPECT_EQ(replace_commands(), (std::vector<std::string>{expected, expected}));
@@ -96,7 +101,8 @@ TEST_F(ReplaceRun, PathsLongerThanTheOldBuffersReachTheHostWhole) {
 
   LWItemID wheel = host.mesh("Car:Wheel", "car.lwo");
   host.select({wheel});
-  qb::replace::replace_layers(qb::replace::Scope::kSelection, qb::replace::Mode::kDirectory, "", deep.string());
+  qb::replace::replace_layers(qb::replace::Scope::kSelection, qb::replace::Mode::kDirectory, "",
+                              deep.string());
 
   EXPECT_EQ(replace_commands(), std::vector<std::string>{"ReplaceObjectLayer 3 " + path});
   ASSERT_EQ(host.state().panels.size(), 1u);
@@ -112,7 +118,8 @@ TEST_F(ReplaceRun, ALoneItemInScopeReportsItselfFinished) {
 
   write_lwo(dir / "box.lwo", {{0, ""}});
   host.select({host.mesh_layer("Box", "box.lwo", 1)});
-  qb::replace::replace_layers(qb::replace::Scope::kSelection, qb::replace::Mode::kFile, (dir / "box.lwo").string(), "");
+  qb::replace::replace_layers(qb::replace::Scope::kSelection, qb::replace::Mode::kFile,
+                              (dir / "box.lwo").string(), "");
   ASSERT_EQ(host.commands.size(), 5u);
   EXPECT_EQ(host.commands[2], "StatusMsg {1.00}ReplaceObjectLayer...");
   EXPECT_EQ(host.commands[3], "StatusMsg {1.00}ReplaceObjectLayer...Done");
@@ -123,7 +130,8 @@ TEST_F(ReplaceRun, ResultListRecordAndColumns) {
   LWItemID wheel = host.mesh("Car:Wheel", "car.lwo");
   LWItemID door = host.mesh("Car:Door", "car.lwo");
   host.select({wheel, door});
-  qb::replace::replace_layers(qb::replace::Scope::kSelection, qb::replace::Mode::kFile, (dir / "car.lwo").string(), "");
+  qb::replace::replace_layers(qb::replace::Scope::kSelection, qb::replace::Mode::kFile,
+                              (dir / "car.lwo").string(), "");
 
   // Title, size, heading and rows are stated by the object replacer's traces;
   // what a trace cannot see is the list's record and that the panel is gone.

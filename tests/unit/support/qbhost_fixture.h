@@ -32,7 +32,9 @@ extern "C" ModuleDescriptor _mod_descrip;
 namespace qbtest {
 
 inline LWItemID handle(qbhost::ItemId id) { return reinterpret_cast<LWItemID>(static_cast<uintptr_t>(id)); }
-inline qbhost::ItemId id_of(LWItemID item) { return static_cast<qbhost::ItemId>(reinterpret_cast<uintptr_t>(item)); }
+inline qbhost::ItemId id_of(LWItemID item) {
+  return static_cast<qbhost::ItemId>(reinterpret_cast<uintptr_t>(item));
+}
 
 // An identifier as the module writes it in command texts.
 inline std::string hex(LWItemID item) {
@@ -49,7 +51,9 @@ class TestHost {
     qb::set_host_interface(qb::Generation::Layout2018, 0);
     host_.set_trace(&trace_);
     host_.settings().trace_lookups = true;
-    host_.settings().command_observer = [this](std::string_view command, bool) { commands.emplace_back(command); };
+    host_.settings().command_observer = [this](std::string_view command, bool) {
+      commands.emplace_back(command);
+    };
     // A blocking panel: its multi-column lists are read as the host draws
     // them, then the user presses OK.
     host_.set_modal_handler([this](const std::string &title) {
@@ -90,7 +94,8 @@ class TestHost {
   LWItemID mesh(const std::string &name, const std::string &file = "", LWItemID parent = nullptr) {
     return handle(scene().add_mesh(name, file.empty() ? "Objects/" + name + ".lwo" : file, options(parent)));
   }
-  LWItemID mesh_layer(const std::string &name, const std::string &file, int layer, LWItemID parent = nullptr) {
+  LWItemID mesh_layer(const std::string &name, const std::string &file, int layer,
+                      LWItemID parent = nullptr) {
     qbhost::ItemOptions opt = options(parent);
     opt.layer = layer;
     return handle(scene().add_mesh(name, file, opt));
@@ -118,7 +123,8 @@ class TestHost {
       case LWI_BONE: {
         // Without an object named, the bone belongs to its parent's object.
         LWItemID owner = bone_object != nullptr ? bone_object : parent;
-        if (owner != nullptr && item(owner).type == qbhost::ItemType::Bone) owner = handle(item(owner).object);
+        if (owner != nullptr && item(owner).type == qbhost::ItemType::Bone)
+          owner = handle(item(owner).object);
         return bone(owner, text, parent == owner ? nullptr : parent);
       }
       default: return null_object(text, parent);

@@ -52,7 +52,9 @@ TEST(CodePageEdges, EveryPairOfBytesAsCp932ReadsIt) {
         EXPECT_EQ(length, 2u);
         ++pairs;
       } else {
-        EXPECT_EQ(length, lead && qb::is_second_byte(qb::CodePage::ShiftJis, static_cast<unsigned char>(b)) ? 2u : 1u);
+        EXPECT_EQ(length, lead && qb::is_second_byte(qb::CodePage::ShiftJis, static_cast<unsigned char>(b))
+                              ? 2u
+                              : 1u);
       }
       EXPECT_EQ(qb::char_length(CodePage::SingleByte, pair, 0), 1u);
       ++compared;
@@ -69,7 +71,7 @@ TEST(CodePageEdges, LeadBytesAtTheEndsOfTheirRanges) {
     unsigned char byte;
     bool lead;
   };
-  const Edge edges[] = {{0x80, false}, {0x81, true}, {0x9F, true},  {0xA0, false},
+  const Edge edges[] = {{0x80, false}, {0x81, true}, {0x9F, true}, {0xA0, false},
                         {0xDF, false}, {0xE0, true}, {0xFC, true}, {0xFD, false}};
   qb::set_host_code_page(CodePage::ShiftJis);
   for (const Edge &edge : edges) {

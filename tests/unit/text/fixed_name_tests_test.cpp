@@ -22,25 +22,86 @@ namespace {
 
 // Pieces that make the patterns' edges likely: extensions in both cases,
 // separators, the host's counter form and its near misses, line breaks.
-const std::vector<std::string> kPieces = {
-    ".lwo", ".LWO", ".lwO", "lwo", ".", "\\", "/", "\\\\", ":", "::", " ", "  ", "(", ")", " (", " (2)", " (12)",
-    " ()", " (x)", "(3)", "0", "9", "42", "a", "Box", "Arm_L", "C:", "\n", "\r", "\r\n", std::string(1, '\0'),
-    "\x81\x5c", "\x82\xa0", "\xff", "\x80", "\xe3\x81\x82"};
+const std::vector<std::string> kPieces = {".lwo",
+                                          ".LWO",
+                                          ".lwO",
+                                          "lwo",
+                                          ".",
+                                          "\\",
+                                          "/",
+                                          "\\\\",
+                                          ":",
+                                          "::",
+                                          " ",
+                                          "  ",
+                                          "(",
+                                          ")",
+                                          " (",
+                                          " (2)",
+                                          " (12)",
+                                          " ()",
+                                          " (x)",
+                                          "(3)",
+                                          "0",
+                                          "9",
+                                          "42",
+                                          "a",
+                                          "Box",
+                                          "Arm_L",
+                                          "C:",
+                                          "\n",
+                                          "\r",
+                                          "\r\n",
+                                          std::string(1, '\0'),
+                                          "\x81\x5c",
+                                          "\x82\xa0",
+                                          "\xff",
+                                          "\x80",
+                                          "\xe3\x81\x82"};
 
 // Bytes a plain walk might treat wrongly.
 const std::string kBytes = std::string("aZ09 :()\\/.lwoLWO\n\r\t\x81\x5c\x7f\x80\xff") + std::string(1, '\0');
 
 // Endings that the answers turn on, put after a third of the texts.
-const std::vector<std::string> kEndings = {".lwo", "\\x.lwo", "/x.lwo", "\\\n.lwo", " (3)", ":b", ":b (12)", "\\", "/\\"};
+const std::vector<std::string> kEndings = {".lwo", "\\x.lwo", "/x.lwo", "\\\n.lwo", " (3)",
+                                           ":b",   ":b (12)", "\\",     "/\\"};
 
 // Texts of up to about a dozen pieces or bytes, plus short edge texts and
 // plain paths and layer names whose answers are plain to see.
 std::vector<std::string> sample_texts(bool with_nul) {
-  std::vector<std::string> texts = {"", " ", ":", "\\", "/", ".lwo", "a.lwo", "\\.lwo", "\\a.lwo", "a:b", "a:b (1)",
-                                    "a:b (", "a (1)", "a  (1)", " (1)", "a (1) ", "a (1)\n", "\na (1)", "a\n(1)",
-                                    "C:\\Objects\\box.lwo", "C:/Objects/box.lwo", "C:\\Objects\\box.LWO",
-                                    "C:\\Objects\\box.lwo2", "/home/me/box.lwo", "Objects/", "C:\\Objects\\\\/",
-                                    "\\/\\", "a\\b", "box:Layer1 (2)", "box:my layer", ":Layer1", "box:", "a:b:c",
+  std::vector<std::string> texts = {"",
+                                    " ",
+                                    ":",
+                                    "\\",
+                                    "/",
+                                    ".lwo",
+                                    "a.lwo",
+                                    "\\.lwo",
+                                    "\\a.lwo",
+                                    "a:b",
+                                    "a:b (1)",
+                                    "a:b (",
+                                    "a (1)",
+                                    "a  (1)",
+                                    " (1)",
+                                    "a (1) ",
+                                    "a (1)\n",
+                                    "\na (1)",
+                                    "a\n(1)",
+                                    "C:\\Objects\\box.lwo",
+                                    "C:/Objects/box.lwo",
+                                    "C:\\Objects\\box.LWO",
+                                    "C:\\Objects\\box.lwo2",
+                                    "/home/me/box.lwo",
+                                    "Objects/",
+                                    "C:\\Objects\\\\/",
+                                    "\\/\\",
+                                    "a\\b",
+                                    "box:Layer1 (2)",
+                                    "box:my layer",
+                                    ":Layer1",
+                                    "box:",
+                                    "a:b:c",
                                     "box:Layer1 (x)"};
   std::mt19937 random(20261207);
   auto pick = [&](std::size_t n) { return std::uniform_int_distribution<std::size_t>(0, n - 1)(random); };
@@ -195,8 +256,7 @@ std::string bytes_of(const std::wstring &text) {
 TEST(FixedNameTests, OnAJapaneseHostAnswerAsTheirExpressionsOverWholeCharacters) {
   qb::set_host_code_page(qb::CodePage::ShiftJis);
   const std::wregex trim(LR"(^(.*[^\\/]+)[\\/]*$)"), layer(LR"(^([^:]+):([^ ]+)( \([0-9]+\))?$)"),
-      duplicate(LR"(^([^ ]+) \(([0-9]+)\)$)"), either(LR"(^.*[\\/][^\\/]+\.lwo$)"),
-      lwo_file(LR"(^.*\.lwo$)");
+      duplicate(LR"(^([^ ]+) \(([0-9]+)\)$)"), either(LR"(^.*[\\/][^\\/]+\.lwo$)"), lwo_file(LR"(^.*\.lwo$)");
   int differ = 0;
   for (const std::string &text : sample_texts(true)) {
     const std::wstring wide = characters(text);
@@ -204,7 +264,8 @@ TEST(FixedNameTests, OnAJapaneseHostAnswerAsTheirExpressionsOverWholeCharacters)
     const bool trimmed = !text.empty() && std::regex_match(wide, m, trim);
     ASSERT_EQ(qb::trim_trailing_separators(text), trimmed ? bytes_of(m[1]) : text) << shown(text);
     ASSERT_EQ(qb::layer_name_of(text), std::regex_match(wide, m, layer) ? bytes_of(m[2]) : "") << shown(text);
-    ASSERT_EQ(qb::rename::working_name(text), std::regex_search(wide, m, duplicate) ? bytes_of(m[1]) : text) << shown(text);
+    ASSERT_EQ(qb::rename::working_name(text), std::regex_search(wide, m, duplicate) ? bytes_of(m[1]) : text)
+        << shown(text);
     const qb::TextBuffer buffer{std::string_view(text)};
     ASSERT_EQ(buffer.is_lwo_path(qb::PathStyle::Windows), std::regex_match(characters(folded(text)), either))
         << shown(text);

@@ -67,11 +67,23 @@ TEST(LowerCase, AsciiCapitalsOnlyAndShiftJisCharactersPassUnchanged) {
   EXPECT_EQ(qb::lower_case(katakana_a, sjis), katakana_a);
   EXPECT_EQ(qb::lower_case("X" + katakana_a + "Y", sjis), "x" + katakana_a + "y");
   // "Kanji" 0x8A 0xBF then an ASCII capital.
-  EXPECT_EQ(qb::lower_case("\x8a\xbf" "B", sjis), "\x8a\xbf" "b");
+  EXPECT_EQ(qb::lower_case("\x8a\xbf"
+                           "B",
+                           sjis),
+            "\x8a\xbf"
+            "b");
   // Half-width katakana (single bytes 0xA1-0xDF) are not lead bytes.
-  EXPECT_EQ(qb::lower_case("\xb1" "C", sjis), "\xb1" "c");
+  EXPECT_EQ(qb::lower_case("\xb1"
+                           "C",
+                           sjis),
+            "\xb1"
+            "c");
   // On any other host every byte is a character of its own.
-  EXPECT_EQ(qb::lower_case("\xe9" "A", qb::CodePage::SingleByte), "\xe9" "a");
+  EXPECT_EQ(qb::lower_case("\xe9"
+                           "A",
+                           qb::CodePage::SingleByte),
+            "\xe9"
+            "a");
 }
 
 }  // namespace

@@ -82,7 +82,8 @@ TEST(FuzzRegressions, HugeCountsAndGroupNumbersAreRefused) {
     }
     return std::regex_constants::error_type{};
   };
-  EXPECT_EQ(code_of([&] { qb::wildcard_to_regex("5,x{1," + huge + "}{3,3:1"); }), std::regex_constants::error_badbrace);
+  EXPECT_EQ(code_of([&] { qb::wildcard_to_regex("5,x{1," + huge + "}{3,3:1"); }),
+            std::regex_constants::error_badbrace);
   EXPECT_EQ(code_of([&] { qb::wildcard_to_regex("x{" + huge + "}"); }), std::regex_constants::error_badbrace);
   EXPECT_EQ(code_of([&] { qb::compile_regex("(a)\\" + huge); }), std::regex_constants::error_backref);
   EXPECT_EQ(code_of([&] { qb::compile_regex("a{1,1234567890}"); }), std::regex_constants::error_badbrace);

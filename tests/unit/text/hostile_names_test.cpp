@@ -177,7 +177,7 @@ TEST(HostileNames, RenameOf64KiBNames) {
     const ItemId c = s.scene().add_null(body + "!");
     s.scene().set_selection({a, b, c});
     s.run("activate QB:NameReplace\nset 7 4\nset 13 " + quoted("_L_$") + "\nset 14 R\nok\n");
-    EXPECT_EQ(s.scene().item(a)->name, body + "_L_");  // the new name does not fit a command
+    EXPECT_EQ(s.scene().item(a)->name, body + "_L_");              // the new name does not fit a command
     EXPECT_NE(s.trace.str().find("Done(0)."), std::string::npos);  // none renamed
     s.run("activate QB:NameReplace\nset 7 0\nset 8 Short\nok\n");
     EXPECT_EQ(s.scene().item(a)->name, "Short");
@@ -256,7 +256,8 @@ TEST(HostileNames, LongPathsInTheObjectReplacerAndRename) {
     EXPECT_EQ(s.scene().item(null_like)->name, "N_Odd");
     s.expect_commands_fit();
   });
-  EXPECT_EQ(qb::trim_trailing_separators(std::string(4096, 'd') + std::string(4096, '/')), std::string(4096, 'd'));
+  EXPECT_EQ(qb::trim_trailing_separators(std::string(4096, 'd') + std::string(4096, '/')),
+            std::string(4096, 'd'));
   const std::string million(1000000, 'd');
   EXPECT_EQ(qb::trim_trailing_separators(million + "\\/\\/"), million);
 }

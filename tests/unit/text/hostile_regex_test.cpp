@@ -25,9 +25,9 @@ using qb::RegexSpan;
 // Small random patterns over a few letters: groups, alternatives, lazy and
 // counted repeats, anchors, word boundaries, back-references, look-ahead.
 std::string random_pattern(std::mt19937 &random) {
-  static const char *const atoms[] = {"a",     "b",      "ab",       ".",     "[ab]",   "[^a]",
-                                      "(a|b)", "(a*)",   "(?:ab|a)", "b?",    "(a|)",   "^",
-                                      "$",     "\\b",    "(a)\\1",   "x{0,2}", "(?=a)", "(?!b)"};
+  static const char *const atoms[] = {"a",     "b",    "ab",       ".",      "[ab]",  "[^a]",
+                                      "(a|b)", "(a*)", "(?:ab|a)", "b?",     "(a|)",  "^",
+                                      "$",     "\\b",  "(a)\\1",   "x{0,2}", "(?=a)", "(?!b)"};
   static const char *const quantifiers[] = {"", "", "", "*", "+", "?", "*?", "{1,2}", "+?"};
   std::string pattern;
   const int atom_count = 1 + static_cast<int>(random() % 4);
@@ -50,7 +50,8 @@ TEST(HostileRegex, GuardedMatchesGiveWhatTheStandardLibraryGives) {
     const bool icase = round % 3 == 0;
     std::regex plain;
     try {
-      plain = std::regex(pattern, icase ? std::regex::ECMAScript | std::regex::icase : std::regex::ECMAScript);
+      plain =
+          std::regex(pattern, icase ? std::regex::ECMAScript | std::regex::icase : std::regex::ECMAScript);
     } catch (const std::regex_error &) {
       EXPECT_THROW(qb::compile_regex(pattern, icase), std::regex_error) << pattern;
       continue;
@@ -66,10 +67,14 @@ TEST(HostileRegex, GuardedMatchesGiveWhatTheStandardLibraryGives) {
         RegexSpan span;
         ASSERT_EQ(qb::regex_search_group(text, guarded, group, span), found) << pattern << " in " << text;
         const bool took_part = found && group < m.size() && m[group].matched;
-        EXPECT_EQ(span.position, took_part ? m.position(group) : found ? -1 : span.position) << pattern << " in " << text;
+        EXPECT_EQ(span.position, took_part ? m.position(group)
+                                 : found   ? -1
+                                           : span.position)
+            << pattern << " in " << text;
         EXPECT_EQ(span.length, took_part ? m.length(group) : span.length) << pattern << " in " << text;
       }
-      EXPECT_EQ(qb::regex_full_match(text, guarded), std::regex_match(text, plain)) << pattern << " on " << text;
+      EXPECT_EQ(qb::regex_full_match(text, guarded), std::regex_match(text, plain))
+          << pattern << " on " << text;
     }
   }
   EXPECT_GT(compared, 1500);
@@ -87,7 +92,8 @@ TEST(HostileRegex, DeepMatchesMoveToAHelperThreadOrStop) {
     RegexSpan span;
     deeper = qb::regex_search_group(text + "x", qb::compile_regex("(a.*x)"), 1, span) && span.position == 0 &&
              span.length == 5001;
-    stopped = qbtest::too_complex([&] { qb::regex_full_match(std::string(400000, 'a'), qb::compile_regex(".*x")); });
+    stopped = qbtest::too_complex(
+        [&] { qb::regex_full_match(std::string(400000, 'a'), qb::compile_regex(".*x")); });
   });
   EXPECT_TRUE(shallow);
   EXPECT_FALSE(deep);
@@ -136,20 +142,23 @@ TEST(HostileRegex, CatastrophicBacktrackingStopsAtTheStepLimit) {
   ASSERT_TRUE(qb::regex_search_group("bbaaaa", pattern, 1, span));
   EXPECT_EQ(span.position, 2);
   EXPECT_EQ(span.length, 4);
-  EXPECT_TRUE(qbtest::too_complex([&] { qb::regex_search_group(std::string(30, 'a') + "!", pattern, 1, span); }));
+  EXPECT_TRUE(
+      qbtest::too_complex([&] { qb::regex_search_group(std::string(30, 'a') + "!", pattern, 1, span); }));
 
   qb::rename::RenameSettings settings;
   settings.mode = qb::rename::Mode::kRegex;
   settings.pattern_text = qb::TextBuffer("(a+)+$");
   settings.pattern_replace_text = qb::TextBuffer("x");
   EXPECT_EQ(qb::rename::compute_new_name(settings, "caaa"), "cx");
-  EXPECT_TRUE(qbtest::too_complex([&] { qb::rename::compute_new_name(settings, std::string(30, 'a') + "!"); }));
+  EXPECT_TRUE(
+      qbtest::too_complex([&] { qb::rename::compute_new_name(settings, std::string(30, 'a') + "!"); }));
   // Many stars against a long name that does not match: polynomial, but of
   // high degree; the engine is stopped the same way instead of running for
   // hours, and a wildcard, which never reaches the engine, is answered.
   const std::string name = std::string(126, 'a') + "c";
   const std::string stars = "*a*a*a*a*a*a*a*a*b";
-  EXPECT_TRUE(qbtest::too_complex([&] { qb::regex_full_match(name, qb::compile_regex(qb::wildcard_to_regex_text(stars), true)); }));
+  EXPECT_TRUE(qbtest::too_complex(
+      [&] { qb::regex_full_match(name, qb::compile_regex(qb::wildcard_to_regex_text(stars), true)); }));
   EXPECT_FALSE(qb::regex_full_match(name, qb::wildcard_to_regex(stars)));
 }
 

@@ -94,7 +94,8 @@ TEST(ShiftJisTables, GeneratedBytesDecodeToTheSourceTexts) {
     EXPECT_EQ(sjis.code, utf8.code);
     ASSERT_EQ(sjis.texts.size(), utf8.texts.size());
     for (std::size_t i = 0; i < utf8.texts.size(); ++i) {
-      EXPECT_EQ(qbhost::printable(sjis.texts[i], qbhost::TextCode::ShiftJis), shown(utf8.texts[i])) << "text " << i;
+      EXPECT_EQ(qbhost::printable(sjis.texts[i], qbhost::TextCode::ShiftJis), shown(utf8.texts[i]))
+          << "text " << i;
       bool ascii = true;
       for (unsigned char c : sjis.texts[i]) ascii = ascii && c < 0x80;
       japanese += !ascii;

@@ -33,18 +33,18 @@ namespace {
 using qb::CodePage;
 
 // Shift-JIS bytes of the characters the cases turn on.
-const std::string kOya = "\x90\x65";       // 親, second byte e
-const std::string kShoku = "\x90\x45";     // 職, second byte E
-const std::string kMigi = "\x89\x45";      // 右, second byte E
-const std::string kKage = "\x89\x65";      // 影, second byte e
-const std::string kUde = "\x98\x72";       // 腕, second byte r
-const std::string kBo = "\x83\x7b";        // ボ, second byte {
-const std::string kSo = "\x83\x5c";        // ソ, second byte \ (0x5C)
-const std::string kHyo = "\x95\x5c";       // 表, second byte \ (0x5C)
-const std::string kKi = "\x83\x4c";        // キ, second byte L
-const std::string kKu = "\x83\x4e";        // ク, second byte N
-const std::string kTsu = "\x83\x62";       // ッ, second byte b
-const std::string kChoon = "\x81\x5b";     // ー, second byte [
+const std::string kOya = "\x90\x65";    // 親, second byte e
+const std::string kShoku = "\x90\x45";  // 職, second byte E
+const std::string kMigi = "\x89\x45";   // 右, second byte E
+const std::string kKage = "\x89\x65";   // 影, second byte e
+const std::string kUde = "\x98\x72";    // 腕, second byte r
+const std::string kBo = "\x83\x7b";     // ボ, second byte {
+const std::string kSo = "\x83\x5c";     // ソ, second byte \ (0x5C)
+const std::string kHyo = "\x95\x5c";    // 表, second byte \ (0x5C)
+const std::string kKi = "\x83\x4c";     // キ, second byte L
+const std::string kKu = "\x83\x4e";     // ク, second byte N
+const std::string kTsu = "\x83\x62";    // ッ, second byte b
+const std::string kChoon = "\x81\x5b";  // ー, second byte [
 
 // The host's code page for the length of a test.
 struct HostCodePage {
@@ -90,18 +90,21 @@ std::vector<std::string> characters_of(const std::string &text) {
   return out;
 }
 
-bool reference(const std::vector<std::string> &p, std::size_t k, const std::vector<std::string> &n, std::size_t i) {
+bool reference(const std::vector<std::string> &p, std::size_t k, const std::vector<std::string> &n,
+               std::size_t i) {
   if (k == p.size()) return i == n.size();
   if (p[k] == "*") return reference(p, k + 1, n, i) || (i < n.size() && reference(p, k, n, i + 1));
   if (i == n.size()) return false;
   const bool same = p[k] == "?" || p[k] == n[i] ||
                     (p[k].size() == 1 && n[i].size() == 1 &&
-                     std::tolower(static_cast<unsigned char>(p[k][0])) == std::tolower(static_cast<unsigned char>(n[i][0])));
+                     std::tolower(static_cast<unsigned char>(p[k][0])) ==
+                         std::tolower(static_cast<unsigned char>(n[i][0])));
   return same && reference(p, k + 1, n, i + 1);
 }
 
 TEST(ShiftJisWildcard, WalkAgreesWithAMatchOverWholeCharacters) {
-  const std::vector<std::string> alphabet = {"a", "L", "l", "r", "*", "?", kKi, kUde, kOya, kShoku, kSo, "\x83"};
+  const std::vector<std::string> alphabet = {"a", "L",  "l",  "r",    "*", "?",
+                                             kKi, kUde, kOya, kShoku, kSo, "\x83"};
   std::mt19937 random(20261208);
   std::uniform_int_distribution<std::size_t> piece(0, alphabet.size() - 1), length(0, 6);
   auto text = [&](bool wildcards) {
@@ -201,7 +204,7 @@ TEST(RegexShiftJis, EveryDoubleByteCharacterIsOneCharacter) {
       EXPECT_EQ(span.length, 2);
       // Its second byte alone, as a literal, is not found in it.
       const std::string alone = std::isalpha(static_cast<unsigned char>(second)) ? std::string(1, second)
-                                                                                  : std::string("\\") + second;
+                                                                                 : std::string("\\") + second;
       EXPECT_FALSE(qb::regex_search_group(c, qb::compile_regex(alone), 0, span));
       EXPECT_FALSE(qb::regex_search_group(c, qb::compile_regex(alone, true), 0, span));
       // It has no letter case and belongs to no class.
@@ -245,8 +248,9 @@ TEST(ShiftJisFolders, TheObjectReplacerFindsFilesInAJapaneseFolder) {
   qbtest::TestFolder folder("qb_sjis");
   std::filesystem::create_directory(folder.path / kHyo);
   using namespace lwo_bytes;
-  folder.write(kHyo + "/" + kSo + ".lwo",
-               lwo2(concat({chunk("LAYR", layer_data(0, "Body")), chunk("LAYR", layer_data(1, kSo + kChoon))})));
+  folder.write(
+      kHyo + "/" + kSo + ".lwo",
+      lwo2(concat({chunk("LAYR", layer_data(0, "Body")), chunk("LAYR", layer_data(1, kSo + kChoon))})));
   const std::string listed = folder.path.string() + "/" + kHyo + "/" + kSo + ".lwo";
   EXPECT_EQ(qb::list_files(folder.path.string() + "/" + kHyo + "\\"), std::vector<std::string>{listed});
 
@@ -256,18 +260,22 @@ TEST(ShiftJisFolders, TheObjectReplacerFindsFilesInAJapaneseFolder) {
   std::string error;
   ASSERT_TRUE(host.attach_module(&_mod_descrip, error)) << error;
   // The script is UTF-8; the host hands its texts to the module in Shift-JIS.
-  const std::string script = "locale 1041\n"
-                             "mesh \"Car:ソー\" Objects/Car.lwo\n"
-                             "select \"Car:ソー\"\n"
-                             "activate QB:ObjectReplacer\n"
-                             "set 2 1\n"
-                             "set 4 \"" + folder.path.string() + "/表\\\\\"\n"
-                             "press 6\n"
-                             "print panel Result\n"
-                             "close\n";
+  const std::string script =
+      "locale 1041\n"
+      "mesh \"Car:ソー\" Objects/Car.lwo\n"
+      "select \"Car:ソー\"\n"
+      "activate QB:ObjectReplacer\n"
+      "set 2 1\n"
+      "set 4 \"" +
+      folder.path.string() +
+      "/表\\\\\"\n"
+      "press 6\n"
+      "print panel Result\n"
+      "close\n";
   ASSERT_EQ(host.run_script(script, "japanese_folder", error), qbhost::RunStatus::Ok) << error;
   const std::string shown = folder.path.string() + "/表/ソ.lwo";
-  EXPECT_NE(trace.str().find("cmd ok ReplaceObjectLayer 2 " + shown + "\n"), std::string::npos) << trace.str();
+  EXPECT_NE(trace.str().find("cmd ok ReplaceObjectLayer 2 " + shown + "\n"), std::string::npos)
+      << trace.str();
   EXPECT_NE(trace.str().find("\"" + shown + "\" \"o\""), std::string::npos) << trace.str();
 }
 #endif

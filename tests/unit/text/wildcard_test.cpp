@@ -61,7 +61,8 @@ TEST(Wildcard, MatchesWithoutTheEngineAsTheEngineDoes) {
       std::string name = word(length(random));
       if (i == 0) name = pattern;  // a pattern often matches itself: keep the true answers frequent
       const bool expected = std::regex_match(name, engine);
-      EXPECT_EQ(qb::regex_full_match(name, compiled), expected) << "pattern '" << pattern << "' name '" << name << "'";
+      EXPECT_EQ(qb::regex_full_match(name, compiled), expected)
+          << "pattern '" << pattern << "' name '" << name << "'";
       matched += expected;
     }
   }
@@ -100,7 +101,7 @@ TEST(Wildcard, ConversionEscapesAsTheReplacementsDid) {
 // other brace goes to the engine.  Either way the answer, or the refusal, is
 // the compiled expression's.
 TEST(Wildcard, CountsAnswerAsTheEngineDoes) {
-  const char *const tokens[] = {"a",  "A",  "b",  "?",  "*",   "\\", "\n", "\xe9",
+  const char *const tokens[] = {"a",   "A",   "b",   "?",   "*",     "\\", "\n", "\xe9",
                                 "{0}", "{1}", "{2}", "{3}", "{1,2}", "{",  "}",  "{12}"};
   std::mt19937 random(20261208);
   std::uniform_int_distribution<std::size_t> token(0, std::size(tokens) - 1), length(0, 6);
@@ -123,8 +124,8 @@ TEST(Wildcard, CountsAnswerAsTheEngineDoes) {
       std::string name;
       for (std::size_t k = length(random) + (i == 0 ? 2 : 0); k > 0; --k) name += "aAb\n\xe9"[random() % 5];
       const bool expected = std::regex_match(name, engine);
-      EXPECT_EQ(qb::regex_full_match(name, compiled), expected) << "pattern '" << pattern << "' name '" << name
-                                                                  << "'";
+      EXPECT_EQ(qb::regex_full_match(name, compiled), expected)
+          << "pattern '" << pattern << "' name '" << name << "'";
       matched += expected;
       ++compared;
     }

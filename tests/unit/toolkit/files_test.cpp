@@ -35,7 +35,8 @@ TEST(ListFiles, PlainFilesJoinedInEitherStyle) {
   const Paths posix = {dir + "/.hidden", dir + "/box.lwo"};
   EXPECT_EQ(sorted(qb::list_files(dir, qb::PathStyle::Posix)), posix);
   EXPECT_EQ(sorted(qb::list_files(dir + "//", qb::PathStyle::Posix)), posix);
-  EXPECT_EQ(sorted(qb::list_files(dir + "/", qb::PathStyle::Windows)), (Paths{dir + "\\.hidden", dir + "\\box.lwo"}));
+  EXPECT_EQ(sorted(qb::list_files(dir + "/", qb::PathStyle::Windows)),
+            (Paths{dir + "\\.hidden", dir + "\\box.lwo"}));
   EXPECT_TRUE(qb::list_files("").empty());
   EXPECT_TRUE(qb::list_files("/no/such/dir/anywhere").empty());
 }

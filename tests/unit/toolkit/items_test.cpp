@@ -12,7 +12,9 @@
 
 namespace {
 
-LWItemID bits_handle(std::uint64_t bits) { return reinterpret_cast<LWItemID>(static_cast<std::uintptr_t>(bits)); }
+LWItemID bits_handle(std::uint64_t bits) {
+  return reinterpret_cast<LWItemID>(static_cast<std::uintptr_t>(bits));
+}
 
 using Commands = std::vector<std::string>;
 using qb::ItemList;
@@ -49,7 +51,8 @@ TEST_F(FirstLayer, CommandsOverFiveHundredElevenBytesAreNotSent) {
   qb::run_command("StatusMsg {1.0} " + std::string(496, 'x'));
   ASSERT_EQ(host.commands.size(), 2u);
   EXPECT_EQ(host.commands[0].size(), 511u);
-  EXPECT_EQ(host.commands[1], "StatusMsg {1.0} *** ERROR: a command of 512 bytes is longer than 511 and was not sent ***");
+  EXPECT_EQ(host.commands[1],
+            "StatusMsg {1.0} *** ERROR: a command of 512 bytes is longer than 511 and was not sent ***");
 }
 
 // Scene order is objects, each followed by its bones, then lights, then

@@ -32,7 +32,8 @@ using AddControl = LWControl *(*)(LWPanelID, const char *, LWPanControlDesc *, c
 AddControl g_host_add_control = nullptr;
 int g_calls_left = 0;
 
-LWControl *refusing_add_control(LWPanelID panel, const char *type, LWPanControlDesc *desc, const char *label) {
+LWControl *refusing_add_control(LWPanelID panel, const char *type, LWPanControlDesc *desc,
+                                const char *label) {
   if (--g_calls_left == 0) return nullptr;
   return g_host_add_control(panel, type, desc, label);
 }

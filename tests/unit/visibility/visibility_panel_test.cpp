@@ -28,8 +28,12 @@ class ItemVisiblePanel : public ::testing::Test {
   }
   qbhost::Panel &panel() { return *host.panel("QB:ItemVisible(1.00) "); }
   // Numbered from 1 as users see them.
-  const qbhost::Control &control(int number) { return *panel().controls.at(static_cast<std::size_t>(number - 1)); }
-  qb::item_visible::ItemVisibleState &state() { return *qb::existing_tool_state<qb::item_visible::ItemVisibleState>(); }
+  const qbhost::Control &control(int number) {
+    return *panel().controls.at(static_cast<std::size_t>(number - 1));
+  }
+  qb::item_visible::ItemVisibleState &state() {
+    return *qb::existing_tool_state<qb::item_visible::ItemVisibleState>();
+  }
 
   qbtest::TestHost host;
 };
@@ -65,7 +69,9 @@ TEST_F(ItemVisiblePanel, PopupsHoldTheirListsAndTheInitialChoices) {
   const int enabled[] = {1, 1, 1, 0, 0};
   for (int r = 0; r < 5; ++r) {
     const int first = 5 + 5 * r;
-    EXPECT_EQ(control(first + 1).choices, texts(r < 2 ? qb::item_visible::kDisplayChoicesEn : qb::item_visible::kVisibilityChoicesEn)) << r;
+    EXPECT_EQ(control(first + 1).choices,
+              texts(r < 2 ? qb::item_visible::kDisplayChoicesEn : qb::item_visible::kVisibilityChoicesEn))
+        << r;
     EXPECT_EQ(control(first + 1).width, 150);
     EXPECT_EQ(control(first + 2).choices, texts(qb::item_visible::kActiveChoicesEn)) << r;
     EXPECT_EQ(control(first + 2).width, 76);

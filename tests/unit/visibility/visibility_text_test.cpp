@@ -22,10 +22,12 @@ TEST(ItemVisibleText, EnglishListsHoldTheTextsAsShownToUsers) {
             (Texts{"Selection Item", "Selection not other", "Selection Item + Children",
                    "Selection + Children not other", "All Items"}));
   EXPECT_EQ(texts_of(qb::item_visible::kDisplayChoicesEn, qb::item_visible::kDisplayChoiceCount),
-            (Texts{"As is", "Hidden", "Bouding box", "Vertices", "Wireframe", "Front Face Wireframe", "Shaded Solid",
-                   "Textured Solid", "Textrured w/Wireframe"}));
-  EXPECT_EQ(texts_of(qb::item_visible::kVisibilityChoicesEn, qb::item_visible::kVisibilityChoiceCount), (Texts{"As is", "Hidden", "Visible"}));
-  EXPECT_EQ(texts_of(qb::item_visible::kActiveChoicesEn, qb::item_visible::kActiveChoiceCount), (Texts{"As is", "Off", "On"}));
+            (Texts{"As is", "Hidden", "Bouding box", "Vertices", "Wireframe", "Front Face Wireframe",
+                   "Shaded Solid", "Textured Solid", "Textrured w/Wireframe"}));
+  EXPECT_EQ(texts_of(qb::item_visible::kVisibilityChoicesEn, qb::item_visible::kVisibilityChoiceCount),
+            (Texts{"As is", "Hidden", "Visible"}));
+  EXPECT_EQ(texts_of(qb::item_visible::kActiveChoicesEn, qb::item_visible::kActiveChoiceCount),
+            (Texts{"As is", "Off", "On"}));
 }
 
 TEST(ItemVisibleText, EveryListEndsWithANullEntryAfterItsCount) {
@@ -41,7 +43,9 @@ TEST(ItemVisibleText, EveryListEndsWithANullEntryAfterItsCount) {
 
 class ItemVisibleLanguage : public ::testing::Test {
  protected:
-  void select(uintptr_t locale) { qb::item_visible::select_item_visible_language(static_cast<unsigned long>(locale)); }
+  void select(uintptr_t locale) {
+    qb::item_visible::select_item_visible_language(static_cast<unsigned long>(locale));
+  }
 };
 
 TEST_F(ItemVisibleLanguage, LocaleWithLow16Bits1041ChoosesJapanese) {
@@ -49,8 +53,9 @@ TEST_F(ItemVisibleLanguage, LocaleWithLow16Bits1041ChoosesJapanese) {
     select(locale);
     EXPECT_EQ(qb::item_visible::g_item_visible_labels, qb::item_visible::kItemVisibleLabelsJa) << locale;
     const qb::ChoiceLists &lists = qb::item_visible::item_visible_choices();
-    EXPECT_EQ(lists.lists, (std::vector<const char **>{qb::item_visible::kScopeChoicesJa, qb::item_visible::kDisplayChoicesJa,
-                                                       qb::item_visible::kVisibilityChoicesJa, qb::item_visible::kActiveChoicesJa}));
+    EXPECT_EQ(lists.lists, (std::vector<const char **>{
+                               qb::item_visible::kScopeChoicesJa, qb::item_visible::kDisplayChoicesJa,
+                               qb::item_visible::kVisibilityChoicesJa, qb::item_visible::kActiveChoicesJa}));
     EXPECT_EQ(lists.counts, (std::vector<int32_t>{5, 9, 3, 3}));
   }
 }
@@ -61,8 +66,9 @@ TEST_F(ItemVisibleLanguage, AnyOtherLocaleChoosesEnglishAndReplacesTheLists) {
     select(locale);
     EXPECT_EQ(qb::item_visible::g_item_visible_labels, qb::item_visible::kItemVisibleLabelsEn) << locale;
     const qb::ChoiceLists &lists = qb::item_visible::item_visible_choices();
-    EXPECT_EQ(lists.lists, (std::vector<const char **>{qb::item_visible::kScopeChoicesEn, qb::item_visible::kDisplayChoicesEn,
-                                                       qb::item_visible::kVisibilityChoicesEn, qb::item_visible::kActiveChoicesEn}));
+    EXPECT_EQ(lists.lists, (std::vector<const char **>{
+                               qb::item_visible::kScopeChoicesEn, qb::item_visible::kDisplayChoicesEn,
+                               qb::item_visible::kVisibilityChoicesEn, qb::item_visible::kActiveChoicesEn}));
     EXPECT_EQ(lists.counts, (std::vector<int32_t>{5, 9, 3, 3}));
   }
 }
