@@ -215,7 +215,10 @@ bool reader_table(std::ostream &out, const std::map<std::string, Result> &result
 
 void CollectingReporter::ReportRuns(const std::vector<Run> &runs) {
   for (const Run &run : runs) {
-    if (run.run_type != Run::RT_Iteration) continue;
+    // Repeated (--benchmark_repetitions), a case is judged by the median of its repetitions, which comes
+    // after them; else by its one run.
+    const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
+    if (run.run_type != Run::RT_Iteration && !median) continue;
     Result &r = results_[run.run_name.function_name];
     const double to_ms = 1e3 / benchmark::GetTimeUnitMultiplier(run.time_unit);
     r.cpu_ms = run.GetAdjustedCPUTime() * to_ms;

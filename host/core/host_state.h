@@ -36,6 +36,10 @@ struct Control {
   int width = 0, height = 0, vertical = 0, visible_rows = 0;
   std::vector<std::string> choices;  // choice texts, copied at creation
   std::vector<std::string> lines;    // a text control's lines, copied at creation
+  // The module's own pointers behind label, choices and lines, read again by handed_texts_intact.
+  const char *label_handed = nullptr;
+  const char *const *choices_handed = nullptr;
+  const char *const *lines_handed = nullptr;
   LWMListCountFunc *count_fn = nullptr;
   LWMListNameFunc *name_fn = nullptr;
   LWMListColWidthFunc *col_width_fn = nullptr;
@@ -52,6 +56,7 @@ struct Control {
 
 struct Panel {
   std::string title;
+  const char *title_handed = nullptr;  // the module's pointer, read again by handed_texts_intact
   void *user_data = nullptr;
   int width = 0, height = 0;
   LWPanDrawFunc *draw_hook = nullptr;
@@ -148,6 +153,11 @@ LWPanelFuncs3 *panel_funcs_2020();
 Panel *topmost_panel(HostState &host);
 Panel *panel_by_title(HostState &host, const std::string &title);
 void drop_panels(HostState &host);
+// Nothing in the panel services says that the host copies a panel's title, labels, choice texts or text
+// lines: a host may keep the module's pointers for as long as the panel lives, so each must hold its text
+// until the panel is destroyed.  False (and `fault` says which) when one
+// of a live panel's texts no longer reads as it did when it was handed over.
+bool handed_texts_intact(const HostState &host, std::string &fault);
 // The user closes the panel: ok (1), cancel (0) or the window's close.
 void user_closes(HostState &host, Panel &panel, int result);
 int close_result(const Panel &panel);  // what a plain close makes a blocking open return

@@ -69,28 +69,6 @@ std::string quoted(std::string_view bytes, TextCode code) {
   return text.append(render(bytes, code, true)).append(1, '"');
 }
 
-std::size_t utf8_sequence_length(std::string_view bytes, std::size_t at) {
-  const auto lead = static_cast<unsigned char>(bytes[at]);
-  std::size_t length = 0;
-  unsigned low = 0x80, high = 0xBF;  // the range of the second byte
-  if (lead >= 0xC2 && lead <= 0xDF) length = 2;
-  else if (lead >= 0xE0 && lead <= 0xEF) {
-    length = 3;
-    if (lead == 0xE0) low = 0xA0;
-    if (lead == 0xED) high = 0x9F;
-  } else if (lead >= 0xF0 && lead <= 0xF4) {
-    length = 4;
-    if (lead == 0xF0) low = 0x90;
-    if (lead == 0xF4) high = 0x8F;
-  }
-  if (length == 0 || at + length > bytes.size()) return 0;
-  for (std::size_t k = 1; k < length; ++k) {
-    const auto c = static_cast<unsigned char>(bytes[at + k]);
-    if (c < (k == 1 ? low : 0x80) || c > (k == 1 ? high : 0xBF)) return 0;
-  }
-  return length;
-}
-
 bool to_host_text(std::string_view utf8, TextCode code, std::string &out) {
   bool ascii = true;
   for (char c : utf8) ascii = ascii && static_cast<unsigned char>(c) < 0x80;

@@ -10,6 +10,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/utf8_sequence.h"
+
 namespace qbhost {
 
 inline constexpr uint32_t kJapaneseLocale = 1041;
@@ -36,9 +38,9 @@ std::string hex(uint32_t value);
 // ShiftJis (false when a character has no Shift-JIS form), else unchanged.
 bool to_host_text(std::string_view utf8, TextCode code, std::string &out);
 
-// Bytes of the well-formed UTF-8 sequence of two to four bytes at bytes[at]
-// (no overlong form, no surrogate, nothing past U+10FFFF); 0 when there is none.
-std::size_t utf8_sequence_length(std::string_view bytes, std::size_t at);
+// The module's definition of a well-formed UTF-8 sequence (0 when none), shared so that host and module
+// split a text alike.
+using qb::utf8_sequence_length;
 
 // Paths of this machine, read in the system's code page: Shift-JIS on a
 // Windows whose ANSI code page is 932 (a lead byte and a second byte are one

@@ -57,6 +57,7 @@ LWPanelID panel_create(const char *title, void *user_data) {
   if (host == nullptr || host->settings.fail_panels) return nullptr;
   auto panel = std::make_unique<Panel>();
   panel->title = title == nullptr ? "" : title;
+  panel->title_handed = title;
   panel->user_data = user_data;
   Panel *handle = panel.get();
   host->panels.push_back(std::move(panel));
@@ -252,8 +253,11 @@ void copy_descriptor(Control &control, const std::string &type_name, const LWPan
     control.width = desc->choice.vertical;
     control.vertical = desc->choice.vertical;
     control.choices = text_list(desc->choice.items);
+    control.choices_handed = desc->choice.items;
   } else if (type_name == "TextControl") {
-    if (desc->type == LWT_TEXT) control.lines = text_list(desc->text.text);
+    if (desc->type != LWT_TEXT) return;
+    control.lines = text_list(desc->text.text);
+    control.lines_handed = desc->text.text;
   } else if (type_name == "ButtonControl" || type_name == "BoolButtonControl" ||
              type_name == "BorderControl") {
     if (desc->type != LWT_AREA) return;
@@ -279,6 +283,7 @@ LWControl *panel_add_control(LWPanelID handle, const char *type_name, LWPanContr
   control->number = static_cast<int>(panel->controls.size()) + 1;
   control->type_name = type_name == nullptr ? "" : type_name;
   control->label = label == nullptr ? "" : label;
+  control->label_handed = label;
   copy_descriptor(*control, control->type_name, desc);
   control->handle.draw = control_draw;
   control->handle.get = control_get;
@@ -337,6 +342,55 @@ Panel *panel_by_title(HostState &host, const std::string &title) {
   for (auto it = host.panels.rbegin(); it != host.panels.rend(); ++it)
     if (!(*it)->destroyed && (*it)->title == title) return it->get();
   return nullptr;
+}
+
+namespace {
+
+// Whether `handed` still reads `copy` and its terminator.  It reads no further than the first byte that
+// differs: a text that died may no longer end where it did.
+bool still_reads(const char *handed, const std::string &copy) {
+  if (handed == nullptr) return copy.empty();
+  for (std::size_t i = 0; i < copy.size(); ++i)
+    if (handed[i] != copy[i]) return false;
+  return handed[copy.size()] == '\0';
+}
+
+bool list_still_reads(const char *const *handed, const std::vector<std::string> &copies,
+                      std::size_t &first_wrong) {
+  if (handed == nullptr) return copies.empty();
+  for (first_wrong = 0; first_wrong < copies.size(); ++first_wrong)
+    if (!still_reads(handed[first_wrong], copies[first_wrong])) return false;
+  return copies.size() == kMaxChoices || handed[copies.size()] == nullptr;
+}
+
+}  // namespace
+
+// The pointers are read as the host would read them: a text that died reads freed memory here, which the
+// sanitizer build reports where it happens, and which otherwise rarely still holds the text.
+bool handed_texts_intact(const HostState &host, std::string &fault) {
+  for (const auto &panel : host.panels) {
+    if (panel->destroyed) continue;
+    const std::string name = "panel " + quoted(panel->title, text_code(host));
+    if (!still_reads(panel->title_handed, panel->title)) {
+      fault = name + ": the title handed to create no longer holds its text";
+      return false;
+    }
+    for (const Control *control : panel->controls) {
+      const std::string which = name + " control " + std::to_string(control->number);
+      std::size_t wrong = 0;
+      if (!still_reads(control->label_handed, control->label)) {
+        fault = which + ": the label handed to addControl no longer holds its text";
+      } else if (!list_still_reads(control->choices_handed, control->choices, wrong)) {
+        fault = which + ": choice " + std::to_string(wrong) + " no longer holds its text";
+      } else if (!list_still_reads(control->lines_handed, control->lines, wrong)) {
+        fault = which + ": text line " + std::to_string(wrong) + " no longer holds its text";
+      } else {
+        continue;
+      }
+      return false;
+    }
+  }
+  return true;
 }
 
 void drop_panels(HostState &host) {

@@ -451,6 +451,9 @@ void run_lines(HostState &host, ScriptContext &script, const std::function<bool(
     script.line_number = ++script.next;
     try {
       run_statement(host, script.lines[script.next - 1]);
+      // Between statements no activation is running: every text of a live panel must still hold.
+      std::string fault;
+      if (host.module_depth == 0 && !handed_texts_intact(host, fault)) fail(fault);
     } catch (const ScriptError &error) {
       stop(host, script, error.message, error.status);
     }

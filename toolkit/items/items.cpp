@@ -17,6 +17,28 @@ namespace {
 
 LWItemInfo *item_info() { return service_table().item_info; }
 
+// Objects each followed by its bones, then lights, then cameras, each handed to `visit` as the host lists it.
+// A run over the scene visits in place rather than first listing a million handles.
+template <class Visit>
+void for_each_scene_item(Visit &&visit) {
+  LWItemInfo *info = item_info();
+  if (info == nullptr) return;
+  for (LWItemID object = info->first(LWI_OBJECT, nullptr); object != nullptr; object = info->next(object)) {
+    visit(object);
+    for (LWItemID bone = info->first(LWI_BONE, object); bone != nullptr; bone = info->next(bone)) visit(bone);
+  }
+  for (LWItemType type : {LWI_LIGHT, LWI_CAMERA})
+    for (LWItemID item = info->first(type, nullptr); item != nullptr; item = info->next(item)) visit(item);
+}
+
+// The host's own text of the item's name, valid until the next call into the host: a run that only compares
+// it copies nothing (most names of a large scene are too long to be kept without a heap block of their own).
+std::string_view name_view(LWItemID item) {
+  LWItemInfo *info = item_info();
+  const char *name = info == nullptr || item == nullptr ? nullptr : info->name(item);
+  return name == nullptr ? std::string_view() : std::string_view(name);
+}
+
 }  // namespace
 
 std::string item_name(LWItemID item) {
@@ -110,16 +132,7 @@ std::string item_command(std::string_view verb, LWItemID item) {
 
 ItemList scene_items() {
   ItemList items;
-  LWItemInfo *info = item_info();
-  if (info == nullptr) return items;
-  for (LWItemID object = info->first(LWI_OBJECT, nullptr); object != nullptr; object = info->next(object)) {
-    items.push_back(object);
-    for (LWItemID bone = info->first(LWI_BONE, object); bone != nullptr; bone = info->next(bone))
-      items.push_back(bone);
-  }
-  for (LWItemType type : {LWI_LIGHT, LWI_CAMERA})
-    for (LWItemID item = info->first(type, nullptr); item != nullptr; item = info->next(item))
-      items.push_back(item);
+  for_each_scene_item([&](LWItemID item) { items.push_back(item); });
   return items;
 }
 
@@ -132,8 +145,9 @@ LWItemID find_item(const std::string &name) {
 
 ItemList items_matching(const Regex &re) {
   ItemList matches;
-  for (LWItemID item : scene_items())
-    if (regex_full_match(item_name(item), re)) matches.push_back(item);
+  for_each_scene_item([&](LWItemID item) {
+    if (regex_full_match(name_view(item), re)) matches.push_back(item);
+  });
   return matches;
 }
 
@@ -149,12 +163,12 @@ ItemList items_matching_wildcards(const std::vector<std::string> &patterns) {
   // item the host lists twice matches again and is then passed over.
   ItemList matches;
   ItemMarks taken;
-  for (LWItemID item : scene_items()) {
-    const std::string name = item_name(item);
+  for_each_scene_item([&](LWItemID item) {
+    const std::string_view name = name_view(item);
     const bool matched = std::any_of(compiled.begin(), compiled.end(),
                                      [&](const Regex &re) { return regex_full_match(name, re); });
     if (matched && taken.set(item)) matches.push_back(item);
-  }
+  });
   return matches;
 }
 

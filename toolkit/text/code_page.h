@@ -15,6 +15,8 @@
 #include <cstddef>
 #include <string_view>
 
+#include "platform/utf8_sequence.h"
+
 namespace qb {
 
 enum class CodePage { SingleByte, ShiftJis, Utf8 };
@@ -32,29 +34,10 @@ constexpr bool is_lead_byte(CodePage code_page, unsigned char byte) noexcept {
          ((byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC));
 }
 
-// Bytes of the well-formed UTF-8 sequence at text[at] (no overlong form, no
-// surrogate, nothing past U+10FFFF); 1 for any byte that starts none.
+// Bytes of the UTF-8 character at text[at]: its well-formed sequence (platform/utf8_sequence.h), else 1.
 constexpr std::size_t utf8_char_length(std::string_view text, std::size_t at) noexcept {
-  const auto lead = static_cast<unsigned char>(text[at]);
-  std::size_t length = 1;
-  unsigned char low = 0x80, high = 0xBF;  // the second byte's range
-  if (lead >= 0xC2 && lead <= 0xDF) {
-    length = 2;
-  } else if (lead >= 0xE0 && lead <= 0xEF) {
-    length = 3;
-    if (lead == 0xE0) low = 0xA0;
-    if (lead == 0xED) high = 0x9F;
-  } else if (lead >= 0xF0 && lead <= 0xF4) {
-    length = 4;
-    if (lead == 0xF0) low = 0x90;
-    if (lead == 0xF4) high = 0x8F;
-  }
-  if (length == 1 || at + length > text.size()) return 1;
-  for (std::size_t k = 1; k < length; ++k) {
-    const auto byte = static_cast<unsigned char>(text[at + k]);
-    if (byte < (k == 1 ? low : 0x80) || byte > (k == 1 ? high : 0xBF)) return 1;
-  }
-  return length;
+  const std::size_t length = utf8_sequence_length(text, at);
+  return length == 0 ? 1 : length;
 }
 
 constexpr bool is_second_byte(CodePage code_page, unsigned char byte) noexcept {

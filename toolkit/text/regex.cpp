@@ -202,7 +202,7 @@ void guarded(bool shallow, DeepStack *helper, Work &&work) {
 
 // A Shift-JIS text as the wide engine reads it, and byte offsets in a text (a wide character past 0xFF is
 // two).
-std::wstring widen(const std::string &bytes) {
+std::wstring widen(std::string_view bytes) {
   std::wstring wide;
   for (std::size_t i = 0, n = 0; i < bytes.size(); i += n) {
     n = char_length(CodePage::ShiftJis, bytes, i);
@@ -212,9 +212,9 @@ std::wstring widen(const std::string &bytes) {
   }
   return wide;
 }
-std::ptrdiff_t byte_offset(const std::string &text, const char *at, bool) { return at - text.data(); }
-std::ptrdiff_t utf8_byte_offset(const std::wstring &text, const wchar_t *at);
-std::ptrdiff_t byte_offset(const std::wstring &text, const wchar_t *at, bool utf8) {
+std::ptrdiff_t byte_offset(std::string_view text, const char *at, bool) { return at - text.data(); }
+std::ptrdiff_t utf8_byte_offset(std::wstring_view text, const wchar_t *at);
+std::ptrdiff_t byte_offset(std::wstring_view text, const wchar_t *at, bool utf8) {
   if (utf8) return utf8_byte_offset(text, at);
   return at - text.data() + std::count_if(text.data(), at, [](wchar_t c) { return c > 0xFF; });
 }
@@ -223,7 +223,7 @@ std::ptrdiff_t byte_offset(const std::wstring &text, const wchar_t *at, bool utf
 // where wchar_t has 16 bits), each byte that starts no well-formed sequence kUtf8Stray + the byte, a lone
 // low surrogate no decoding gives.
 constexpr unsigned kUtf8Stray = 0xDC00;
-std::wstring widen_utf8(const std::string &bytes) {
+std::wstring widen_utf8(std::string_view bytes) {
   std::wstring wide;
   for (std::size_t i = 0, n = 0; i < bytes.size(); i += n) {
     n = utf8_char_length(bytes, i);
@@ -243,7 +243,7 @@ std::wstring widen_utf8(const std::string &bytes) {
   }
   return wide;
 }
-std::ptrdiff_t utf8_byte_offset(const std::wstring &text, const wchar_t *at) {
+std::ptrdiff_t utf8_byte_offset(std::wstring_view text, const wchar_t *at) {
   std::ptrdiff_t bytes = 0;
   for (const wchar_t *c = text.data(); c < at; ++c) {
     const auto code = static_cast<unsigned>(*c);
@@ -288,7 +288,7 @@ void refuse_huge_numbers(const std::string &p, CodePage code_page) {
 
 // Whole-text or first match; on a match, the byte span of `group` (-1, 0 when it took no part) in `span`.
 template <class Char>
-bool match(const Regex &re, const std::basic_regex<Char> &engine, const std::basic_string<Char> &text,
+bool match(const Regex &re, const std::basic_regex<Char> &engine, std::basic_string_view<Char> text,
            bool utf8, bool whole, std::size_t group, RegexSpan *span) {
   const Position<Char> begin{text.data()}, end{text.data() + text.size()};
   std::match_results<Position<Char>> m;
@@ -303,11 +303,11 @@ bool match(const Regex &re, const std::basic_regex<Char> &engine, const std::bas
   return true;
 }
 
-bool run(const Regex &re, const std::string &text, bool whole, std::size_t group = 0,
+bool run(const Regex &re, std::string_view text, bool whole, std::size_t group = 0,
          RegexSpan *span = nullptr) {
-  if (re.utf8) return match(re, re.characters, widen_utf8(text), true, whole, group, span);
-  if (re.shift_jis) return match(re, re.characters, widen(text), false, whole, group, span);
-  return match(re, re.re, text, false, whole, group, span);
+  if (re.utf8) return match<wchar_t>(re, re.characters, widen_utf8(text), true, whole, group, span);
+  if (re.shift_jis) return match<wchar_t>(re, re.characters, widen(text), false, whole, group, span);
+  return match<char>(re, re.re, text, false, whole, group, span);
 }
 
 }  // namespace
@@ -336,11 +336,11 @@ Regex compile_regex(const std::string &pattern, bool icase) {
   return compiled;
 }
 
-bool regex_full_match(const std::string &text, const Regex &re) {
+bool regex_full_match(std::string_view text, const Regex &re) {
   return re.wildcard.usable ? wildcard_full_match(text, re.wildcard) : run(re, text, true);
 }
 
-bool regex_search_group(const std::string &text, const Regex &re, std::size_t group, RegexSpan &span) {
+bool regex_search_group(std::string_view text, const Regex &re, std::size_t group, RegexSpan &span) {
   return run(re, text, false, group, &span);
 }
 

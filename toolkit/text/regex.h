@@ -15,6 +15,7 @@
 #include <memory>
 #include <regex>
 #include <string>
+#include <string_view>
 
 #include "toolkit/text/wildcard_match.h"
 
@@ -36,7 +37,7 @@ struct Regex {
 // too big).
 Regex compile_regex(const std::string &pattern, bool icase = false);
 
-bool regex_full_match(const std::string &text, const Regex &re);
+bool regex_full_match(std::string_view text, const Regex &re);
 
 // First match: false if none, else `span` is the byte position and length of group `group` (-1, 0 if it took
 // no part).
@@ -44,6 +45,6 @@ struct RegexSpan {
   std::ptrdiff_t position = -1;
   std::ptrdiff_t length = 0;
 };
-bool regex_search_group(const std::string &text, const Regex &re, std::size_t group, RegexSpan &span);
+bool regex_search_group(std::string_view text, const Regex &re, std::size_t group, RegexSpan &span);
 
 }  // namespace qb

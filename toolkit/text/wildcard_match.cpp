@@ -51,7 +51,7 @@ bool segment_matches(std::string_view name, std::string_view p, const WildcardPr
 
 // The first line break of `text` at or after `from` that is a character of
 // its own, else the end.
-std::size_t next_line_break(const std::string &text, std::size_t from, const WildcardProgram &program) {
+std::size_t next_line_break(std::string_view text, std::size_t from, const WildcardProgram &program) {
   while (from < text.size()) {
     const std::size_t length = char_length(program.code_page, text, from);
     if (length == 1 && program.line_break[byte(text[from])]) break;
@@ -80,7 +80,7 @@ WildcardProgram make_wildcard_program(const std::string &pattern, CodePage code_
 // No wildcard takes a line break, so every line break of the name must meet
 // the same line break spelled out in the pattern, in order; between them,
 // pattern and name pieces match as plain wildcards.
-bool wildcard_full_match(const std::string &name, const WildcardProgram &program) {
+bool wildcard_full_match(std::string_view name, const WildcardProgram &program) {
   const std::string &p = program.pattern;
   // The usual pattern holds no line break: the whole name must match it, and then hold none either (asked
   // last, since most names fail the pattern within a character or two).
@@ -90,8 +90,7 @@ bool wildcard_full_match(const std::string &name, const WildcardProgram &program
   for (;;) {
     const std::size_t n_end = next_line_break(name, n, program);
     const std::size_t k_end = next_line_break(p, k, program);
-    if (!segment_matches(std::string_view(name).substr(n, n_end - n),
-                         std::string_view(p).substr(k, k_end - k), program))
+    if (!segment_matches(name.substr(n, n_end - n), std::string_view(p).substr(k, k_end - k), program))
       return false;
     const bool name_done = n_end == name.size(), pattern_done = k_end == p.size();
     if (name_done || pattern_done) return name_done && pattern_done;

@@ -10,6 +10,7 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 
 #include "toolkit/text/code_page.h"
 
@@ -32,6 +33,6 @@ struct WildcardProgram {
 WildcardProgram make_wildcard_program(const std::string &pattern, CodePage code_page = CodePage::SingleByte);
 
 // The answer std::regex_match gives for the compiled wildcard on `name`.
-bool wildcard_full_match(const std::string &name, const WildcardProgram &program);
+bool wildcard_full_match(std::string_view name, const WildcardProgram &program);
 
 }  // namespace qb

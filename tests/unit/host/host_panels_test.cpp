@@ -39,7 +39,11 @@ struct FakeState {
 
 FakeState fake;
 
-const char *kChoices[] = {"One", "Two", "Three", nullptr};
+// Texts the fake module hands over and keeps; a test changes them as a text that died would read.
+char g_title[] = "Fake Panel";
+char g_name_label[] = "Name";
+char g_two[] = "Two";
+const char *g_choices[] = {"One", g_two, "Three", nullptr, nullptr};
 
 void on_open(LWPanelID, void *data) { static_cast<FakeState *>(data)->opens++; }
 void on_close(LWPanelID, void *data) { static_cast<FakeState *>(data)->closes++; }
@@ -91,7 +95,7 @@ int activate_panel(int, GlobalFunc *global, void *, void *) {
   fake.panels = static_cast<LWPanelFuncs *>(global(LWPANELFUNCS_GLOBAL, 0));
   if (fake.panels == nullptr) return 2;
   if (fake.panel == nullptr) {
-    fake.panel = fake.panels->create("Fake Panel", &fake);
+    fake.panel = fake.panels->create(g_title, &fake);
     if (fake.panel == nullptr) return 2;
     fake.panels->set(fake.panel, PAN_USEROPEN, reinterpret_cast<void *>(on_open));
     fake.panels->set(fake.panel, PAN_USERCLOSE, reinterpret_cast<void *>(on_close));
@@ -101,13 +105,13 @@ int activate_panel(int, GlobalFunc *global, void *, void *) {
     LWPanControlDesc text{};
     text.string.type = LWT_STRING;
     text.string.width = 20;
-    fake.edit = fake.panels->addControl(fake.panel, "EditControl", &text, "Name");
+    fake.edit = fake.panels->addControl(fake.panel, "EditControl", &text, g_name_label);
     LWPanControlDesc area{};
     area.area.type = LWT_AREA;
     fake.button = fake.panels->addControl(fake.panel, "ButtonControl", &area, "Run");
     LWPanControlDesc choice{};
     choice.choice.type = LWT_CHOICE;
-    choice.choice.items = kChoices;
+    choice.choice.items = g_choices;
     fake.popup = fake.panels->addControl(fake.panel, "PopupControl", &choice, "\x03(i:MIMG_LEFTARROW)");
     LWPanControlDesc list{};
     list.multiList.type = LWT_MLIST;
@@ -345,6 +349,40 @@ TEST_F(HostWithFake, ControlAttributesAndLabelWidths) {
   text.str.bufLen = sizeof big;
   fake.edit->get(fake.edit, CTL_VALUE, &text);
   EXPECT_STREQ(big, "xyz");
+}
+
+// The host may keep what it is handed for the panel's life: a title, label or choice text that no longer
+// holds (as one that died would read) fails the statement after which it is found, until the panel goes.
+TEST_F(HostWithFake, HandedTextsHoldWhileThePanelLives) {
+  ASSERT_EQ(script("activate Fake:Panel\n"), RunStatus::Ok) << error;
+  const std::string panel = "test.qbs:1: panel \"Fake Panel\"";
+  struct Spoiled {
+    void (*spoil)();
+    void (*mend)();
+    std::string fault;
+  };
+  const Spoiled cases[] = {
+      {[] { g_title[0] = 'f'; }, [] { g_title[0] = 'F'; },
+       panel + ": the title handed to create no longer holds its text"},
+      {[] { g_name_label[3] = '\0'; }, [] { g_name_label[3] = 'e'; },
+       panel + " control 1: the label handed to addControl no longer holds its text"},
+      {[] { g_two[2] = 'x'; }, [] { g_two[2] = 'o'; },
+       panel + " control 3: choice 1 no longer holds its text"},
+      {[] { g_choices[3] = "Four"; }, [] { g_choices[3] = nullptr; },
+       panel + " control 3: choice 3 no longer holds its text"},
+  };
+  for (const Spoiled &c : cases) {
+    c.spoil();
+    EXPECT_EQ(script("echo between\n"), RunStatus::ScriptError) << c.fault;
+    EXPECT_EQ(error, c.fault);
+    c.mend();
+    EXPECT_EQ(script("echo between\n"), RunStatus::Ok) << error;
+  }
+  // Once the panel is gone its texts may go too.
+  host.unload_module();
+  g_title[0] = 'f';
+  EXPECT_EQ(script("echo between\n"), RunStatus::Ok) << error;
+  g_title[0] = 'F';
 }
 
 // How each kind of control prints is in the panel traces; a list cell the
