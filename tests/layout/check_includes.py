@@ -36,7 +36,7 @@ RULES = {
         {"abi", "platform", "base", "first", "lwtool2", "tools.h", "same tool"},
     ),
     "plugin": ("plugin/", {"abi", "platform", "base", "first", "lwtool2", "tools.h", "plugin"}),
-    "host": ("host/", {"abi", "lwo", "host"}),
+    "host": ("host/", {"abi", "platform", "lwo", "host"}),
 }
 # What one tool's folder may include beyond what every tool may.
 TOOL_EXTRAS = {

@@ -44,6 +44,7 @@ CASES = [
     ("plugin/activation.cpp", '#include "toolkit/lwtool2/services.h"', None),
     ("host/core/host.h", '#include "toolkit/services.h"', 2),
     ("host/core/host.h", '#include "lwo/lwo_reader.h"', None),
+    ("host/core/text.h", '#include "platform/utf8_sequence.h"', None),
     ("host/core/host.h", '#include <nlohmann/json.hpp>', None),
 ]
 
